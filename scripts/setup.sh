@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package Tocko needs to build, run and test.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libpulse-dev libsndfile1-dev libsystemd-dev libevdev-dev
+  libx11-dev libxi-dev libxtst-dev
+  qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
+  qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
+  libgl1-mesa-dev
+  pulseaudio pulseaudio-utils xvfb x11-utils xdotool
+)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test. Starts an X server and a PulseAudio
+# daemon for the tests that talk to real ones.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+BUILD="${BUILD_DIR:-build}"
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${TOCKO_CMAKE_ARGS:-}
+cmake --build "$BUILD"
+. scripts/services.sh
+ctest --test-dir "$BUILD" --output-on-failure -j2 ${CTEST_ARGS:-}

@@ -1,0 +1,98 @@
+#include "support/log.h"
+
+#include <systemd/sd-journal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <mutex>
+
+namespace tocko {
+
+namespace {
+constexpr const char* kSubsystem = "com.pollix.app";
+
+std::mutex& observerMutex() {
+    static std::mutex m;
+    return m;
+}
+LogObserver& observerSlot() {
+    static LogObserver o;
+    return o;
+}
+void notify(const LogRecord& r) {
+    std::lock_guard lock(observerMutex());
+    if (observerSlot()) observerSlot()(r);
+}
+}  // namespace
+
+LogArg pub(long long v) { return {std::to_string(v), false}; }
+
+LogArg pub(double v, int precision) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", precision, v);
+    return {buf, false};
+}
+
+std::string formatLog(std::string_view format, std::initializer_list<LogArg> args, bool revealPrivate) {
+    std::string out;
+    out.reserve(format.size() + 32);
+    auto it = args.begin();
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '{' && i + 1 < format.size() && format[i + 1] == '}' && it != args.end()) {
+            out += (it->isPrivate && !revealPrivate) ? std::string("<private>") : it->text;
+            ++it;
+            ++i;
+        } else {
+            out += format[i];
+        }
+    }
+    return out;
+}
+
+Logger::Logger(std::string category) : category_(std::move(category)) {}
+
+void Logger::info(std::string_view format, std::initializer_list<LogArg> args) const {
+    write(LogLevel::Info, format, args);
+}
+void Logger::error(std::string_view format, std::initializer_list<LogArg> args) const {
+    write(LogLevel::Error, format, args);
+}
+
+void Logger::write(LogLevel level, std::string_view format, std::initializer_list<LogArg> args) const {
+    const std::string message = formatLog(format, args, false);
+    sd_journal_send("MESSAGE=%s", message.c_str(), "PRIORITY=%d", level == LogLevel::Error ? 3 : 6,
+                    "SYSLOG_IDENTIFIER=tocko", "TOCKO_SUBSYSTEM=%s", kSubsystem, "TOCKO_CATEGORY=%s",
+                    category_.c_str(), nullptr);
+    notify({LogRecord::Kind::System, level, category_, message});
+}
+
+void trace(std::string_view component, std::string_view text) {
+    std::string line;
+    line.reserve(component.size() + text.size() + 12);
+    line += "[Tocko] ";
+    line += component;
+    line += ": ";
+    line += text;
+    line += '\n';
+    const char* p = line.data();
+    size_t left = line.size();
+    while (left > 0) {
+        ssize_t n = ::write(STDERR_FILENO, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    line.pop_back();
+    notify({LogRecord::Kind::Trace, LogLevel::Info, std::string(component), std::move(line)});
+}
+
+void setLogObserver(LogObserver observer) {
+    std::lock_guard lock(observerMutex());
+    observerSlot() = std::move(observer);
+}
+
+}  // namespace tocko

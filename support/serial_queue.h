@@ -1,0 +1,55 @@
+#pragma once
+// A serial work queue on one named thread: tasks run one at a time in
+// submission order; delayed tasks run once their time has come, in order of
+// due time (ties in submission order).
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace tocko {
+
+class SerialQueue {
+public:
+    using Task = std::function<void()>;
+    using Clock = std::chrono::steady_clock;
+
+    // `label` names the thread; Linux keeps only its first 15 bytes.
+    explicit SerialQueue(std::string label);
+    ~SerialQueue();  // runs nothing further; waits for the running task
+    SerialQueue(const SerialQueue&) = delete;
+    SerialQueue& operator=(const SerialQueue&) = delete;
+
+    void async(Task task);
+    void asyncAfter(Clock::duration delay, Task task);
+    // Runs `task` on the queue and waits for it. Must not be called from the queue.
+    void sync(const Task& task);
+    bool isCurrent() const { return std::this_thread::get_id() == thread_.get_id(); }
+    const std::string& label() const { return label_; }
+
+private:
+    struct Entry {
+        Clock::time_point due;
+        uint64_t seq;
+        Task task;
+    };
+    void run();
+
+    std::string label_;
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    std::vector<Entry> heap_;  // min-heap by (due, seq)
+    uint64_t nextSeq_ = 0;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+// Sets the calling thread's name (cut to the 15 bytes Linux allows).
+void setCurrentThreadName(const std::string& name);
+
+}  // namespace tocko

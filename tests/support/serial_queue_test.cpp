@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+#include <pthread.h>
+
+#include <atomic>
+#include <future>
+#include <vector>
+
+#include "support/serial_queue.h"
+
+using namespace tocko;
+using namespace std::chrono_literals;
+
+TEST(SerialQueue, RunsTasksInOrderOnOneNamedThread) {
+    SerialQueue q("com.tocko.sound.extra");
+    std::vector<int> order;
+    char name[32] = {};
+    for (int i = 0; i < 100; ++i) q.async([&, i] { order.push_back(i); });
+    q.sync([&] { pthread_getname_np(pthread_self(), name, sizeof name); });
+    ASSERT_EQ(order.size(), 100u);
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(order[size_t(i)], i);
+    EXPECT_STREQ(name, "com.tocko.sound");  // cut to 15 bytes
+}
+
+TEST(SerialQueue, DelayedTasksRunByDueTimeAndDoNotBlockLaterWork) {
+    SerialQueue q("test.queue");
+    std::vector<std::string> order;
+    std::promise<void> done;
+    q.asyncAfter(60ms, [&] { order.push_back("late"); done.set_value(); });
+    q.asyncAfter(20ms, [&] { order.push_back("early"); });
+    q.async([&] { order.push_back("now"); });
+    auto start = SerialQueue::Clock::now();
+    done.get_future().wait();
+    EXPECT_GE(SerialQueue::Clock::now() - start, 55ms);
+    EXPECT_EQ(order, (std::vector<std::string>{"now", "early", "late"}));
+}
+
+TEST(SerialQueue, IsCurrentOnlyOnItsThread) {
+    SerialQueue q("test.queue");
+    EXPECT_FALSE(q.isCurrent());
+    bool inside = false;
+    q.sync([&] { inside = q.isCurrent(); });
+    EXPECT_TRUE(inside);
+}
