@@ -7,42 +7,40 @@
 namespace tocko {
 
 namespace {
-bool later(const auto& a, const auto& b) {
-    return a.due != b.due ? a.due > b.due : a.seq > b.seq;
-}
+bool later(const auto& a, const auto& b) { return a.due != b.due ? a.due > b.due : a.seq > b.seq; }
 }  // namespace
 
 void setCurrentThreadName(const std::string& name) {
     pthread_setname_np(pthread_self(), name.substr(0, 15).c_str());
 }
 
-SerialQueue::SerialQueue(std::string label) : label_(std::move(label)) {
-    thread_ = std::thread([this] { run(); });
+SerialQueue::SerialQueue(std::string label) : label_(std::move(label)), state_(std::make_shared<State>()) {
+    thread_ = std::thread(&SerialQueue::run, state_, label_);
 }
 
 SerialQueue::~SerialQueue() {
     {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
+        std::lock_guard lock(state_->mutex);
+        state_->stopping = true;
+        state_->heap.clear();
     }
-    cv_.notify_all();
-    if (thread_.joinable()) {
-        if (isCurrent())
-            thread_.detach();
-        else
-            thread_.join();
-    }
+    state_->cv.notify_all();
+    if (isCurrent())
+        thread_.detach();
+    else
+        thread_.join();
 }
 
 void SerialQueue::async(Task task) { asyncAfter(Clock::duration::zero(), std::move(task)); }
 
 void SerialQueue::asyncAfter(Clock::duration delay, Task task) {
     {
-        std::lock_guard lock(mutex_);
-        heap_.push_back({Clock::now() + delay, nextSeq_++, std::move(task)});
-        std::push_heap(heap_.begin(), heap_.end(), [](auto& a, auto& b) { return later(a, b); });
+        std::lock_guard lock(state_->mutex);
+        if (state_->stopping) return;
+        state_->heap.push_back({Clock::now() + delay, state_->nextSeq++, std::move(task)});
+        std::push_heap(state_->heap.begin(), state_->heap.end(), [](auto& a, auto& b) { return later(a, b); });
     }
-    cv_.notify_one();
+    state_->cv.notify_one();
 }
 
 void SerialQueue::sync(const Task& task) {
@@ -59,24 +57,25 @@ void SerialQueue::sync(const Task& task) {
     cv.wait(lock, [&] { return done; });
 }
 
-void SerialQueue::run() {
-    setCurrentThreadName(label_);
-    std::unique_lock lock(mutex_);
-    while (!stopping_) {
-        if (heap_.empty()) {
-            cv_.wait(lock);
+void SerialQueue::run(std::shared_ptr<State> s, std::string label) {
+    setCurrentThreadName(label);
+    std::unique_lock lock(s->mutex);
+    while (!s->stopping) {
+        if (s->heap.empty()) {
+            s->cv.wait(lock);
             continue;
         }
-        auto due = heap_.front().due;
+        auto due = s->heap.front().due;
         if (due > Clock::now()) {
-            cv_.wait_until(lock, due);
+            s->cv.wait_until(lock, due);
             continue;
         }
-        std::pop_heap(heap_.begin(), heap_.end(), [](auto& a, auto& b) { return later(a, b); });
-        Task task = std::move(heap_.back().task);
-        heap_.pop_back();
+        std::pop_heap(s->heap.begin(), s->heap.end(), [](auto& a, auto& b) { return later(a, b); });
+        Task task = std::move(s->heap.back().task);
+        s->heap.pop_back();
         lock.unlock();
         task();
+        task = nullptr;  // release captures before taking the lock again
         lock.lock();
     }
 }

@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -38,14 +39,19 @@ private:
         uint64_t seq;
         Task task;
     };
-    void run();
+    // Shared with the thread, so a queue may be destroyed from one of its own
+    // tasks (the thread then finishes that task and exits on its own).
+    struct State {
+        std::mutex mutex;
+        std::condition_variable cv;
+        std::vector<Entry> heap;  // min-heap by (due, seq)
+        uint64_t nextSeq = 0;
+        bool stopping = false;
+    };
+    static void run(std::shared_ptr<State> state, std::string label);
 
     std::string label_;
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    std::vector<Entry> heap_;  // min-heap by (due, seq)
-    uint64_t nextSeq_ = 0;
-    bool stopping_ = false;
+    std::shared_ptr<State> state_;
     std::thread thread_;
 };
 

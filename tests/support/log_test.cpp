@@ -75,3 +75,14 @@ TEST(Env, OnlyExactlyOneSwitchesOn) {
     unsetenv("TOCKO_TEST_SWITCH");
     EXPECT_FALSE(envSwitch("TOCKO_TEST_SWITCH"));
 }
+
+#include "support/format.h"
+
+TEST(Format, ShortestTextRoundTripsAndKeepsAFraction) {
+    EXPECT_EQ(shortestText(1.0f), "1.0");
+    EXPECT_EQ(shortestText(0.9f), "0.9");
+    EXPECT_EQ(shortestText(0.4453125f), "0.4453125");
+    EXPECT_EQ(shortestText(0.05), "0.05");
+    EXPECT_EQ(shortestText(0.8f), "0.8");
+    EXPECT_EQ(fixedText(0.449, 2), "0.45");
+}
