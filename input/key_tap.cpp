@@ -1,0 +1,189 @@
+#include "input/key_tap.h"
+
+#include <system_error>
+
+#include "input/run_loop.h"
+#include "support/serial_queue.h"
+
+namespace tocko {
+
+std::thread::id TapThread::id() const {
+    std::lock_guard lock(mutex_);
+    return id_;
+}
+
+bool TapThread::isFinished() const {
+    std::lock_guard lock(mutex_);
+    return finished_;
+}
+
+bool TapThread::waitUntilFinished(std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(mutex_);
+    return cv_.wait_for(lock, timeout, [&] { return finished_; });
+}
+
+void TapThread::markStarted() {
+    std::lock_guard lock(mutex_);
+    id_ = std::this_thread::get_id();
+}
+
+void TapThread::markFinished() {
+    {
+        std::lock_guard lock(mutex_);
+        finished_ = true;
+    }
+    cv_.notify_all();
+}
+
+KeyTap::KeyTap(Handler handler, std::shared_ptr<TapBackendFactory> backends)
+    : handler_(std::move(handler)), backends_(backends ? std::move(backends) : systemTapBackendFactory()) {}
+
+bool KeyTap::isListening() const {
+    return runLock_.with([](const TapState& s) { return s.running; });
+}
+
+bool KeyTap::isTapEnabled() const {
+    auto tap = runLock_.with([](const TapState& s) { return s.eventTap; });
+    return tap && tap->isEnabled();
+}
+
+std::shared_ptr<TapThread> KeyTap::thread() const {
+    return runLock_.with([](const TapState& s) { return s.thread; });
+}
+
+void KeyTap::start() {
+    uint64_t generation = 0;
+    const bool alreadyRunning = runLock_.with([&](TapState& s) {
+        if (s.running) return true;
+        s.running = true;
+        generation = ++s.generation;
+        return false;
+    });
+    if (alreadyRunning) return;
+
+    if (!backends_->canListen()) {
+        log_.error("start() ignored: Input Monitoring not granted");
+        runLock_.with([](TapState& s) { s.running = false; });
+        return;
+    }
+
+    auto handle = std::make_shared<TapThread>();
+    std::weak_ptr<KeyTap> weak = weak_from_this();
+    runLock_.with([&](TapState& s) { s.thread = handle; });
+    try {
+        std::thread([weak, handle, generation] {
+            setCurrentThreadName("com.tocko.keytap");
+            handle->markStarted();
+            if (auto self = weak.lock()) self->run(generation);
+            handle->markFinished();
+        }).detach();
+    } catch (const std::system_error& e) {
+        log_.error("KeyTap thread could not be started: {}", {pub(e.what())});
+        runLock_.with([&](TapState& s) {
+            if (s.generation == generation) s.running = false;
+            if (s.thread == handle) s.thread.reset();
+        });
+    }
+}
+
+void KeyTap::run(uint64_t generation) {
+    auto loop = std::make_shared<RunLoop>();
+    std::shared_ptr<EventTap> tap;
+    if (loop->valid()) tap = backends_->createTap([this](const TapEvent& e) { tapCallback(e); });
+
+    if (!tap) {
+        log_.error("CGEvent.tapCreate failed (permission missing or revoked)");
+        // Only the current start() owns the running flag and the report; a
+        // thread overtaken by stop() (and maybe a newer start) stays quiet.
+        const bool current = runLock_.with([&](TapState& s) {
+            if (s.generation != generation) return false;
+            s.running = false;
+            return true;
+        });
+        if (current && onActivationResult) onActivationResult(false);
+        return;
+    }
+
+    auto source = tap->createRunLoopSource();
+    // Storing the fields and reading the flag happen in one step, so a stale
+    // thread can never overwrite the fields of a newer tap.
+    const bool current = runLock_.with([&](TapState& s) {
+        if (!s.running || s.generation != generation) return false;
+        s.eventTap = tap;
+        s.runLoopSource = source;
+        s.threadRunLoop = loop;
+        return true;
+    });
+    if (!current) {
+        tap->setEnabled(false);
+        log_.info("KeyTap: stop() during setup; tap released without entering run loop");
+        return;
+    }
+
+    source->addTo(*loop);
+    tap->setEnabled(true);
+    if (onActivationResult) onActivationResult(true);
+    log_.info("Event tap live on dedicated background run loop");
+    trace("KeyTap", "listenOnly CGEventTap live on background run loop");
+
+    loop->run();
+    log_.info("KeyTap run loop exited");
+}
+
+void KeyTap::stop() {
+    std::shared_ptr<EventTap> tap;
+    std::shared_ptr<RunLoopSource> source;
+    std::shared_ptr<RunLoop> loop;
+    const bool wasRunning = runLock_.with([&](TapState& s) {
+        if (!s.running) return false;
+        s.running = false;
+        ++s.generation;
+        tap = s.eventTap;
+        source = s.runLoopSource;
+        loop = s.threadRunLoop;
+        s.thread.reset();
+        return true;
+    });
+    // Without a recorded run loop the thread is still setting up (or failed):
+    // it sees it was overtaken and cleans up by itself.
+    if (!wasRunning || !loop) return;
+
+    std::weak_ptr<KeyTap> weakSelf = weak_from_this();
+    std::weak_ptr<RunLoop> weakLoop = loop;  // the loop must not own a task that owns it
+    loop->perform([weakSelf, weakLoop, tap, source] {
+        auto here = weakLoop.lock();
+        if (!here) return;
+        if (tap) tap->setEnabled(false);
+        if (source) source->removeFrom(*here);
+        if (auto self = weakSelf.lock()) {
+            // A newer start() may already have stored its own tap.
+            self->runLock_.with([&](TapState& s) {
+                if (s.eventTap == tap) s.eventTap.reset();
+                if (s.runLoopSource == source) s.runLoopSource.reset();
+                if (s.threadRunLoop == here) s.threadRunLoop.reset();
+            });
+        }
+        here->stop();
+    });
+}
+
+void KeyTap::tapCallback(const TapEvent& event) {
+    switch (event.type) {
+        case TapEventType::LeftMouseDown:
+        case TapEventType::RightMouseDown:
+            if (onMouseDown) onMouseDown();
+            break;
+        case TapEventType::KeyDown:
+            if (event.autorepeat || !handler_) break;
+            handler_(event.keyCode);
+            break;
+        case TapEventType::TapDisabledByTimeout: {
+            auto tap = runLock_.with([](const TapState& s) { return s.eventTap; });
+            if (tap) tap->setEnabled(true);
+            log_.info("Tap was disabled by the system; re-enabled");
+            break;
+        }
+    }
+}
+
+}  // namespace tocko

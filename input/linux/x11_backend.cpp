@@ -1,0 +1,197 @@
+#include "input/linux/x11_backend.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+#include <sys/epoll.h>
+
+#include <mutex>
+#include <set>
+
+#include "input/run_loop.h"
+
+namespace tocko {
+
+namespace {
+
+// Protocol errors on our own connections are logged instead of ending the
+// process (Xlib's default); errors on anyone else's go to the handler that
+// was in place before.
+std::mutex gDisplaysMutex;
+std::set<Display*> gOurDisplays;
+XErrorHandler gPreviousErrorHandler = nullptr;
+
+int onProtocolError(Display* display, XErrorEvent* event) {
+    bool ours;
+    {
+        std::lock_guard lock(gDisplaysMutex);
+        ours = gOurDisplays.count(display) > 0;
+    }
+    if (ours) {
+        Logger("KeyTap").error("X protocol error {} on request {}",
+                               {pub(static_cast<long long>(event->error_code)),
+                                pub(static_cast<long long>(event->request_code))});
+        return 0;
+    }
+    return gPreviousErrorHandler ? gPreviousErrorHandler(display, event) : 0;
+}
+
+void initXlibOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        XInitThreads();
+        gPreviousErrorHandler = XSetErrorHandler(onProtocolError);
+    });
+}
+
+struct Connection {
+    Display* display = nullptr;
+    int opcode = -1;
+};
+
+// Opens the display and checks for XInput 2; nothing is logged.
+Connection connect(const std::string& displayName, std::string* why) {
+    initXlibOnce();
+    Connection c;
+    c.display = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
+    if (!c.display) {
+        *why = "cannot open the display";
+        return c;
+    }
+    {
+        std::lock_guard lock(gDisplaysMutex);
+        gOurDisplays.insert(c.display);
+    }
+    int event = 0, error = 0, major = 2, minor = 2;
+    if (!XQueryExtension(c.display, "XInputExtension", &c.opcode, &event, &error)) {
+        *why = "no XInput extension";
+    } else if (XIQueryVersion(c.display, &major, &minor) != Success || major < 2) {
+        *why = "XInput 2 missing";
+    } else {
+        return c;
+    }
+    {
+        std::lock_guard lock(gDisplaysMutex);
+        gOurDisplays.erase(c.display);
+    }
+    XCloseDisplay(c.display);
+    c.display = nullptr;
+    return c;
+}
+
+void disconnect(Display* display) {
+    XCloseDisplay(display);
+    std::lock_guard lock(gDisplaysMutex);
+    gOurDisplays.erase(display);
+}
+
+}  // namespace
+
+X11Tap::X11Tap(TapCallback callback) : callback_(std::move(callback)) {}
+
+std::shared_ptr<X11Tap> X11Tap::open(TapCallback callback, const std::string& displayName) {
+    std::string why;
+    const Connection c = connect(displayName, &why);
+    const char* shownName = displayName.empty() ? XDisplayName(nullptr) : displayName.c_str();
+    if (!c.display) {
+        Logger("KeyTap").error("X display {} unusable: {}", {pub(shownName ? shownName : ""), pub(why)});
+        return nullptr;
+    }
+    auto tap = std::make_shared<X11Tap>(std::move(callback));
+    tap->display_ = c.display;
+    tap->opcode_ = c.opcode;
+    // A lost server connection must end this tap, not the process.
+    XSetIOErrorExitHandler(c.display, &X11Tap::onConnectionBroken, tap.get());
+
+    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+    XISetMask(bits, XI_RawKeyPress);
+    XISetMask(bits, XI_RawKeyRelease);
+    XISetMask(bits, XI_RawButtonPress);
+    XIEventMask mask{XIAllMasterDevices, static_cast<int>(sizeof bits), bits};
+    XISelectEvents(c.display, DefaultRootWindow(c.display), &mask, 1);
+    XSync(c.display, False);
+    if (tap->broken_.load()) return nullptr;
+    return tap;
+}
+
+X11Tap::~X11Tap() {
+    if (display_) disconnect(display_);
+}
+
+void X11Tap::onConnectionBroken(Display*, void* self) { static_cast<X11Tap*>(self)->broken_.store(true); }
+
+void X11Tap::addTo(RunLoop& loop) {
+    loop_ = &loop;
+    if (!loop.addFd(ConnectionNumber(display_), [this](uint32_t events) { drain(events); })) {
+        log_.error("Cannot watch the X connection");
+        return;
+    }
+    drain(0);  // anything Xlib queued during setup
+}
+
+void X11Tap::removeFrom(RunLoop& loop) {
+    loop.removeFd(ConnectionNumber(display_));
+    loop_ = nullptr;
+}
+
+void X11Tap::drain(uint32_t epollEvents) {
+    while (!broken_.load() && XPending(display_) > 0) {
+        XEvent event;
+        XNextEvent(display_, &event);
+        XGenericEventCookie* cookie = &event.xcookie;
+        if (cookie->type != GenericEvent || cookie->extension != opcode_) continue;
+        if (!XGetEventData(display_, cookie)) continue;
+        handle(cookie->evtype, cookie->data);
+        XFreeEventData(display_, cookie);
+    }
+    if (broken_.load() || (epollEvents & (EPOLLHUP | EPOLLERR))) connectionLost();
+}
+
+void X11Tap::handle(int evtype, const void* rawEvent) {
+    const auto* raw = static_cast<const XIRawEvent*>(rawEvent);
+    const int detail = raw->detail;
+    switch (evtype) {
+        case XI_RawKeyPress: {
+            if (detail < 8 || detail > 255) return;
+            // The server reports a press of a key that is already down as a
+            // repeat; some sources do not set the flag on raw events.
+            const bool repeat = (raw->flags & XIKeyRepeat) || held_.test(detail);
+            held_.set(detail);
+            if (enabled_.load(std::memory_order_relaxed))
+                callback_(TapEvent{TapEventType::KeyDown, static_cast<uint16_t>(detail - 8), repeat});
+            return;
+        }
+        case XI_RawKeyRelease:
+            if (detail >= 0 && detail <= 255) held_.reset(detail);
+            return;
+        case XI_RawButtonPress:
+            if (raw->flags & XIPointerEmulated) return;  // a touch, not a button
+            if (!enabled_.load(std::memory_order_relaxed)) return;
+            if (detail == 1) callback_(TapEvent{TapEventType::LeftMouseDown});
+            if (detail == 3) callback_(TapEvent{TapEventType::RightMouseDown});
+            return;
+        default:
+            return;
+    }
+}
+
+void X11Tap::connectionLost() {
+    broken_.store(true);
+    if (lossReported_) return;
+    lossReported_ = true;
+    log_.error("X display connection lost; no key or mouse events until the tap is started again");
+    if (loop_) loop_->removeFd(ConnectionNumber(display_));
+}
+
+bool X11TapFactory::canListen() {
+    std::string why;
+    const Connection c = connect(displayName_, &why);
+    if (!c.display) return false;
+    disconnect(c.display);
+    return true;
+}
+
+std::shared_ptr<EventTap> X11TapFactory::createTap(TapCallback callback) {
+    return X11Tap::open(std::move(callback), displayName_);
+}
+
+}  // namespace tocko

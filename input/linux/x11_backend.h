@@ -1,0 +1,67 @@
+#pragma once
+// The X11 backend, for sessions where evdev cannot be read: XInput 2 raw key
+// and button events selected on the root window of a private connection.
+// Raw events reach every client that asks, whatever window has the focus,
+// and cannot be consumed or altered by anyone.
+
+#include <atomic>
+#include <bitset>
+#include <memory>
+#include <string>
+
+#include "input/event_tap.h"
+#include "support/log.h"
+
+typedef struct _XDisplay Display;
+
+namespace tocko {
+
+class X11Tap : public EventTap, public RunLoopSource, public std::enable_shared_from_this<X11Tap> {
+public:
+    // Connects to `displayName` (empty: $DISPLAY); nullptr without a server
+    // offering XInput 2.
+    static std::shared_ptr<X11Tap> open(TapCallback callback, const std::string& displayName = "");
+    ~X11Tap() override;
+
+    std::shared_ptr<RunLoopSource> createRunLoopSource() override { return shared_from_this(); }
+    void addTo(RunLoop& loop) override;
+    void removeFrom(RunLoop& loop) override;
+    void setEnabled(bool enabled) override { enabled_.store(enabled); }
+    bool isEnabled() const override { return enabled_.load() && !broken_.load(); }
+
+    bool isConnected() const { return !broken_.load(); }
+
+    // Use open().
+    explicit X11Tap(TapCallback callback);
+
+private:
+    static void onConnectionBroken(Display* display, void* self);
+    void drain(uint32_t epollEvents);
+    void handle(int evtype, const void* rawEvent);
+    void connectionLost();
+
+    const TapCallback callback_;
+    Logger log_{"KeyTap"};
+    Display* display_ = nullptr;
+    int opcode_ = -1;
+    std::atomic<bool> enabled_{false};
+    std::atomic<bool> broken_{false};
+    bool lossReported_ = false;
+    RunLoop* loop_ = nullptr;
+    // Keys currently held, only to tell a held key's repeated presses from
+    // new ones; never leaves this object.
+    std::bitset<256> held_;
+};
+
+class X11TapFactory : public TapBackendFactory {
+public:
+    explicit X11TapFactory(std::string displayName = "") : displayName_(std::move(displayName)) {}
+    // The display opens and offers XInput 2.
+    bool canListen() override;
+    std::shared_ptr<EventTap> createTap(TapCallback callback) override;
+
+private:
+    const std::string displayName_;
+};
+
+}  // namespace tocko
