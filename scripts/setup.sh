@@ -13,6 +13,7 @@ PACKAGES=(
   qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
   libgl1-mesa-dev
   pulseaudio pulseaudio-utils xvfb x11-utils xdotool
+  sox
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
