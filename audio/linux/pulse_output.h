@@ -1,0 +1,76 @@
+#pragma once
+// Output through the audio server (PulseAudio, or PipeWire's pulse server)
+// with libpulse: one low-latency float playback stream on the default sink,
+// rendered from the threaded mainloop's write callback. The stream follows
+// the default sink; a change of default sink, a move, a suspend or a format
+// change of the stream is reported through the listener. After some seconds
+// of silence the stream is corked, so an idle engine costs nothing; the next
+// click uncorks it.
+
+#include <pulse/pulseaudio.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+
+#include "audio/output.h"
+
+namespace tocko {
+
+class PulseOutput : public AudioOutput {
+public:
+    PulseOutput();
+    ~PulseOutput() override;
+
+    void setRenderCallback(RenderCallback render) override { render_ = std::move(render); }
+    void setListener(Listener listener) override;
+    bool start(std::string& error) override;
+    void stop() override;
+    bool isRunning() const override { return running_.load(); }
+    OutputFormat format() const override;
+    uint32_t defaultDeviceID() const override;
+    std::string deviceName() const override;
+    double latencySeconds() const override;
+    void wake() override;
+
+private:
+    bool connectLocked(std::string& error);
+    void dropContextLocked();
+    void stopLocked();
+    void refreshServerInfoLocked();
+    void notifyDefaultOutputChanged();
+    void notifyConfigurationChanged();
+
+    static void onContextState(pa_context* c, void* self);
+    static void onSubscription(pa_context* c, pa_subscription_event_type_t t, uint32_t index, void* self);
+    static void onServerInfo(pa_context* c, const pa_server_info* info, void* self);
+    static void onSinkInfo(pa_context* c, const pa_sink_info* info, int eol, void* self);
+    static void onStreamState(pa_stream* s, void* self);
+    static void onStreamWrite(pa_stream* s, size_t bytes, void* self);
+    static void onStreamMoved(pa_stream* s, void* self);
+    static void onStreamSuspended(pa_stream* s, void* self);
+
+    pa_threaded_mainloop* mainloop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    RenderCallback render_;
+    std::mutex listenerMutex_;
+    Listener listener_;
+
+    // What we know of the default sink, updated from the mainloop thread.
+    mutable std::mutex infoMutex_;
+    std::string defaultSinkName_;
+    uint32_t defaultSinkIndex_ = 0;
+    std::string sinkDescription_ = "?";
+    OutputFormat sinkFormat_{};
+    bool haveSinkInfo_ = false;
+    bool sinkInfoPending_ = false;
+
+    // Stream facts; written with the mainloop lock held.
+    OutputFormat streamFormat_{};
+    std::atomic<bool> running_{false};
+    std::atomic<bool> corked_{false};
+    uint64_t silentFrames_ = 0;  // render thread only
+};
+
+}  // namespace tocko

@@ -1,0 +1,91 @@
+#pragma once
+// The real-time mixer: 16 voices, each a sample played at its own rate and
+// gain, summed into the output. The engine's queue is the only producer of
+// commands; the render thread is the only consumer. The render path takes no
+// locks, allocates nothing and logs nothing.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "audio/output.h"
+#include "audio/sample.h"
+
+namespace tocko {
+
+// Peak and energy of everything the mixer renders while installed.
+class TapAccumulator {
+public:
+    void add(const float* interleaved, uint32_t frames, int channels);
+    float peak() const { return peak_; }
+    float rms() const;
+    int64_t count() const { return count_; }
+
+private:
+    float peak_ = 0;
+    double sumSq_ = 0;
+    int64_t count_ = 0;
+};
+
+class Mixer {
+public:
+    static constexpr int kVoices = 16;
+
+    // Queue side. Replaces whatever the voice was playing (interrupts). The
+    // buffer must outlive the mixer's use of it (the engine keeps its decoded
+    // samples for its whole life). Returns the command's sequence number, or 0
+    // if the command ring is full.
+    uint64_t schedule(int voice, const SampleBuffer* buffer, float rate, float gain);
+    // Installs or removes the metering tap. Removal waits until the render
+    // thread no longer touches the accumulator, so it may be read afterwards.
+    void installTap(TapAccumulator* tap);
+    void removeTap();
+    // Drops pending commands and silences every voice. Only while the output
+    // is stopped, when no render callback runs.
+    void resetWhileStopped();
+
+    // The format the mixer is connected to the output with (for reports).
+    void connect(OutputFormat format) { connected_ = format; }
+    OutputFormat connectedFormat() const { return connected_; }
+
+    // Render thread.
+    void render(float* out, uint32_t frames, int channels, double outRate);
+
+    // Sequence number and steady-clock time (ns) of the last command the
+    // render thread started playing.
+    uint64_t lastAppliedSeq() const { return appliedSeq_.load(std::memory_order_acquire); }
+    int64_t lastAppliedNanos() const { return appliedNanos_.load(std::memory_order_acquire); }
+    int activeVoices() const { return active_.load(std::memory_order_relaxed); }
+
+private:
+    struct Command {
+        int voice = 0;
+        const SampleBuffer* buffer = nullptr;
+        float rate = 1;
+        float gain = 1;
+        uint64_t seq = 0;
+    };
+    struct Voice {
+        const SampleBuffer* buffer = nullptr;
+        double pos = 0;
+        double step = 1;
+        float rate = 1;
+        float gain = 0;
+    };
+    static constexpr size_t kRing = 64;
+
+    std::array<Command, kRing> ring_{};
+    std::atomic<size_t> head_{0};  // next write (producer)
+    std::atomic<size_t> tail_{0};  // next read (consumer)
+    std::array<Voice, kVoices> voices_{};
+    std::atomic<TapAccumulator*> tap_{nullptr};
+    std::atomic<int> tapUsers_{0};
+    std::atomic<uint64_t> appliedSeq_{0};
+    std::atomic<int64_t> appliedNanos_{0};
+    std::atomic<int> active_{0};
+    uint64_t nextSeq_ = 1;
+    OutputFormat connected_{};
+};
+
+}  // namespace tocko

@@ -1,0 +1,422 @@
+#include "audio/sound_engine.h"
+
+#include <sys/random.h>
+
+#include <cmath>
+
+#include "audio/mixer.h"
+#include "audio/sample.h"
+#include "support/format.h"
+#include "support/main_thread.h"
+
+namespace tocko {
+
+namespace {
+constexpr const char* kComponent = "SoundEngine";
+
+// A uniform integer in 0...2^24 from the kernel's random source, rejecting
+// the values that would bias the modulo.
+uint32_t secureUniform24() {
+    constexpr uint64_t kRange = (1u << 24) + 1;
+    constexpr uint64_t kLimit = (uint64_t(1) << 32) / kRange * kRange;
+    for (;;) {
+        uint32_t x = 0;
+        if (getrandom(&x, sizeof x, 0) != sizeof x) continue;
+        if (x < kLimit) return uint32_t(x % kRange);
+    }
+}
+
+void firstChannelStats(const SampleBuffer& b, float& peak, float& rms) {
+    peak = 0;
+    double sum = 0;
+    for (uint32_t i = 0; i < b.frames; ++i) {
+        const float s = b.at(i, 0);
+        const float a = std::fabs(s);
+        if (a > peak) peak = a;
+        sum += double(s) * double(s);
+    }
+    rms = b.frames == 0 ? 0.0f : float(std::sqrt(sum / double(b.frames)));
+}
+}  // namespace
+
+float samplePeak(const float* samples, size_t frames) {
+    float peak = 0;
+    for (size_t i = 0; i < frames; ++i) peak = std::max(peak, std::fabs(samples[i]));
+    return peak;
+}
+
+float sampleRms(const float* samples, size_t frames) {
+    if (frames == 0) return 0;
+    double sum = 0;
+    for (size_t i = 0; i < frames; ++i) sum += double(samples[i]) * double(samples[i]);
+    return float(std::sqrt(sum / double(frames)));
+}
+
+float loudnessGain(const float* samples, size_t frames) {
+    if (samples == nullptr || frames == 0) return 1.0f;
+    const float peak = samplePeak(samples, frames);
+    const float rms = sampleRms(samples, frames);
+    const float rmsGain = rms > 0 ? SoundEngine::kTargetRms / rms : 1.0f;
+    const float peakGain = peak > 0 ? SoundEngine::kPeakCeiling / peak : 1.0f;
+    return std::min(rmsGain, peakGain);
+}
+
+std::shared_ptr<SoundEngine> SoundEngine::create(Options options) {
+    std::shared_ptr<SoundEngine> engine(new SoundEngine(std::move(options)));
+    engine->installOutputFollowers();
+    return engine;
+}
+
+SoundEngine::SoundEngine(Options options)
+    : output_(options.output ? std::move(options.output) : makeDefaultOutput()),
+      mixer_(std::make_unique<Mixer>()),
+      uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)) {
+    buildGraph(options.soundsDir);
+    output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
+        mixer->render(buf, frames, channels, rate);
+    });
+}
+
+SoundEngine::~SoundEngine() { output_->stop(); }
+
+void SoundEngine::buildGraph(const std::string& soundsDir) {
+    bool haveFormat = false;
+    int graphChannels = 1;
+    for (PackID pack : allPacks()) {
+        std::string reason;
+        auto buffer = loadSample(soundsDir + "/" + sampleFileName(pack), reason);
+        // All voices run in one graph format: that of the first file that loaded.
+        if (buffer && haveFormat && (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels))
+            buffer.reset();
+        if (!buffer) {
+            log_.error("Failed to load pack-{}.wav from bundle", {pub(rawValue(pack))});
+            continue;
+        }
+        if (!haveFormat) {
+            haveFormat = true;
+            graphSampleRate_ = buffer->sampleRate;
+            graphChannels = buffer->channels;
+        }
+        // Loudness is measured on the first channel.
+        std::vector<float> first(buffer->frames);
+        for (uint32_t i = 0; i < buffer->frames; ++i) first[i] = buffer->at(i, 0);
+        packBaseGain_[pack] = loudnessGain(first.data(), first.size());
+        buffers_[pack] = std::move(buffer);
+    }
+    reportGains();
+    loudnessSelfCheck();
+    if (!haveFormat) {
+        const double rate = output_->format().sampleRate;
+        graphSampleRate_ = rate > 0 ? rate : 44100;
+    }
+    log_.info("Audio graph built: {} nodes, {} packs @ {} Hz",
+              {pub(poolSize), pub((long long)buffers_.size()), pub((long long)graphSampleRate_)});
+    trace(kComponent, "loaded " + std::to_string(buffers_.size()) + " sample packs");
+}
+
+void SoundEngine::reportGains() {
+    std::string text;
+    for (PackID pack : allPacks()) {
+        auto it = packBaseGain_.find(pack);
+        if (it == packBaseGain_.end()) continue;
+        if (!text.empty()) text += ' ';
+        text += std::string(rawValue(pack)) + "=" + fixedText(it->second, 2);
+    }
+    log_.info("loudness gains: {}", {pub(text)});
+    trace(kComponent, "loudness gains: " + text);
+}
+
+void SoundEngine::loudnessSelfCheck() {
+    std::vector<float> atTarget;
+    std::string capped;
+    size_t cappedCount = 0;
+    for (PackID pack : allPacks()) {
+        auto b = buffers_.find(pack);
+        auto g = packBaseGain_.find(pack);
+        if (b == buffers_.end() || g == packBaseGain_.end()) continue;
+        float peak = 0, rms = 0;
+        firstChannelStats(*b->second, peak, rms);
+        const float level = rms * g->second;
+        if (std::fabs(level - kTargetRms) >= kSelfCheckTolerance) {
+            if (!capped.empty()) capped += ',';
+            capped += rawValue(pack);
+            ++cappedCount;
+        } else {
+            atTarget.push_back(level);
+        }
+    }
+    if (atTarget.empty()) return;
+    const float mx = *std::max_element(atTarget.begin(), atTarget.end());
+    const float mn = *std::min_element(atTarget.begin(), atTarget.end());
+    if (!(mn > 0)) return;
+    const float spread = mx / mn;
+    log_.info("loudness self-check: spread={}x, no-clip=true, capped={}",
+              {pub(double(spread), 2), pub((long long)cappedCount)});
+    trace(kComponent, "loudness self-check: no-clip=true spread=" + fixedText(spread, 2) + "x (" +
+                          std::to_string(atTarget.size()) + " at target, headroom-capped: " + capped + ")");
+}
+
+std::vector<BufferStat> SoundEngine::bufferStats() const {
+    std::vector<BufferStat> stats;
+    for (PackID pack : allPacks()) {
+        BufferStat s{pack, 0, 0};
+        auto it = buffers_.find(pack);
+        if (it != buffers_.end() && it->second->frames > 0) firstChannelStats(*it->second, s.peak, s.rms);
+        stats.push_back(s);
+    }
+    return stats;
+}
+
+std::optional<float> SoundEngine::baseGain(PackID pack) const {
+    auto it = packBaseGain_.find(pack);
+    if (it == packBaseGain_.end()) return std::nullopt;
+    return it->second;
+}
+
+// ---- Playing ---------------------------------------------------------------
+
+void SoundEngine::play(PackID pack, float volume, bool vary) {
+    queue_.async([weak = weak_from_this(), pack, volume, vary] {
+        if (auto self = weak.lock()) self->playOnQueue(pack, volume, vary);
+    });
+}
+
+float SoundEngine::drawUniform(float lower, float upper, bool* wasUpper) {
+    const uint32_t k = uniform_();
+    if (wasUpper) *wasUpper = k == (1u << 24);
+    if (k == (1u << 24)) return upper;
+    return lower + float(k) * 0x1p-24f * (upper - lower);
+}
+
+void SoundEngine::playOnQueue(PackID pack, float volume, bool vary) {
+    ensureRunning();
+    if (!output_->isRunning()) return;
+    auto it = buffers_.find(pack);
+    if (it == buffers_.end()) return;
+    const int i = nextIndex_;
+    nextIndex_ = (i + 1) % poolSize;
+    const float gain = baseGain(pack).value_or(1.0f);
+    float rate = 1.0f;
+    float v = volume * gain;
+    if (vary) {
+        rate = drawUniform(0.97f, 1.03f, nullptr);
+        bool upper = false;
+        const float d = drawUniform(-1.5f, 1.5f, &upper);
+        const float factor = upper ? 1.1885022f : std::pow(10.0f, d / 20.0f);
+        v = std::min(volume * gain * factor, 1.0f);
+    }
+    voiceRate_[size_t(i)] = rate;
+    voiceVolume_[size_t(i)] = v;
+    output_->wake();
+    mixer_->schedule(i, it->second.get(), rate, v);
+}
+
+void SoundEngine::setActivePack(PackID pack) {
+    const bool changed = state_.with([&](Playback& p) {
+        if (p.pack == pack) return false;
+        p.pack = pack;
+        return true;
+    });
+    if (!changed) return;
+    log_.info("Active pack -> {}", {pub(rawValue(pack))});
+    trace(kComponent, "active pack changed -> " + std::string(rawValue(pack)));
+}
+
+// ---- Lifecycle and output following ----------------------------------------
+
+void SoundEngine::start() {
+    queue_.async([weak = weak_from_this()] {
+        if (auto self = weak.lock()) self->ensureRunning();
+    });
+}
+
+void SoundEngine::stop() {
+    queue_.async([weak = weak_from_this()] {
+        if (auto self = weak.lock()) self->stopAsDisabled();
+    });
+}
+
+void SoundEngine::reconfigure(std::string reason) {
+    queue_.async([weak = weak_from_this(), reason = std::move(reason)] {
+        if (auto self = weak.lock()) self->reconfigure(reason, true);
+    });
+}
+
+void SoundEngine::setOnOutputDeviceChanged(std::function<void(const std::string&)> callback) {
+    queue_.async([weak = weak_from_this(), cb = std::move(callback)]() mutable {
+        if (auto self = weak.lock()) self->onOutputDeviceChanged_ = std::move(cb);
+    });
+}
+
+std::string SoundEngine::currentOutputDeviceName() const { return output_->deviceName(); }
+
+void SoundEngine::ensureRunning() {
+    if (output_->isRunning()) return;
+    // A stream that died under us leaves stale commands and voices behind.
+    output_->stop();
+    mixer_->resetWhileStopped();
+    if (mixer_->connectedFormat().sampleRate <= 0) mixer_->connect(output_->format());
+    std::string error;
+    if (!output_->start(error)) {
+        log_.error("AVAudioEngine failed to start: {}", {pub(error)});
+        return;
+    }
+    // The stream may have come up in another format than the one last seen.
+    const OutputFormat f = output_->format();
+    if (f.sampleRate > 0 && f.channels > 0) mixer_->connect(f);
+    userIntendedRunning_ = true;
+    if (hasStartedBefore_) {
+        log_.info("restarted on demand");
+        trace(kComponent, "restarted on demand");
+    } else {
+        hasStartedBefore_ = true;
+        log_.info("AVAudioEngine started");
+        trace(kComponent, "AVAudioEngine started, " + std::to_string(buffers_.size()) + " packs ready");
+    }
+}
+
+void SoundEngine::stopAsDisabled() {
+    userIntendedRunning_ = false;
+    if (!output_->isRunning()) return;
+    output_->stop();
+    mixer_->resetWhileStopped();
+    log_.info("engine stopped (disabled)");
+    trace(kComponent, "engine stopped (disabled)");
+}
+
+void SoundEngine::installOutputFollowers() {
+    std::weak_ptr<SoundEngine> weak = weak_from_this();
+    AudioOutput::Listener listener;
+    listener.configurationChanged = [weak] {
+        auto self = weak.lock();
+        if (!self) return;
+        self->queue_.async([weak] {
+            if (auto s = weak.lock()) s->reconfigure("config-change", false);
+        });
+    };
+    listener.defaultOutputChanged = [weak] {
+        auto self = weak.lock();
+        if (!self) return;
+        self->queue_.async([weak] {
+            if (auto s = weak.lock()) s->reconfigure("default-output-changed", false);
+        });
+    };
+    output_->setListener(std::move(listener));
+    lastOutputDeviceID_ = output_->defaultDeviceID();
+    lastOutputSampleRate_ = output_->format().sampleRate;
+    mixer_->connect(output_->format());
+    trace(kComponent, "output-device-follow listeners installed (current=\"" + currentOutputDeviceName() + "\")");
+}
+
+void SoundEngine::reconfigure(const std::string& reason, bool force) {
+    const uint32_t deviceID = output_->defaultDeviceID();
+    const double newRate = output_->format().sampleRate;
+    if (!force && deviceID == lastOutputDeviceID_ && newRate > 0 && newRate == lastOutputSampleRate_ &&
+        output_->isRunning())
+        return;
+    lastOutputDeviceID_ = deviceID;
+    if (newRate > 0) lastOutputSampleRate_ = newRate;
+    const bool wasIntended = userIntendedRunning_;
+    if (output_->isRunning()) {
+        output_->stop();
+        mixer_->resetWhileStopped();
+    }
+    const OutputFormat f = output_->format();
+    if (f.sampleRate > 0 && f.channels != 0) {
+        mixer_->connect(f);
+    } else if (lastOutputSampleRate_ > 0) {
+        mixer_->connect({lastOutputSampleRate_, std::max(2, f.channels)});
+    }
+    const std::string name = currentOutputDeviceName();
+    log_.info("output device changed -> {}, engine reconfigured ({})", {priv(name), pub(reason)});
+    trace(kComponent, "output device changed -> " + name + ", engine reconfigured");
+    if (onOutputDeviceChanged_) onOutputDeviceChanged_(name);
+    if (wasIntended) {
+        ensureRunning();
+        if (!output_->isRunning()) {
+            log_.error("engine not running after reconfigure({}) — clicks will be silent", {pub(reason)});
+            trace(kComponent, "⚠️ engine not running after reconfigure(" + reason + ") — clicks will be silent");
+        }
+    }
+}
+
+// ---- Metering and diagnostics ----------------------------------------------
+
+void SoundEngine::measure(double afterSeconds, std::function<void(float, float)> completion) {
+    queue_.async([weak = weak_from_this(), afterSeconds, completion = std::move(completion)] {
+        auto self = weak.lock();
+        if (!self) return completion(0, 0);
+        self->ensureRunning();
+        if (!self->output_->isRunning()) return completion(0, 0);
+        auto tap = std::make_shared<TapAccumulator>();
+        self->mixer_->installTap(tap.get());
+        const PackID pack = self->state_.with([](Playback& p) { return p.pack; });
+        self->playOnQueue(pack, 0.9f, false);
+        auto delay = std::chrono::duration_cast<SerialQueue::Clock::duration>(
+            std::chrono::duration<double>(std::max(0.0, afterSeconds)));
+        self->queue_.asyncAfter(delay, [weak, tap, completion] {
+            auto s = weak.lock();
+            if (!s) return completion(0, 0);
+            s->mixer_->removeTap();
+            completion(tap->peak(), tap->rms());
+        });
+    });
+}
+
+std::string SoundEngine::graphLine(const std::string& label) {
+    const Playback p = state_.get();
+    const OutputFormat out = output_->format();
+    const OutputFormat mix = mixer_->connectedFormat();
+    auto b = buffers_.find(p.pack);
+    const double bufSR = b == buffers_.end() ? -1 : b->second->sampleRate;
+    const int attachedNodes = 2 * poolSize + 2;  // voices, their rate stages, mixer, output
+    return "graph(" + label + ") isRunning=" + boolText(output_->isRunning()) +
+           " mixerOutVol=" + shortestText(1.0f) + " playerVol=" + shortestText(voiceVolume_[0]) +
+           " master=" + shortestText(p.masterVolume) + " muted=" + boolText(p.muted) +
+           " pack=" + std::string(rawValue(p.pack)) + " playInvocations=" + std::to_string(p.playInvocations) +
+           " attachedNodes=" + std::to_string(attachedNodes) + " outSR=" + std::to_string((long long)out.sampleRate) +
+           " mixSR=" + std::to_string((long long)mix.sampleRate) + " bufSR=" + std::to_string((long long)bufSR) +
+           " outDev=\"" + currentOutputDeviceName() + "\"";
+}
+
+void SoundEngine::logGraph(std::string label) {
+    queue_.async([weak = weak_from_this(), label = std::move(label)] {
+        if (auto self = weak.lock()) trace("AudioCheck", self->graphLine(label));
+    });
+}
+
+void SoundEngine::status(std::function<void(bool, bool)> completion) {
+    queue_.async([weak = weak_from_this(), completion = std::move(completion)] {
+        auto self = weak.lock();
+        if (!self) return completion(false, false);
+        const bool muted = self->state_.with([](Playback& p) { return p.muted; });
+        const bool running = self->output_->isRunning();
+        postToMain([completion, running, muted] { completion(running, muted); });
+    });
+}
+
+void SoundEngine::diagnosticsText(std::function<void(std::string)> completion) {
+    queue_.async([weak = weak_from_this(), completion = std::move(completion)] {
+        auto self = weak.lock();
+        if (!self) return completion("SoundEngine deallocated");
+        const Playback p = self->state_.get();
+        const OutputFormat out = self->output_->format();
+        const OutputFormat mix = self->mixer_->connectedFormat();
+        auto b = self->buffers_.find(p.pack);
+        const long long bufSR = b == self->buffers_.end() ? -1 : (long long)b->second->sampleRate;
+        std::string text = "Tocko Diagnostics\n";
+        text += std::string("isRunning=") + boolText(self->output_->isRunning()) +
+                "  userIntendedRunning=" + boolText(self->userIntendedRunning_) + "\n";
+        text += std::string("muted=") + boolText(p.muted) + "  masterVolume=" + fixedText(p.masterVolume, 2) +
+                "  pack=" + std::string(rawValue(p.pack)) + "\n";
+        text += "playInvocations=" + std::to_string(p.playInvocations) + "\n";
+        text += "outputDevice=\"" + self->currentOutputDeviceName() + "\"\n";
+        text += "packsLoaded=" + std::to_string(self->buffers_.size()) +
+                "  attachedNodes=" + std::to_string(2 * poolSize + 2) + "\n";
+        text += "outSR=" + std::to_string((long long)out.sampleRate) +
+                "  mixSR=" + std::to_string((long long)mix.sampleRate) + "  bufSR=" + std::to_string(bufSR);
+        postToMain([completion, text = std::move(text)] { completion(text); });
+    });
+}
+
+}  // namespace tocko

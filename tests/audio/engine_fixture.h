@@ -1,0 +1,119 @@
+#pragma once
+// Shared helpers for sound engine tests: sample files written into a
+// temporary folder, a null output on a manual clock, and a log recorder.
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "audio/null_output.h"
+#include "audio/sound_engine.h"
+#include "support/log.h"
+
+namespace tocko::testing {
+
+inline void writeWav(const std::string& path, const std::vector<float>& interleaved, int rate = 48000,
+                     int channels = 1) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(f, nullptr) << sf_strerror(nullptr);
+    sf_writef_float(f, interleaved.data(), sf_count_t(interleaved.size() / size_t(channels)));
+    sf_close(f);
+}
+
+// A signal with exactly the given rms and peak (alternating +-a, one peak sample).
+inline std::vector<float> withLevels(float rms, float peak, size_t n = 4800) {
+    const double a = std::sqrt((double(rms) * rms * double(n) - double(peak) * peak) / double(n - 1));
+    std::vector<float> v(n);
+    for (size_t i = 0; i < n; ++i) v[i] = float((i % 2 ? 1 : -1) * a);
+    v[n / 2] = peak;
+    return v;
+}
+
+class LogRecorder {
+public:
+    LogRecorder() {
+        setLogObserver([this](const LogRecord& r) {
+            std::lock_guard lock(mutex_);
+            records_.push_back(r);
+        });
+    }
+    ~LogRecorder() { setLogObserver(nullptr); }
+    std::vector<std::string> traces() const { return pick(LogRecord::Kind::Trace); }
+    std::vector<std::string> system() const { return pick(LogRecord::Kind::System); }
+    std::vector<std::string> errors() const {
+        std::lock_guard lock(mutex_);
+        std::vector<std::string> out;
+        for (auto& r : records_)
+            if (r.kind == LogRecord::Kind::System && r.level == LogLevel::Error) out.push_back(r.message);
+        return out;
+    }
+    bool hasTrace(const std::string& line) const {
+        auto t = traces();
+        return std::find(t.begin(), t.end(), line) != t.end();
+    }
+    void clear() {
+        std::lock_guard lock(mutex_);
+        records_.clear();
+    }
+
+private:
+    std::vector<std::string> pick(LogRecord::Kind kind) const {
+        std::lock_guard lock(mutex_);
+        std::vector<std::string> out;
+        for (auto& r : records_)
+            if (r.kind == kind) out.push_back(r.message);
+        return out;
+    }
+    mutable std::mutex mutex_;
+    std::vector<LogRecord> records_;
+};
+
+// A null output that renders only when the test pumps it.
+inline NullOutput::Options manual(OutputFormat f = {48000, 2}) {
+    NullOutput::Options o;
+    o.manualClock = true;
+    o.format = f;
+    return o;
+}
+
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("tocko-engine-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        engine.reset();
+        std::filesystem::remove_all(dir);
+    }
+    std::string path(const char* pack) const { return (dir / ("pack-" + std::string(pack) + ".wav")).string(); }
+    void writePack(const char* pack, const std::vector<float>& samples, int rate = 48000, int channels = 1) {
+        writeWav(path(pack), samples, rate, channels);
+    }
+    void build(NullOutput::Options options = manual(), UniformSource uniform = {}) {
+        auto out = std::make_unique<NullOutput>(options);
+        output = out.get();
+        engine = SoundEngine::create({dir.string(), std::move(out), std::move(uniform)});
+    }
+    void drain() { engine->queue().sync([] {}); }
+
+    std::filesystem::path dir;
+    LogRecorder logs;
+    NullOutput* output = nullptr;
+    std::shared_ptr<SoundEngine> engine;
+};
+
+}  // namespace tocko::testing

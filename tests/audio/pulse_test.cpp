@@ -1,0 +1,161 @@
+// Against the real audio server started by scripts/services.sh: the click
+// must reach the null sink's monitor, the device name must be the sink's
+// description, and the stream must follow a change of default sink.
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <thread>
+
+#include "audio/linux/pulse_output.h"
+#include "engine_fixture.h"
+
+using namespace tocko;
+using namespace tocko::testing;
+using namespace std::chrono_literals;
+
+namespace {
+bool serverAnswers() { return std::system("pactl info >/dev/null 2>&1") == 0; }
+
+std::string run(const std::string& cmd) {
+    std::string out;
+    if (FILE* p = popen(cmd.c_str(), "r")) {
+        char buf[256];
+        while (fgets(buf, sizeof buf, p)) out += buf;
+        pclose(p);
+    }
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
+    return out;
+}
+
+template <class F>
+bool eventually(F f, std::chrono::milliseconds limit = 3000ms) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (f()) return true;
+        std::this_thread::sleep_for(20ms);
+    }
+    return f();
+}
+
+class Recorder {
+public:
+    explicit Recorder(std::string device, std::string file) : file_(std::move(file)) {
+        pid_ = fork();
+        if (pid_ == 0) {
+            execlp("parecord", "parecord", "--device", device.c_str(), "--file-format=wav", "--format=float32le",
+                   "--channels=1", "--rate=48000", "--latency-msec=10", file_.c_str(), (char*)nullptr);
+            _exit(127);
+        }
+    }
+    std::vector<float> finish() {
+        kill(pid_, SIGINT);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        SF_INFO info{};
+        std::vector<float> samples;
+        if (SNDFILE* f = sf_open(file_.c_str(), SFM_READ, &info)) {
+            samples.resize(size_t(info.frames) * size_t(info.channels));
+            sf_readf_float(f, samples.data(), info.frames);
+            sf_close(f);
+        }
+        return samples;
+    }
+
+private:
+    std::string file_;
+    pid_t pid_;
+};
+
+class Pulse : public EngineTest {
+protected:
+    void SetUp() override {
+        if (!serverAnswers()) GTEST_SKIP() << "no audio server (run scripts/services.sh)";
+        EngineTest::SetUp();
+        std::system("pactl set-default-sink tocko_null");
+        writePack("soft", std::vector<float>(2400, 0.2f));  // 50 ms of a loud plateau
+    }
+    void buildPulse() { engine = SoundEngine::create({dir.string(), std::make_unique<PulseOutput>(), {}}); }
+};
+}  // namespace
+
+TEST_F(Pulse, ClickReachesTheNullSinkMonitor) {
+    // A null sink left idle keeps running on a two-second timer and only takes
+    // up a lower latency when that timer fires; a low-latency recorder that
+    // runs for a while first keeps it at a latency a click can be heard in.
+    Recorder rec("tocko_null.monitor", (dir / "monitor.wav").string());
+    std::this_thread::sleep_for(2200ms);
+    buildPulse();
+    EXPECT_EQ(engine->currentOutputDeviceName(), run("pactl list sinks | sed -n "
+                                                     "'/Name: tocko_null$/,/Description/s/.*Description: //p'"));
+    EXPECT_TRUE(logs.hasTrace(
+        "[Tocko] SoundEngine: output-device-follow listeners installed (current=\"Tocko-Null-Output\")"));
+    engine->start();
+    engine->play(PackID::soft, 1.0f, false);
+    std::this_thread::sleep_for(500ms);
+    auto samples = rec.finish();
+    ASSERT_FALSE(samples.empty());
+    float peak = 0;
+    size_t loud = 0;
+    for (float s : samples) {
+        peak = std::max(peak, std::fabs(s));
+        loud += std::fabs(s) > 0.05f;
+    }
+    const float expected = 0.2f * *engine->baseGain(PackID::soft);
+    EXPECT_NEAR(peak, expected, 0.02f);
+    EXPECT_NEAR(double(loud), 2400.0, 400.0);  // about 50 ms of click, once
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: AVAudioEngine started, 1 packs ready"));
+}
+
+TEST_F(Pulse, FollowsAChangeOfDefaultSink) {
+    const std::string module =
+        run("pactl load-module module-null-sink sink_name=tocko_test_b sink_properties=device.description=Tocko-Test-B");
+    ASSERT_FALSE(module.empty());
+    buildPulse();
+    std::vector<std::string> names;
+    std::mutex m;
+    engine->setOnOutputDeviceChanged([&](const std::string& n) {
+        std::lock_guard lock(m);
+        names.push_back(n);
+    });
+    engine->start();
+    engine->queue().sync([] {});
+    std::system("pactl set-default-sink tocko_test_b");
+    EXPECT_TRUE(eventually(
+        [&] { return logs.hasTrace("[Tocko] SoundEngine: output device changed -> Tocko-Test-B, engine reconfigured"); }));
+    EXPECT_EQ(engine->currentOutputDeviceName(), "Tocko-Test-B");
+    EXPECT_TRUE(eventually([&] { return engine->output().isRunning(); }));
+    std::system("pactl set-default-sink tocko_null");
+    EXPECT_TRUE(eventually([&] { return engine->currentOutputDeviceName() == "Tocko-Null-Output"; }));
+    std::system(("pactl unload-module " + module).c_str());
+    std::lock_guard lock(m);
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names.front(), "Tocko-Test-B");
+}
+
+TEST_F(Pulse, WithoutAServerClicksAreSilentAndTheEngineRecovers) {
+    const char* real = std::getenv("PULSE_SERVER");
+    const std::string saved = real ? real : "";
+    setenv("PULSE_SERVER", ("unix:" + (dir / "no-such-server").string()).c_str(), 1);
+    buildPulse();
+    EXPECT_EQ(engine->currentOutputDeviceName(), "?");
+    engine->play(PackID::soft, 1.0f, false);
+    engine->queue().sync([] {});
+    auto errors = logs.errors();
+    ASSERT_FALSE(errors.empty());
+    EXPECT_EQ(errors.back().rfind("AVAudioEngine failed to start: ", 0), 0u) << errors.back();
+    EXPECT_EQ(engine->nextIndexForTesting(), 0);
+
+    // The server is back: the next click starts the engine.
+    if (saved.empty())
+        unsetenv("PULSE_SERVER");
+    else
+        setenv("PULSE_SERVER", saved.c_str(), 1);
+    engine->play(PackID::soft, 1.0f, false);
+    engine->queue().sync([] {});
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: AVAudioEngine started, 1 packs ready"));
+    EXPECT_EQ(engine->nextIndexForTesting(), 1);
+    EXPECT_EQ(engine->currentOutputDeviceName(), "Tocko-Null-Output");
+}
