@@ -191,7 +191,7 @@ void EvdevTap::onDeviceReadable(Device& device) {
     int error = 0;
     const auto status = device.reader.readAvailable(
         device.fd, [this](const TapEvent& event) { deliver(event); }, &error);
-    if (status == EvdevReader::Status::Gone) closeDevice(device.path, errnoText(error));
+    if (status == EvdevReader::Result::Gone) closeDevice(device.path, errnoText(error));
 }
 
 void EvdevTap::onDirectoryChanged() {

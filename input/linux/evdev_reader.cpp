@@ -10,6 +10,24 @@ bool isEvdevKeyCode(unsigned code) {
     return true;
 }
 
+bool isModifierKeyCode(unsigned code) {
+    switch (code) {
+        case KEY_LEFTCTRL:
+        case KEY_RIGHTCTRL:
+        case KEY_LEFTSHIFT:
+        case KEY_RIGHTSHIFT:
+        case KEY_LEFTALT:
+        case KEY_RIGHTALT:
+        case KEY_LEFTMETA:
+        case KEY_RIGHTMETA:
+        case KEY_CAPSLOCK:
+        case KEY_FN:
+            return true;
+        default:
+            return false;
+    }
+}
+
 std::optional<TapEvent> EvdevDecoder::decode(const input_event& record) {
     if (record.type == EV_SYN) {
         if (record.code == SYN_DROPPED) {
@@ -24,7 +42,7 @@ std::optional<TapEvent> EvdevDecoder::decode(const input_event& record) {
         if (record.value != 1) return std::nullopt;
         return TapEvent{record.code == BTN_LEFT ? TapEventType::LeftMouseDown : TapEventType::RightMouseDown};
     }
-    if (!isEvdevKeyCode(record.code)) return std::nullopt;
+    if (!isEvdevKeyCode(record.code) || isModifierKeyCode(record.code)) return std::nullopt;
     if (record.value == 1) return TapEvent{TapEventType::KeyDown, record.code, false};
     if (record.value == 2) return TapEvent{TapEventType::KeyDown, record.code, true};
     return std::nullopt;  // release

@@ -16,12 +16,16 @@ namespace tocko {
 
 // Key codes of keys (as opposed to buttons of mice, joysticks, tablets...).
 bool isEvdevKeyCode(unsigned code);
+// Shift, Control, Alt, Meta, Caps Lock and Fn: pressing one alone only
+// changes the modifier state, which the tap does not ask for.
+bool isModifierKeyCode(unsigned code);
 
 // Decodes one device's record stream. After SYN_DROPPED (the kernel's buffer
 // overflowed) everything up to and including the next SYN_REPORT is
 // discarded: the state in between is unreliable, and missed presses are not
-// replayed. Only presses count; a held key's auto-repeats (value 2) are
-// reported as such so that the tap can drop them.
+// replayed. Only presses of non-modifier keys and of the left and right
+// buttons count; a held key's auto-repeats (value 2) are reported as such so
+// that the tap can drop them.
 class EvdevDecoder {
 public:
     std::optional<TapEvent> decode(const input_event& record);
@@ -33,14 +37,14 @@ private:
 
 class EvdevReader {
 public:
-    enum class Status { Drained, Gone };
+    enum class Result { Drained, Gone };
 
     // Reads what `fd` has until it would block, handing each decoded event to
     // `sink`. Gone means end of file or a read error (`*error` = errno, 0 at
     // end of file): the device vanished or became unreadable. Records split
     // across reads are reassembled.
     template <class Sink>
-    Status readAvailable(int fd, Sink&& sink, int* error = nullptr);
+    Result readAvailable(int fd, Sink&& sink, int* error = nullptr);
 
     EvdevDecoder& decoder() { return decoder_; }
 
@@ -53,18 +57,18 @@ private:
 };
 
 template <class Sink>
-EvdevReader::Status EvdevReader::readAvailable(int fd, Sink&& sink, int* error) {
+EvdevReader::Result EvdevReader::readAvailable(int fd, Sink&& sink, int* error) {
     for (int reads = 0; reads < kMaxReadsPerWake; ++reads) {
         const ssize_t n = ::read(fd, buffer_ + held_, sizeof buffer_ - held_);
         if (n < 0) {
             if (errno == EINTR) continue;
-            if (errno == EAGAIN || errno == EWOULDBLOCK) return Status::Drained;
+            if (errno == EAGAIN || errno == EWOULDBLOCK) return Result::Drained;
             if (error) *error = errno;
-            return Status::Gone;
+            return Result::Gone;
         }
         if (n == 0) {
             if (error) *error = 0;
-            return Status::Gone;
+            return Result::Gone;
         }
         const size_t total = held_ + static_cast<size_t>(n);
         size_t offset = 0;
@@ -76,7 +80,7 @@ EvdevReader::Status EvdevReader::readAvailable(int fd, Sink&& sink, int* error) 
         held_ = total - offset;
         if (held_ > 0) std::memmove(buffer_, buffer_ + offset, held_);
     }
-    return Status::Drained;
+    return Result::Drained;
 }
 
 }  // namespace tocko

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <set>
 
+#include "input/linux/evdev_reader.h"
 #include "input/run_loop.h"
 
 namespace tocko {
@@ -151,7 +152,8 @@ void X11Tap::handle(int evtype, const void* rawEvent) {
     const int detail = raw->detail;
     switch (evtype) {
         case XI_RawKeyPress: {
-            if (detail < 8 || detail > 255) return;
+            // X key codes are evdev codes plus 8.
+            if (detail < 8 || detail > 255 || isModifierKeyCode(static_cast<unsigned>(detail - 8))) return;
             // The server reports a press of a key that is already down as a
             // repeat; some sources do not set the flag on raw events.
             const bool repeat = (raw->flags & XIKeyRepeat) || held_.test(detail);
