@@ -11,6 +11,8 @@ PACKAGES=(
   qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
+  qml6-module-qtqml qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qt5compat-graphicaleffects
+  qt6-svg-dev
   libgl1-mesa-dev
   pulseaudio pulseaudio-utils xvfb x11-utils xdotool
   sox
