@@ -45,6 +45,13 @@ void Mixer::render(float* out, uint32_t frames, int channels, double outRate) {
     size_t tail = tail_.load(std::memory_order_relaxed);
     const size_t head = head_.load(std::memory_order_acquire);
     if (tail != head) {
+        // The time is published before the sequence number, so a reader that
+        // sees a new sequence number also sees the time it was started at.
+        appliedNanos_.store(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                std::chrono::steady_clock::now().time_since_epoch())
+                                .count(),
+                            std::memory_order_relaxed);
+        uint64_t seq = 0;
         for (; tail != head; ++tail) {
             const Command& c = ring_[tail % kRing];
             Voice& v = voices_[size_t(c.voice)];
@@ -53,13 +60,10 @@ void Mixer::render(float* out, uint32_t frames, int channels, double outRate) {
             v.rate = c.rate;
             v.step = double(c.rate) * c.buffer->sampleRate / (outRate > 0 ? outRate : c.buffer->sampleRate);
             v.gain = c.gain;
-            appliedSeq_.store(c.seq, std::memory_order_release);
+            seq = c.seq;
         }
         tail_.store(tail, std::memory_order_release);
-        appliedNanos_.store(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                std::chrono::steady_clock::now().time_since_epoch())
-                                .count(),
-                            std::memory_order_release);
+        appliedSeq_.store(seq, std::memory_order_release);
     }
 
     std::fill(out, out + size_t(frames) * size_t(channels), 0.0f);

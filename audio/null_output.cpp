@@ -102,6 +102,7 @@ std::vector<float> NullOutput::takeRendered() { return std::exchange(rendered_, 
 
 void NullOutput::clockLoop() {
     setCurrentThreadName("com.tocko.render");
+    raiseCurrentThreadPriority();
     const OutputFormat f = format();
     const int ch = f.channels > 0 ? f.channels : 2;
     const double rate = f.sampleRate > 0 ? f.sampleRate : 48000;

@@ -117,7 +117,7 @@ private:
     UniformSource uniform_;
     Locked<Playback> state_;
     Logger log_{"SoundEngine"};
-    SerialQueue queue_{"com.tocko.sound"};
+    SerialQueue queue_{"com.tocko.sound", SerialQueue::Priority::UserInteractive};
 };
 
 }  // namespace tocko

@@ -1,6 +1,10 @@
 #include "support/serial_queue.h"
 
 #include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -14,8 +18,16 @@ void setCurrentThreadName(const std::string& name) {
     pthread_setname_np(pthread_self(), name.substr(0, 15).c_str());
 }
 
-SerialQueue::SerialQueue(std::string label) : label_(std::move(label)), state_(std::make_shared<State>()) {
-    thread_ = std::thread(&SerialQueue::run, state_, label_);
+void raiseCurrentThreadPriority() {
+    sched_param param{};
+    param.sched_priority = 5;
+    if (pthread_setschedparam(pthread_self(), SCHED_FIFO | SCHED_RESET_ON_FORK, &param) == 0) return;
+    setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), -10);
+}
+
+SerialQueue::SerialQueue(std::string label, Priority priority)
+    : label_(std::move(label)), state_(std::make_shared<State>()) {
+    thread_ = std::thread(&SerialQueue::run, state_, label_, priority);
 }
 
 SerialQueue::~SerialQueue() {
@@ -57,8 +69,9 @@ void SerialQueue::sync(const Task& task) {
     cv.wait(lock, [&] { return done; });
 }
 
-void SerialQueue::run(std::shared_ptr<State> s, std::string label) {
+void SerialQueue::run(std::shared_ptr<State> s, std::string label, Priority priority) {
     setCurrentThreadName(label);
+    if (priority == Priority::UserInteractive) raiseCurrentThreadPriority();
     std::unique_lock lock(s->mutex);
     while (!s->stopping) {
         if (s->heap.empty()) {

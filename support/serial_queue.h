@@ -20,8 +20,11 @@ public:
     using Task = std::function<void()>;
     using Clock = std::chrono::steady_clock;
 
-    // `label` names the thread; Linux keeps only its first 15 bytes.
-    explicit SerialQueue(std::string label);
+    enum class Priority { Default, UserInteractive };
+    // `label` names the thread; Linux keeps only its first 15 bytes. A
+    // user-interactive queue asks for a low real-time priority and, when the
+    // system refuses, for a raised nice level; without either it runs as is.
+    explicit SerialQueue(std::string label, Priority priority = Priority::Default);
     ~SerialQueue();  // runs nothing further; waits for the running task
     SerialQueue(const SerialQueue&) = delete;
     SerialQueue& operator=(const SerialQueue&) = delete;
@@ -48,7 +51,7 @@ private:
         uint64_t nextSeq = 0;
         bool stopping = false;
     };
-    static void run(std::shared_ptr<State> state, std::string label);
+    static void run(std::shared_ptr<State> state, std::string label, Priority priority);
 
     std::string label_;
     std::shared_ptr<State> state_;
@@ -57,5 +60,7 @@ private:
 
 // Sets the calling thread's name (cut to the 15 bytes Linux allows).
 void setCurrentThreadName(const std::string& name);
+// Best effort: a low real-time priority, else a raised nice level.
+void raiseCurrentThreadPriority();
 
 }  // namespace tocko

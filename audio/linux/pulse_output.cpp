@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "support/log.h"
+#include "support/serial_queue.h"
 
 namespace tocko {
 
@@ -344,6 +345,10 @@ void PulseOutput::onStreamState(pa_stream* s, void* p) {
 // The render thread: the mainloop thread, while it services our stream.
 void PulseOutput::onStreamWrite(pa_stream* s, size_t bytes, void* p) {
     auto* self = static_cast<PulseOutput*>(p);
+    if (!self->renderPriorityRaised_) {  // first callback on this thread
+        self->renderPriorityRaised_ = true;
+        raiseCurrentThreadPriority();
+    }
     const int ch = self->streamFormat_.channels;
     const size_t frameBytes = sizeof(float) * size_t(ch);
     while (bytes >= frameBytes) {

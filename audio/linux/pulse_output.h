@@ -71,6 +71,7 @@ private:
     std::atomic<bool> running_{false};
     std::atomic<bool> corked_{false};
     uint64_t silentFrames_ = 0;  // render thread only
+    bool renderPriorityRaised_ = false;  // render thread only
 };
 
 }  // namespace tocko
