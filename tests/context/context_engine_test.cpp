@@ -1,0 +1,326 @@
+#include "context/context_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTimer>
+#include <filesystem>
+
+#include "context/mouse_sound.h"
+#include "test_support.h"
+
+using namespace tocko;
+using namespace std::chrono_literals;
+using tocko::test::FakeSink;
+using tocko::test::LogCapture;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ContextEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::remove_all(ProfileStore::supportDirectory());
+        QSettings("Pollix", "Tocko").clear();
+    }
+    std::unique_ptr<ContextEngine> make(ProfileStore store = ProfileStore::emptyStore()) {
+        auto e = std::make_unique<ContextEngine>(sink, std::move(store));
+        e->setClockForTesting([this] { return clock; });
+        return e;
+    }
+    std::unique_ptr<ContextEngine> makeEnabled(ProfileStore store = ProfileStore::emptyStore()) {
+        auto e = make(std::move(store));
+        e->setGlobalEnabled(true);
+        e->applyEffective();
+        return e;
+    }
+    Playback playback() { return sink->state().get(); }
+    std::vector<std::string> effectiveLines(const LogCapture& logs) {
+        std::vector<std::string> out;
+        for (const std::string& m : logs.messages("ContextEngine"))
+            if (m.rfind("Effective: ", 0) == 0) out.push_back(m);
+        return out;
+    }
+
+    std::shared_ptr<FakeSink> sink = std::make_shared<FakeSink>();
+    ContextEngine::Clock::time_point clock =
+        ContextEngine::Clock::time_point(std::chrono::seconds(1'800'000'000));
+};
+
+AppProfile rule(const std::string& id, PackID pack, double volume, bool muted = false) {
+    return {id, id + " app", pack, volume, muted};
+}
+
+}  // namespace
+
+TEST_F(ContextEngineTest, StartsWithTheMasterSwitchOffAndMutesWithoutSaving) {
+    LogCapture logs;
+    auto e = make();
+    EXPECT_FALSE(e->globalEnabled());
+    EXPECT_TRUE(e->autoMuteOnCalls());
+    EXPECT_TRUE(playback().muted);
+    EXPECT_EQ(e->lastLoggedEffective(), "SILENT: disabled (master off)");
+    EXPECT_EQ(logs.traces(), std::vector<std::string>{"[Tocko] Effective: SILENT: disabled (master off)"});
+    EXPECT_FALSE(fs::exists(ProfileStore::fileURL()));
+    EXPECT_FALSE(QSettings("Pollix", "Tocko").contains("autoMuteOnCalls"));
+}
+
+TEST_F(ContextEngineTest, SilenceFollowsTheFixedPrecedence) {
+    auto e = make();
+    e->setMicActive(true);
+    e->snooze(10);
+    EXPECT_EQ(e->silenceReason(), "disabled (master off)");
+    e->setGlobalEnabled(true);
+    EXPECT_EQ(e->silenceReason(), "auto-muted (mic in use / call)");
+    e->setAutoMuteOnCalls(false);  // the microphone alone never silences
+    EXPECT_EQ(e->silenceReason(), "snoozed (600s left)");
+    clock += 1500ms;
+    EXPECT_EQ(e->silenceReason(), "snoozed (598s left)");
+    EXPECT_EQ(e->effectiveDescription(), "SILENT: snoozed (598s left)");
+    EXPECT_FALSE(e->resolve());
+    clock += 600s;  // past its end the snooze no longer counts, timer or not
+    EXPECT_EQ(e->resolve(), (ContextEngine::Decision{PackID::soft, 0.05}));
+    EXPECT_EQ(e->silenceReason(), std::nullopt);
+    EXPECT_EQ(e->effectiveDescription(), "PLAY soft@0.05");
+}
+
+TEST_F(ContextEngineTest, RulesMatchTheExactBundleIdentifierOnly) {
+    ProfileStore store;
+    store.rules.emplace("com.example.app", rule("com.example.app", PackID::tactile, 0.8));
+    auto e = makeEnabled(store);
+    for (const char* other : {"com.Example.app", "com.example.app.helper", "com.example"}) {
+        e->setCurrentApp(std::string(other), "Other");
+        EXPECT_EQ(e->effectiveDescription(), "PLAY soft@0.05") << other;
+    }
+    e->setCurrentApp(std::string("com.example.app"), "Example");
+    EXPECT_EQ(e->effectiveDescription(), "PLAY tactile@0.80");
+}
+
+TEST_F(ContextEngineTest, MutedProfileReasonNamesTheCurrentApplication) {
+    ProfileStore store;
+    store.defaultProfile.muted = true;
+    store.rules.emplace("com.loud", rule("com.loud", PackID::ice, 0.5));
+    auto e = makeEnabled(store);
+    EXPECT_EQ(e->silenceReason(), "per-app rule muted (default)");
+    e->setCurrentApp(std::string("org.norule"), std::nullopt);
+    EXPECT_EQ(e->silenceReason(), "per-app rule muted (org.norule)");
+    e->setCurrentApp(std::string("com.loud"), std::nullopt);
+    EXPECT_EQ(e->silenceReason(), std::nullopt);
+}
+
+TEST_F(ContextEngineTest, ApplyingClampsVolumeAndSilenceKeepsPackAndVolume) {
+    ProfileStore store;
+    store.rules.emplace("com.loud", rule("com.loud", PackID::ice, 1.5));
+    store.rules.emplace("com.quiet", rule("com.quiet", PackID::ice, -0.2));
+    store.rules.emplace("com.off", rule("com.off", PackID::crunch, 0.7, true));
+    auto e = makeEnabled(store);
+    e->setCurrentApp(std::string("com.loud"), std::nullopt);
+    e->applyEffective();
+    EXPECT_EQ(playback().masterVolume, 1.0f);
+    EXPECT_EQ(playback().pack, PackID::ice);
+    EXPECT_FALSE(playback().muted);
+    e->setCurrentApp(std::string("com.quiet"), std::nullopt);
+    e->applyEffective();
+    EXPECT_EQ(playback().masterVolume, 0.0f);
+
+    e->setCurrentApp(std::string("com.off"), std::nullopt);
+    e->applyEffective();
+    EXPECT_TRUE(playback().muted);
+    EXPECT_EQ(playback().pack, PackID::ice);
+    EXPECT_EQ(playback().masterVolume, 0.0f);
+    // Back to the same pack: no second pack change reaches the engine.
+    e->setCurrentApp(std::string("com.loud"), std::nullopt);
+    e->applyEffective();
+    EXPECT_EQ(sink->packChanges, std::vector<PackID>{PackID::ice});
+    EXPECT_FALSE(playback().muted);
+}
+
+TEST_F(ContextEngineTest, EffectiveLineIsLoggedOncePerChange) {
+    auto e = makeEnabled();
+    LogCapture logs;
+    e->applyEffective();
+    e->applyEffective();
+    EXPECT_TRUE(effectiveLines(logs).empty());
+    e->setCurrentApp(std::string("org.term"), "Terminal");  // same decision
+    e->applyEffective();
+    EXPECT_TRUE(effectiveLines(logs).empty());
+    e->setGlobalEnabled(false);
+    e->applyEffective();
+    e->applyEffective();
+    EXPECT_EQ(effectiveLines(logs), std::vector<std::string>{"Effective: SILENT: disabled (master off)"});
+    EXPECT_EQ(logs.traces(), std::vector<std::string>{"[Tocko] Effective: SILENT: disabled (master off)"});
+}
+
+TEST_F(ContextEngineTest, SnoozeThenCancelMutesAndUnmutes) {
+    auto e = makeEnabled();
+    LogCapture logs;
+    e->snooze(10);
+    EXPECT_TRUE(playback().muted);
+    EXPECT_TRUE(e->isSnoozed());
+    EXPECT_TRUE(e->hasSnoozeTimerForTesting());
+    e->cancelSnooze();
+    EXPECT_FALSE(playback().muted);
+    EXPECT_FALSE(e->snoozeUntil());
+    EXPECT_FALSE(e->hasSnoozeTimerForTesting());
+    EXPECT_EQ(effectiveLines(logs), (std::vector<std::string>{"Effective: SILENT: snoozed (600s left)",
+                                                              "Effective: PLAY soft@0.05"}));
+}
+
+TEST_F(ContextEngineTest, SnoozeTimerEndsTheSnoozeAndASecondSnoozeRestartsIt) {
+    auto e = makeEnabled();
+    e->snooze(10);
+    clock += 120s;
+    e->snooze(10);  // restarts the period from now
+    EXPECT_EQ(e->silenceReason(), "snoozed (600s left)");
+    QTimer* timer = e->findChild<QTimer*>();
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isSingleShot());
+    EXPECT_EQ(timer->interval(), 600'000);
+    timer->start(1);  // let the ten minutes pass at once
+    ASSERT_TRUE(tocko::test::waitUntil([&] { return !e->snoozeUntil(); }));
+    EXPECT_FALSE(playback().muted);
+    EXPECT_EQ(e->lastLoggedEffective(), "PLAY soft@0.05");
+}
+
+TEST_F(ContextEngineTest, MicReportsThatChangeNothingAreIgnored) {
+    auto e = makeEnabled();
+    LogCapture logs;
+    e->setMicActive(true);
+    e->setMicActive(true);
+    EXPECT_EQ(
+        logs.messages("ContextEngine"),
+        (std::vector<std::string>{"micActive -> true", "Effective: SILENT: auto-muted (mic in use / call)"}));
+    EXPECT_TRUE(playback().muted);
+    e->setMicActive(false);
+    EXPECT_FALSE(playback().muted);
+}
+
+TEST_F(ContextEngineTest, StoreChangesAreSavedAndApplied) {
+    auto e = makeEnabled();
+    e->setCurrentApp(std::string("com.test.app"), "Test");
+    e->upsertRule(rule("com.test.app", PackID::tactile, 0.8));
+    EXPECT_EQ(playback().pack, PackID::tactile);
+    EXPECT_EQ(ProfileStore::load().rules.size(), 1u);
+
+    e->upsertRule(rule("com.test.app", PackID::tactile, 0.8, true));
+    EXPECT_TRUE(playback().muted);
+    EXPECT_EQ(e->store().rules.size(), 1u);
+
+    AppProfile quiet = AppProfile::builtInDefault();
+    quiet.pack = PackID::felt;
+    e->setDefaultProfile(quiet);
+    e->removeRule("com.test.app");
+    EXPECT_EQ(playback().pack, PackID::felt);
+    EXPECT_FALSE(playback().muted);
+
+    // Removing a rule that does not exist still rewrites the file.
+    fs::remove(ProfileStore::fileURL());
+    e->removeRule("com.never.there");
+    ASSERT_TRUE(fs::exists(ProfileStore::fileURL()));
+    EXPECT_EQ(ProfileStore::load().defaultProfile.pack, PackID::felt);
+
+    int notified = 0;
+    QObject::connect(e.get(), &ContextEngine::storeChanged, [&] { ++notified; });
+    e->setStore(ProfileStore::emptyStore());
+    EXPECT_EQ(notified, 1);
+    EXPECT_EQ(playback().pack, PackID::soft);
+}
+
+TEST_F(ContextEngineTest, AutoMuteSettingIsStoredAndReadBack) {
+    {
+        auto e = makeEnabled();
+        e->setMicActive(true);
+        e->setAutoMuteOnCalls(false);
+        EXPECT_FALSE(playback().muted);
+        EXPECT_EQ(QSettings("Pollix", "Tocko").value("autoMuteOnCalls").toString(), "false");
+    }
+    EXPECT_FALSE(make()->autoMuteOnCalls());
+    QSettings("Pollix", "Tocko").setValue("autoMuteOnCalls", "perhaps");
+    EXPECT_TRUE(make()->autoMuteOnCalls());
+    QSettings("Pollix", "Tocko").setValue("autoMuteOnCalls", true);
+    EXPECT_TRUE(make()->autoMuteOnCalls());
+}
+
+TEST_F(ContextEngineTest, ContextSummaryLine) {
+    auto e = make();
+    EXPECT_EQ(e->contextSummary(),
+              "Context: globalEnabled=false autoMuteOnCalls=true micActive=false currentApp=\"\u2014\" "
+              "bundleID=nil "
+              "snoozeUntil=none effective=SILENT: disabled (master off)");
+    e->setGlobalEnabled(true);
+    e->setCurrentApp(std::string("org.term"), "Terminal");
+    e->snooze(10);
+    clock += 250ms;
+    EXPECT_EQ(e->contextSummary(),
+              "Context: globalEnabled=true autoMuteOnCalls=true micActive=false currentApp=\"Terminal\" "
+              "bundleID=org.term snoozeUntil=599s left effective=SILENT: snoozed (599s left)");
+    clock += 700s;
+    EXPECT_EQ(e->contextSummary(),
+              "Context: globalEnabled=true autoMuteOnCalls=true micActive=false currentApp=\"Terminal\" "
+              "bundleID=org.term snoozeUntil=none effective=PLAY soft@0.05");
+}
+
+TEST_F(ContextEngineTest, SelfTestWritesItsFourteenLinesAndTouchesNothing) {
+    auto e = make();
+    const Playback before = playback();
+    LogCapture logs;
+    e->runSelfTest();
+    const std::vector<std::string> expected = {
+        "[Tocko] SelfTest: (a) default -> play(pack: soft, volume: 0.05)",
+        "[Tocko] SelfTest: (a) default silenceReason-agrees=true",
+        "[Tocko] SelfTest: (b) synthetic com.test.app -> play(pack: tactile, volume: 0.8)",
+        "[Tocko] SelfTest: (b) synthetic com.test.app silenceReason-agrees=true",
+        "[Tocko] SelfTest: (c) synthetic com.test.app muted -> SILENT",
+        "[Tocko] SelfTest: (c) synthetic com.test.app muted silenceReason-agrees=true",
+        "[Tocko] SelfTest: (d) mic active + auto-mute -> SILENT",
+        "[Tocko] SelfTest: (d) mic active + auto-mute silenceReason-agrees=true",
+        "[Tocko] SelfTest: (e) global disabled -> SILENT",
+        "[Tocko] SelfTest: (e) global disabled silenceReason-agrees=true",
+        "[Tocko] SelfTest: (f) unknown bundleID -> play(pack: soft, volume: 0.05)",
+        "[Tocko] SelfTest: (f) unknown bundleID silenceReason-agrees=true",
+        "[Tocko] SelfTest: (g) snooze active -> SILENT",
+        "[Tocko] SelfTest: (g) snooze active silenceReason-agrees=true",
+    };
+    EXPECT_EQ(logs.traces(), expected);
+    EXPECT_TRUE(logs.messages("ContextEngine").empty());
+    EXPECT_EQ(playback().muted, before.muted);
+    EXPECT_EQ(playback().pack, before.pack);
+    EXPECT_FALSE(e->globalEnabled());
+    EXPECT_FALSE(fs::exists(ProfileStore::fileURL()));
+}
+
+TEST(MouseSoundText, StoredTextsReadBackAndUnknownTextsMeanSame) {
+    EXPECT_EQ(MouseSound(std::string_view("off")), MouseSound::off());
+    EXPECT_EQ(MouseSound(std::string_view("same")), MouseSound::sameAsKeyboard());
+    EXPECT_EQ(MouseSound(std::string_view("tactile")), MouseSound::pack(PackID::tactile));
+    EXPECT_EQ(MouseSound(std::nullopt), MouseSound::sameAsKeyboard());
+    for (const char* other : {"Tactile", "OFF", "", "none", "pack-soft"})
+        EXPECT_EQ(MouseSound(std::string_view(other)), MouseSound::sameAsKeyboard()) << other;
+    for (PackID p : allPacks()) EXPECT_EQ(MouseSound(MouseSound::pack(p).storedText()), MouseSound::pack(p));
+    EXPECT_EQ(MouseSound::off().storedText(), "off");
+    EXPECT_EQ(MouseSound::sameAsKeyboard().storedText(), "same");
+    EXPECT_NE(MouseSound::pack(PackID::ice), MouseSound::pack(PackID::felt));
+    EXPECT_NE(std::hash<MouseSound>{}(MouseSound::pack(PackID::ice)),
+              std::hash<MouseSound>{}(MouseSound::off()));
+}
+
+TEST_F(ContextEngineTest, MouseClicksFollowTheKeyboardDecision) {
+    auto e = makeEnabled();  // keyboard: soft at 0.05
+    QSettings("Pollix", "Tocko").setValue("mouseSound", "tactile");
+    playMouseClick(*sink, storedMouseSound());
+    QSettings("Pollix", "Tocko").setValue("mouseSound", "Felt");  // names no pack
+    playMouseClick(*sink, storedMouseSound());
+    EXPECT_EQ(sink->plays,
+              (std::vector<FakeSink::Play>{{PackID::tactile, 0.05f, true}, {PackID::soft, 0.05f, true}}));
+    EXPECT_EQ(playback().playInvocations, 2);
+
+    e->setMicActive(true);  // a call silences the clicks too, but they still count
+    playMouseClick(*sink, MouseSound::pack(PackID::tactile));
+    EXPECT_EQ(sink->plays.size(), 2u);
+    EXPECT_EQ(playback().playInvocations, 3);
+
+    e->setMicActive(false);
+    playMouseClick(*sink, MouseSound::off());
+    EXPECT_EQ(playback().playInvocations, 3);
+    EXPECT_EQ(sink->plays.size(), 2u);
+}

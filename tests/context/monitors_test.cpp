@@ -1,0 +1,416 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <set>
+
+#include "context/context_engine.h"
+#include "context/linux/desktop_entries.h"
+#include "context/linux/proc_names.h"
+#include "context/linux/x11_frontmost_source.h"
+#include "context/mic_monitor.h"
+#include "context/secure_input_monitor.h"
+#include "context/workspace_monitor.h"
+#include "test_support.h"
+
+using namespace tocko;
+using namespace std::chrono_literals;
+using tocko::test::LogCapture;
+using tocko::test::waitUntil;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Opt = std::optional<std::string>;
+
+void writeText(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// --- frontmost application -------------------------------------------------
+
+struct FakeFrontmost : FrontmostAppSource {
+    FrontmostApp now;
+    Handler handler;
+    FrontmostApp frontmost() override { return now; }
+    void observe(Handler h) override { handler = std::move(h); }
+};
+
+struct Reports {
+    std::vector<std::pair<Opt, Opt>> seen;
+    WorkspaceMonitor::OnChange callback() {
+        return [this](const Opt& id, const Opt& name) { seen.emplace_back(id, name); };
+    }
+};
+
+}  // namespace
+
+TEST(WorkspaceMonitor, ReportsTheInitialApplicationAtOnceAndEveryActivation) {
+    auto source = std::make_unique<FakeFrontmost>();
+    FakeFrontmost* fake = source.get();
+    Reports r;
+    WorkspaceMonitor monitor(r.callback(), std::move(source));
+    EXPECT_TRUE(r.seen.empty());  // nothing before start()
+    LogCapture logs;
+    monitor.start();
+    ASSERT_EQ(r.seen.size(), 1u);
+    EXPECT_EQ(r.seen[0], (std::pair<Opt, Opt>{std::nullopt, std::nullopt}));
+    EXPECT_EQ(logs.messages("WorkspaceMonitor"),
+              std::vector<std::string>{"Workspace observer active; initial frontmost = <private>"});
+    EXPECT_EQ(logs.traces(),
+              std::vector<std::string>{"[Tocko] WorkspaceMonitor: observer active, initial frontmost = nil"});
+
+    ASSERT_TRUE(fake->handler);
+    fake->handler({std::nullopt, "No Identity"});
+    fake->handler({"org.tocko.Tocko", "Tocko"});
+    fake->handler({"org.tocko.Tocko", "Tocko"});  // the same application twice is two reports
+    EXPECT_EQ(r.seen.size(), 4u);
+    EXPECT_EQ(r.seen[1], (std::pair<Opt, Opt>{std::nullopt, "No Identity"}));
+    EXPECT_EQ(r.seen[3], (std::pair<Opt, Opt>{"org.tocko.Tocko", "Tocko"}));
+}
+
+TEST(WorkspaceMonitor, InitialIdentifierIsTracedInFull) {
+    auto source = std::make_unique<FakeFrontmost>();
+    source->now = {"org.gnome.Terminal", "Terminal"};
+    Reports r;
+    WorkspaceMonitor monitor(r.callback(), std::move(source));
+    LogCapture logs;
+    monitor.start();
+    EXPECT_EQ(logs.traces(),
+              std::vector<std::string>{
+                  "[Tocko] WorkspaceMonitor: observer active, initial frontmost = org.gnome.Terminal"});
+    EXPECT_EQ(r.seen.at(0), (std::pair<Opt, Opt>{"org.gnome.Terminal", "Terminal"}));
+}
+
+TEST(DesktopEntries, ParsesTheMainGroupWithLocalizedNames) {
+    const std::string text =
+        "# comment\n[Desktop Entry]\nType=Application\nName=Files\nName[de]=Dateien\nName[de_AT]=Dateien AT\n"
+        "StartupWMClass = org.gnome.Nautilus\n\n[Desktop Action new]\nName=New Window\n";
+    auto e = parseDesktopEntry(text, "org.gnome.Nautilus", "de_DE.UTF-8");
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->name, "Dateien");
+    EXPECT_EQ(e->startupWMClass, "org.gnome.Nautilus");
+    EXPECT_EQ(parseDesktopEntry(text, "x", "de_AT.UTF-8@euro")->name, "Dateien AT");
+    EXPECT_EQ(parseDesktopEntry(text, "x", "C")->name, "Files");
+    EXPECT_FALSE(parseDesktopEntry("[Desktop Entry]\nName=Gone\nHidden=true\n", "x", "C"));
+    EXPECT_FALSE(parseDesktopEntry("[Desktop Entry]\nName=Site\nType=Link\n", "x", "C"));
+    EXPECT_FALSE(parseDesktopEntry("[Other]\nName=Nope\n", "x", "C"));
+}
+
+TEST(DesktopEntries, EarlierFoldersWinAndWindowsFindTheirApplication) {
+    const fs::path root = fs::path(tocko::test::isolatedHome()) / "desktop-entries";
+    fs::remove_all(root);
+    const std::string user = (root / "user/applications").string(),
+                      system = (root / "system/applications").string();
+    writeText(fs::path(system) / "editor.desktop",
+              "[Desktop Entry]\nName=System Editor\nStartupWMClass=EdClass\n");
+    writeText(fs::path(user) / "editor.desktop", "[Desktop Entry]\nName=My Editor\nStartupWMClass=EdClass\n");
+    writeText(fs::path(system) / "kde/viewer.desktop", "[Desktop Entry]\nName=Viewer\n");
+    writeText(fs::path(system) / "xterm.desktop", "[Desktop Entry]\nName=XTerm\n");
+    writeText(fs::path(user) / "hidden.desktop", "[Desktop Entry]\nName=Hidden\nHidden=true\n");
+    writeText(fs::path(system) / "hidden.desktop", "[Desktop Entry]\nName=Shown\n");
+    writeText(fs::path(system) / "org.gtk.Demo.desktop", "[Desktop Entry]\nName=GTK Demo\n");
+    DesktopEntries entries({user, system}, "C");
+
+    EXPECT_EQ(entries.byID("editor")->name, "My Editor");
+    EXPECT_EQ(entries.byID("kde-viewer")->name, "Viewer");
+    EXPECT_FALSE(entries.byID("hidden"));
+    EXPECT_EQ(entries.byStartupWMClass("EdClass")->id, "editor");
+
+    auto id = [&](WindowClassInfo info) { return identifyApplication(info, entries); };
+    EXPECT_EQ(id({std::nullopt, "ed", "EdClass"}), (FrontmostApp{"editor", "My Editor"}));
+    EXPECT_EQ(id({"org.gtk.Demo", "demo", "Org.gtk.Demo"}), (FrontmostApp{"org.gtk.Demo", "GTK Demo"}));
+    EXPECT_EQ(id({"org.gtk.Unknown", "unknown", "Org.gtk.Unknown"}),
+              (FrontmostApp{"org.gtk.Unknown", "Org.gtk.Unknown"}));
+    EXPECT_EQ(id({std::nullopt, "xterm", "XTerm"}), (FrontmostApp{"xterm", "XTerm"}));
+    EXPECT_EQ(id({std::nullopt, "plain", "PlainClass"}), (FrontmostApp{"PlainClass", "PlainClass"}));
+    EXPECT_EQ(id({}), (FrontmostApp{}));
+
+    // Installing an application later is noticed.
+    writeText(fs::path(user) / "late.desktop", "[Desktop Entry]\nName=Late\nStartupWMClass=LateClass\n");
+    fs::last_write_time(user, fs::file_time_type::clock::now() + 5s);
+    EXPECT_EQ(id({std::nullopt, "late", "LateClass"}), (FrontmostApp{"late", "Late"}));
+}
+
+// --- secure input --------------------------------------------------------------
+
+namespace {
+
+struct FakeProbe : SecureInputProbe {
+    bool enabled = false;
+    std::optional<int32_t> pid;
+    std::map<int32_t, std::string> names;
+    bool isSecureInputEnabled() override { return enabled; }
+    std::optional<int32_t> holderPID() override { return pid; }
+    std::optional<std::string> applicationName(int32_t p) override {
+        auto it = names.find(p);
+        return it == names.end() ? std::nullopt : std::optional(it->second);
+    }
+};
+
+struct SecureReports {
+    std::vector<std::pair<bool, Opt>> seen;
+    SecureInputMonitor::OnChange callback() {
+        return [this](bool active, const Opt& holder) { seen.emplace_back(active, holder); };
+    }
+};
+
+}  // namespace
+
+TEST(SecureInputMonitor, RecordsTheInitialStateWithoutReporting) {
+    auto probe = std::make_unique<FakeProbe>();
+    probe->enabled = true;
+    probe->pid = 123;
+    SecureReports r;
+    SecureInputMonitor monitor(r.callback(), std::move(probe));
+    monitor.start();
+    EXPECT_TRUE(r.seen.empty());
+    EXPECT_TRUE(monitor.isActive());
+    EXPECT_EQ(monitor.holderName(), "pid 123");
+}
+
+TEST(SecureInputMonitor, ReportsChangesOfStateAndHolderOnly) {
+    auto probe = std::make_unique<FakeProbe>();
+    FakeProbe* p = probe.get();
+    p->names = {{10, "Passwords"}, {11, "Terminal"}};
+    SecureReports r;
+    SecureInputMonitor monitor(r.callback(), std::move(probe));
+    monitor.start();
+
+    // On and off again between two polls: nothing to report.
+    p->enabled = true;
+    p->enabled = false;
+    monitor.poll(true);
+    EXPECT_TRUE(r.seen.empty());
+
+    p->enabled = true;
+    p->pid = 10;
+    monitor.poll(true);
+    monitor.poll(true);
+    p->pid = 11;
+    monitor.poll(true);
+    p->pid = std::nullopt;  // no console entry names the holder
+    monitor.poll(true);
+    p->enabled = false;
+    monitor.poll(true);
+    EXPECT_EQ(r.seen,
+              (std::vector<std::pair<bool, Opt>>{
+                  {true, "Passwords"}, {true, "Terminal"}, {true, std::nullopt}, {false, std::nullopt}}));
+    EXPECT_FALSE(monitor.isActive());
+    EXPECT_EQ(monitor.holderName(), std::nullopt);
+}
+
+TEST(SecureInputMonitor, PollsOnTheMainThreadTimer) {
+    auto probe = std::make_unique<FakeProbe>();
+    FakeProbe* p = probe.get();
+    SecureReports r;
+    SecureInputMonitor monitor(r.callback(), std::move(probe));
+    EXPECT_EQ(SecureInputMonitor::kPollInterval, 2000ms);
+    monitor.setPollIntervalForTesting(5ms);
+    monitor.start();
+    monitor.start();
+    p->enabled = true;
+    p->pid = 4242;
+    ASSERT_TRUE(waitUntil([&] { return !r.seen.empty(); }));
+    EXPECT_EQ(r.seen.front(), (std::pair<bool, Opt>{true, "pid 4242"}));
+}
+
+TEST(SecureInputMonitor, LinuxProbeAnswersOffAndNamesProcessesFromProc) {
+    auto probe = makeSecureInputProbe();
+    EXPECT_FALSE(probe->isSecureInputEnabled());
+    EXPECT_EQ(probe->holderPID(), std::nullopt);
+
+    std::string self = fs::read_symlink("/proc/self/exe").filename().string();
+    EXPECT_EQ(probe->applicationName(getpid()), self);
+    EXPECT_EQ(probe->applicationName(0), std::nullopt);
+
+    const fs::path proc = fs::path(tocko::test::isolatedHome()) / "proc";
+    writeText(proc / "77/cmdline", std::string("/opt/evil\nname\tapp\0--flag\0", 25));
+    writeText(proc / "78/cmdline", "");
+    writeText(proc / "78/comm", "kworker/0:1\n");
+    EXPECT_EQ(processName(77, proc.string()), "evil name app");
+    EXPECT_EQ(processName(78, proc.string()), "kworker/0:1");
+    EXPECT_EQ(processName(79, proc.string()), std::nullopt);
+}
+
+// --- microphone ------------------------------------------------------------------
+
+namespace {
+
+// Thread-safe: the monitor reads it from its listener queue too.
+class FakeInputDevices : public InputDeviceSystem {
+public:
+    DeviceID defaultInputDevice() override {
+        std::lock_guard lock(mutex_);
+        return defaultDevice_;
+    }
+    std::optional<bool> deviceIsRunning(DeviceID device) override {
+        std::lock_guard lock(mutex_);
+        auto it = running_.find(device);
+        if (it == running_.end()) return std::nullopt;
+        return it->second;
+    }
+    ListenerID addRunningListener(DeviceID device, SerialQueue& queue, Listener listener) override {
+        std::lock_guard lock(mutex_);
+        ++registrations;
+        regs_[next_] = {device, &queue, std::move(listener)};
+        return next_++;
+    }
+    void removeRunningListener(DeviceID device, ListenerID id) override {
+        std::lock_guard lock(mutex_);
+        if (regs_.count(id) && regs_[id].device == device) regs_.erase(id);
+    }
+    ListenerID addDefaultInputListener(SerialQueue& queue, Listener listener) override {
+        std::lock_guard lock(mutex_);
+        ++registrations;
+        regs_[next_] = {0, &queue, std::move(listener)};
+        return next_++;
+    }
+    void removeDefaultInputListener(ListenerID id) override {
+        std::lock_guard lock(mutex_);
+        regs_.erase(id);
+    }
+
+    void setDefault(DeviceID d) {
+        std::lock_guard lock(mutex_);
+        defaultDevice_ = d;
+        fire(0);
+    }
+    void setRunning(DeviceID d, bool running) {
+        std::lock_guard lock(mutex_);
+        running_[d] = running;
+        fire(d);
+    }
+    std::set<DeviceID> watchedDevices() {
+        std::lock_guard lock(mutex_);
+        std::set<DeviceID> out;
+        for (auto& [id, r] : regs_)
+            if (r.device) out.insert(r.device);
+        return out;
+    }
+    int registrations = 0;
+
+private:
+    struct Reg {
+        DeviceID device;
+        SerialQueue* queue;
+        Listener listener;
+    };
+    void fire(DeviceID device) {
+        for (auto& [id, r] : regs_)
+            if (r.device == device) r.queue->async(r.listener);
+    }
+    std::mutex mutex_;
+    DeviceID defaultDevice_ = 0;
+    std::map<DeviceID, bool> running_;
+    std::map<ListenerID, Reg> regs_;
+    ListenerID next_ = 1;
+};
+
+}  // namespace
+
+TEST(MicMonitor, WithoutAnInputDeviceReportsFalseAndWatchesOnlyTheDefault) {
+    auto system = std::make_unique<FakeInputDevices>();
+    FakeInputDevices* fake = system.get();
+    std::vector<bool> seen;
+    MicMonitor monitor([&](bool a) { seen.push_back(a); }, std::move(system));
+    EXPECT_EQ(fake->registrations, 0);
+    LogCapture logs;
+    monitor.start();
+    monitor.start();
+    EXPECT_EQ(seen, std::vector<bool>{false});
+    EXPECT_EQ(monitor.currentDevice(), 0u);
+    EXPECT_FALSE(monitor.hasRunningListener());
+    EXPECT_EQ(fake->registrations, 1);
+    EXPECT_EQ(logs.messages("MicMonitor"),
+              std::vector<std::string>{"Mic listener installed; device=0, initial micActive=false"});
+    EXPECT_EQ(logs.traces(),
+              std::vector<std::string>{
+                  "[Tocko] MicMonitor: listener installed, device=0, initial micActive=false"});
+}
+
+TEST(MicMonitor, ReportsRunningChangesOnTheMainThreadAndFollowsTheDefaultDevice) {
+    auto system = std::make_unique<FakeInputDevices>();
+    FakeInputDevices* fake = system.get();
+    fake->setRunning(5, true);
+    fake->setRunning(7, false);
+    fake->setDefault(5);
+    std::vector<bool> seen;
+    const auto mainThread = std::this_thread::get_id();
+    bool offMain = false;
+    MicMonitor monitor(
+        [&](bool a) {
+            offMain |= std::this_thread::get_id() != mainThread;
+            seen.push_back(a);
+        },
+        std::move(system));
+    LogCapture logs;
+    monitor.start();
+    EXPECT_EQ(seen, std::vector<bool>{true});
+    EXPECT_EQ(logs.traces(), std::vector<std::string>{
+                                 "[Tocko] MicMonitor: listener installed, device=5, initial micActive=true"});
+
+    fake->setRunning(5, false);
+    fake->setRunning(5, false);  // two callbacks, two reports
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 3; }));
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, false}));
+
+    // Switch while the old device is busy: the new one is read and reported.
+    fake->setRunning(5, true);
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 4; }));
+    fake->setDefault(7);
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 5; }));
+    EXPECT_FALSE(seen.back());
+    EXPECT_EQ(monitor.currentDevice(), 7u);
+    EXPECT_EQ(fake->watchedDevices(), std::set<MicMonitor::DeviceID>{7});
+    EXPECT_EQ(logs.messages("MicMonitor").back(), "Default input device changed; device=7, micActive=false");
+    fake->setRunning(5, false);  // no longer watched
+    fake->setRunning(7, true);
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 6; }));
+    EXPECT_TRUE(seen.back());
+    EXPECT_FALSE(offMain);
+    EXPECT_EQ(logs.traces().size(), 1u);  // a device change writes no trace line
+
+    // Losing the default device: device 0, nothing watched.
+    fake->setDefault(0);
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 7; }));
+    EXPECT_FALSE(seen.back());
+    EXPECT_TRUE(fake->watchedDevices().empty());
+}
+
+TEST(MicMonitor, DriveTheContextEngineWhichDropsRepeats) {
+    auto system = std::make_unique<FakeInputDevices>();
+    FakeInputDevices* fake = system.get();
+    fake->setRunning(3, false);
+    fake->setDefault(3);
+    auto sink = std::make_shared<tocko::test::FakeSink>();
+    ContextEngine engine(sink, ProfileStore::emptyStore());
+    MicMonitor monitor([&](bool a) { engine.setMicActive(a); }, std::move(system));
+    monitor.start();
+    LogCapture logs;
+    fake->setRunning(3, true);
+    fake->setRunning(3, true);
+    ASSERT_TRUE(waitUntil([&] { return engine.micActive(); }));
+    waitUntil([] { return false; }, 50ms);
+    const std::vector<std::string> lines = logs.messages("ContextEngine");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "micActive -> true"), 1);
+}
+
+TEST(MicMonitor, DestroyedWithReportsStillQueued) {
+    auto system = std::make_unique<FakeInputDevices>();
+    FakeInputDevices* fake = system.get();
+    fake->setRunning(1, false);
+    fake->setDefault(1);
+    int reports = 0;
+    {
+        MicMonitor monitor([&](bool) { ++reports; }, std::move(system));
+        monitor.start();
+        for (int i = 0; i < 50; ++i) fake->setRunning(1, i % 2 == 0);
+    }
+    waitUntil([] { return false; }, 50ms);
+    EXPECT_GE(reports, 1);  // the initial one; queued reports died with the monitor
+}

@@ -1,0 +1,256 @@
+#include "context/profile_store.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "test_support.h"
+
+using namespace tocko;
+using tocko::test::LogCapture;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+void writeText(const std::string& path, const std::string& text) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+QJsonObject readJson(const std::string& path) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(readText(path))).object();
+}
+
+const std::string kProfile =
+    R"({"bundleID":"%1","displayName":"X","muted":false,"pack":"tactile","volume":0.5})";
+
+class ProfileStoreFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::remove_all(ProfileStore::supportDirectory());
+        fs::create_directories(ProfileStore::supportDirectory());
+    }
+    const std::string& file() { return ProfileStore::fileURL(); }
+    const std::string& backup() { return ProfileStore::backupURL(); }
+    void expectDefaultsWritten() {
+        std::optional<ProfileStore> onDisk =
+            ProfileStore::decode(QByteArray::fromStdString(readText(file())));
+        ASSERT_TRUE(onDisk);
+        EXPECT_EQ(*onDisk, ProfileStore::emptyStore());
+    }
+};
+
+}  // namespace
+
+TEST(ProfileStoreLocation, LivesInPollixUnderXdgDataHome) {
+    EXPECT_EQ(ProfileStore::supportDirectory(), tocko::test::isolatedHome() + "/data/Pollix");
+    EXPECT_EQ(ProfileStore::fileURL(), ProfileStore::supportDirectory() + "/profiles.json");
+    EXPECT_EQ(ProfileStore::backupURL(), ProfileStore::supportDirectory() + "/profiles.corrupt.json");
+}
+
+TEST(AppProfileValue, BuiltInDefaultAndEquality) {
+    const AppProfile d = AppProfile::builtInDefault();
+    EXPECT_EQ(d.bundleID, "*default");
+    EXPECT_EQ(d.displayName, "Default");
+    EXPECT_EQ(d.pack, PackID::soft);
+    EXPECT_EQ(d.volume, 0.05);
+    EXPECT_FALSE(d.muted);
+    AppProfile nan = d;
+    nan.volume = std::nan("");
+    EXPECT_NE(nan, nan);
+    EXPECT_TRUE(ProfileStore::emptyStore().rules.empty());
+}
+
+TEST_F(ProfileStoreFile, FirstStartCreatesDefaultsAndSecondStartLoadsThem) {
+    fs::remove_all(ProfileStore::supportDirectory());
+    LogCapture logs;
+    EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+    const QJsonObject top = readJson(file());
+    const QJsonObject d = top.value("defaultProfile").toObject();
+    EXPECT_EQ(d.value("bundleID").toString(), "*default");
+    EXPECT_EQ(d.value("displayName").toString(), "Default");
+    EXPECT_EQ(d.value("muted").toBool(true), false);
+    EXPECT_EQ(d.value("pack").toString(), "soft");
+    EXPECT_EQ(d.value("volume").toDouble(), 0.05);
+    EXPECT_TRUE(top.value("rules").isObject());
+    EXPECT_TRUE(top.value("rules").toObject().isEmpty());
+
+    EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+    EXPECT_EQ(logs.messages("ProfileStore"), (std::vector<std::string>{"Created default store at " + file(),
+                                                                       "Loaded 0 rule(s) from " + file()}));
+    EXPECT_FALSE(fs::exists(backup()));
+}
+
+TEST_F(ProfileStoreFile, WritesSortedIndentedMembersThatReadBack) {
+    ProfileStore store;
+    store.rules.emplace("com.test.app", AppProfile{"com.test.app", "Test", PackID::tactile, 0.8, false});
+    store.rules.emplace("org.third", AppProfile{"org.third", "Third", PackID::ice, 1.0 / 3.0, true});
+    store.save();
+    const std::string text = readText(file());
+    // One member per line, members of every object in name order.
+    EXPECT_NE(text.find("\n    \"defaultProfile\""), std::string::npos) << text;
+    size_t last = 0;
+    for (const char* member : {"\"bundleID\"", "\"displayName\"", "\"muted\"", "\"pack\"", "\"volume\""}) {
+        size_t at = text.find(member, text.find("\"com.test.app\": {"));
+        ASSERT_NE(at, std::string::npos) << member;
+        EXPECT_GT(at, last) << member;
+        last = at;
+    }
+    EXPECT_LT(text.find("\"defaultProfile\""), text.find("\"rules\""));
+    EXPECT_LT(text.find("\"com.test.app\""), text.find("\"org.third\""));
+    const QJsonObject rule = readJson(file()).value("rules").toObject().value("com.test.app").toObject();
+    EXPECT_EQ(rule.value("pack").toString(), "tactile");
+    EXPECT_EQ(rule.value("volume").toDouble(), 0.8);
+    EXPECT_EQ(ProfileStore::load(), store);  // a third reads back exactly
+}
+
+TEST_F(ProfileStoreFile, UnreadableJsonIsQuarantinedAndReplacedByDefaults) {
+    for (const std::string& bad :
+         std::vector<std::string>{"[1, 2]", "42", "not json at all", "", "{\"rules\": {"}) {
+        SCOPED_TRACE("file: " + bad);
+        writeText(file(), bad);
+        LogCapture logs;
+        EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+        EXPECT_EQ(readText(backup()), bad);  // a second quarantine replaces the first
+        expectDefaultsWritten();
+        EXPECT_EQ(logs.messages("ProfileStore"),
+                  (std::vector<std::string>{
+                      "profiles.json unreadable; backed up to " + backup() + ", using defaults",
+                      "Created default store at " + file()}));
+        EXPECT_EQ(logs.records().front().level, LogLevel::Error);
+    }
+}
+
+TEST_F(ProfileStoreFile, ObjectsWithoutStoreMembersAreQuarantinedAsWrongShape) {
+    for (const std::string& bad : std::vector<std::string>{"{}", R"({"profiles": [], "version": 2})"}) {
+        SCOPED_TRACE("file: " + bad);
+        writeText(file(), bad);
+        LogCapture logs;
+        EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+        EXPECT_EQ(readText(backup()), bad);
+        expectDefaultsWritten();
+        EXPECT_EQ(logs.messages("ProfileStore").front(),
+                  "profiles.json wrong shape; backed up to " + backup() + ", using defaults");
+        EXPECT_EQ(logs.traces(),
+                  std::vector<std::string>{
+                      "[Tocko] ProfileStore: wrong-shape file quarantined to profiles.corrupt.json"});
+    }
+}
+
+TEST_F(ProfileStoreFile, StoresThatLookEmptyButHaveTheirMembersLoadUnmoved) {
+    const std::string builtIn =
+        R"({"defaultProfile":{"bundleID":"*default","displayName":"Default","muted":false,"pack":"soft","volume":0.05},"rules":{}})";
+    for (const std::string& ok :
+         {std::string(R"({"rules": {}})"), builtIn, std::string(R"({"defaultProfile": 5})"),
+          std::string(R"({"rules": [1]})")}) {
+        SCOPED_TRACE("file: " + ok);
+        writeText(file(), ok);
+        LogCapture logs;
+        EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+        EXPECT_EQ(readText(file()), ok);
+        EXPECT_FALSE(fs::exists(backup()));
+        EXPECT_EQ(logs.messages("ProfileStore"), std::vector<std::string>{"Loaded 0 rule(s) from " + file()});
+    }
+}
+
+TEST_F(ProfileStoreFile, BadRulesAreDroppedOneByOneAndTheNextSaveForgetsThem) {
+    writeText(file(), R"({
+      "defaultProfile": {"bundleID": "*default", "displayName": "Default", "pack": "soft", "volume": 0.05},
+      "rules": {
+        "com.a": {"bundleID": "com.b", "displayName": "A", "muted": false, "pack": "tactile", "volume": 0.8},
+        "com.packnumber": {"bundleID": "com.packnumber", "displayName": "N", "muted": false, "pack": 3, "volume": 0.5},
+        "com.nomuted": {"bundleID": "com.nomuted", "displayName": "M", "pack": "ice", "volume": 0.5},
+        "com.case": {"bundleID": "com.case", "displayName": "C", "muted": true, "pack": "Tactile", "volume": 0.3},
+        "com.loud": {"bundleID": "com.loud", "displayName": "L", "muted": false, "pack": "ice", "volume": 1.5,
+                     "colour": "red"},
+        "com.string": "tactile"
+      },
+      "comment": "kept by nobody"
+    })");
+    LogCapture logs;
+    const ProfileStore store = ProfileStore::load();
+    EXPECT_FALSE(fs::exists(backup()));
+    EXPECT_EQ(logs.messages("ProfileStore"), std::vector<std::string>{"Loaded 3 rule(s) from " + file()});
+    // The default lacked "muted", so the built-in default stands in.
+    EXPECT_EQ(store.defaultProfile, AppProfile::builtInDefault());
+    ASSERT_EQ(store.rules.size(), 3u);
+    // The member name is the key, whatever the profile's own bundleID says.
+    EXPECT_EQ(store.profileFor("com.a").displayName, "A");
+    EXPECT_EQ(store.profileFor("com.a").bundleID, "com.b");
+    EXPECT_EQ(store.profileFor(std::string("com.b")), store.defaultProfile);
+    EXPECT_EQ(store.rules.at("com.case").pack, PackID::soft);
+    EXPECT_EQ(store.rules.at("com.loud").volume, 1.5);
+
+    store.save();
+    const QJsonObject rules = readJson(file()).value("rules").toObject();
+    EXPECT_EQ(rules.keys(), (QStringList{"com.a", "com.case", "com.loud"}));
+    EXPECT_EQ(rules.value("com.case").toObject().value("pack").toString(), "soft");
+    EXPECT_EQ(rules.value("com.loud").toObject().value("volume").toDouble(), 1.5);
+    EXPECT_FALSE(rules.value("com.loud").toObject().contains("colour"));
+}
+
+TEST_F(ProfileStoreFile, SaveFailuresLeaveTheOldFileAlone) {
+    ProfileStore good;
+    good.rules.emplace("com.keep", AppProfile{"com.keep", "Keep", PackID::felt, 0.4, false});
+    good.save();
+    const std::string before = readText(file());
+
+    // JSON cannot carry a NaN volume: nothing is written.
+    ProfileStore bad = good;
+    bad.rules.at("com.keep").volume = std::nan("");
+    {
+        LogCapture logs;
+        bad.save();
+        EXPECT_EQ(logs.messages("ProfileStore"), std::vector<std::string>{"Failed to encode ProfileStore"});
+    }
+    EXPECT_EQ(readText(file()), before);
+
+    // A folder where the file should be: the write fails, reported with its reason.
+    fs::remove(file());
+    fs::create_directory(file());
+    LogCapture logs;
+    good.save();
+    ASSERT_EQ(logs.messages("ProfileStore").size(), 1u);
+    EXPECT_EQ(logs.messages("ProfileStore")[0].rfind("Failed to write profiles.json: ", 0), 0u);
+    EXPECT_GT(logs.messages("ProfileStore")[0].size(), std::string("Failed to write profiles.json: ").size());
+    EXPECT_TRUE(fs::is_directory(file()));
+
+    // Loading then falls back to the defaults in memory; the create line
+    // follows the write error.
+    logs.clear();
+    EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+    const auto lines = logs.messages("ProfileStore");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("Failed to write profiles.json: ", 0), 0u);
+    EXPECT_EQ(lines[1], "Created default store at " + file());
+}
+
+TEST(ProfileDecoding, EachMemberMustHaveItsJsonType) {
+    const QJsonObject good =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(
+                R"({"bundleID":"a","displayName":"A","muted":false,"pack":"ice","volume":1})"))
+            .object();
+    ASSERT_TRUE(AppProfile::fromJson(good));
+    EXPECT_EQ(AppProfile::fromJson(good)->volume, 1.0);
+    for (const char* member : {"bundleID", "displayName", "muted", "pack", "volume"}) {
+        QJsonObject missing = good, wrong = good;
+        missing.remove(member);
+        wrong.insert(member, QJsonValue(QJsonArray()));
+        EXPECT_FALSE(AppProfile::fromJson(missing)) << member;
+        EXPECT_FALSE(AppProfile::fromJson(wrong)) << member;
+        EXPECT_FALSE(FailableProfile::fromJson(wrong).value) << member;
+    }
+    QJsonObject numericMuted = good;
+    numericMuted.insert("muted", 0);
+    EXPECT_FALSE(AppProfile::fromJson(numericMuted));
+}
