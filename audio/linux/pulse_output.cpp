@@ -169,9 +169,7 @@ void PulseOutput::onServerInfo(pa_context* c, const pa_server_info* info, void* 
     const std::string name = info->default_sink_name ? info->default_sink_name : "";
     {
         std::lock_guard lock(self->infoMutex_);
-        if (self->haveSinkInfo_ && name == self->defaultSinkName_) return;
         self->defaultSinkName_ = name;
-        self->sinkInfoPending_ = self->haveSinkInfo_;  // a change, not the first look
     }
     pa_operation* op = pa_context_get_sink_info_by_name(c, name.c_str(), onSinkInfo, self);
     if (op) pa_operation_unref(op);
@@ -193,13 +191,20 @@ void PulseOutput::onSinkInfo(pa_context*, const pa_sink_info* info, int eol, voi
     bool changedDevice = false, changedFormat = false;
     {
         std::lock_guard lock(self->infoMutex_);
+        const std::string name = info->name ? info->name : "";
+        // Answers about a sink that is no longer the default may still arrive
+        // after the default changed: skip them. Which sink was reported last
+        // decides whether this is a change, whatever order answers come in.
+        if (name != self->defaultSinkName_) {
+            pa_threaded_mainloop_signal(self->mainloop_, 0);
+            return;
+        }
         const OutputFormat f{double(info->sample_spec.rate), int(info->sample_spec.channels)};
-        changedDevice = self->sinkInfoPending_;
+        changedDevice = self->haveSinkInfo_ && name != self->reportedSinkName_;
         changedFormat = self->haveSinkInfo_ && !changedDevice && f.sampleRate != self->sinkFormat_.sampleRate;
-        self->sinkInfoPending_ = false;
+        self->reportedSinkName_ = name;
         self->haveSinkInfo_ = true;
         self->defaultSinkIndex_ = info->index;
-        self->defaultSinkName_ = info->name ? info->name : "";
         self->sinkDescription_ = info->description && *info->description ? info->description : "?";
         self->sinkFormat_ = f;
     }

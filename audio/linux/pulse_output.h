@@ -64,7 +64,7 @@ private:
     std::string sinkDescription_ = "?";
     OutputFormat sinkFormat_{};
     bool haveSinkInfo_ = false;
-    bool sinkInfoPending_ = false;
+    std::string reportedSinkName_;  // the default sink the engine was last told about
 
     // Stream facts; written with the mainloop lock held.
     OutputFormat streamFormat_{};
