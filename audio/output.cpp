@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "audio/linux/pulse_output.h"
 #include "audio/null_output.h"
@@ -18,6 +19,13 @@ std::unique_ptr<AudioOutput> makeDefaultOutput() {
 
 std::string defaultSoundsDirectory() {
     if (const char* dir = std::getenv("TOCKO_RESOURCES")) return std::string(dir) + "/sounds";
+    // Installed: <prefix>/bin/tocko beside <prefix>/share/tocko/sounds.
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        const auto installed = exe.parent_path().parent_path() / "share/tocko/sounds";
+        if (std::filesystem::is_directory(installed, ec)) return installed.string();
+    }
     return TOCKO_RESOURCE_DIR "/sounds";
 }
 

@@ -50,8 +50,9 @@ public:
 // TOCKO_AUDIO_CAPTURE); otherwise the audio server through libpulse.
 std::unique_ptr<AudioOutput> makeDefaultOutput();
 
-// Folder of the pack-<id>.wav files: $TOCKO_RESOURCES/sounds, else the
-// resources of the source tree this program was built from.
+// Folder of the pack-<id>.wav files: $TOCKO_RESOURCES/sounds, else
+// share/tocko/sounds beside an installed executable, else the resources of
+// the source tree this program was built from.
 std::string defaultSoundsDirectory();
 
 }  // namespace tocko

@@ -327,3 +327,26 @@ TEST_F(Engine, DiagnosticsAndGraphLineDescribeTheState) {
     engine->status([&](bool running, bool muted) { st.set_value({running, muted}); });
     EXPECT_EQ(st.get_future().get(), std::make_pair(true, true));
 }
+
+TEST_F(Engine, ClockedNullOutputPlaysInRealTimeAndCapturesToAFile) {
+    writePack("soft", std::vector<float>(960, 0.3f));
+    NullOutput::Options options;
+    options.capturePath = (dir / "capture.wav").string();
+    options.format = {48000, 1};
+    build(options);
+    engine->start();
+    engine->play(PackID::soft, 1.0f, false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    engine.reset();  // stops the clock and closes the capture file
+    SF_INFO info{};
+    SNDFILE* f = sf_open((dir / "capture.wav").c_str(), SFM_READ, &info);
+    ASSERT_NE(f, nullptr);
+    std::vector<float> samples(size_t(info.frames));
+    sf_readf_float(f, samples.data(), info.frames);
+    sf_close(f);
+    EXPECT_EQ(info.channels, 1);
+    EXPECT_EQ(info.samplerate, 48000);
+    EXPECT_GT(info.frames, 4800);  // about 200 ms went by
+    const size_t loud = size_t(std::count_if(samples.begin(), samples.end(), [](float s) { return s > 0.05f; }));  // 0.3 x gain 0.3
+    EXPECT_EQ(loud, 960u);  // the click, whole and once
+}

@@ -3,6 +3,8 @@
 
 #include <atomic>
 #include <future>
+#include <memory>
+#include <thread>
 #include <vector>
 
 #include "support/serial_queue.h"
@@ -40,4 +42,16 @@ TEST(SerialQueue, IsCurrentOnlyOnItsThread) {
     bool inside = false;
     q.sync([&] { inside = q.isCurrent(); });
     EXPECT_TRUE(inside);
+}
+
+TEST(SerialQueue, MayBeDestroyedFromOneOfItsOwnTasks) {
+    auto q = std::make_shared<SerialQueue>("test.queue");
+    std::promise<void> ran;
+    auto* raw = q.get();
+    raw->async([q = std::move(q), &ran]() mutable {
+        q.reset();  // last owner: the queue goes away under its own thread
+        ran.set_value();
+    });
+    ran.get_future().wait();
+    std::this_thread::sleep_for(20ms);  // the thread winds down on its own
 }
