@@ -1,0 +1,38 @@
+#include "ui/views/image_provider.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "ui/views/brand.h"
+
+namespace tocko::ui {
+
+QImage symbolImage(const QString& name, int pixels, const QColor& color) {
+    QImage image(std::max(1, pixels), std::max(1, pixels), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/tocko/icons/") + name + QStringLiteral(".svg"));
+    if (!renderer.isValid()) return image;
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&p);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(image.rect(), color);
+    return image;
+}
+
+QImage TockoImageProvider::requestImage(const QString& id, QSize* size, const QSize& requestedSize) {
+    const QStringList parts = id.split('/');
+    QImage image;
+    if (parts.size() >= 2 && parts[0] == QLatin1String("keycap")) {
+        image = keycapLogo(parts[1].toDouble());
+    } else if (parts.size() >= 2 && parts[0] == QLatin1String("symbol")) {
+        const QColor color = parts.size() >= 3 ? QColor(QLatin1Char('#') + parts[2]) : QColor(Qt::black);
+        const int pixels = requestedSize.isValid() && requestedSize.width() > 0 ? requestedSize.width() : 64;
+        image = symbolImage(parts[1], pixels, color.isValid() ? color : QColor(Qt::black));
+    }
+    if (size) *size = image.size();
+    return image;
+}
+
+}  // namespace tocko::ui

@@ -1,0 +1,38 @@
+#pragma once
+// The pack catalogue as the views list it: styles in order, each with its
+// packs, and the names and badge colours of single packs.
+
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+namespace tocko::ui {
+
+class PackCatalog : public QObject {
+    Q_OBJECT
+    QML_NAMED_ELEMENT(Packs)
+    QML_SINGLETON
+
+public:
+    explicit PackCatalog(QObject* parent = nullptr) : QObject(parent) {}
+
+    // [{id: "mechanical", title: "Mechanical"}, ...] in style order; the
+    // title is the untranslated key.
+    Q_INVOKABLE QVariantList styles() const;
+    // [{id: "clicky", name: "Clicky"}, ...] of one style, in pack order.
+    Q_INVOKABLE QVariantList packs(const QString& style) const;
+    // Style sections followed by their packs, for menu pickers:
+    // [{kind: "header", text}, {kind: "item", text, value}, ...]. Headers
+    // carry the untranslated style title.
+    Q_INVOKABLE QVariantList pickerEntries() const;
+    // "Clicky" for "clicky"; an unknown identifier reads as the default pack.
+    Q_INVOKABLE QString displayName(const QString& pack) const;
+    Q_INVOKABLE QString styleOf(const QString& pack) const;
+    // Position in pack order.
+    Q_INVOKABLE int indexOf(const QString& pack) const;
+    Q_INVOKABLE QString firstPack() const;
+    Q_INVOKABLE bool isPack(const QString& text) const;
+};
+
+}  // namespace tocko::ui

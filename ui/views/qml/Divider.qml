@@ -1,0 +1,8 @@
+import QtQuick
+import Tocko.Theme
+
+Rectangle {
+    width: parent ? parent.width : 100
+    height: 1
+    color: ViewStyle.withAlpha(Theme.ink, 0.12)
+}

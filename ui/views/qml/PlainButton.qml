@@ -1,0 +1,50 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Tocko.Theme
+
+// A borderless button: an optional symbol and its label, highlighted under
+// the pointer. Greyed while disabled.
+AbstractButton {
+    id: control
+    property string symbol
+    property color tint: Theme.ink
+    property real fontSize: ViewStyle.body
+    property bool fill: false        // spans its parent's width like a menu row
+
+    implicitWidth: row.implicitWidth + (fill ? 12 : 8)
+    implicitHeight: Math.max(22, row.implicitHeight + 6)
+    width: fill && parent ? parent.width : implicitWidth
+    opacity: enabled ? 1 : 0.4
+    hoverEnabled: true
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+
+    background: Rectangle {
+        radius: 5
+        color: control.down ? ViewStyle.withAlpha(Theme.accent, 0.28)
+             : control.hovered && control.enabled ? ViewStyle.withAlpha(Theme.accent, 0.16) : "transparent"
+    }
+    contentItem: Item {
+        implicitWidth: row.implicitWidth
+        implicitHeight: row.implicitHeight
+        Row {
+            id: row
+            x: control.fill ? 6 : 4
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 6
+            Symbol {
+                visible: control.symbol !== ""
+                name: control.symbol
+                size: control.fontSize + 1
+                color: control.tint
+                anchors.verticalCenter: parent.verticalCenter
+            }
+            Text {
+                text: control.text
+                color: control.tint
+                font.pixelSize: control.fontSize
+                anchors.verticalCenter: parent.verticalCenter
+            }
+        }
+    }
+}

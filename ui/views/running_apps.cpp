@@ -1,0 +1,56 @@
+#include "ui/views/running_apps.h"
+
+#include <QCollator>
+#include <QVariantMap>
+#include <algorithm>
+#include <set>
+
+namespace tocko::ui {
+
+namespace {
+
+std::shared_ptr<RunningAppsSource>& globalSource() {
+    static std::shared_ptr<RunningAppsSource> source;
+    return source;
+}
+
+}  // namespace
+
+std::vector<RunningApp> runningAppsList(const std::vector<RunningAppEntry>& entries) {
+    std::vector<RunningApp> apps;
+    std::set<std::string> seen;
+    for (const RunningAppEntry& e : entries) {
+        if (!e.regular || !e.bundleID || e.bundleID->empty()) continue;
+        if (!seen.insert(*e.bundleID).second) continue;
+        const std::string& name = e.name && !e.name->empty() ? *e.name : *e.bundleID;
+        apps.push_back({QString::fromStdString(*e.bundleID), QString::fromStdString(name)});
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(apps.begin(), apps.end(), [&](const RunningApp& a, const RunningApp& b) {
+        return collator.compare(a.name, b.name) < 0;
+    });
+    return apps;
+}
+
+void setRunningAppsSource(std::shared_ptr<RunningAppsSource> source) { globalSource() = std::move(source); }
+
+RunningApps::RunningApps(QObject* parent) : QObject(parent) {
+    if (!globalSource()) globalSource() = makeRunningAppsSource();
+    source_ = globalSource();
+}
+
+QVariantList RunningApps::list() const {
+    QVariantList out;
+    for (const RunningApp& app : runningAppsList(source_->runningApplications()))
+        out.append(QVariantMap{{"bundleID", app.bundleID}, {"name", app.name}});
+    return out;
+}
+
+QString RunningApps::nameFor(const QString& bundleID) const {
+    for (const RunningApp& app : runningAppsList(source_->runningApplications()))
+        if (app.bundleID == bundleID) return app.name;
+    return bundleID;
+}
+
+}  // namespace tocko::ui
