@@ -51,13 +51,13 @@
 #include "app/activity.h"
 #include "app/platform.h"
 #include "audio/sound_engine.h"
+#include "context/context_engine.h"
 #include "support/log.h"
 
 class QTimer;
 
 namespace tocko {
 
-class ContextEngine;
 class EnginePlaybackSink;
 class FrontmostAppSource;
 class InputDeviceSystem;

@@ -61,7 +61,8 @@ public:
 };
 
 // Looks keys up with a Qt translator loaded from "tocko_<lang>.qm" in
-// `translationsDir` (context "Tocko") and renders with QPainter offscreen.
+// `translationsDir` (context "Tocko"; the application's tables are compiled
+// in under ":/tocko/i18n") and renders with QPainter offscreen.
 std::shared_ptr<LocalizationProbe> makeLocalizationProbe(std::string translationsDir);
 
 // $TOCKO_RESOURCES, else the resources folder of the source tree.

@@ -67,13 +67,8 @@ void Logger::write(LogLevel level, std::string_view format, std::initializer_lis
     notify({LogRecord::Kind::System, level, category_, message});
 }
 
-void trace(std::string_view component, std::string_view text) {
-    std::string line;
-    line.reserve(component.size() + text.size() + 12);
-    line += "[Tocko] ";
-    line += component;
-    line += ": ";
-    line += text;
+namespace {
+void writeTraceLine(std::string_view component, std::string line) {
     line += '\n';
     const char* p = line.data();
     size_t left = line.size();
@@ -88,6 +83,25 @@ void trace(std::string_view component, std::string_view text) {
     }
     line.pop_back();
     notify({LogRecord::Kind::Trace, LogLevel::Info, std::string(component), std::move(line)});
+}
+}  // namespace
+
+void trace(std::string_view component, std::string_view text) {
+    std::string line;
+    line.reserve(component.size() + text.size() + 12);
+    line += "[Tocko] ";
+    line += component;
+    line += ": ";
+    line += text;
+    writeTraceLine(component, std::move(line));
+}
+
+void traceLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size() + 10);
+    line += "[Tocko] ";
+    line += text;
+    writeTraceLine({}, std::move(line));
 }
 
 void setLogObserver(LogObserver observer) {

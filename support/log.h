@@ -42,6 +42,9 @@ private:
 // Writes "[Tocko] " + component + ": " + text + "\n" to standard error in a
 // single write, so lines from different threads never interleave.
 void trace(std::string_view component, std::string_view text);
+// Writes "[Tocko] " + text + "\n" the same way, for the few lines that name
+// no component (their records carry an empty category).
+void traceLine(std::string_view text);
 
 inline const char* boolText(bool b) { return b ? "true" : "false"; }
 

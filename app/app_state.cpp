@@ -1,0 +1,501 @@
+#include "app/app_state.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMetaMethod>
+#include <QProcess>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
+#include <mutex>
+
+#include "app/engine_sink.h"
+#include "app/main_dispatcher.h"
+#include "context/context_engine.h"
+#include "context/mic_monitor.h"
+#include "context/mouse_sound.h"
+#include "context/profile_store.h"
+#include "context/secure_input_monitor.h"
+#include "context/workspace_monitor.h"
+#include "input/key_tap.h"
+#include "support/env.h"
+#include "support/format.h"
+#include "support/main_thread.h"
+
+#ifndef TOCKO_VERSION_TEXT
+#define TOCKO_VERSION_TEXT ""
+#endif
+#ifndef TOCKO_BUILD_TEXT
+#define TOCKO_BUILD_TEXT ""
+#endif
+
+namespace tocko {
+
+namespace {
+
+constexpr const char* kCompletedOnboardingKey = "hasCompletedOnboarding";
+constexpr std::chrono::milliseconds kPermissionPollInterval{2000};
+
+std::mutex gFactoryMutex;
+OnboardingFactory gOnboardingFactory;
+
+QSettings userDefaults() { return QSettings("Pollix", "Tocko"); }
+
+std::string orQuestionMark(const std::string& s) { return s.empty() ? "?" : s; }
+
+std::string defaultExecutablePath() {
+    if (QCoreApplication::instance()) {
+        const QString path = QCoreApplication::applicationFilePath();
+        if (!path.isEmpty()) return path.toStdString();
+    }
+    return QFileInfo("/proc/self/exe").canonicalFilePath().toStdString();
+}
+
+// Qt lists a family offered by several foundries once per foundry, as
+// "Family [Foundry]"; the family name is the part before the bracket.
+bool qtFontAvailable(const std::string& family) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return false;
+    const QString name = QString::fromStdString(family);
+    for (const QString& listed : QFontDatabase::families()) {
+        if (listed == name) return true;
+        if (listed.startsWith(name + " [") && listed.endsWith(']')) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void AppState::setOnboardingFactory(OnboardingFactory factory) {
+    std::lock_guard lock(gFactoryMutex);
+    gOnboardingFactory = std::move(factory);
+}
+
+bool AppState::pathNeedsInstall(const std::string& path, const std::string& home) {
+    auto startsWith = [&](const std::string& prefix) { return path.compare(0, prefix.size(), prefix) == 0; };
+    if (startsWith("/usr/") || startsWith("/opt/")) return false;
+    return !startsWith(home + "/.local/");
+}
+
+std::function<void(uint16_t)> AppState::makeKeyHandler(std::shared_ptr<SoundEngine> engine) {
+    return [engine = std::move(engine)](uint16_t) {
+        PackID pack = kDefaultPack;
+        float volume = 0;
+        bool muted = true;
+        engine->state().with([&](Playback& p) {
+            ++p.playInvocations;
+            pack = p.pack;
+            volume = p.masterVolume;
+            muted = p.muted;
+        });
+        if (!muted) engine->play(pack, volume, true);
+    };
+}
+
+std::function<void()> AppState::makeMouseHandler(std::shared_ptr<SoundEngine> engine) {
+    return [sink = std::make_shared<EnginePlaybackSink>(std::move(engine))] {
+        playMouseClick(*sink, storedMouseSound());
+    };
+}
+
+AppState::AppState() : AppState(Dependencies{}) {}
+
+AppState::AppState(Dependencies deps, QObject* parent)
+    : QObject(parent), deps_(std::move(deps)), self_(std::make_shared<AppState*>(this)) {
+    installQtMainDispatcher();
+    if (!deps_.tapBackends) deps_.tapBackends = systemTapBackendFactory();
+    if (!deps_.permission) deps_.permission = makeInputPermission(deps_.tapBackends);
+    installPath_ = deps_.executablePath.value_or(defaultExecutablePath());
+    homeDirectory_ = deps_.homeDirectory.value_or(QDir::homePath().toStdString());
+    if (!deps_.loginItem) deps_.loginItem = makeLoginItemService(installPath_);
+    if (!deps_.foreignSound) deps_.foreignSound = makeBellPlayer();
+    if (!deps_.localization) deps_.localization = makeLocalizationProbe(":/tocko/i18n");
+    if (!deps_.fontAvailable) deps_.fontAvailable = qtFontAvailable;
+
+    // Fields start at their initial values; the login switch mirrors the system.
+    launchAtLogin_ = deps_.loginItem->isEnabled();
+
+    SoundEngine::Options engineOptions = std::move(deps_.engine);
+    if (engineOptions.soundsDir.empty()) engineOptions.soundsDir = defaultSoundsDirectory();
+    soundEngine_ = SoundEngine::create(std::move(engineOptions));
+    playbackSink_ = std::make_shared<EnginePlaybackSink>(soundEngine_);
+
+    // Loading may create the file, so its existence is noted first.
+    const bool profilesFileExisted = QFileInfo::exists(QString::fromStdString(ProfileStore::fileURL()));
+    ProfileStore store = ProfileStore::load();
+    const size_t ruleCount = store.rules.size();
+    context_ = new ContextEngine(playbackSink_, std::move(store), this);
+    trace("ProfileStore",
+          "loaded " + std::to_string(ruleCount) + " rule(s) from " + ProfileStore::fileURL());
+
+    launch();
+    decideTour(profilesFileExisted);
+}
+
+AppState::~AppState() {
+    self_.reset();
+    if (keyTap_) keyTap_->stop();
+    if (didBecomeActiveObserver_) disconnect(didBecomeActiveObserver_);
+}
+
+void AppState::postToSelf(std::function<void(AppState&)> task) {
+    std::weak_ptr<AppState*> weak = self_;
+    postToMain([weak, task = std::move(task)] {
+        if (auto self = weak.lock()) task(**self);
+    });
+}
+
+// ---- Launch sequence --------------------------------------------------------
+
+void AppState::launch() {
+    // 1. Install location.
+    needsInstall_ = pathNeedsInstall(installPath_, homeDirectory_);
+    trace("Launch", std::string("needsInstall=") + boolText(needsInstall_) + " (" + installPath_ + ")");
+
+    // 2. Output device.
+    currentOutputDevice_ = soundEngine_->currentOutputDeviceName();
+    {
+        std::weak_ptr<AppState*> weak = self_;
+        soundEngine_->setOnOutputDeviceChanged([weak](const std::string& name) {
+            postToMain([weak, name] {
+                if (auto self = weak.lock()) (*self)->setCurrentOutputDevice(name);
+            });
+        });
+    }
+
+    // 3, 4. Version and fonts.
+    trace("Version", orQuestionMark(TOCKO_VERSION_TEXT) + " (build " + orQuestionMark(TOCKO_BUILD_TEXT) + ")");
+    trace("Fonts", std::string("zillaSlab=") + boolText(deps_.fontAvailable("Zilla Slab")) +
+                       " courierPrime=" + boolText(deps_.fontAvailable("Courier Prime")));
+
+    // 5. Engine start and the launch test click, queued behind the start.
+    soundEngine_->start();
+    const PackID pack = soundEngine_->state().with([](Playback& p) { return p.pack; });
+    soundEngine_->play(pack, 0.9f, false);
+    trace("Launch", "SoundEngine started + launch test-click scheduled");
+
+    // 6-8. Permission, login item, output.
+    permissionGranted_ = deps_.permission->preflight();
+    trace("Launch", std::string("Input Monitoring granted = ") + boolText(permissionGranted_));
+    trace("Launch", std::string("launchAtLogin=") + boolText(launchAtLogin_));
+    trace("Launch", "Output: " + currentOutputDevice_);
+
+    // 9. Becoming active re-reads the permission on a later turn.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        didBecomeActiveObserver_ =
+            connect(gui, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+                if (s == Qt::ApplicationActive) postToSelf([](AppState& a) { a.refreshPermission(); });
+            });
+    }
+
+    // 10. Watch for the permission when it is missing.
+    if (!permissionGranted_) startPermissionPolling();
+
+    // 11. The tap exists from now on; enabling starts it.
+    keyTap_ = std::make_shared<KeyTap>(makeKeyHandler(soundEngine_), deps_.tapBackends);
+    {
+        std::weak_ptr<AppState*> weak = self_;
+        keyTap_->onActivationResult = [weak](bool ok) {
+            postToMain([weak, ok] {
+                if (auto self = weak.lock()) (*self)->setNeedsRelaunchToActivate(!ok);
+            });
+        };
+    }
+    keyTap_->onMouseDown = makeMouseHandler(soundEngine_);
+
+    // 12. Frontmost application and microphone.
+    QPointer<ContextEngine> context = context_;
+    workspaceMonitor_ = new WorkspaceMonitor(
+        [context](const std::optional<std::string>& bundleID, const std::optional<std::string>& name) {
+            if (!context) return;
+            context->setCurrentApp(bundleID, name);
+            context->applyEffective();
+        },
+        std::move(deps_.frontmost), this);
+    micMonitor_ = new MicMonitor(
+        [context](bool active) {
+            if (context) context->setMicActive(active);
+        },
+        std::move(deps_.inputDevices), this);
+    workspaceMonitor_->start();
+    micMonitor_->start();
+
+    // 13. Secure input.
+    {
+        std::weak_ptr<AppState*> weak = self_;
+        secureInputMonitor_ = new SecureInputMonitor(
+            [weak](bool active, const std::optional<std::string>& holder) {
+                if (auto self = weak.lock()) (*self)->secureInputChanged(active, holder);
+            },
+            std::move(deps_.secureInput), this);
+    }
+    secureInputMonitor_->start();
+    setSecureInput(secureInputMonitor_->isActive(), secureInputMonitor_->holderName());
+    trace("SecureInput", std::string("initial=") + boolText(secureInputActive_));
+
+    // 14-16. Decision self-test, optional localization check, the decision.
+    context_->runSelfTest();
+    if (envSwitch("TOCKO_L10N_CHECK")) runLocalizationCheck();
+    context_->applyEffective();
+
+    // 17. Feedback on when the permission is already there.
+    if (permissionGranted_) setIsEnabled(true);
+
+    // 18. The decision in force.
+    std::string effective = "SILENT";
+    if (std::optional<ContextEngine::Decision> d = context_->resolve())
+        effective = "play(" + std::string(rawValue(d->pack)) + ", " + shortestText(d->volume) + ")";
+    trace("Launch", "ContextEngine resolved effective = " + effective +
+                        " (frontmost=" + context_->currentBundleID().value_or("nil") +
+                        ", mic=" + boolText(context_->micActive()) + ")");
+
+    // 19, 20. Optional self-tests.
+    if (envSwitch("TOCKO_AUDIOCHECK")) runAudioCheck();
+    if (envSwitch("TOCKO_TOGGLE_TEST")) QTimer::singleShot(0, this, [this] { runToggleTest(); });
+}
+
+// ---- Tour ------------------------------------------------------------------
+
+void AppState::decideTour(bool profilesFileExisted) {
+    auto show = [this] { postToSelf([](AppState& a) { a.showOnboarding(); }); };
+    if (envSwitch("TOCKO_SHOW_ONBOARDING")) return show();
+    QSettings defaults = userDefaults();
+    if (defaults.value(kCompletedOnboardingKey, false).toBool()) return;
+    if (profilesFileExisted) {
+        // A user of an earlier version who never saw the tour.
+        defaults.setValue(kCompletedOnboardingKey, true);
+        return;
+    }
+    if (envSwitch("TOCKO_NO_ONBOARDING")) return;
+    show();
+}
+
+void AppState::showOnboarding() {
+    if (!onboarding_) {
+        OnboardingFactory factory;
+        {
+            std::lock_guard lock(gFactoryMutex);
+            factory = gOnboardingFactory;
+        }
+        if (factory) {
+            std::weak_ptr<AppState*> weak = self_;
+            std::unique_ptr<OnboardingPresenter> presenter = factory(*this, [weak] {
+                if (auto self = weak.lock()) (*self)->onboardingClosed();
+                else userDefaults().setValue(kCompletedOnboardingKey, true);
+            });
+            onboarding_ = std::move(presenter);
+        }
+    }
+    const bool presented = onboarding_ || isSignalConnected(QMetaMethod::fromSignal(&AppState::tourRequested));
+    if (!presented) {
+        log_.info("Onboarding requested; no window to show in headless mode");
+        return;
+    }
+    if (!onboardingOpen_) {
+        onboardingOpen_ = true;
+        emit onboardingOpenChanged();
+    }
+    if (onboarding_) onboarding_->show();
+    emit tourRequested();
+    trace("Onboarding", "shown");
+}
+
+void AppState::onboardingClosed() {
+    userDefaults().setValue(kCompletedOnboardingKey, true);
+    // The presenter may be the caller: it is released on a later turn.
+    if (std::shared_ptr<OnboardingPresenter> closing = std::move(onboarding_))
+        QTimer::singleShot(0, this, [closing] {});
+    if (onboardingOpen_) {
+        onboardingOpen_ = false;
+        emit onboardingOpenChanged();
+    }
+}
+
+// ---- Published fields --------------------------------------------------------
+
+void AppState::setPermissionGranted(bool granted) {
+    if (granted == permissionGranted_) return;
+    permissionGranted_ = granted;
+    emit permissionGrantedChanged();
+}
+
+void AppState::setNeedsRelaunchToActivate(bool needed) {
+    if (needed == needsRelaunchToActivate_) return;
+    needsRelaunchToActivate_ = needed;
+    emit needsRelaunchToActivateChanged();
+}
+
+void AppState::setCurrentOutputDevice(const std::string& name) {
+    if (name == currentOutputDevice_) return;
+    currentOutputDevice_ = name;
+    emit currentOutputDeviceChanged();
+}
+
+void AppState::setSecureInput(bool active, const std::optional<std::string>& holder) {
+    if (active != secureInputActive_) {
+        secureInputActive_ = active;
+        emit secureInputActiveChanged();
+    }
+    if (holder != secureInputHolder_) {
+        secureInputHolder_ = holder;
+        emit secureInputHolderChanged();
+    }
+}
+
+void AppState::secureInputChanged(bool active, const std::optional<std::string>& holder) {
+    setSecureInput(active, holder);
+    const std::string name = holder.value_or("none");
+    log_.info("SecureInput: active={} holder={}", {pub(boolText(active)), pub(name)});
+    trace("SecureInput", std::string("active=") + boolText(active) + " holder=" + name);
+}
+
+QString AppState::secureInputHolderText() const {
+    return secureInputHolder_ ? QString::fromStdString(*secureInputHolder_) : QString();
+}
+
+QString AppState::inputAccessHelpText() const { return QString::fromStdString(listenAccessHelpText()); }
+
+// ---- Enabling and permission -------------------------------------------------
+
+void AppState::setIsEnabled(bool on) {
+    if (on == isEnabled_) return;
+    isEnabled_ = on;
+    emit isEnabledChanged();
+    context_->setGlobalEnabled(on);
+    context_->applyEffective();
+    applyEnabledState();
+}
+
+void AppState::applyEnabledState() {
+    if (isEnabled_) {
+        if (!permissionGranted_) {
+            log_.info("Enable requested but Input Monitoring not granted yet");
+            return;
+        }
+        soundEngine_->start();
+        if (keyTap_) keyTap_->start();
+        if (!activityToken_) {
+            activityToken_ = std::make_unique<ActivityToken>(ActivityToken::kReason);
+            log_.info("App Nap assertion held");
+            traceLine("App Nap assertion held");
+        }
+    } else {
+        if (keyTap_) keyTap_->stop();
+        if (activityToken_) {
+            activityToken_.reset();
+            log_.info("App Nap assertion released");
+            traceLine("App Nap assertion released");
+        }
+    }
+    const char* requested = isEnabled_ ? "ON" : "OFF";
+    std::weak_ptr<AppState*> weak = self_;
+    soundEngine_->status([weak, requested](bool running, bool muted) {
+        auto self = weak.lock();
+        if (!self) return;
+        (*self)->log_.info("Enable: {} (engineRunning={} muted={})",
+                           {pub(requested), pub(boolText(running)), pub(boolText(muted))});
+        trace("Enable", std::string(requested) + " (engineRunning=" + boolText(running) +
+                            " muted=" + boolText(muted) + ")");
+    });
+}
+
+void AppState::requestPermission() {
+    deps_.permission->request();
+    setPermissionGranted(deps_.permission->preflight());
+    if (permissionGranted_) {
+        setIsEnabled(true);
+        stopPermissionPolling();
+    }
+}
+
+void AppState::openInputMonitoringSettings() {
+    // Linux has no settings pane for this: the user is shown how to grant it.
+    const QString help = inputAccessHelpText();
+    log_.info("Showing how to grant input access");
+    if (isSignalConnected(QMetaMethod::fromSignal(&AppState::inputAccessHelpRequested)))
+        emit inputAccessHelpRequested(help);
+    else
+        trace("Permission", help.toStdString());
+    startPermissionPolling();
+}
+
+void AppState::startPermissionPolling() {
+    if (permissionPollTimer_) return;
+    permissionPollTimer_ = new QTimer(this);
+    permissionPollTimer_->setInterval(kPermissionPollInterval);
+    connect(permissionPollTimer_, &QTimer::timeout, this,
+            [this] { postToSelf([](AppState& a) { a.refreshPermission(); }); });
+    permissionPollTimer_->start();
+}
+
+void AppState::stopPermissionPolling() {
+    if (!permissionPollTimer_) return;
+    permissionPollTimer_->stop();
+    permissionPollTimer_->deleteLater();
+    permissionPollTimer_ = nullptr;
+}
+
+void AppState::refreshPermission() {
+    syncLaunchAtLoginFromSystem();
+    const bool before = permissionGranted_;
+    setPermissionGranted(deps_.permission->preflight());
+    if (!before && permissionGranted_) {
+        setIsEnabled(true);
+        stopPermissionPolling();
+    }
+}
+
+void AppState::relaunch() {
+    const QString program = QString::fromStdString(installPath_);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!QProcess::startDetached(program, arguments)) log_.error("Relaunch failed to start {}", {pub(installPath_)});
+    else log_.info("Relaunching");
+    QCoreApplication::quit();
+}
+
+// ---- Login item and install location -----------------------------------------
+
+void AppState::setLaunchAtLogin(bool on) {
+    const bool old = launchAtLogin_;
+    if (on == old) return;
+    launchAtLogin_ = on;
+    emit launchAtLoginChanged();
+    launchAtLoginDidChange(old, on);
+}
+
+void AppState::launchAtLoginDidChange(bool oldValue, bool newValue) {
+    if (newValue == oldValue || suppressLaunchToggleSideEffect_) return;
+    std::string error;
+    const bool ok = newValue ? deps_.loginItem->registerItem(error) : deps_.loginItem->unregisterItem(error);
+    if (ok) return;
+    log_.error("LaunchAtLogin toggle failed: {}", {pub(error)});
+    suppressLaunchToggleSideEffect_ = true;
+    setLaunchAtLogin(oldValue);
+    suppressLaunchToggleSideEffect_ = false;
+}
+
+void AppState::syncLaunchAtLoginFromSystem() {
+    const bool enabled = deps_.loginItem->isEnabled();
+    if (enabled == launchAtLogin_) return;
+    suppressLaunchToggleSideEffect_ = true;
+    setLaunchAtLogin(enabled);
+    suppressLaunchToggleSideEffect_ = false;
+}
+
+void AppState::revealInstallLocation() {
+    const QString folder = QFileInfo(QString::fromStdString(installPath_)).absolutePath();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        log_.error("Could not reveal {}", {pub(folder.toStdString())});
+}
+
+// ---- Sounds ------------------------------------------------------------------
+
+void AppState::playSound(const QString& pack, double volume, bool vary) {
+    const float v = std::isnan(volume) ? 0.0f : float(std::clamp(volume, 0.0, 1.0));
+    soundEngine_->play(decodePack(pack.toStdString()), v, vary);
+}
+
+}  // namespace tocko
