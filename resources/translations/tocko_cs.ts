@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Přesuňte Tocko do složky Aplikace – odsud nebudou zvuky klávesnice fungovat spolehlivě.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Zobrazit ve Finderu</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Zvuk pro %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Výchozí zvuk</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mechanické</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Retro</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Ostré</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Zábavné</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Zapnout klapání</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · ztlumeno (hovor)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · ticho</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Výstup: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Zvuky psaní: zapnuto</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>Zvuky psaní potřebují oprávnění</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Zapnout zvuky psaní…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Ukončete Tocko a znovu ho otevřete, aby se zvuky aktivovaly.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Znovu spustit</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>nějaká aplikace</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Zvuky klávesnice jsou pozastaveny – %1 blokuje sledování klávesnice (zabezpečený vstup).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Ukončete %1 nebo klikněte mimo jeho pole pro heslo. Kliknutí myší stále fungují.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Vyzkoušet zvuk</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Ztlumeno –</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Zrušit ztlumení</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>Ztlumit na 10 min</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Kopírovat diagnostiku</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Vyhledat aktualizace…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Ukončit Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Podle systému (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Zobrazit uvítací průvodce</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Zapnout Tocko</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Ztlumit během hovorů (mikrofon se používá)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Spouštět Tocko po přihlášení</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>Zvuky psaní jsou vypnuté. Zapnete je přes ikonu na řádku nabídek.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Kliknutí myší</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Zvuk</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Stejně jako klávesnice</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>Aktuální aplikace</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>ID balíčku</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Mikrofon se používá</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Platné</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Ticho</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Výchozí profil</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Pravidla pro aplikace</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Zatím žádná pravidla – přidejte nějaké níže.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Přidat pravidlo</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>Spuštěná aplikace</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Vybrat…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…nebo ID balíčku (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Odinstalovat</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Odinstalovat Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Odstraní Tocko a vše, co uložilo na tomto Macu.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Balíček zvuků</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Hlasitost</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Ztlumeno</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Přehrát ukázku</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Odinstalovat Tocko?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Po odinstalování se Tocko přestane otevírat po přihlášení, jeho nastavení a zvukové profily se z tohoto počítače smažou a Tocko se přesune do koše.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko bylo přesunuto do koše.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Nastavení Tocko jsou odstraněna, ale aplikace se nemohla sama přesunout do koše. Přetáhněte Tocko ze složky Aplikace do koše.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Poslední krok: macOS si ponechává oprávnění Tocko ke sledování vstupu, dokud ho neodeberete. V Nastavení systému › Soukromí a zabezpečení › Sledování vstupu vyberte Tocko a klikněte na tlačítko minus.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Otevřít nastavení sledování vstupu</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Máte nejnovější verzi!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 je aktuálně nejnovější dostupná verze.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Je k dispozici nová verze Tocko!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 je nyní k dispozici – máte verzi %2. Chcete ji stáhnout hned?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Připomenout později</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Chyba aktualizace!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Při načítání informací o aktualizacích došlo k chybě. Zkuste to prosím později.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Pojďme to nastavit</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Zatím přeskočit</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Začít ťukat</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Vítá vás Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Vaše klávesnice bude za chvíli mnohem příjemnější. Tocko přehraje skutečný zvuk klávesy pokaždé, když píšete, v každé aplikaci. Nastavení zabere nanejvýš dvě minuty.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Vyberte jazyk</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Jedno rychlé nastavení</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Zapněte zvuky psaní</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko přehraje zvuk pro každou stisknutou klávesu, v každé aplikaci. K tomu vás macOS požádá o povolení sledování vstupu. Tocko používá jen fyzické kódy kláves a nikdy nezaznamenává, co píšete.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Bez něj zůstane Tocko potichu. Změnit to můžete kdykoli v Nastavení systému.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>Zvuky psaní jsou zapnuté. Zkuste psát.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Otevřít Nastavení systému</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 balíčků · 5 stylů</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Vyberte si zvuk</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Tohle bude váš výchozí zvuk. Bojíte se závazků? Přepněte kdykoli v nabídce Tocko, nebo dejte každé aplikaci její vlastní.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Napište něco. Cokoli. No tak…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Editor kódu</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Tabulkový procesor</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Tipy · 1 ze 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Přizpůsobte si ho</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Zvuk pro každou aplikaci</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Jemné klávesy pro e-maily, hlasité klapání pro kód, ticho pro tabulky. Ty už se natrpěly dost. Přidejte pravidlo v Nastavení a Tocko se přepne, jak budete přeskakovat mezi aplikacemi.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>I kliknutí umí ťukat</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Kliknutí myší si ve výchozím stavu půjčují zvuk klávesnice. Dejte jim v Nastavení vlastní balíček, nebo je úplně vypněte.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Ztlumeno do konce hovoru</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Ví, kdy být zticha</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Ticho při hovorech</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mikrofon zapnutý kvůli Zoomu, Meetu nebo FaceTimu? Tocko ztichne, aby nikdo neslyšel, jak si o nich píšete poznámky. Po skončení hovoru je zpět.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>Ztlumit na 10 minut</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Potřebujete chvilku? Ztlumte Tocko v nabídce. Vrátí se samo, jako kočka.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Vše je připraveno</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko bydlí na řádku nabídek</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Hledejte K nahoře na obrazovce. Tam bydlí Tocko. Chcete průvodce znovu? Najdete ho v Nastavení.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Začněte se svým Macem</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Zapněte tohle a Tocko bude připravené ještě před první kávou, pokaždé když se přihlásíte. Změnit to můžete kdykoli v Nastavení.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Otevřít po přihlášení</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Soukromí a zabezpečení › Sledování vstupu</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Povoluje zvuky kláves v každé aplikaci</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Bewege Tocko in deinen Programme-Ordner – von hier aus funktionieren die Tastengeräusche nicht zuverlässig.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Sound für %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Standardsound</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mechanisch</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Knackig</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Spaß</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Klicks aktivieren</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · stumm (Anruf)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · still</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Ausgabe: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Tippgeräusche: An</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>Tippgeräusche brauchen eine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Tippgeräusche einschalten …</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Beende Tocko und öffne es erneut, um die Sounds zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>eine App</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Tastengeräusche pausiert – %1 blockiert die Tastaturüberwachung (sichere Eingabe).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Beende %1 oder klicke außerhalb des Passwortfelds. Mausklicks funktionieren weiterhin.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Sound testen</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Stumm –</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>10 Min. stumm</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Diagnose kopieren</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Updates suchen …</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Tocko beenden</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Systemstandard (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Willkommenstour zeigen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Tocko aktivieren</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Bei Anrufen automatisch stumm (Mikrofon in Gebrauch)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Tocko bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>Tippgeräusche sind aus. Öffne das Symbol in der Menüleiste, um sie einzuschalten.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Mausklicks</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Wie Tastatur</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>Aktuelle App</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>Bundle-ID</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Mikrofon in Gebrauch</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Wirksam</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Still</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Standardprofil</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Regeln pro App</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Noch keine Regeln – füge unten eine hinzu.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>Laufende App</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>… oder eine Bundle-ID (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Deinstallieren</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Tocko deinstallieren …</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Entfernt Tocko und alles, was es auf diesem Mac gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Soundpaket</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorhören</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Tocko deinstallieren?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Beim Deinstallieren wird Tocko nicht mehr bei der Anmeldung geöffnet, seine Einstellungen und Soundprofile werden von diesem Computer gelöscht, und Tocko wird in den Papierkorb bewegt.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko wurde in den Papierkorb bewegt.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Die Einstellungen von Tocko sind entfernt, aber die App konnte sich nicht selbst in den Papierkorb bewegen. Ziehe Tocko aus deinem Programme-Ordner in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Ein letzter Schritt: macOS behält die Berechtigung zur Eingabeüberwachung für Tocko, bis du sie entfernst. Wähle unter Systemeinstellungen › Datenschutz &amp; Sicherheit › Eingabeüberwachung Tocko aus und klicke auf die Minustaste.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Einstellungen für Eingabeüberwachung öffnen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Du bist auf dem neuesten Stand!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 ist derzeit die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Eine neue Version von Tocko ist verfügbar!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 ist jetzt verfügbar – du hast %2. Möchtest du es jetzt laden?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Update-Fehler!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Beim Abrufen der Update-Informationen ist ein Fehler aufgetreten. Bitte versuche es später erneut.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Los geht’s</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Vorerst überspringen</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Lostippen</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Willkommen bei Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Deine Tastatur wird gleich viel befriedigender. Tocko spielt bei jedem Tastendruck einen echten Tastenklang, in jeder App. Die Einrichtung dauert höchstens zwei Minuten.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Wähle deine Sprache</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Eine kurze Einstellung</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Tippgeräusche einschalten</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko spielt für jede gedrückte Taste einen Sound, in jeder App. Dafür bittet dich macOS, die Eingabeüberwachung zu erlauben. Tocko verwendet nur physische Tastencodes und zeichnet nie auf, was du tippst.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Ohne sie bleibt Tocko still. Du kannst das jederzeit in den Systemeinstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>Tippgeräusche sind an. Tipp mal los.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Systemeinstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 Pakete · 5 Stile</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Wähle deinen Sound</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Das wird dein Standardsound. Bindungsangst? Wechsle jederzeit über das Tocko-Menü oder gib jeder App ihren eigenen.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Tipp etwas. Irgendwas. Na los …</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Code-Editor</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Tipps · 1 von 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Mach es zu deinem</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Ein Sound für jede App</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Sanfte Tasten für E-Mails, laute Klicks für Code, Stille für Tabellen. Die haben genug gelitten. Lege in den Einstellungen eine Regel an, und Tocko wechselt, wenn du zwischen Apps springst.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Auch Klicks können tocken</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Mausklicks leihen sich standardmäßig deinen Tastatursound. Gib ihnen in den Einstellungen ein eigenes Paket oder schalte sie ganz aus.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Stumm, bis der Anruf endet</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Es weiß, wann es still sein muss</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Ruhe bei Anrufen</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mikro an für Zoom, Meet oder FaceTime? Tocko verstummt, damit niemand hört, wie du Notizen über die anderen tippst. Nach dem Anruf ist es wieder da.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>10 Minuten stumm</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Brauchst du einen Moment? Schalte Tocko im Menü stumm. Es kommt von selbst zurück, wie eine Katze.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Alles bereit</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko wohnt in deiner Menüleiste</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Halte oben auf deinem Bildschirm Ausschau nach dem K. Dort wohnt Tocko. Die Tour noch einmal? Sie ist in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Mit deinem Mac starten</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Schalte das ein, und Tocko ist vor deinem ersten Kaffee bereit, jedes Mal, wenn du dich anmeldest. Jederzeit in den Einstellungen änderbar.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Bei Anmeldung öffnen</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Datenschutz &amp; Sicherheit › Eingabeüberwachung</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Erlaubt Tastengeräusche in jeder App</translation>
+    </message>
 </context>
 </TS>

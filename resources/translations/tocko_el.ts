@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Μετακινήστε το Tocko στον φάκελο «Εφαρμογές» — από εδώ οι ήχοι του πληκτρολογίου δεν θα λειτουργούν αξιόπιστα.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Εμφάνιση στο Finder</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Ήχος για %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Προεπιλεγμένος ήχος</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Μηχανικοί</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Ρετρό</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Κοφτοί</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Διασκεδαστικοί</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Ενεργοποίηση κλικ</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · σίγαση (κλήση)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · σιωπή</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Έξοδος: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Ήχοι πληκτρολόγησης: Ενεργοί</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>Οι ήχοι πληκτρολόγησης χρειάζονται άδεια</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Ενεργοποίηση ήχων πληκτρολόγησης…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Κλείστε και ανοίξτε ξανά το Tocko για να ενεργοποιηθούν οι ήχοι.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Επανεκκίνηση</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>μια εφαρμογή</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Οι ήχοι του πληκτρολογίου έχουν παύσει — η εφαρμογή %1 εμποδίζει την παρακολούθηση του πληκτρολογίου (Ασφαλής εισαγωγή).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Κλείστε την εφαρμογή %1 ή κάντε κλικ έξω από το πεδίο κωδικού της. Τα κλικ του ποντικιού εξακολουθούν να λειτουργούν.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Δοκιμή ήχου</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Σίγαση —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Άρση σίγασης</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>Σίγαση για 10 λεπ.</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Αντιγραφή διαγνωστικών</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ρυθμίσεις</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Έλεγχος για ενημερώσεις…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Έξοδος από το Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Γλώσσα</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Προεπιλογή συστήματος (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Εμφάνιση της ξενάγησης καλωσορίσματος</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Γενικά</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Ενεργοποίηση του Tocko</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Αυτόματη σίγαση στις κλήσεις (μικρόφωνο σε χρήση)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Άνοιγμα του Tocko κατά τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>Οι ήχοι πληκτρολόγησης είναι ανενεργοί. Ανοίξτε το εικονίδιο στη γραμμή μενού για να τους ενεργοποιήσετε.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Κλικ ποντικιού</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ήχος</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Ανενεργό</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Ίδιος με το πληκτρολόγιο</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>Τρέχουσα εφαρμογή</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>Αναγνωριστικό πακέτου</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Μικρόφωνο σε χρήση</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ναι</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Όχι</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Σε ισχύ</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Σιωπή</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Προεπιλεγμένο προφίλ</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Κανόνες ανά εφαρμογή</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Δεν υπάρχουν ακόμα κανόνες — προσθέστε έναν παρακάτω.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Προσθήκη κανόνα</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>Ανοιχτή εφαρμογή</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Επιλογή…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…ή ένα αναγνωριστικό πακέτου (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Απεγκατάσταση</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Απεγκατάσταση του Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Αφαιρεί το Tocko και ό,τι έχει αποθηκεύσει σε αυτό το Mac.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Πακέτο ήχων</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Ένταση</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Σίγαση</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ακρόαση</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Απεγκατάσταση του Tocko;</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Με την απεγκατάσταση, το Tocko δεν θα ανοίγει πια κατά τη σύνδεση, οι ρυθμίσεις και τα προφίλ ήχων του θα διαγραφούν από αυτόν τον υπολογιστή και το Tocko θα μετακινηθεί στον Κάδο.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Το Tocko μετακινήθηκε στον Κάδο.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Οι ρυθμίσεις του Tocko αφαιρέθηκαν, αλλά η εφαρμογή δεν μπόρεσε να μετακινηθεί μόνη της στον Κάδο. Σύρετε το Tocko από τον φάκελο «Εφαρμογές» στον Κάδο.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Ένα τελευταίο βήμα: το macOS διατηρεί την άδεια Παρακολούθησης εισόδου του Tocko μέχρι να την αφαιρέσετε. Στις Ρυθμίσεις συστήματος › Απόρρητο και ασφάλεια › Παρακολούθηση εισόδου, επιλέξτε το Tocko και κάντε κλικ στο κουμπί μείον.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Άνοιγμα ρυθμίσεων Παρακολούθησης εισόδου</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Τέλος</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Έχετε την πιο πρόσφατη έκδοση!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Το Tocko %1 είναι αυτή τη στιγμή η πιο πρόσφατη διαθέσιμη έκδοση.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Μια νέα έκδοση του Tocko είναι διαθέσιμη!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Το Tocko %1 είναι πλέον διαθέσιμο — έχετε την %2. Θέλετε να το κατεβάσετε τώρα;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Λήψη</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Υπενθύμιση αργότερα</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Σφάλμα ενημέρωσης!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Προέκυψε σφάλμα κατά την ανάκτηση των πληροφοριών ενημέρωσης. Δοκιμάστε ξανά αργότερα.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Ας το ρυθμίσουμε</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Συνέχεια</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Παράλειψη προς το παρόν</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Ξεκινάμε</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Καλώς ήρθατε στο Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Το πληκτρολόγιό σας πρόκειται να γίνει πολύ πιο απολαυστικό. Το Tocko παίζει έναν αληθινό ήχο πλήκτρου κάθε φορά που πληκτρολογείτε, σε κάθε εφαρμογή. Η ρύθμιση παίρνει δύο λεπτά το πολύ.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Επιλέξτε γλώσσα</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Μια γρήγορη ρύθμιση</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Ενεργοποιήστε τους ήχους πληκτρολόγησης</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Το Tocko παίζει έναν ήχο για κάθε πλήκτρο που πατάτε, σε κάθε εφαρμογή. Γι’ αυτό, το macOS σάς ζητά να επιτρέψετε την Παρακολούθηση εισόδου. Το Tocko χρησιμοποιεί μόνο φυσικούς κωδικούς πλήκτρων και δεν καταγράφει ποτέ τι πληκτρολογείτε.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Χωρίς αυτήν, το Tocko μένει σιωπηλό. Μπορείτε να το αλλάξετε οποιαδήποτε στιγμή στις Ρυθμίσεις συστήματος.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>Οι ήχοι πληκτρολόγησης είναι ενεργοί. Δοκιμάστε να γράψετε.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Άνοιγμα Ρυθμίσεων συστήματος</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 πακέτα · 5 στυλ</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Διαλέξτε τον ήχο σας</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Αυτός θα είναι ο προεπιλεγμένος ήχος σας. Φοβάστε τις δεσμεύσεις; Αλλάξτε τον όποτε θέλετε από το μενού του Tocko ή δώστε σε κάθε εφαρμογή τον δικό της.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Γράψτε κάτι. Οτιδήποτε. Εμπρός…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Επεξεργαστής κώδικα</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Υπολογιστικό φύλλο</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Συμβουλές · 1 από 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Κάντε το δικό σας</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Ένας ήχος για κάθε εφαρμογή</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Απαλά πλήκτρα για το email, δυνατά κλικ για τον κώδικα, σιωπή για τα υπολογιστικά φύλλα. Έχουν υποφέρει αρκετά. Προσθέστε έναν κανόνα στις Ρυθμίσεις και το Tocko αλλάζει ήχο καθώς μεταβαίνετε από εφαρμογή σε εφαρμογή.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Και τα κλικ κάνουν τοκ</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Από προεπιλογή, τα κλικ του ποντικιού δανείζονται τον ήχο του πληκτρολογίου. Δώστε τους δικό τους πακέτο στις Ρυθμίσεις ή απενεργοποιήστε τα εντελώς.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Σίγαση μέχρι να τελειώσει η κλήση</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Ξέρει πότε να σωπαίνει</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Ησυχία στις κλήσεις</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Μικρόφωνο ανοιχτό για Zoom, Meet ή FaceTime; Το Tocko σωπαίνει, ώστε κανείς να μη σας ακούει να κρατάτε σημειώσεις για αυτούς. Επιστρέφει όταν τελειώσει η κλήση.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>Σίγαση για 10 λεπτά</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Χρειάζεστε μια στιγμή; Κάντε σίγαση στο Tocko από το μενού. Επιστρέφει μόνο του, σαν γάτα.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Είστε έτοιμοι</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Το Tocko μένει στη γραμμή μενού σας</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Ψάξτε το K στο πάνω μέρος της οθόνης. Εκεί μένει το Tocko. Θέλετε ξανά την ξενάγηση; Βρίσκεται στις Ρυθμίσεις.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Ξεκινήστε με το Mac σας</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Ενεργοποιήστε το και το Tocko θα είναι έτοιμο πριν από τον πρώτο σας καφέ, κάθε φορά που συνδέεστε. Αλλάξτε το οποιαδήποτε στιγμή στις Ρυθμίσεις.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Άνοιγμα κατά τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Απόρρητο και ασφάλεια › Παρακολούθηση εισόδου</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Επιτρέπει ήχους πλήκτρων σε κάθε εφαρμογή</translation>
+    </message>
 </context>
 </TS>

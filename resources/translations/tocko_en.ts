@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Reveal in Finder</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Sound for %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Default Sound</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mechanical</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Sharp</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Fun</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Enable clicks</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · muted (call)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · silent</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Output: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Typing feedback: On</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>Typing feedback needs permission</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Turn On Typing Feedback…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Quit and reopen Tocko to activate sounds.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Relaunch</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>an app</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Quit %1 or click outside its password field. Mouse clicks still work.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Test Sound</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Muted —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Unmute</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>Mute for 10 min</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Copy Diagnostics</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Check for Updates…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Quit Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>System default (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Show welcome tour</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Enable Tocko</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Auto-mute during calls (microphone in use)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Launch Tocko at login</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>Typing feedback is off. Open the menu-bar icon to turn it on.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Mouse clicks</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Same as keyboard</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>Current app</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>Bundle ID</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Microphone in use</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Effective</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Silent</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Default profile</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Per-app rules</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>No rules yet — add one below.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Add a rule</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>Running app</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…or a bundle id (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Uninstall</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Uninstall Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Removes Tocko and everything it stored on this Mac.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Sound pack</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Muted</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Uninstall Tocko?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko has been moved to the Trash.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Open Input Monitoring Settings</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>You’re up to date!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 is currently the newest version available.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>A new version of Tocko is available!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 is now available — you have %2. Would you like to download it now?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Remind Me Later</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Update Error!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>An error occurred in retrieving update information. Please try again later.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Let’s set it up</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Skip for now</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Start tocking</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Welcome to Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Choose your language</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>One quick setting</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Turn on typing feedback</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Without it, Tocko stays silent. You can change this anytime in System Settings.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>Typing feedback is on. Try typing.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Open System Settings</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 packs · 5 styles</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Pick your sound</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Type something. Anything. Go on…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Code editor</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Spreadsheet</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Tips · 1 of 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Make it yours</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>A sound for every app</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Clicks can tock too</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Muted until the call ends</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>It knows when to hush</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Quiet on calls</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>Mute for 10 minutes</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>You’re all set</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko lives in your menu bar</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Start with your Mac</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Open at Login</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Privacy &amp; Security › Input Monitoring</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Allows key sounds in every app</translation>
+    </message>
 </context>
 </TS>

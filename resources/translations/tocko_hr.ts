@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Premjestite Tocko u mapu Aplikacije — odavde zvukovi tipkovnice neće pouzdano raditi.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Prikaži u Finderu</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Zvuk za %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Zadani zvuk</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mehanički</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Retro</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Oštri</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Zabavni</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Uključi klikove</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · utišano (poziv)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · tišina</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Izlaz: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Zvukovi tipkanja: uključeni</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>Zvukovima tipkanja potrebno je dopuštenje</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Uključi zvukove tipkanja…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Zatvorite i ponovno otvorite Tocko kako biste aktivirali zvukove.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Ponovno pokreni</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>neka aplikacija</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Zvukovi tipkovnice su pauzirani — %1 blokira praćenje tipkovnice (sigurni unos).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Zatvorite %1 ili kliknite izvan njegova polja za lozinku. Klikovi miša i dalje rade.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Testiraj zvuk</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Utišano —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Uključi zvuk</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>Utišaj na 10 min</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Kopiraj dijagnostiku</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Postavke</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Potraži ažuriranja…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Zatvori Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jezik</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Zadano u sustavu (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Prikaži pozdravni obilazak</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Općenito</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Uključi Tocko</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Automatski utišaj tijekom poziva (mikrofon u upotrebi)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Pokreni Tocko pri prijavi</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>Zvukovi tipkanja su isključeni. Otvorite ikonu na traci s izbornicima kako biste ih uključili.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Klikovi miša</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Zvuk</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Isključeno</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Isto kao tipkovnica</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>Trenutačna aplikacija</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>ID paketa</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Mikrofon u upotrebi</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Važeće</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Tišina</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Zadani profil</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Pravila po aplikaciji</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Još nema pravila — dodajte jedno u nastavku.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Dodaj pravilo</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>Pokrenuta aplikacija</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Odaberi…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…ili ID paketa (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Deinstaliraj</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Deinstaliraj Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Uklanja Tocko i sve što je spremio na ovaj Mac.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Paket zvukova</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Glasnoća</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Utišano</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preslušaj</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Deinstalirati Tocko?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Deinstalacijom se Tocko više neće otvarati pri prijavi, njegove postavke i zvučni profili bit će izbrisani s ovog računala, a Tocko će biti premješten u Smeće.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko je premješten u Smeće.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Postavke aplikacije Tocko su uklonjene, ali se aplikacija nije mogla sama premjestiti u Smeće. Povucite Tocko iz mape Aplikacije u Smeće.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Još jedan korak: macOS zadržava dopuštenje za praćenje unosa za Tocko dok ga ne uklonite. U Postavkama sustava › Privatnost i sigurnost › Praćenje unosa odaberite Tocko i kliknite tipku minus.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Otvori postavke praćenja unosa</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotovo</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Imate najnoviju verziju!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 trenutačno je najnovija dostupna verzija.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Dostupna je nova verzija aplikacije Tocko!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 sada je dostupan — vi imate %2. Želite li ga sada preuzeti?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Preuzmi</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Podsjeti me kasnije</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Pogreška ažuriranja!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Došlo je do pogreške pri dohvaćanju informacija o ažuriranju. Pokušajte ponovno kasnije.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Natrag</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Postavimo to</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Nastavi</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Zasad preskoči</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Počni tipkati</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Dobro došli u Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Vaša tipkovnica uskoro će biti puno ugodnija. Tocko reproducira pravi zvuk tipke svaki put kad tipkate, u svakoj aplikaciji. Postavljanje traje najviše dvije minute.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Odaberite jezik</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Jedna brza postavka</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Uključite zvukove tipkanja</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko reproducira zvuk za svaku tipku koju pritisnete, u svakoj aplikaciji. Za to macOS traži da dopustite praćenje unosa. Tocko koristi samo fizičke kodove tipki i nikad ne bilježi što tipkate.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Bez toga Tocko ostaje tih. To možete bilo kada promijeniti u Postavkama sustava.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>Zvukovi tipkanja su uključeni. Pokušajte tipkati.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Otvori Postavke sustava</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 paketa · 5 stilova</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Odaberite svoj zvuk</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Ovo postaje vaš zadani zvuk. Strah od obveza? Promijenite ga bilo kada u izborniku Tocko ili svakoj aplikaciji dajte njezin.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Napišite nešto. Bilo što. Hajde…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Uređivač koda</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Proračunska tablica</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Savjeti · 1 od 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Prilagodite ga sebi</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Zvuk za svaku aplikaciju</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Meke tipke za e-poštu, glasni klikovi za kod, tišina za proračunske tablice. Dosta su propatile. Dodajte pravilo u Postavkama i Tocko će mijenjati zvuk dok skačete između aplikacija.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>I klikovi mogu kuckati</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Klikovi miša prema zadanim postavkama posuđuju zvuk tipkovnice. Dajte im vlastiti paket u Postavkama ili ih potpuno isključite.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Utišano do kraja poziva</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Zna kada treba utihnuti</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Tišina tijekom poziva</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mikrofon uključen za Zoom, Meet ili FaceTime? Tocko utihne, da nitko ne čuje kako tipkate bilješke o njima. Vraća se kad poziv završi.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>Utišaj na 10 minuta</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Treba vam trenutak? Utišajte Tocko iz izbornika. Vraća se sam, kao mačka.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Sve je spremno</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko živi na vašoj traci s izbornicima</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Potražite K na vrhu zaslona. Ondje živi Tocko. Želite ponovno obilazak? Nalazi se u Postavkama.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Krenite sa svojim Macom</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Uključite ovo i Tocko će biti spreman prije vaše prve kave, svaki put kad se prijavite. Promijenite to bilo kada u Postavkama.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Otvori pri prijavi</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Privatnost i sigurnost › Praćenje unosa</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Omogućuje zvukove tipki u svakoj aplikaciji</translation>
+    </message>
 </context>
 </TS>

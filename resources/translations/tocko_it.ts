@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Sposta Tocko nella cartella Applicazioni: da qui i suoni della tastiera non funzioneranno in modo affidabile.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Mostra nel Finder</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Suono per %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Suono predefinito</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Meccanici</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Secchi</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Divertenti</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Attiva i clic</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · silenziato (chiamata)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · muto</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Uscita: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Suoni di digitazione: attivi</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>I suoni di digitazione richiedono un’autorizzazione</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Attiva i suoni di digitazione…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Esci da Tocko e riaprilo per attivare i suoni.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Riapri</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>un’app</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Suoni della tastiera in pausa: %1 sta bloccando il monitoraggio della tastiera (input sicuro).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Esci da %1 o fai clic fuori dal suo campo password. I clic del mouse funzionano comunque.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Prova suono</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Silenziato —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Riattiva audio</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>Silenzia per 10 min</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Copia diagnostica</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Controlla aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Esci da Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Predefinita di sistema (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Mostra il tour di benvenuto</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generali</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Attiva Tocko</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Silenzia durante le chiamate (microfono in uso)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Apri Tocko al login</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>I suoni di digitazione sono disattivati. Apri l’icona nella barra dei menu per attivarli.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Clic del mouse</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Come la tastiera</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>App attuale</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>ID bundle</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Microfono in uso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Effettivo</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Profilo predefinito</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Regole per app</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Ancora nessuna regola: aggiungine una qui sotto.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Aggiungi una regola</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>App in esecuzione</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…oppure un ID bundle (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Disinstalla</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Disinstalla Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Rimuove Tocko e tutto ciò che ha salvato su questo Mac.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Pacchetto di suoni</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Silenziato</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Disinstallare Tocko?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Disinstallando, Tocko non si aprirà più al login, le sue impostazioni e i profili dei suoni verranno eliminati da questo computer e Tocko verrà spostato nel Cestino.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko è stato spostato nel Cestino.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Le impostazioni di Tocko sono state rimosse, ma l’app non è riuscita a spostarsi nel Cestino. Trascina Tocko dalla cartella Applicazioni al Cestino.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Un ultimo passo: macOS mantiene l’autorizzazione di Tocko al monitoraggio dell’input finché non la rimuovi. In Impostazioni di Sistema › Privacy e sicurezza › Monitoraggio dell’input, seleziona Tocko e fai clic sul pulsante meno.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Apri le impostazioni di Monitoraggio dell’input</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Il software è aggiornato!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 è attualmente la versione più recente disponibile.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>È disponibile una nuova versione di Tocko!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 è ora disponibile: hai la %2. Vuoi scaricarla adesso?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Ricordamelo più tardi</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Errore di aggiornamento!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Si è verificato un errore durante il recupero delle informazioni sugli aggiornamenti. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Configuriamolo</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Salta per ora</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Inizia a digitare</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Benvenuto in Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>La tua tastiera sta per diventare molto più appagante. Tocko riproduce un vero suono di tasto ogni volta che scrivi, in ogni app. La configurazione richiede due minuti al massimo.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Scegli la lingua</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Un’impostazione veloce</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Attiva i suoni di digitazione</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko riproduce un suono per ogni tasto che premi, in ogni app. Per farlo, macOS ti chiede di consentire il monitoraggio dell’input. Tocko usa solo i codici fisici dei tasti e non registra mai ciò che scrivi.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Senza, Tocko resta in silenzio. Puoi cambiare questa scelta in qualsiasi momento in Impostazioni di Sistema.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>I suoni di digitazione sono attivi. Prova a scrivere.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Apri Impostazioni di Sistema</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 pacchetti · 5 stili</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Scegli il tuo suono</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Questo diventa il tuo suono predefinito. Paura di impegnarti? Cambialo quando vuoi dal menu di Tocko o dai a ogni app il suo.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Scrivi qualcosa. Qualsiasi cosa. Dai…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Editor di codice</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Foglio di calcolo</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Suggerimenti · 1 di 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Personalizzalo</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Un suono per ogni app</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Tasti morbidi per le email, clic rumorosi per il codice, silenzio per i fogli di calcolo. Hanno già sofferto abbastanza. Aggiungi una regola nelle Impostazioni e Tocko cambia suono mentre passi da un’app all’altra.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Anche i clic fanno tock</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Per impostazione predefinita, i clic del mouse prendono in prestito il suono della tastiera. Assegna loro un pacchetto tutto loro nelle Impostazioni o disattivali del tutto.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Silenziato fino alla fine della chiamata</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Sa quando tacere</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Silenzio durante le chiamate</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfono acceso per Zoom, Meet o FaceTime? Tocko si zittisce, così nessuno ti sente prendere appunti su di loro. Torna quando la chiamata finisce.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>Silenzia per 10 minuti</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Ti serve un momento? Silenzia Tocko dal menu. Torna da solo, come un gatto.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>È tutto pronto</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko vive nella barra dei menu</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Cerca la K in alto sullo schermo. È lì che vive Tocko. Vuoi rifare il tour? Lo trovi nelle Impostazioni.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Parti insieme al tuo Mac</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Attiva questa opzione e Tocko sarà pronto prima del tuo primo caffè, ogni volta che accedi. Puoi cambiarla quando vuoi nelle Impostazioni.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Apri al login</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Privacy e sicurezza › Monitoraggio dell’input</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Consente i suoni dei tasti in ogni app</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Tocko を“アプリケーション”フォルダに移動してください — この場所からではキーボードのサウンドが安定して動作しません。</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Finder に表示</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>%1 のサウンド</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>デフォルトのサウンド</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>メカニカル</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>ヴィンテージ</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>シャープ</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>ファン</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>クリック音を有効にする</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · 消音中（通話）</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · 無音</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>出力: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>タイピング音: オン</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>タイピング音には許可が必要です</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>タイピング音をオンにする…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>サウンドを有効にするには、Tocko を終了して再度開いてください。</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>再起動</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>あるアプリ</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>キーボードのサウンドは一時停止中です — %1 がキーボードの監視をブロックしています（セキュア入力）。</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>%1 を終了するか、そのパスワードフィールドの外をクリックしてください。マウスのクリック音は引き続き鳴ります。</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>サウンドをテスト</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>消音中 —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>消音を解除</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>10分消音</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>診断情報をコピー</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Tocko を終了</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>システムのデフォルト（%1）</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>ウェルカムツアーを表示</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Tocko を有効にする</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>通話中は自動で消音（マイク使用中）</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>ログイン時に Tocko を開く</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>タイピング音はオフです。メニューバーのアイコンを開いてオンにしてください。</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>マウスのクリック</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>サウンド</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>キーボードと同じ</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状況</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>現在のアプリ</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>バンドル ID</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>マイク使用中</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>適用中</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>無音</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>デフォルトのプロファイル</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>アプリごとのルール</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>ルールはまだありません — 下で追加してください。</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>ルールを追加</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>実行中のアプリ</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…またはバンドル ID（com.example.app）</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>アンインストール</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Tocko をアンインストール…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Tocko と、この Mac に保存されたすべてのデータを削除します。</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>サウンドパック</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>消音</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Tocko をアンインストールしますか?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>アンインストールすると、Tocko はログイン時に開かなくなり、その設定とサウンドプロファイルがこのコンピュータから削除され、Tocko はゴミ箱に移動されます。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko をゴミ箱に移動しました。</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Tocko の設定は削除されましたが、アプリ自身をゴミ箱に移動できませんでした。“アプリケーション”フォルダから Tocko をゴミ箱にドラッグしてください。</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>最後のステップ: macOS は、削除するまで Tocko の入力監視の許可を保持します。システム設定 › プライバシーとセキュリティ › 入力監視 で Tocko を選択し、マイナスボタンをクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>入力監視の設定を開く</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>最新の状態です!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 が現在入手できる最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Tocko の新しいバージョンがあります!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 が利用可能になりました — 現在のバージョンは %2 です。今すぐダウンロードしますか?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>あとで通知</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>アップデートエラー!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>アップデート情報の取得中にエラーが起きました。あとでもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>設定を始めましょう</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>今はスキップ</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>タイピングを始める</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Tocko へようこそ</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>あなたのキーボードが、ぐっと気持ちよくなります。Tocko は、どのアプリでも、タイプするたびに本物のキーの音を鳴らします。設定にかかるのは長くても2分です。</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>言語を選択</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>かんたんな設定をひとつ</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>タイピング音をオンにする</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko は、どのアプリでも、押したキーごとにサウンドを鳴らします。そのために、macOS が入力監視の許可を求めます。Tocko が使うのは物理的なキーコードだけで、入力した内容を記録することはありません。</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>許可しないと、Tocko は鳴りません。これはシステム設定でいつでも変更できます。</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>タイピング音はオンです。タイプしてみてください。</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>システム設定を開く</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 パック · 5 スタイル</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>サウンドを選ぶ</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>これがデフォルトのサウンドになります。決めきれない? Tocko メニューからいつでも切り替えられますし、アプリごとに別のサウンドも設定できます。</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>何か入力してみて。なんでもいいから。さあ…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>メール</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>コードエディタ</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>表計算</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>ヒント · 1/2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>自分好みに</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>アプリごとにサウンドを</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>メールには柔らかいキー、コードには大きなクリック音、表計算には静けさを。表計算はもう十分つらい思いをしています。設定でルールを追加すれば、アプリを切り替えるたびに Tocko のサウンドも切り替わります。</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>クリックも鳴らせます</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>マウスのクリックは、デフォルトではキーボードのサウンドを借ります。設定で専用のパックを割り当てるか、完全にオフにしましょう。</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>通話が終わるまで消音</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>静かにすべき時をわかっています</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>通話中は静かに</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Zoom、Meet、FaceTime でマイクがオン? Tocko は静かになるので、相手についてのメモを打っている音は誰にも聞こえません。通話が終わると戻ってきます。</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>10分間消音</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>少し静かにしたい? メニューから Tocko を消音しましょう。猫のように、ひとりでに戻ってきます。</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>準備完了</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko はメニューバーにいます</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>画面の上にある K を探してください。そこが Tocko の居場所です。ツアーをもう一度見たいときは、設定にあります。</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Mac と一緒に起動</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>これをオンにすれば、ログインするたびに、最初のコーヒーより先に Tocko の準備が整います。設定でいつでも変更できます。</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>ログイン時に開く</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>プライバシーとセキュリティ › 入力監視</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>すべてのアプリでキーの音を鳴らします</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Tocko를 응용 프로그램 폴더로 옮기세요 — 이 위치에서는 키보드 사운드가 안정적으로 작동하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Finder에서 보기</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>%1의 사운드</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>기본 사운드</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>기계식</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>빈티지</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>샤프</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>재미</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>클릭 사운드 활성화</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · 음소거됨(통화)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · 무음</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>출력: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>타이핑 사운드: 켬</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>타이핑 사운드에 권한이 필요합니다</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>타이핑 사운드 켜기…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>사운드를 활성화하려면 Tocko를 종료한 후 다시 여세요.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>어떤 앱</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>키보드 사운드가 일시 정지됨 — %1이(가) 키보드 모니터링을 차단하고 있습니다(보안 입력).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>%1을(를) 종료하거나 암호 입력란 바깥을 클릭하세요. 마우스 클릭은 계속 작동합니다.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>사운드 테스트</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>음소거됨 —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>음소거 해제</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>10분 음소거</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>진단 정보 복사</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>업데이트 확인…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Tocko 종료</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>시스템 기본값(%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>환영 투어 보기</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Tocko 활성화</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>통화 중 자동 음소거(마이크 사용 중)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>로그인 시 Tocko 실행</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>타이핑 사운드가 꺼져 있습니다. 메뉴 막대 아이콘을 열어 켜세요.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>마우스 클릭</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>사운드</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>키보드와 동일</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>현재 앱</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>번들 ID</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>마이크 사용 중</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>적용 중</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>무음</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>기본 프로필</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>앱별 규칙</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>아직 규칙이 없습니다 — 아래에서 추가하세요.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>규칙 추가</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>실행 중인 앱</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>선택…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…또는 번들 ID(com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Tocko 제거…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Tocko와 이 Mac에 저장된 모든 항목을 제거합니다.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>사운드 팩</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>음량</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 듣기</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Tocko를 제거하겠습니까?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>제거하면 Tocko가 더 이상 로그인 시 열리지 않고, 설정과 사운드 프로필이 이 컴퓨터에서 삭제되며, Tocko가 휴지통으로 이동됩니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko가 휴지통으로 이동되었습니다.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Tocko의 설정은 제거되었지만 앱을 휴지통으로 이동할 수 없었습니다. 응용 프로그램 폴더에서 Tocko를 휴지통으로 드래그하세요.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>마지막 단계: macOS는 사용자가 제거할 때까지 Tocko의 입력 모니터링 권한을 유지합니다. 시스템 설정 › 개인정보 보호 및 보안 › 입력 모니터링에서 Tocko를 선택하고 빼기 버튼을 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>입력 모니터링 설정 열기</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>최신 버전입니다!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1은(는) 현재 사용 가능한 최신 버전입니다.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Tocko의 새 버전을 사용할 수 있습니다!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1을(를) 사용할 수 있습니다 — 현재 버전은 %2입니다. 지금 다운로드하겠습니까?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>나중에 알림</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>업데이트 오류!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>업데이트 정보를 가져오는 중 오류가 발생했습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>설정해 봅시다</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>지금은 건너뛰기</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>타이핑 시작</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Tocko에 오신 것을 환영합니다</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>키보드가 훨씬 더 만족스러워질 거예요. Tocko는 모든 앱에서 타이핑할 때마다 실제 키 사운드를 재생합니다. 설정은 길어야 2분이면 끝납니다.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>언어 선택</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>간단한 설정 하나</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>타이핑 사운드 켜기</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko는 모든 앱에서 누르는 키마다 사운드를 재생합니다. 이를 위해 macOS가 입력 모니터링을 허용해 달라고 요청합니다. Tocko는 물리적인 키 코드만 사용하며 입력한 내용을 절대 기록하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>허용하지 않으면 Tocko는 조용히 있습니다. 시스템 설정에서 언제든지 변경할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>타이핑 사운드가 켜져 있습니다. 타이핑해 보세요.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>시스템 설정 열기</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28개 팩 · 5가지 스타일</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>사운드 고르기</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>이 사운드가 기본 사운드가 됩니다. 결정이 어렵나요? Tocko 메뉴에서 언제든지 바꾸거나 앱마다 다른 사운드를 지정하세요.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>아무거나 입력해 보세요. 정말 아무거나요. 어서요…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>코드 편집기</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>스프레드시트</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>팁 · 1/2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>나만의 설정</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>앱마다 다른 사운드</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>이메일에는 부드러운 키, 코드에는 경쾌한 클릭, 스프레드시트에는 침묵을. 스프레드시트는 이미 충분히 고생했으니까요. 설정에서 규칙을 추가하면 앱을 오갈 때마다 Tocko가 사운드를 바꿉니다.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>클릭도 톡톡</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>마우스 클릭은 기본적으로 키보드 사운드를 빌려 씁니다. 설정에서 전용 팩을 지정하거나 완전히 끄세요.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>통화가 끝날 때까지 음소거</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>조용히 할 때를 압니다</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>통화 중에는 조용히</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Zoom, Meet 또는 FaceTime 때문에 마이크가 켜져 있나요? Tocko가 조용해지니 상대에 대한 메모를 입력하는 소리를 아무도 듣지 못합니다. 통화가 끝나면 다시 돌아옵니다.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>10분 동안 음소거</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>잠시 조용히 하고 싶나요? 메뉴에서 Tocko를 음소거하세요. 고양이처럼 알아서 돌아옵니다.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>모든 준비 완료</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko는 메뉴 막대에 있습니다</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>화면 상단에서 K를 찾으세요. 그곳이 Tocko가 사는 곳입니다. 투어를 다시 보고 싶나요? 설정에 있습니다.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Mac과 함께 시작</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>이 옵션을 켜면 로그인할 때마다 첫 커피보다 먼저 Tocko가 준비됩니다. 설정에서 언제든지 변경하세요.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>로그인 시 열기</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>개인정보 보호 및 보안 › 입력 모니터링</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>모든 앱에서 키 사운드 허용</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Verplaats Tocko naar je map Apps — vanaf hier werken de toetsgeluiden niet betrouwbaar.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Toon in Finder</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Geluid voor %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Standaardgeluid</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mechanisch</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Scherp</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Leuk</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Klikken inschakelen</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · gedempt (gesprek)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · stil</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Uitvoer: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Typgeluid: aan</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>Typgeluid heeft toestemming nodig</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Typgeluid inschakelen…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Stop Tocko en open het opnieuw om de geluiden te activeren.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Opnieuw starten</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>een app</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Toetsgeluiden gepauzeerd — %1 blokkeert het volgen van het toetsenbord (beveiligde invoer).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Stop %1 of klik buiten het wachtwoordveld ervan. Muisklikken werken nog steeds.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Test geluid</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Gedempt —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Dempen opheffen</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>10 min dempen</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Kopieer diagnose</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Zoek naar updates…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Stop Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Systeemstandaard (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Toon welkomstrondleiding</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Tocko inschakelen</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Automatisch dempen tijdens gesprekken (microfoon in gebruik)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Open Tocko bij inloggen</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>Typgeluid staat uit. Open het symbool in de menubalk om het in te schakelen.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Muisklikken</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Zelfde als toetsenbord</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>Huidige app</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>Bundel-ID</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Microfoon in gebruik</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Actief</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Standaardprofiel</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Regels per app</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Nog geen regels — voeg er hieronder een toe.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Regel toevoegen</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>Actieve app</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Kies…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Voeg toe</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…of een bundel-ID (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Verwijder Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Verwijdert Tocko en alles wat het op deze Mac heeft bewaard.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Geluidspakket</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Gedempt</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Tocko verwijderen?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Bij het verwijderen opent Tocko niet meer bij het inloggen, worden de instellingen en geluidsprofielen van Tocko van deze computer gewist en wordt Tocko naar de prullenmand verplaatst.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko is naar de prullenmand verplaatst.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>De instellingen van Tocko zijn verwijderd, maar de app kon zichzelf niet naar de prullenmand verplaatsen. Sleep Tocko vanuit je map Apps naar de prullenmand.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Nog één stap: macOS bewaart de toestemming voor invoermonitoring van Tocko totdat je die verwijdert. Selecteer in Systeeminstellingen › Privacy en beveiliging › Invoermonitoring Tocko en klik op de minknop.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Open instellingen voor invoermonitoring</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Je bent helemaal bij!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 is momenteel de nieuwste beschikbare versie.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Er is een nieuwe versie van Tocko beschikbaar!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 is nu beschikbaar — je hebt %2. Wil je deze nu downloaden?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Herinner me later</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Updatefout!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Er is een fout opgetreden bij het ophalen van de update-informatie. Probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Vorige</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Aan de slag</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Ga door</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Nu overslaan</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Begin met tikken</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Welkom bij Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Je toetsenbord gaat een stuk bevredigender klinken. Tocko speelt bij elke aanslag een echt toetsgeluid af, in elke app. Instellen duurt hooguit twee minuten.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Kies je taal</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Eén snelle instelling</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Schakel typgeluid in</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko speelt een geluid af voor elke toets die je indrukt, in elke app. Daarvoor vraagt macOS je om invoermonitoring toe te staan. Tocko gebruikt alleen fysieke toetscodes en legt nooit vast wat je typt.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Zonder toestemming blijft Tocko stil. Je kunt dit altijd wijzigen in Systeeminstellingen.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>Typgeluid staat aan. Probeer maar te typen.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Open Systeeminstellingen</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 pakketten · 5 stijlen</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Kies je geluid</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Dit wordt je standaardgeluid. Bindingsangst? Wissel altijd via het Tocko-menu, of geef elke app een eigen geluid.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Typ iets. Wat dan ook. Kom op…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Code-editor</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Spreadsheet-app</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Tips · 1 van 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Maak het je eigen</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Een geluid voor elke app</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Zachte toetsen voor e-mail, luide klikken voor code, stilte voor spreadsheets. Die hebben genoeg geleden. Voeg een regel toe in Instellingen en Tocko wisselt mee als je van app naar app springt.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Ook klikken kunnen tocken</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Muisklikken lenen standaard je toetsenbordgeluid. Geef ze in Instellingen een eigen pakket, of zet ze helemaal uit.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Gedempt tot het gesprek eindigt</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Het weet wanneer het stil moet zijn</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Stil tijdens gesprekken</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfoon aan voor Zoom, Meet of FaceTime? Tocko wordt stil, zodat niemand je notities over hen hoort typen. Na het gesprek is het terug.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>10 minuten dempen</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Even rust nodig? Demp Tocko via het menu. Het komt vanzelf terug, net als een kat.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Je bent er klaar voor</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko woont in je menubalk</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Zoek de K boven in je scherm. Daar woont Tocko. Wil je de rondleiding nog eens? Die staat in Instellingen.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Start met je Mac</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Zet dit aan en Tocko is klaar vóór je eerste koffie, elke keer dat je inlogt. Je kunt het altijd wijzigen in Instellingen.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Open bij inloggen</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Privacy en beveiliging › Invoermonitoring</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Staat toetsgeluiden toe in elke app</translation>
+    </message>
 </context>
 </TS>

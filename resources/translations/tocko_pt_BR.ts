@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Mova o Tocko para a pasta Aplicativos — daqui, os sons do teclado não vão funcionar de forma confiável.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Mostrar no Finder</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Som para %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Som padrão</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mecânico</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Retrô</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Nítido</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Divertido</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Ativar cliques</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · mudo (chamada)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · em silêncio</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Saída: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Som de digitação: ativado</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>O som de digitação precisa de permissão</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Ativar som de digitação…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Encerre e reabra o Tocko para ativar os sons.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Reabrir</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>um app</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Sons do teclado pausados — %1 está bloqueando o monitoramento do teclado (Entrada Segura).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Encerre %1 ou clique fora do campo de senha dele. Os cliques do mouse continuam funcionando.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Testar som</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Mudo —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Reativar som</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>Silenciar por 10 min</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Copiar diagnóstico</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Procurar atualizações…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Encerrar o Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Padrão do sistema (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Mostrar o tour de boas-vindas</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Ativar o Tocko</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Silenciar durante chamadas (microfone em uso)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Abrir o Tocko ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>O som de digitação está desativado. Abra o ícone da barra de menus para ativá-lo.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Cliques do mouse</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Igual ao teclado</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>App atual</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>ID do pacote</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Microfone em uso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Em vigor</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Silêncio</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Perfil padrão</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Regras por app</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Nenhuma regra ainda — adicione uma abaixo.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Adicionar uma regra</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>App em execução</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…ou um ID de pacote (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Desinstalar</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Desinstalar o Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Remove o Tocko e tudo o que ele guardou neste Mac.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Pacote de sons</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Mudo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ouvir</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Desinstalar o Tocko?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Ao desinstalar, o Tocko deixa de abrir ao iniciar sessão, seus ajustes e perfis de som são apagados deste computador e o Tocko é movido para o Lixo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>O Tocko foi movido para o Lixo.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Os ajustes do Tocko foram removidos, mas o app não conseguiu se mover para o Lixo. Arraste o Tocko da pasta Aplicativos para o Lixo.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Um último passo: o macOS mantém a permissão de Monitoramento de Entrada do Tocko até que você a remova. Em Ajustes do Sistema › Privacidade e Segurança › Monitoramento de Entrada, selecione o Tocko e clique no botão de menos.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Abrir ajustes de Monitoramento de Entrada</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Você está em dia!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>O Tocko %1 é a versão mais recente disponível no momento.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Uma nova versão do Tocko está disponível!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>O Tocko %1 já está disponível — você tem a %2. Deseja baixá-la agora?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Lembrar mais tarde</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Erro de atualização!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Ocorreu um erro ao obter as informações de atualização. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Vamos configurar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Pular por enquanto</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Bora digitar</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Boas-vindas ao Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Seu teclado está prestes a ficar muito mais gostoso de usar. O Tocko toca um som de tecla de verdade sempre que você digita, em qualquer app. A configuração leva dois minutos, no máximo.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Escolha seu idioma</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Um ajuste rápido</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Ative o som de digitação</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>O Tocko toca um som para cada tecla que você pressiona, em qualquer app. Para isso, o macOS pede que você permita o Monitoramento de Entrada. O Tocko usa apenas códigos físicos de tecla e nunca grava o que você digita.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Sem isso, o Tocko fica em silêncio. Você pode mudar isso a qualquer momento nos Ajustes do Sistema.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>O som de digitação está ativado. Experimente digitar.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Abrir Ajustes do Sistema</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 pacotes · 5 estilos</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Escolha seu som</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Este será seu som padrão. Medo de compromisso? Troque quando quiser pelo menu do Tocko ou dê a cada app o seu.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Digite algo. Qualquer coisa. Vai…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Editor de código</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Planilha</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Dicas · 1 de 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Do seu jeito</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Um som para cada app</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Teclas suaves para e-mail, cliques altos para código, silêncio para planilhas. Elas já sofreram demais. Adicione uma regra nos Ajustes e o Tocko troca de som conforme você alterna entre apps.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Cliques também fazem tock</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Por padrão, os cliques do mouse usam o som do teclado. Dê a eles um pacote próprio nos Ajustes ou desative-os de vez.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Mudo até a chamada terminar</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Ele sabe quando ficar quieto</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Silêncio nas chamadas</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfone ligado no Zoom, Meet ou FaceTime? O Tocko fica em silêncio, para ninguém ouvir você digitando anotações sobre eles. Ele volta quando a chamada termina.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>Silenciar por 10 minutos</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Precisa de um momento? Silencie o Tocko pelo menu. Ele volta sozinho, como um gato.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Tudo pronto</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>O Tocko mora na sua barra de menus</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Procure o K no topo da tela. É lá que o Tocko mora. Quer ver o tour de novo? Ele está nos Ajustes.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Comece com seu Mac</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Ative isto e o Tocko estará pronto antes do seu primeiro café, sempre que você iniciar a sessão. Mude quando quiser nos Ajustes.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Abrir ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Privacidade e Segurança › Monitoramento de Entrada</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Permite sons de tecla em qualquer app</translation>
+    </message>
 </context>
 </TS>

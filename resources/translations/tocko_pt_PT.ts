@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Mova o Tocko para a pasta Aplicações — a partir daqui, os sons do teclado não vão funcionar de forma fiável.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Mostrar no Finder</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Som para %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Som predefinido</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mecânico</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Retro</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Nítido</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Divertido</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Ativar cliques</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · sem som (chamada)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · em silêncio</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Saída: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Som ao escrever: ativado</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>O som ao escrever precisa de autorização</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Ativar som ao escrever…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Encerre e volte a abrir o Tocko para ativar os sons.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Reabrir</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>uma app</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Sons do teclado em pausa — %1 está a bloquear a monitorização do teclado (entrada segura).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Encerre %1 ou clique fora do respetivo campo de palavra-passe. Os cliques do rato continuam a funcionar.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Testar som</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Sem som —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Repor som</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>Silenciar 10 min</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Copiar diagnóstico</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Procurar atualizações…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Encerrar o Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Predefinição do sistema (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Mostrar a visita de boas-vindas</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Ativar o Tocko</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Silenciar durante chamadas (microfone em uso)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Abrir o Tocko ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>O som ao escrever está desativado. Abra o ícone da barra de menus para o ativar.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Cliques do rato</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Igual ao teclado</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>App atual</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>ID do pacote</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Microfone em uso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Em vigor</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Silêncio</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Perfil predefinido</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Regras por app</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Ainda não há regras — adicione uma abaixo.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Adicionar uma regra</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>App em execução</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…ou um ID de pacote (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Desinstalar</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Desinstalar o Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Remove o Tocko e tudo o que guardou neste Mac.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Pacote de sons</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-ouvir</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Desinstalar o Tocko?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Ao desinstalar, o Tocko deixa de abrir ao iniciar sessão, as respetivas definições e perfis de som são apagados deste computador e o Tocko é movido para o Lixo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>O Tocko foi movido para o Lixo.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>As definições do Tocko foram removidas, mas a app não conseguiu mover-se para o Lixo. Arraste o Tocko da pasta Aplicações para o Lixo.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Um último passo: o macOS mantém a autorização de monitorização de entrada do Tocko até a remover. Em Definições do Sistema › Privacidade e segurança › Monitorização de entrada, selecione o Tocko e clique no botão de menos.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Abrir definições de monitorização de entrada</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Está tudo atualizado!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>O Tocko %1 é atualmente a versão mais recente disponível.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Está disponível uma nova versão do Tocko!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>O Tocko %1 já está disponível — tem a versão %2. Pretende descarregá-la agora?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarregar</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Lembrar mais tarde</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Erro de atualização!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Ocorreu um erro ao obter as informações de atualização. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Vamos configurar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Saltar por agora</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Toca a escrever</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Bem-vindo ao Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>O seu teclado está prestes a ficar muito mais satisfatório. O Tocko reproduz um som de tecla real sempre que escreve, em todas as apps. A configuração demora dois minutos, no máximo.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Escolha o seu idioma</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Uma definição rápida</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Ative o som ao escrever</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>O Tocko reproduz um som por cada tecla que prime, em todas as apps. Para isso, o macOS pede-lhe que autorize a monitorização de entrada. O Tocko usa apenas códigos físicos de tecla e nunca regista o que escreve.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Sem isto, o Tocko fica em silêncio. Pode alterar isto a qualquer momento nas Definições do Sistema.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>O som ao escrever está ativado. Experimente escrever.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Abrir Definições do Sistema</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 pacotes · 5 estilos</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Escolha o seu som</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Este será o seu som predefinido. Medo de compromissos? Mude quando quiser no menu do Tocko ou dê a cada app o seu.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Escreva algo. Qualquer coisa. Vá lá…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Editor de código</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Folha de cálculo</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Dicas · 1 de 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>À sua maneira</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Um som para cada app</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Teclas suaves para o e-mail, cliques sonoros para o código, silêncio para as folhas de cálculo. Já sofreram o suficiente. Adicione uma regra nas Definições e o Tocko muda de som à medida que salta entre apps.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Os cliques também fazem tock</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Por predefinição, os cliques do rato usam o som do teclado. Dê-lhes um pacote próprio nas Definições ou desative-os por completo.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Sem som até a chamada terminar</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Sabe quando deve ficar calado</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Silêncio nas chamadas</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfone ligado para Zoom, Meet ou FaceTime? O Tocko fica em silêncio, para que ninguém o ouça a escrever notas sobre eles. Volta quando a chamada termina.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>Silenciar 10 minutos</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Precisa de um momento? Silencie o Tocko no menu. Volta sozinho, como um gato.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Está tudo pronto</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>O Tocko vive na sua barra de menus</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Procure o K no topo do ecrã. É aí que o Tocko vive. Quer rever a visita? Está nas Definições.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Comece com o seu Mac</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Ative isto e o Tocko estará pronto antes do seu primeiro café, sempre que iniciar sessão. Altere quando quiser nas Definições.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Abrir ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Privacidade e segurança › Monitorização de entrada</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Permite sons de teclas em todas as apps</translation>
+    </message>
 </context>
 </TS>

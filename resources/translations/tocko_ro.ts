@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Mută Tocko în dosarul Aplicații — de aici, sunetele tastaturii nu vor funcționa fiabil.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Afișează în Finder</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>Sunet pentru %1</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Sunet implicit</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mecanice</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Retro</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Ascuțite</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Amuzante</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Activează clicurile</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · fără sunet (apel)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · silențios</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Ieșire: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Sunete la tastare: activate</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>Sunetele la tastare necesită permisiune</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Activează sunetele la tastare…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Închide și redeschide Tocko pentru a activa sunetele.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Repornește</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>o aplicație</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Sunetele tastaturii sunt în pauză — %1 blochează monitorizarea tastaturii (introducere securizată).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>Închide %1 sau fă clic în afara câmpului său de parolă. Clicurile mouse-ului funcționează în continuare.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Testează sunetul</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Fără sunet —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Activează sunetul</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>Fără sunet 10 min</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Copiază diagnosticul</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurări</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Caută actualizări…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Închide Tocko</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Limbă</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Implicit sistem (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Afișează turul de bun venit</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Activează Tocko</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Fără sunet în timpul apelurilor (microfon în uz)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Deschide Tocko la autentificare</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>Sunetele la tastare sunt dezactivate. Deschide pictograma din bara de meniu pentru a le activa.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Clicuri de mouse</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sunet</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Dezactivat</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>La fel ca tastatura</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>Aplicația curentă</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>ID pachet</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Microfon în uz</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>În vigoare</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Silențios</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Profil implicit</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Reguli pe aplicație</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Nicio regulă încă — adaugă una mai jos.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Adaugă o regulă</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>Aplicație deschisă</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Alege…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adaugă</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…sau un ID de pachet (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Dezinstalează</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Dezinstalează Tocko…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Elimină Tocko și tot ce a salvat pe acest Mac.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Pachet de sunete</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volum</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Fără sunet</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ascultă</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Dezinstalezi Tocko?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>La dezinstalare, Tocko nu se mai deschide la autentificare, configurările și profilurile sale de sunet sunt șterse de pe acest computer, iar Tocko este mutat în Coș.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulează</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko a fost mutat în Coș.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Configurările Tocko au fost eliminate, dar aplicația nu s-a putut muta singură în Coș. Trage Tocko din dosarul Aplicații în Coș.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Un ultim pas: macOS păstrează permisiunea de monitorizare a introducerii pentru Tocko până când o elimini. În Configurări sistem › Confidențialitate și securitate › Monitorizare introducere, selectează Tocko și fă clic pe butonul minus.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Deschide configurările de monitorizare a introducerii</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Ai cea mai nouă versiune!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 este în prezent cea mai nouă versiune disponibilă.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Este disponibilă o versiune nouă de Tocko!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 este acum disponibil — tu ai %2. Vrei să-l descarci acum?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarcă</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Amintește-mi mai târziu</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Eroare de actualizare!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>A apărut o eroare la obținerea informațiilor despre actualizări. Încearcă din nou mai târziu.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Înapoi</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Hai să-l configurăm</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuă</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Omite deocamdată</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Să tastăm</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Bun venit în Tocko</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Tastatura ta e pe cale să devină mult mai plăcută. Tocko redă un sunet real de tastă de fiecare dată când tastezi, în orice aplicație. Configurarea durează cel mult două minute.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Alege limba</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>O configurare rapidă</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Activează sunetele la tastare</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko redă un sunet pentru fiecare tastă apăsată, în orice aplicație. Pentru asta, macOS îți cere să permiți monitorizarea introducerii. Tocko folosește doar coduri fizice de taste și nu înregistrează niciodată ce tastezi.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>Fără ea, Tocko rămâne silențios. Poți schimba asta oricând din Configurări sistem.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>Sunetele la tastare sunt activate. Încearcă să tastezi.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Deschide Configurări sistem</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 de pachete · 5 stiluri</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Alege-ți sunetul</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Acesta devine sunetul tău implicit. Te temi de angajamente? Schimbă-l oricând din meniul Tocko sau dă fiecărei aplicații sunetul ei.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Scrie ceva. Orice. Haide…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Editor de cod</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Foaie de calcul</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>Sfaturi · 1 din 2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Fă-l al tău</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Un sunet pentru fiecare aplicație</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>Taste moi pentru e-mail, clicuri puternice pentru cod, liniște pentru foile de calcul. Au suferit destul. Adaugă o regulă în Configurări, iar Tocko schimbă sunetul când treci de la o aplicație la alta.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Și clicurile pot face tock</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Implicit, clicurile mouse-ului împrumută sunetul tastaturii. Dă-le un pachet propriu în Configurări sau dezactivează-le complet.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Fără sunet până se termină apelul</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Știe când să tacă</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Liniște în apeluri</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfon pornit pentru Zoom, Meet sau FaceTime? Tocko tace, ca nimeni să nu te audă tastând notițe despre ei. Revine când se termină apelul.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>Fără sunet 10 minute</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Ai nevoie de un moment? Oprește sunetul Tocko din meniu. Revine singur, ca o pisică.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Totul e gata</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko locuiește în bara de meniu</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Caută litera K în partea de sus a ecranului. Acolo locuiește Tocko. Vrei din nou turul? Îl găsești în Configurări.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Pornește odată cu Mac-ul</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Activează asta și Tocko va fi gata înainte de prima cafea, de fiecare dată când te autentifici. Poți schimba oricând din Configurări.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Deschide la autentificare</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Confidențialitate și securitate › Monitorizare introducere</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Permite sunete de taste în orice aplicație</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,493 @@
         <source>Tocko</source>
         <translation>Tocko</translation>
     </message>
+    <message>
+        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
+        <translation>Tocko’yu Uygulamalar klasörünüze taşıyın; buradan çalışırken klavye sesleri güvenilir şekilde çalışmaz.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Finder’da Göster</translation>
+    </message>
+    <message>
+        <source>Sound for %1</source>
+        <translation>%1 için ses</translation>
+    </message>
+    <message>
+        <source>Default Sound</source>
+        <translation>Varsayılan Ses</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mekanik</translation>
+    </message>
+    <message>
+        <source>ASMR</source>
+        <translation>ASMR</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Retro</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Keskin</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Eğlenceli</translation>
+    </message>
+    <message>
+        <source>Enable clicks</source>
+        <translation>Tıklamaları etkinleştir</translation>
+    </message>
+    <message>
+        <source>%1 · muted (call)</source>
+        <translation>%1 · sessiz (arama)</translation>
+    </message>
+    <message>
+        <source>%1 · silent</source>
+        <translation>%1 · sessiz</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Çıkış: %1</translation>
+    </message>
+    <message>
+        <source>Typing feedback: On</source>
+        <translation>Yazma sesi: Açık</translation>
+    </message>
+    <message>
+        <source>Typing feedback needs permission</source>
+        <translation>Yazma sesi için izin gerekiyor</translation>
+    </message>
+    <message>
+        <source>Turn On Typing Feedback…</source>
+        <translation>Yazma Sesini Aç…</translation>
+    </message>
+    <message>
+        <source>Quit and reopen Tocko to activate sounds.</source>
+        <translation>Sesleri etkinleştirmek için Tocko’dan çıkıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Relaunch</source>
+        <translation>Yeniden Başlat</translation>
+    </message>
+    <message>
+        <source>an app</source>
+        <translation>bir uygulama</translation>
+    </message>
+    <message>
+        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
+        <translation>Klavye sesleri duraklatıldı; %1, klavye izlemeyi engelliyor (Güvenli Giriş).</translation>
+    </message>
+    <message>
+        <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
+        <translation>%1 uygulamasından çıkın veya parola alanının dışına tıklayın. Fare tıklamaları çalışmaya devam eder.</translation>
+    </message>
+    <message>
+        <source>Test Sound</source>
+        <translation>Sesi Dene</translation>
+    </message>
+    <message>
+        <source>Muted —</source>
+        <translation>Sessiz —</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Sesi Aç</translation>
+    </message>
+    <message>
+        <source>Mute for 10 min</source>
+        <translation>10 dk sessize al</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Tanılamayı Kopyala</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Güncellemeleri Denetle…</translation>
+    </message>
+    <message>
+        <source>Quit Tocko</source>
+        <translation>Tocko’dan Çık</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Sistem varsayılanı (%1)</translation>
+    </message>
+    <message>
+        <source>Show welcome tour</source>
+        <translation>Hoş geldin turunu göster</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Enable Tocko</source>
+        <translation>Tocko’yu etkinleştir</translation>
+    </message>
+    <message>
+        <source>Auto-mute during calls (microphone in use)</source>
+        <translation>Aramalarda otomatik sessize al (mikrofon kullanımda)</translation>
+    </message>
+    <message>
+        <source>Launch Tocko at login</source>
+        <translation>Girişte Tocko’yu başlat</translation>
+    </message>
+    <message>
+        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
+        <translation>Yazma sesi kapalı. Açmak için menü çubuğundaki simgeyi açın.</translation>
+    </message>
+    <message>
+        <source>Mouse clicks</source>
+        <translation>Fare tıklamaları</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Same as keyboard</source>
+        <translation>Klavyeyle aynı</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Current app</source>
+        <translation>Geçerli uygulama</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>Paket kimliği</translation>
+    </message>
+    <message>
+        <source>Microphone in use</source>
+        <translation>Mikrofon kullanımda</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>Effective</source>
+        <translation>Geçerli ses</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Sessiz</translation>
+    </message>
+    <message>
+        <source>Default profile</source>
+        <translation>Varsayılan profil</translation>
+    </message>
+    <message>
+        <source>Per-app rules</source>
+        <translation>Uygulamaya özel kurallar</translation>
+    </message>
+    <message>
+        <source>No rules yet — add one below.</source>
+        <translation>Henüz kural yok; aşağıdan bir tane ekleyin.</translation>
+    </message>
+    <message>
+        <source>Add a rule</source>
+        <translation>Kural ekle</translation>
+    </message>
+    <message>
+        <source>Running app</source>
+        <translation>Çalışan uygulama</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Seçin…</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>…or a bundle id (com.example.app)</source>
+        <translation>…veya bir paket kimliği (com.example.app)</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Kaldır</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko…</source>
+        <translation>Tocko’yu Kaldır…</translation>
+    </message>
+    <message>
+        <source>Removes Tocko and everything it stored on this Mac.</source>
+        <translation>Tocko’yu ve bu Mac’te depoladığı her şeyi kaldırır.</translation>
+    </message>
+    <message>
+        <source>Sound pack</source>
+        <translation>Ses paketi</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Sessiz</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Önizle</translation>
+    </message>
+    <message>
+        <source>Uninstall Tocko?</source>
+        <translation>Tocko kaldırılsın mı?</translation>
+    </message>
+    <message>
+        <source>Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this computer, and moves Tocko to the Trash.</source>
+        <translation>Kaldırıldığında Tocko artık girişte açılmaz, ayarları ve ses profilleri bu bilgisayardan silinir ve Tocko Çöp Sepeti’ne taşınır.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Tocko has been moved to the Trash.</source>
+        <translation>Tocko Çöp Sepeti’ne taşındı.</translation>
+    </message>
+    <message>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
+        <translation>Tocko’nun ayarları kaldırıldı ancak uygulama kendini Çöp Sepeti’ne taşıyamadı. Tocko’yu Uygulamalar klasörünüzden Çöp Sepeti’ne sürükleyin.</translation>
+    </message>
+    <message>
+        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
+        <translation>Son bir adım: macOS, siz kaldırana kadar Tocko’nun Girdi İzleme iznini saklar. Sistem Ayarları › Gizlilik ve Güvenlik › Girdi İzleme bölümünde Tocko’yu seçip eksi düğmesini tıklayın.</translation>
+    </message>
+    <message>
+        <source>Open Input Monitoring Settings</source>
+        <translation>Girdi İzleme Ayarlarını Aç</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Bitti</translation>
+    </message>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Güncelsiniz!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is currently the newest version available.</source>
+        <translation>Tocko %1 şu anda mevcut olan en yeni sürümdür.</translation>
+    </message>
+    <message>
+        <source>A new version of Tocko is available!</source>
+        <translation>Tocko’nun yeni bir sürümü var!</translation>
+    </message>
+    <message>
+        <source>Tocko %1 is now available — you have %2. Would you like to download it now?</source>
+        <translation>Tocko %1 artık kullanılabilir; sizdeki sürüm %2. Şimdi indirmek ister misiniz?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>İndir</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Daha Sonra Hatırlat</translation>
+    </message>
+    <message>
+        <source>Update Error!</source>
+        <translation>Güncelleme Hatası!</translation>
+    </message>
+    <message>
+        <source>An error occurred in retrieving update information. Please try again later.</source>
+        <translation>Güncelleme bilgileri alınırken bir hata oluştu. Lütfen daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Let’s set it up</source>
+        <translation>Hadi kuralım</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Skip for now</source>
+        <translation>Şimdilik atla</translation>
+    </message>
+    <message>
+        <source>Start tocking</source>
+        <translation>Tıkırdamaya başla</translation>
+    </message>
+    <message>
+        <source>Welcome to Tocko</source>
+        <translation>Tocko’ya hoş geldiniz</translation>
+    </message>
+    <message>
+        <source>Your keyboard is about to get a lot more satisfying. Tocko plays a real key sound every time you type, in every app. Setup takes two minutes, tops.</source>
+        <translation>Klavyeniz çok daha keyifli olmak üzere. Tocko her yazdığınızda, her uygulamada gerçek bir tuş sesi çalar. Kurulum en fazla iki dakika sürer.</translation>
+    </message>
+    <message>
+        <source>Choose your language</source>
+        <translation>Dilinizi seçin</translation>
+    </message>
+    <message>
+        <source>One quick setting</source>
+        <translation>Hızlı bir ayar</translation>
+    </message>
+    <message>
+        <source>Turn on typing feedback</source>
+        <translation>Yazma sesini açın</translation>
+    </message>
+    <message>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko, her uygulamada bastığınız her tuş için bir ses çalar. Bunun için macOS sizden Girdi İzleme’ye izin vermenizi ister. Tocko yalnızca fiziksel tuş kodlarını kullanır ve yazdıklarınızı asla kaydetmez.</translation>
+    </message>
+    <message>
+        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
+        <translation>İzin olmadan Tocko sessiz kalır. Bunu istediğiniz zaman Sistem Ayarları’ndan değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Typing feedback is on. Try typing.</source>
+        <translation>Yazma sesi açık. Bir şeyler yazmayı deneyin.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Sistem Ayarları’nı Aç</translation>
+    </message>
+    <message>
+        <source>28 packs · 5 styles</source>
+        <translation>28 paket · 5 stil</translation>
+    </message>
+    <message>
+        <source>Pick your sound</source>
+        <translation>Sesinizi seçin</translation>
+    </message>
+    <message>
+        <source>This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.</source>
+        <translation>Bu, varsayılan sesiniz olur. Bağlanma korkusu mu? Tocko menüsünden istediğiniz zaman değiştirin ya da her uygulamaya kendi sesini verin.</translation>
+    </message>
+    <message>
+        <source>Type something. Anything. Go on…</source>
+        <translation>Bir şey yazın. Herhangi bir şey. Hadi…</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Code editor</source>
+        <translation>Kod düzenleyici</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Hesap tablosu</translation>
+    </message>
+    <message>
+        <source>Tips · 1 of 2</source>
+        <translation>İpuçları · 1/2</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Kendinize göre ayarlayın</translation>
+    </message>
+    <message>
+        <source>A sound for every app</source>
+        <translation>Her uygulamaya bir ses</translation>
+    </message>
+    <message>
+        <source>Soft keys for email, loud clicks for code, silence for spreadsheets. They’ve suffered enough. Add a rule in Settings and Tocko switches as you hop between apps.</source>
+        <translation>E-posta için yumuşak tuşlar, kod için yüksek tıklamalar, hesap tabloları için sessizlik. Yeterince çektiler. Ayarlar’da bir kural ekleyin; uygulamalar arasında geçiş yaptıkça Tocko da sesi değiştirsin.</translation>
+    </message>
+    <message>
+        <source>Clicks can tock too</source>
+        <translation>Tıklamalar da tıkırdayabilir</translation>
+    </message>
+    <message>
+        <source>Mouse clicks borrow your keyboard sound by default. Give them their own pack in Settings, or switch them off entirely.</source>
+        <translation>Fare tıklamaları varsayılan olarak klavye sesinizi ödünç alır. Ayarlar’da onlara kendi paketlerini verin ya da tamamen kapatın.</translation>
+    </message>
+    <message>
+        <source>Muted until the call ends</source>
+        <translation>Arama bitene kadar sessiz</translation>
+    </message>
+    <message>
+        <source>It knows when to hush</source>
+        <translation>Ne zaman susacağını bilir</translation>
+    </message>
+    <message>
+        <source>Quiet on calls</source>
+        <translation>Aramalarda sessizlik</translation>
+    </message>
+    <message>
+        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Zoom, Meet veya FaceTime için mikrofon açık mı? Tocko sessizleşir, böylece kimse onlar hakkında not aldığınızı duymaz. Arama bitince geri gelir.</translation>
+    </message>
+    <message>
+        <source>Mute for 10 minutes</source>
+        <translation>10 dakika sessize al</translation>
+    </message>
+    <message>
+        <source>Need a moment? Mute Tocko from the menu. It comes back on its own, like a cat.</source>
+        <translation>Biraz ara mı lazım? Tocko’yu menüden sessize alın. Kendiliğinden geri gelir, tıpkı bir kedi gibi.</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Her şey hazır</translation>
+    </message>
+    <message>
+        <source>Tocko lives in your menu bar</source>
+        <translation>Tocko menü çubuğunuzda yaşar</translation>
+    </message>
+    <message>
+        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Ekranınızın üst kısmında K harfini arayın. Tocko orada yaşar. Turu yeniden görmek mi istiyorsunuz? Ayarlar’da.</translation>
+    </message>
+    <message>
+        <source>Start with your Mac</source>
+        <translation>Mac’inizle başlasın</translation>
+    </message>
+    <message>
+        <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
+        <translation>Bunu açın; Tocko her girişte ilk kahvenizden önce hazır olsun. İstediğiniz zaman Ayarlar’dan değiştirin.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Girişte Aç</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; Security › Input Monitoring</source>
+        <translation>Gizlilik ve Güvenlik › Girdi İzleme</translation>
+    </message>
+    <message>
+        <source>Allows key sounds in every app</source>
+        <translation>Her uygulamada tuş seslerine izin verir</translation>
+    </message>
 </context>
 </TS>
