@@ -21,13 +21,13 @@ std::mutex gDisplaysMutex;
 std::set<Display*> gOurDisplays;
 XErrorHandler gPreviousErrorHandler = nullptr;
 
+bool isOurs(Display* display) {
+    std::lock_guard lock(gDisplaysMutex);
+    return gOurDisplays.count(display) > 0;
+}
+
 int onProtocolError(Display* display, XErrorEvent* event) {
-    bool ours;
-    {
-        std::lock_guard lock(gDisplaysMutex);
-        ours = gOurDisplays.count(display) > 0;
-    }
-    if (ours) {
+    if (isOurs(display)) {
         Logger("KeyTap").error("X protocol error {} on request {}",
                                {pub(static_cast<long long>(event->error_code)),
                                 pub(static_cast<long long>(event->request_code))});
@@ -36,11 +36,22 @@ int onProtocolError(Display* display, XErrorEvent* event) {
     return gPreviousErrorHandler ? gPreviousErrorHandler(display, event) : 0;
 }
 
+// Xlib's default reaction to a lost connection is to end the process. For our
+// own connections the handler returns instead; the display's exit handler
+// then marks the tap broken and Xlib calls on it return at once.
+XIOErrorHandler gPreviousIOErrorHandler = nullptr;
+
+int onConnectionError(Display* display) {
+    if (isOurs(display)) return 0;
+    return gPreviousIOErrorHandler ? gPreviousIOErrorHandler(display) : 0;
+}
+
 void initXlibOnce() {
     static std::once_flag once;
     std::call_once(once, [] {
         XInitThreads();
         gPreviousErrorHandler = XSetErrorHandler(onProtocolError);
+        gPreviousIOErrorHandler = XSetIOErrorHandler(onConnectionError);
     });
 }
 
@@ -122,6 +133,7 @@ void X11Tap::onConnectionBroken(Display*, void* self) { static_cast<X11Tap*>(sel
 
 void X11Tap::addTo(RunLoop& loop) {
     loop_ = &loop;
+    if (!display_) return;
     if (!loop.addFd(ConnectionNumber(display_), [this](uint32_t events) { drain(events); })) {
         log_.error("Cannot watch the X connection");
         return;
@@ -130,11 +142,12 @@ void X11Tap::addTo(RunLoop& loop) {
 }
 
 void X11Tap::removeFrom(RunLoop& loop) {
-    loop.removeFd(ConnectionNumber(display_));
+    if (display_) loop.removeFd(ConnectionNumber(display_));
     loop_ = nullptr;
 }
 
 void X11Tap::drain(uint32_t epollEvents) {
+    if (!display_) return;
     while (!broken_.load() && XPending(display_) > 0) {
         XEvent event;
         XNextEvent(display_, &event);
@@ -182,6 +195,10 @@ void X11Tap::connectionLost() {
     lossReported_ = true;
     log_.error("X display connection lost; no key or mouse events until the tap is started again");
     if (loop_) loop_->removeFd(ConnectionNumber(display_));
+    // Xlib leaves a broken display locked to the thread that found it broken:
+    // it has to be closed here, on the tap thread, not by whoever drops the tap.
+    disconnect(display_);
+    display_ = nullptr;
 }
 
 bool X11TapFactory::canListen() {
