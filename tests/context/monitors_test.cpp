@@ -7,7 +7,6 @@
 #include <mutex>
 #include <set>
 
-#include "context/context_engine.h"
 #include "context/linux/desktop_entries.h"
 #include "context/linux/proc_names.h"
 #include "context/linux/x11_frontmost_source.h"
@@ -71,19 +70,6 @@ TEST(WorkspaceMonitor, ReportsTheInitialApplicationAtOnceAndEveryActivation) {
     EXPECT_EQ(r.seen.size(), 4u);
     EXPECT_EQ(r.seen[1], (std::pair<Opt, Opt>{std::nullopt, "No Identity"}));
     EXPECT_EQ(r.seen[3], (std::pair<Opt, Opt>{"org.tocko.Tocko", "Tocko"}));
-}
-
-TEST(WorkspaceMonitor, InitialIdentifierIsTracedInFull) {
-    auto source = std::make_unique<FakeFrontmost>();
-    source->now = {"org.gnome.Terminal", "Terminal"};
-    Reports r;
-    WorkspaceMonitor monitor(r.callback(), std::move(source));
-    LogCapture logs;
-    monitor.start();
-    EXPECT_EQ(logs.traces(),
-              std::vector<std::string>{
-                  "[Tocko] WorkspaceMonitor: observer active, initial frontmost = org.gnome.Terminal"});
-    EXPECT_EQ(r.seen.at(0), (std::pair<Opt, Opt>{"org.gnome.Terminal", "Terminal"}));
 }
 
 TEST(DesktopEntries, ParsesTheMainGroupWithLocalizedNames) {
@@ -380,24 +366,6 @@ TEST(MicMonitor, ReportsRunningChangesOnTheMainThreadAndFollowsTheDefaultDevice)
     ASSERT_TRUE(waitUntil([&] { return seen.size() == 7; }));
     EXPECT_FALSE(seen.back());
     EXPECT_TRUE(fake->watchedDevices().empty());
-}
-
-TEST(MicMonitor, DriveTheContextEngineWhichDropsRepeats) {
-    auto system = std::make_unique<FakeInputDevices>();
-    FakeInputDevices* fake = system.get();
-    fake->setRunning(3, false);
-    fake->setDefault(3);
-    auto sink = std::make_shared<tocko::test::FakeSink>();
-    ContextEngine engine(sink, ProfileStore::emptyStore());
-    MicMonitor monitor([&](bool a) { engine.setMicActive(a); }, std::move(system));
-    monitor.start();
-    LogCapture logs;
-    fake->setRunning(3, true);
-    fake->setRunning(3, true);
-    ASSERT_TRUE(waitUntil([&] { return engine.micActive(); }));
-    waitUntil([] { return false; }, 50ms);
-    const std::vector<std::string> lines = logs.messages("ContextEngine");
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "micActive -> true"), 1);
 }
 
 TEST(MicMonitor, DestroyedWithReportsStillQueued) {

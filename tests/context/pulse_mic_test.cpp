@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -130,4 +132,75 @@ TEST_F(PulseMic, BackendReadsFailSoftly) {
     EXPECT_NE(system->defaultInputDevice(), 0u);
     EXPECT_EQ(system->deviceIsRunning(0), std::nullopt);
     EXPECT_EQ(system->deviceIsRunning(0x7ffffff0), std::nullopt);
+}
+
+namespace {
+
+// A PulseAudio daemon of the test's own, with one null source, that the test
+// may stop and start again.
+class PrivateServer {
+public:
+    PrivateServer() : dir_(QString::fromStdString(tocko::test::isolatedHome()) + "/private-pulse") {
+        QDir().mkpath(dir_);
+        QFile::setPermissions(dir_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ~PrivateServer() { stop(); }
+    QString address() const { return "unix:" + dir_ + "/native"; }
+    bool start() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", dir_);
+        env.insert("HOME", dir_);
+        p_.setProcessEnvironment(env);
+        p_.setStandardOutputFile(QProcess::nullDevice());
+        p_.setStandardErrorFile(QProcess::nullDevice());
+        p_.start("pulseaudio",
+                 {"-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1", "--disable-shm=yes",
+                  "--load=module-native-protocol-unix socket=" + dir_ + "/native auth-anonymous=1",
+                  "--load=module-null-source source_name=private_mic"});
+        if (!p_.waitForStarted(5000)) return false;
+        return waitUntil([&] {
+            QProcess probe;
+            QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+            e.insert("PULSE_SERVER", address());
+            probe.setProcessEnvironment(e);
+            probe.start("pactl", {"list", "short", "sources"});
+            probe.waitForFinished(2000);
+            return probe.exitCode() == 0 && probe.readAllStandardOutput().contains("private_mic");
+        });
+    }
+    void stop() {
+        if (p_.state() == QProcess::NotRunning) return;
+        p_.kill();
+        p_.waitForFinished(5000);
+    }
+
+private:
+    QString dir_;
+    QProcess p_;
+};
+
+}  // namespace
+
+TEST(PulseMicServer, LosingTheServerReadsAsNoDeviceAndItsReturnIsFollowed) {
+    PrivateServer server;
+    if (!server.start()) GTEST_SKIP() << "cannot start a private pulseaudio daemon";
+    const QByteArray saved = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", server.address().toUtf8());
+    {
+        std::vector<bool> seen;
+        MicMonitor monitor([&](bool a) { seen.push_back(a); });
+        monitor.start();
+        // Its only source has index 0, which still reads as a device.
+        EXPECT_EQ(monitor.currentDevice(), 1u);
+        server.stop();
+        ASSERT_TRUE(waitUntil([&] { return monitor.currentDevice() == 0; }));
+        EXPECT_EQ(seen, (std::vector<bool>{false, false}));
+        ASSERT_TRUE(server.start());
+        ASSERT_TRUE(waitUntil([&] { return monitor.currentDevice() != 0; }, 10s)) << "no reconnection";
+        EXPECT_EQ(seen.size(), 3u);
+    }
+    if (saved.isNull())
+        qunsetenv("PULSE_SERVER");
+    else
+        qputenv("PULSE_SERVER", saved);
 }
