@@ -35,12 +35,28 @@ int onXError(Display* display, XErrorEvent* event) {
     return previous ? previous(display, event) : 0;
 }
 
+// Xlib ends the process when a connection is lost; for ours the handler
+// returns and the display's exit handler marks the source broken instead.
+XIOErrorHandler gPreviousIOHandler = nullptr;
+
+int onXIOError(Display* display) {
+    XIOErrorHandler previous;
+    {
+        std::lock_guard lock(gErrorMutex);
+        if (gOurDisplays.count(display)) return 0;
+        previous = gPreviousIOHandler;
+    }
+    return previous ? previous(display) : 0;
+}
+
 void adoptDisplay(Display* display) {
     static std::once_flag installed;
     std::call_once(installed, [] {
         XErrorHandler previous = XSetErrorHandler(onXError);
+        XIOErrorHandler previousIO = XSetIOErrorHandler(onXIOError);
         std::lock_guard lock(gErrorMutex);
         gPreviousHandler = previous;
+        gPreviousIOHandler = previousIO;
     });
     std::lock_guard lock(gErrorMutex);
     gOurDisplays.insert(display);
@@ -66,6 +82,9 @@ class X11FrontmostAppSource final : public QObject, public FrontmostAppSource {
 public:
     explicit X11FrontmostAppSource(Display* display) : display_(display), root_(DefaultRootWindow(display)) {
         adoptDisplay(display_);
+        XSetIOErrorExitHandler(
+            display_, [](Display*, void* self) { static_cast<X11FrontmostAppSource*>(self)->broken_ = true; },
+            this);
         netActiveWindow_ = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
         gtkApplicationID_ = XInternAtom(display_, "_GTK_APPLICATION_ID", False);
         utf8String_ = XInternAtom(display_, "UTF8_STRING", False);
@@ -77,6 +96,7 @@ public:
     }
 
     FrontmostApp frontmost() override {
+        if (broken_) return {};
         const FrontmostApp app = identify(lastWindow_ = activeWindow());
         // Replies may have brought events into Xlib's queue that the socket
         // no longer announces.
@@ -99,12 +119,17 @@ private:
     void pump() {
         for (;;) {
             bool activeChanged = false;
-            while (XPending(display_) > 0) {
+            while (!broken_ && XPending(display_) > 0) {
                 XEvent ev;
                 XNextEvent(display_, &ev);
                 if (ev.type == PropertyNotify && ev.xproperty.window == root_ &&
                     ev.xproperty.atom == netActiveWindow_)
                     activeChanged = true;
+            }
+            if (broken_) {
+                // The server is gone; the last report stands.
+                if (notifier_) notifier_->setEnabled(false);
+                return;
             }
             if (!activeChanged) return;
             // A window manager that rewrites the same window activates nothing.
@@ -162,6 +187,7 @@ private:
     Window root_;
     Atom netActiveWindow_ = None, gtkApplicationID_ = None, utf8String_ = None;
     Window lastWindow_ = None;
+    bool broken_ = false;  // the connection to the server was lost
     QSocketNotifier* notifier_ = nullptr;
     Handler handler_;
     DesktopEntries entries_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QProcess>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -71,6 +72,14 @@ private:
     std::vector<Window> windows_;
 };
 
+// The server resets for a moment whenever its last client leaves (as when a
+// previous test closed its connections), refusing connections meanwhile.
+Display* openDisplay(const char* name = nullptr) {
+    Display* d = nullptr;
+    waitUntil([&] { return (d = XOpenDisplay(name)) != nullptr; }, std::chrono::seconds(3));
+    return d;
+}
+
 void writeText(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
@@ -79,7 +88,7 @@ void writeText(const fs::path& path, const std::string& text) {
 }  // namespace
 
 TEST(X11Workspace, FollowsTheActiveWindowAsTheWindowManagerSetsIt) {
-    Display* d = XOpenDisplay(nullptr);
+    Display* d = openDisplay();
     if (!d)
         GTEST_SKIP() << "no X display reachable (DISPLAY=" << (getenv("DISPLAY") ? getenv("DISPLAY") : "")
                      << "); run with . scripts/services.sh";
@@ -122,7 +131,7 @@ TEST(X11Workspace, FollowsTheActiveWindowAsTheWindowManagerSetsIt) {
 }
 
 TEST(X11Workspace, InitialReportNamesTheWindowAlreadyActive) {
-    Display* d = XOpenDisplay(nullptr);
+    Display* d = openDisplay();
     if (!d) GTEST_SKIP() << "no X display reachable";
     FakeWindowManager wm(d);
     wm.activate(wm.window("already", "AlreadyThere"));
@@ -148,4 +157,38 @@ TEST(X11Workspace, WithoutAnXDisplayEverythingIsAbsent) {
                              std::move(source));
     monitor.start();
     EXPECT_EQ(seen, std::vector<Report>{Report(std::nullopt, std::nullopt)});
+}
+
+TEST(X11Workspace, AVanishedServerEndsTheWatchNotTheProcess) {
+    const QString name = ":" + QString::number(150 + getpid() % 100);
+    QProcess xvfb;
+    xvfb.setStandardErrorFile(QProcess::nullDevice());
+    xvfb.start("Xvfb", {name, "-screen", "0", "320x200x24", "-nolisten", "tcp"});
+    if (!xvfb.waitForStarted(5000)) GTEST_SKIP() << "Xvfb not available";
+    Display* probe = openDisplay(name.toUtf8().constData());
+    if (!probe) GTEST_SKIP() << "private Xvfb did not come up";
+
+    const QByteArray saved = qgetenv("DISPLAY");
+    qputenv("DISPLAY", name.toUtf8());
+    auto source = makeFrontmostAppSource();
+    qputenv("DISPLAY", saved);
+    FrontmostAppSource* raw = source.get();
+    std::vector<Report> seen;
+    {
+        WorkspaceMonitor watched([&](const Opt& id, const Opt& n) { seen.emplace_back(id, n); },
+                                 std::move(source));
+        {
+            FakeWindowManager wm(probe);  // closes its connection before the server goes
+            const Window w = wm.window("before", "BeforeTheEnd");
+            wm.activate(w);
+            watched.start();
+        }
+        ASSERT_EQ(seen, std::vector<Report>{Report("BeforeTheEnd", "BeforeTheEnd")});
+        xvfb.terminate();
+        xvfb.waitForFinished(5000);
+        waitUntil([] { return false; }, std::chrono::milliseconds(300));
+        EXPECT_EQ(raw->frontmost(), FrontmostApp{});
+    }
+    // Reaching this line is the point: the lost connection did not end the process.
+    EXPECT_LE(seen.size(), 2u);
 }
