@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -28,6 +29,14 @@ bool readAutoMuteDefault() {
 float clampedVolume(double volume) {
     if (std::isnan(volume)) return 0.0f;
     return std::clamp(static_cast<float>(volume), 0.0f, 1.0f);
+}
+
+// "%.2f" without the C locale's say: QCoreApplication adopts the user's
+// locale, which may write a decimal comma.
+std::string twoDecimals(double value) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
+    return res.ec == std::errc() ? std::string(buf, res.ptr) : fixedText(value, 2);
 }
 
 QString toQString(const std::optional<std::string>& s) { return s ? QString::fromStdString(*s) : QString(); }
@@ -75,7 +84,7 @@ std::optional<std::string> ContextEngine::silenceReason() const {
 
 std::string ContextEngine::effectiveDescription() const {
     if (std::optional<Decision> d = resolve())
-        return "PLAY " + std::string(rawValue(d->pack)) + "@" + fixedText(d->volume, 2);
+        return "PLAY " + std::string(rawValue(d->pack)) + "@" + twoDecimals(d->volume);
     if (std::optional<std::string> reason = silenceReason()) return "SILENT: " + *reason;
     return "SILENT: unknown (resolve()/silenceReason() disagree \u2014 bug)";
 }
