@@ -1,0 +1,73 @@
+// The real platform behind the uninstall flow: message boxes, the XDG
+// autostart entry, the application's settings and the freedesktop Trash.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/platform.h"
+#include "app/uninstall/uninstall.h"
+
+namespace tocko {
+
+namespace {
+QString orDefault(const QString& value, const char* fallback) {
+    return value.isEmpty() ? QString::fromLatin1(fallback) : value;
+}
+
+bool confirmWithMessageBox(const UninstallTexts& t) {
+    QMessageBox box(QMessageBox::Warning, t.confirmTitle, t.confirmTitle);
+    box.setInformativeText(t.confirmBody);
+    QPushButton* uninstallButton = box.addButton(t.uninstallButton, QMessageBox::DestructiveRole);
+    QPushButton* cancelButton = box.addButton(t.cancelButton, QMessageBox::RejectRole);
+    box.setDefaultButton(uninstallButton);
+    box.setEscapeButton(cancelButton);
+    box.raise();
+    box.activateWindow();
+    box.exec();
+    return box.clickedButton() == uninstallButton;
+}
+
+bool resultWithMessageBox(const UninstallTexts& t, bool moved) {
+    const QString title = moved ? t.movedTitle : t.notMovedTitle;
+    QMessageBox box(QMessageBox::Information, title, title);
+    box.setInformativeText(t.resultBody);
+    QPushButton* openButton = box.addButton(t.openSettingsButton, QMessageBox::AcceptRole);
+    QPushButton* doneButton = box.addButton(t.doneButton, QMessageBox::RejectRole);
+    box.setDefaultButton(openButton);
+    box.setEscapeButton(doneButton);
+    box.exec();
+    return box.clickedButton() == openButton;
+}
+}  // namespace
+
+UninstallServices defaultUninstallServices(std::function<void()> openInputMonitoringSettings) {
+    UninstallServices s;
+    s.organization = orDefault(QCoreApplication::organizationName(), "Pollix");
+    s.application = orDefault(QCoreApplication::applicationName(), "Tocko");
+    s.executablePath = QCoreApplication::applicationFilePath();
+    s.locations = uninstallLocationsFromEnvironment();
+    s.confirm = confirmWithMessageBox;
+    s.showResult = resultWithMessageBox;
+    s.loginItem = makeLoginItemService(s.executablePath.toStdString());
+    const QString org = s.organization, app = s.application;
+    s.clearSettings = [org, app] {
+        QSettings settings(org, app);
+        settings.clear();
+        settings.sync();
+    };
+    s.moveToTrash = moveOwnFileToTrash;
+    s.openInputMonitoringSettings = std::move(openInputMonitoringSettings);
+    s.exitProcess = [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
+    return s;
+}
+
+void uninstall() { uninstall(defaultUninstallServices()); }
+
+}  // namespace tocko
