@@ -128,8 +128,7 @@ AppState::AppState(Dependencies deps, QObject* parent)
     ProfileStore store = ProfileStore::load();
     const size_t ruleCount = store.rules.size();
     context_ = new ContextEngine(playbackSink_, std::move(store), this);
-    trace("ProfileStore",
-          "loaded " + std::to_string(ruleCount) + " rule(s) from " + ProfileStore::fileURL());
+    trace("ProfileStore", "loaded " + std::to_string(ruleCount) + " rule(s) from " + ProfileStore::fileURL());
 
     launch();
     decideTour(profilesFileExisted);
@@ -167,7 +166,8 @@ void AppState::launch() {
     }
 
     // 3, 4. Version and fonts.
-    trace("Version", orQuestionMark(TOCKO_VERSION_TEXT) + " (build " + orQuestionMark(TOCKO_BUILD_TEXT) + ")");
+    trace("Version",
+          orQuestionMark(TOCKO_VERSION_TEXT) + " (build " + orQuestionMark(TOCKO_BUILD_TEXT) + ")");
     trace("Fonts", std::string("zillaSlab=") + boolText(deps_.fontAvailable("Zilla Slab")) +
                        " courierPrime=" + boolText(deps_.fontAvailable("Courier Prime")));
 
@@ -283,13 +283,16 @@ void AppState::showOnboarding() {
         if (factory) {
             std::weak_ptr<AppState*> weak = self_;
             std::unique_ptr<OnboardingPresenter> presenter = factory(*this, [weak] {
-                if (auto self = weak.lock()) (*self)->onboardingClosed();
-                else userDefaults().setValue(kCompletedOnboardingKey, true);
+                if (auto self = weak.lock())
+                    (*self)->onboardingClosed();
+                else
+                    userDefaults().setValue(kCompletedOnboardingKey, true);
             });
             onboarding_ = std::move(presenter);
         }
     }
-    const bool presented = onboarding_ || isSignalConnected(QMetaMethod::fromSignal(&AppState::tourRequested));
+    const bool presented =
+        onboarding_ || isSignalConnected(QMetaMethod::fromSignal(&AppState::tourRequested));
     if (!presented) {
         log_.info("Onboarding requested; no window to show in headless mode");
         return;
@@ -451,8 +454,10 @@ void AppState::refreshPermission() {
 void AppState::relaunch() {
     const QString program = QString::fromStdString(installPath_);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (!QProcess::startDetached(program, arguments)) log_.error("Relaunch failed to start {}", {pub(installPath_)});
-    else log_.info("Relaunching");
+    if (!QProcess::startDetached(program, arguments))
+        log_.error("Relaunch failed to start {}", {pub(installPath_)});
+    else
+        log_.info("Relaunching");
     QCoreApplication::quit();
 }
 

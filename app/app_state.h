@@ -85,7 +85,8 @@ class AppState : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isEnabled READ isEnabled WRITE setIsEnabled NOTIFY isEnabledChanged)
     Q_PROPERTY(bool permissionGranted READ permissionGranted NOTIFY permissionGrantedChanged)
-    Q_PROPERTY(bool needsRelaunchToActivate READ needsRelaunchToActivate NOTIFY needsRelaunchToActivateChanged)
+    Q_PROPERTY(
+        bool needsRelaunchToActivate READ needsRelaunchToActivate NOTIFY needsRelaunchToActivateChanged)
     Q_PROPERTY(bool needsInstall READ needsInstall NOTIFY needsInstallChanged)
     Q_PROPERTY(bool launchAtLogin READ launchAtLogin WRITE setLaunchAtLogin NOTIFY launchAtLoginChanged)
     Q_PROPERTY(QString currentOutputDevice READ currentOutputDeviceText NOTIFY currentOutputDeviceChanged)

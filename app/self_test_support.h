@@ -19,8 +19,8 @@ bool rmsPasses(float rms);
 const char* verdict(bool pass);  // "PASS" / "FAIL"
 
 // Lines 8 to 10 of the diagnostics text (context, tap, secure input).
-std::string diagnosticsTail(const std::string& contextSummary, bool listening, bool osEnabled, bool secureActive,
-                            const std::optional<std::string>& holder);
+std::string diagnosticsTail(const std::string& contextSummary, bool listening, bool osEnabled,
+                            bool secureActive, const std::optional<std::string>& holder);
 
 // The text after "[Tocko] L10n self-check: ".
 std::string localizationCheckLine(double widthEn, double widthDe, const std::string& germanTranslation);

@@ -43,7 +43,8 @@ struct AudioCheckRun {
 
 void audioCheckPostBeep(const std::shared_ptr<AudioCheckRun>& run) {
     run->engine->measure(kMeasuringWindow, [run](float p4, float r4) {
-        trace("AudioCheck", "post-beep mixer peak=" + level(p4) + " rms=" + level(r4) + " " + verdict(rmsPasses(r4)));
+        trace("AudioCheck",
+              "post-beep mixer peak=" + level(p4) + " rms=" + level(r4) + " " + verdict(rmsPasses(r4)));
         const bool all = rmsPasses(run->r1) && rmsPasses(run->r2) && rmsPasses(run->r3) && rmsPasses(r4);
         trace("AudioCheck", "mixer RMS=" + level(r4) + " " + verdict(all));
     });
@@ -57,7 +58,8 @@ void audioCheckAfterReconfigure(const std::shared_ptr<AudioCheckRun>& run) {
         run->engine->logGraph("post-reconfigure");
         utilityGlobalQueue().async([run] {
             if (run->foreignSound) run->foreignSound();
-            defaultGlobalQueue().asyncAfter(after(kPauseAfterForeignSound), [run] { audioCheckPostBeep(run); });
+            defaultGlobalQueue().asyncAfter(after(kPauseAfterForeignSound),
+                                            [run] { audioCheckPostBeep(run); });
         });
     });
 }
@@ -75,10 +77,11 @@ void audioCheckAfterIdle(const std::shared_ptr<AudioCheckRun>& run) {
 bool rmsPasses(float rms) { return rms > kPassThreshold; }
 const char* verdict(bool pass) { return pass ? "PASS" : "FAIL"; }
 
-std::string diagnosticsTail(const std::string& contextSummary, bool listening, bool osEnabled, bool secureActive,
-                            const std::optional<std::string>& holder) {
-    return contextSummary + "\nKeyTap: listening=" + boolText(listening) + " osEnabled=" + boolText(osEnabled) +
-           "\nSecureInput: active=" + boolText(secureActive) + " holder=" + holder.value_or("none");
+std::string diagnosticsTail(const std::string& contextSummary, bool listening, bool osEnabled,
+                            bool secureActive, const std::optional<std::string>& holder) {
+    return contextSummary + "\nKeyTap: listening=" + boolText(listening) +
+           " osEnabled=" + boolText(osEnabled) + "\nSecureInput: active=" + boolText(secureActive) +
+           " holder=" + holder.value_or("none");
 }
 
 std::string localizationCheckLine(double widthEn, double widthDe, const std::string& germanTranslation) {
@@ -106,7 +109,7 @@ void AppState::collectDiagnostics(std::function<void(std::string)> completion) {
 void AppState::requestDiagnostics() {
     std::weak_ptr<AppState*> weak = self_;
     collectDiagnostics([weak](std::string text) {
-        if (auto self = weak.lock()) emit (*self)->diagnosticsReady(QString::fromStdString(text));
+        if (auto self = weak.lock()) emit(*self)->diagnosticsReady(QString::fromStdString(text));
     });
 }
 
@@ -115,7 +118,8 @@ void AppState::runAudioCheck() {
     run->engine = soundEngine_;
     run->foreignSound = deps_.foreignSound;
     for (const BufferStat& s : run->engine->bufferStats())
-        trace("AudioCheck", "buffer " + std::string(rawValue(s.pack)) + " peak=" + level(s.peak) + " rms=" + level(s.rms));
+        trace("AudioCheck",
+              "buffer " + std::string(rawValue(s.pack)) + " peak=" + level(s.peak) + " rms=" + level(s.rms));
     run->engine->logGraph("pre");
     run->engine->measure(kMeasuringWindow, [run](float p1, float r1) {
         trace("AudioCheck", "first-play mixer peak=" + level(p1) + " rms=" + level(r1));
@@ -144,7 +148,8 @@ void AppState::runLocalizationCheck() {
     const std::string key = kLocalizationKey;
     const double widthEn = deps_.localization->renderedWidth("en", key);
     const double widthDe = deps_.localization->renderedWidth("de", key);
-    trace("L10n self-check", localizationCheckLine(widthEn, widthDe, deps_.localization->germanTranslation(key)));
+    trace("L10n self-check",
+          localizationCheckLine(widthEn, widthDe, deps_.localization->germanTranslation(key)));
 }
 
 }  // namespace tocko

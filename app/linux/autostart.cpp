@@ -26,7 +26,8 @@ std::optional<std::string> desktopExecArgument(const std::string& path) {
     bool needsQuotes = path.empty();
     for (unsigned char c : path) {
         if (c < 0x20 || c == 0x7f) return std::nullopt;
-        if (std::string_view(" \t\"'\\><~|&;$*?#()`").find(char(c)) != std::string_view::npos) needsQuotes = true;
+        if (std::string_view(" \t\"'\\><~|&;$*?#()`").find(char(c)) != std::string_view::npos)
+            needsQuotes = true;
     }
     std::string arg;
     if (needsQuotes) arg += '"';
@@ -60,7 +61,9 @@ std::optional<std::string> AutostartLoginItem::entryText() const {
            "Type=Application\n"
            "Name=Tocko\n"
            "Comment=Keyboard sounds for every key press\n"
-           "Exec=" + *exec + "\n"
+           "Exec=" +
+           *exec +
+           "\n"
            "Icon=tocko\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";

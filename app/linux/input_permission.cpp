@@ -9,7 +9,8 @@ namespace {
 
 class BackendInputPermission : public InputPermission {
 public:
-    explicit BackendInputPermission(std::shared_ptr<TapBackendFactory> backends) : backends_(std::move(backends)) {}
+    explicit BackendInputPermission(std::shared_ptr<TapBackendFactory> backends)
+        : backends_(std::move(backends)) {}
     bool preflight() override { return backends_->canListen(); }
     void request() override {
         // There is no system prompt; the system backends log how to grant access.

@@ -1,0 +1,148 @@
+// The Linux platform services of the application: the XDG autostart entry,
+// the bell of the audio check, and the Qt dispatcher of main-thread work.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QThread>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "app/linux/autostart.h"
+#include "app/linux/bell.h"
+#include "app/main_dispatcher.h"
+#include "app_test_support.h"
+#include "support/main_thread.h"
+
+using namespace tocko;
+using namespace tocko::test;
+
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class AutostartTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        configHome = isolatedHome() + "/autostart-test";
+        std::filesystem::remove_all(configHome);
+    }
+    std::string configHome;
+};
+
+}  // namespace
+
+TEST_F(AutostartTest, RegisterWritesAnEnabledEntryAndUnregisterRemovesIt) {
+    AutostartLoginItem item("/home/ada/.local/bin/tocko", configHome);
+    EXPECT_EQ(item.entryPath(), configHome + "/autostart/tocko.desktop");
+    EXPECT_FALSE(item.isEnabled());
+    std::string error;
+    ASSERT_TRUE(item.registerItem(error)) << error;
+    EXPECT_TRUE(item.isEnabled());
+    const std::string text = readFile(item.entryPath());
+    EXPECT_EQ(text.rfind("[Desktop Entry]\n", 0), 0u);
+    EXPECT_NE(text.find("\nType=Application\n"), std::string::npos);
+    EXPECT_NE(text.find("\nExec=/home/ada/.local/bin/tocko\n"), std::string::npos);
+    ASSERT_TRUE(item.unregisterItem(error)) << error;
+    EXPECT_FALSE(std::filesystem::exists(item.entryPath()));
+    EXPECT_FALSE(item.isEnabled());
+    EXPECT_TRUE(item.unregisterItem(error));  // nothing to remove is no failure
+}
+
+TEST_F(AutostartTest, EntriesSwitchedOffByTheDesktopCountAsOff) {
+    AutostartLoginItem item("/usr/bin/tocko", configHome);
+    std::filesystem::create_directories(configHome + "/autostart");
+    auto write = [&](const std::string& text) { std::ofstream(item.entryPath()) << text; };
+    write("[Desktop Entry]\nType=Application\nExec=tocko\nHidden=true\n");
+    EXPECT_FALSE(item.isEnabled());
+    write("[Desktop Entry]\nExec=tocko\nX-GNOME-Autostart-enabled=false\n");
+    EXPECT_FALSE(item.isEnabled());
+    write("[Desktop Entry]\nExec=tocko\n[Desktop Action x]\nHidden=true\n");
+    EXPECT_TRUE(item.isEnabled());
+    write("not a desktop entry\n");
+    EXPECT_FALSE(item.isEnabled());
+    std::string error;
+    ASSERT_TRUE(item.registerItem(error));  // registering replaces a disabled entry
+    EXPECT_TRUE(item.isEnabled());
+}
+
+TEST_F(AutostartTest, FollowsXdgConfigHome) {
+    const std::string saved = std::getenv("XDG_CONFIG_HOME");
+    setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+    EXPECT_EQ(AutostartLoginItem("/usr/bin/tocko").entryPath(), configHome + "/autostart/tocko.desktop");
+    setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+    EXPECT_EQ(AutostartLoginItem("/usr/bin/tocko").entryPath(),
+              isolatedHome() + "/.config/autostart/tocko.desktop");
+    setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+TEST_F(AutostartTest, ExecLineQuotesAndEscapesThePath) {
+    EXPECT_EQ(desktopExecArgument("/usr/bin/tocko"), "/usr/bin/tocko");
+    EXPECT_EQ(desktopExecArgument("/home/ada/My Apps/tocko"), "\"/home/ada/My Apps/tocko\"");
+    EXPECT_EQ(desktopExecArgument("/opt/100%/tocko"), "/opt/100%%/tocko");
+    // $ escaped inside the quotes; the backslash doubled again for the file.
+    EXPECT_EQ(desktopExecArgument("/tmp/a$b"), "\"/tmp/a\\\\$b\"");
+    EXPECT_EQ(desktopExecArgument("/tmp/a\"b"), "\"/tmp/a\\\\\"b\"");
+    EXPECT_EQ(desktopExecArgument("/tmp/a\\b"), "\"/tmp/a\\\\\\\\b\"");
+    EXPECT_EQ(desktopExecArgument("/tmp/line\nbreak"), std::nullopt);
+
+    AutostartLoginItem item("/tmp/line\nbreak", configHome);
+    std::string error;
+    EXPECT_FALSE(item.registerItem(error));
+    EXPECT_NE(error.find("cannot be written"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(item.entryPath()));
+}
+
+TEST_F(AutostartTest, UnwritableFolderIsReportedAsAFailure) {
+    std::filesystem::create_directories(configHome);
+    std::ofstream(configHome + "/autostart") << "a file where the folder should be";
+    AutostartLoginItem item("/usr/bin/tocko", configHome);
+    std::string error;
+    EXPECT_FALSE(item.registerItem(error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(Bell, IsAShortWellFormedWave) {
+    const std::vector<uint8_t> wav = bellWav();
+    ASSERT_GT(wav.size(), 44u);
+    EXPECT_EQ(std::memcmp(wav.data(), "RIFF", 4), 0);
+    EXPECT_EQ(std::memcmp(wav.data() + 8, "WAVE", 4), 0);
+    uint32_t dataBytes = 0;
+    std::memcpy(&dataBytes, wav.data() + 40, 4);
+    EXPECT_EQ(dataBytes, wav.size() - 44);
+    EXPECT_EQ(dataBytes, 48000u * 35 / 100 * 2);
+    int peak = 0;
+    for (size_t i = 44; i + 1 < wav.size(); i += 2) {
+        int16_t s = 0;
+        std::memcpy(&s, wav.data() + i, 2);
+        peak = std::max(peak, std::abs(int(s)));
+    }
+    EXPECT_GT(peak, 8000);
+    EXPECT_LT(peak, 32767);
+}
+
+TEST(Bell, ReportsAPlayerThatCannotStartAndLeavesNoFile) {
+    EXPECT_EQ(playBellWith("/nonexistent/player"), -1);
+    EXPECT_EQ(playBellWith("true"), 0);
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string folder = runtime && runtime[0] == '/' ? runtime : "/tmp";
+    EXPECT_FALSE(std::filesystem::exists(folder + "/tocko-bell-" + std::to_string(getpid()) + ".wav"));
+}
+
+TEST(MainDispatcher, PostedWorkRunsOnTheQtMainThread) {
+    installQtMainDispatcher();
+    std::atomic<bool> ran{false};
+    std::atomic<bool> onMain{false};
+    std::thread([&] {
+        postToMain([&] {
+            onMain = QThread::currentThread() == QCoreApplication::instance()->thread();
+            ran = true;
+        });
+    }).join();
+    ASSERT_TRUE(waitUntil([&] { return ran.load(); }));
+    EXPECT_TRUE(onMain);
+}
