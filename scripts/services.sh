@@ -5,7 +5,7 @@
 # Source it so the exported variables reach the caller:  . scripts/services.sh
 export DISPLAY="${DISPLAY:-:99}"
 if ! xdpyinfo >/dev/null 2>&1; then
-  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/tmp/tocko-xvfb.log 2>&1 &
+  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp -noreset >/tmp/tocko-xvfb.log 2>&1 &
   for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -23,4 +23,5 @@ if pactl info >/dev/null 2>&1; then
   pactl list short sources | grep -q tocko_mic ||
     pactl load-module module-null-source source_name=tocko_mic >/dev/null 2>&1 || true
   pactl set-default-sink tocko_null
+  pactl set-default-source tocko_mic >/dev/null 2>&1 || true
 fi

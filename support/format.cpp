@@ -1,7 +1,6 @@
 #include "support/format.h"
 
 #include <charconv>
-#include <cstdio>
 
 namespace tocko {
 
@@ -19,10 +18,12 @@ std::string shortest(T value) {
 std::string shortestText(float value) { return shortest(value); }
 std::string shortestText(double value) { return shortest(value); }
 
+// Unlike printf, to_chars ignores the C locale, which Qt sets from the
+// user's environment: a German desktop must not turn 0.05 into "0,05".
 std::string fixedText(double value, int decimals) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    return buf;
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    return std::string(buf, res.ptr);
 }
 
 }  // namespace tocko

@@ -1,5 +1,7 @@
 #include "support/log.h"
 
+#include "support/format.h"
+
 #include <systemd/sd-journal.h>
 #include <unistd.h>
 
@@ -28,11 +30,7 @@ void notify(const LogRecord& r) {
 
 LogArg pub(long long v) { return {std::to_string(v), false}; }
 
-LogArg pub(double v, int precision) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", precision, v);
-    return {buf, false};
-}
+LogArg pub(double v, int precision) { return {fixedText(v, precision), false}; }
 
 std::string formatLog(std::string_view format, std::initializer_list<LogArg> args, bool revealPrivate) {
     std::string out;

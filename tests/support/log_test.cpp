@@ -76,6 +76,8 @@ TEST(Env, OnlyExactlyOneSwitchesOn) {
     EXPECT_FALSE(envSwitch("TOCKO_TEST_SWITCH"));
 }
 
+#include <clocale>
+
 #include "support/format.h"
 
 TEST(Format, ShortestTextRoundTripsAndKeepsAFraction) {
@@ -85,4 +87,10 @@ TEST(Format, ShortestTextRoundTripsAndKeepsAFraction) {
     EXPECT_EQ(shortestText(0.05), "0.05");
     EXPECT_EQ(shortestText(0.8f), "0.8");
     EXPECT_EQ(fixedText(0.449, 2), "0.45");
+    // The C locale of a desktop session must not change the decimal point.
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
+        EXPECT_EQ(fixedText(0.05, 2), "0.05");
+        EXPECT_EQ(pub(1.5, 2).text, "1.50");
+        std::setlocale(LC_NUMERIC, "C");
+    }
 }
