@@ -1,25 +1,173 @@
+#include "ui/theme/theme.h"
+
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <memory>
 
+#include "ui/theme/color_scheme.h"
+#include "ui/theme/fonts.h"
 #include "ui/theme/palette.h"
 #include "ui/ui_core.h"
 
 using namespace tocko;
 
-TEST(Palette, Smoke) {
-    EXPECT_EQ(Palette::card().light, QColor(255, 255, 255));
+namespace {
+struct SchemeOverride {
+    explicit SchemeOverride(ColorScheme s) { ColorSchemeWatcher::instance().setOverride(s); }
+    ~SchemeOverride() { ColorSchemeWatcher::instance().setOverride(std::nullopt); }
+};
+
+std::unique_ptr<QObject> createQml(QQmlEngine& engine, const QByteArray& body) {
+    QQmlComponent c(&engine);
+    c.setData("import QtQuick\nimport Tocko.Theme\n" + body, QUrl(QStringLiteral("qrc:/test.qml")));
+    std::unique_ptr<QObject> o(c.create());
+    EXPECT_TRUE(o) << c.errorString().toStdString();
+    return o;
+}
+}  // namespace
+
+TEST(Palette, DynamicColoursFollowTheSchemeAndFixedOnesDoNot) {
+    {
+        SchemeOverride light(ColorScheme::light);
+        EXPECT_EQ(Palette::card().current(), QColor(255, 255, 255));
+        EXPECT_EQ(Palette::paper().current(), QColor(238, 251, 248));
+        EXPECT_EQ(Palette::ink().current(), QColor(32, 48, 46));
+        EXPECT_EQ(Palette::inkSoft().current(), QColor(74, 90, 87));
+        EXPECT_EQ(Palette::accent().current(), QColor(31, 181, 163));
+    }
+    {
+        SchemeOverride dark(ColorScheme::dark);
+        EXPECT_EQ(Palette::card().current(), QColor(14, 27, 25));
+        EXPECT_EQ(Palette::paper().current(), QColor(24, 51, 48));
+        EXPECT_EQ(Palette::ink().current(), QColor(238, 251, 248));
+        const QColor inkSoft = Palette::inkSoft().current();
+        EXPECT_EQ(inkSoft.rgb(), QColor(238, 251, 248).rgb());
+        EXPECT_NEAR(inkSoft.alphaF(), 0.7, 0.005);
+        EXPECT_EQ(Palette::accent().current(), QColor(43, 217, 196));
+    }
+    for (const PaletteColor* fixed :
+         {&Palette::amber(), &Palette::deepTeal(), &Palette::mintWhite(), &Palette::slate()}) {
+        EXPECT_FALSE(fixed->isDynamic());
+    }
+    EXPECT_EQ(Palette::amber().dark, QColor(255, 174, 53));
+    EXPECT_EQ(Palette::deepTeal().dark, QColor(18, 120, 108));
+    EXPECT_EQ(Palette::mintWhite().dark, QColor(244, 255, 253));
+    EXPECT_EQ(Palette::slate().dark, QColor(74, 90, 87));
+    // Shared, not rebuilt per call.
+    EXPECT_EQ(&Palette::card(), &Palette::card());
+}
+
+TEST(Palette, AccentGradientRunsCornerToCornerThroughThreeStops) {
+    const QLinearGradient g = accentGradient(QRectF(10, 20, 100, 50));
+    EXPECT_EQ(g.start(), QPointF(10, 20));
+    EXPECT_EQ(g.finalStop(), QPointF(110, 70));
+    ASSERT_EQ(g.stops().size(), 3);
+    EXPECT_EQ(g.stops()[0], (QGradientStop{0.0, QColor(75, 230, 210)}));
+    EXPECT_EQ(g.stops()[1], (QGradientStop{0.55, QColor(31, 181, 163)}));
+    EXPECT_EQ(g.stops()[2], (QGradientStop{1.0, QColor(20, 153, 140)}));
+}
+
+TEST(ColorScheme, PortalValuesAndPaletteFallback) {
+    EXPECT_EQ(ColorSchemeWatcher::fromPortalValue(1u), ColorScheme::dark);
+    EXPECT_EQ(ColorSchemeWatcher::fromPortalValue(2u), ColorScheme::light);
+    EXPECT_EQ(ColorSchemeWatcher::fromPortalValue(0u), std::nullopt);
+    EXPECT_EQ(ColorSchemeWatcher::fromPortalValue(QString("dark")), std::nullopt);
+
+    // Without a portal answer a dark application palette means dark.
+    const QPalette saved = QGuiApplication::palette();
+    QPalette darkPalette;
+    darkPalette.setColor(QPalette::Window, QColor(30, 30, 30));
+    darkPalette.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    QGuiApplication::setPalette(darkPalette);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ColorSchemeWatcher::instance().scheme(), ColorScheme::dark);
+    QPalette lightPalette;
+    lightPalette.setColor(QPalette::Window, QColor(240, 240, 240));
+    lightPalette.setColor(QPalette::WindowText, QColor(10, 10, 10));
+    QGuiApplication::setPalette(lightPalette);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ColorSchemeWatcher::instance().scheme(), ColorScheme::light);
+    QGuiApplication::setPalette(saved);
+}
+
+TEST(ThemeQml, OpenViewsRecolourWhenTheSchemeChanges) {
+    SchemeOverride light(ColorScheme::light);
     QQmlEngine engine;
     prepareQmlEngine(engine);
-    QQmlComponent c(&engine);
-    c.setData(
-        "import QtQuick\nimport Tocko.Theme\nItem { property color k: Theme.accent; property font f: "
-        "Theme.monoFont(11, Font.Bold); property string l: Localization.language; property string t: "
-        "qsTranslate(\"Tocko\", \"Tocko\") }",
-        QUrl("qrc:/t.qml"));
-    std::unique_ptr<QObject> o(c.create());
-    ASSERT_TRUE(o) << c.errorString().toStdString();
-    EXPECT_EQ(o->property("k").value<QColor>(), QColor(31, 181, 163));
-    EXPECT_EQ(o->property("l").toString().toStdString(), "system");
+    auto o = createQml(engine,
+                       "Item { property color card: Theme.card; property color amber: Theme.amber;"
+                       " property bool dark: Theme.dark;"
+                       " property var stops: Theme.accentGradientStops }");
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->property("card").value<QColor>(), QColor(255, 255, 255));
+    EXPECT_FALSE(o->property("dark").toBool());
+    ColorSchemeWatcher::instance().setOverride(ColorScheme::dark);
+    EXPECT_EQ(o->property("card").value<QColor>(), QColor(14, 27, 25));
+    EXPECT_TRUE(o->property("dark").toBool());
+    EXPECT_EQ(o->property("amber").value<QColor>(), QColor(255, 174, 53));
+    EXPECT_EQ(o->property("stops").toList().size(), 3);
+}
+
+TEST(ThemeQml, AccentGradientRectPaintsTheGradient) {
+    QQmlEngine engine;
+    prepareQmlEngine(engine);
+    auto o = createQml(engine,
+                       "import QtQuick.Window\nWindow { width: 100; height: 100; visible: true;"
+                       " color: 'black'; AccentGradientRect { anchors.fill: parent } }");
+    ASSERT_TRUE(o);
+    auto* window = qobject_cast<QQuickWindow*>(o.get());
+    ASSERT_NE(window, nullptr);
+    for (int i = 0; i < 20 && !window->isExposed(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QImage image = window->grabWindow();
+    ASSERT_FALSE(image.isNull());
+    const QColor topLeft = image.pixelColor(1, 1),
+                 bottomRight = image.pixelColor(image.width() - 2, image.height() - 2);
+    EXPECT_NEAR(topLeft.green(), 230, 8) << topLeft.name().toStdString() << " " << image.width();
+    EXPECT_NEAR(bottomRight.green(), 153, 8);
+}
+
+// Runs first in the fonts suite: nothing bundled is registered yet.
+TEST(Fonts, FallbacksWithoutTheTypefacesThenTheBundledFamilies) {
+    const bool systemHasThem = isFamilyAvailable(kDisplayFamily) || isFamilyAvailable(kMonoFamily);
+    if (!systemHasThem) {
+        const QFont display = displayFont(20);
+        EXPECT_FALSE(QFontInfo(display).family().startsWith(kDisplayFamily));
+        EXPECT_EQ(display.weight(), QFont::ExtraBold);
+        EXPECT_EQ(display.styleHint(), QFont::Serif);
+        const QFont mono = monoFont(11, QFont::Bold);
+        const QFontMetricsF metrics(mono);
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance('i'), metrics.horizontalAdvance('W'))
+            << QFontInfo(mono).family().toStdString() << " is not monospaced";
+        EXPECT_EQ(mono.weight(), QFont::Bold);
+        // QML views still get a usable font.
+        QQmlEngine engine;
+        prepareQmlEngine(engine);
+        auto o = createQml(engine, "Text { text: 'Tocko'; font: Theme.displayFont(19) }");
+        ASSERT_TRUE(o);
+        EXPECT_GT(o->property("contentWidth").toDouble(), 0);
+    }
+
+    ASSERT_EQ(registerBundledFonts(), 5);
+    EXPECT_TRUE(isFamilyAvailable(kDisplayFamily));
+    EXPECT_TRUE(isFamilyAvailable(kMonoFamily));
+    const QFont display = displayFont(20);
+    EXPECT_TRUE(QFontInfo(display).family().startsWith(kDisplayFamily))
+        << QFontInfo(display).family().toStdString();
+    EXPECT_NEAR(QFontInfo(display).pixelSize(), 20, 1);
+    const QFont mono = monoFont(12.5, QFont::Bold);
+    EXPECT_TRUE(QFontInfo(mono).family().startsWith(kMonoFamily)) << QFontInfo(mono).family().toStdString();
+    EXPECT_TRUE(QFontInfo(mono).bold());
+    EXPECT_NEAR(mono.pointSizeF() * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72.0, 12.5,
+                0.01);
 }

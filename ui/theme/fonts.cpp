@@ -29,7 +29,15 @@ int registerBundledFonts(const QString& dir) {
     return count;
 }
 
-bool isFamilyAvailable(const QString& family) { return QFontDatabase::families().contains(family); }
+bool isFamilyAvailable(const QString& family) {
+    // A family offered by more than one foundry is listed once per foundry,
+    // as "Family [Foundry]".
+    const QString withFoundry = family + QStringLiteral(" [");
+    for (const QString& listed : QFontDatabase::families()) {
+        if (listed == family || listed.startsWith(withFoundry)) return true;
+    }
+    return false;
+}
 
 QFont displayFont(double size) {
     QFont font;

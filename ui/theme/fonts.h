@@ -17,8 +17,8 @@ inline constexpr const char* kMonoFamily = "Courier Prime";
 // default is the set compiled into the program. Needs a GUI application.
 int registerBundledFonts(const QString& dir = QStringLiteral(":/tocko/fonts"));
 
-// Whether the font database lists exactly this family name. Asked afresh at
-// every call.
+// Whether the font database lists exactly this family name (from any
+// foundry). Asked afresh at every call.
 bool isFamilyAvailable(const QString& family);
 
 // Sizes are in device-independent pixels (the unit of item geometry in Qt

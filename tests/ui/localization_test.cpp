@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "ui/l10n/localization_store.h"
+#include "ui/ui_core.h"
+
+using namespace tocko;
+
+namespace {
+struct StoreFixture : ::testing::Test {
+    QTemporaryDir dir;
+    std::shared_ptr<QSettings> settings =
+        std::make_shared<QSettings>(dir.filePath("Tocko.conf"), QSettings::IniFormat);
+    QStringList preferred{"en-US"};
+
+    std::unique_ptr<LocalizationStore> makeStore() {
+        LocalizationStore::Options options;
+        options.settings = settings;
+        options.preferredLanguages = [this] { return preferred; };
+        return std::make_unique<LocalizationStore>(options);
+    }
+};
+
+std::string s(const QString& q) { return q.toStdString(); }
+}  // namespace
+
+TEST(AppLanguage, TwentyTwoCasesWithRawValuesAndOwnNames) {
+    const auto& all = allAppLanguages();
+    ASSERT_EQ(all.size(), 22u);
+    EXPECT_EQ(all.front(), AppLanguage::system);
+    EXPECT_EQ(all.back(), AppLanguage::zhHans);
+    EXPECT_EQ(s(rawValue(AppLanguage::esLatAm)), "es-419");
+    EXPECT_EQ(s(rawValue(AppLanguage::zhHans)), "zh-Hans");
+    EXPECT_EQ(s(displayName(AppLanguage::cs)), "Čeština");
+    EXPECT_EQ(s(displayName(AppLanguage::ja)), "日本語");
+    for (AppLanguage l : all) EXPECT_EQ(appLanguageFromRawValue(rawValue(l)), l);
+    EXPECT_EQ(appLanguageFromRawValue("sv"), std::nullopt);
+    EXPECT_EQ(appLanguageFromRawValue("PT-br"), std::nullopt);
+    EXPECT_EQ(s(translationFileName("pt-BR")), "tocko_pt_BR");
+}
+
+TEST(AppLanguage, BestMatchPrefersExactThenRegionThenBaseLanguage) {
+    EXPECT_EQ(s(bestMatchingIdentifier({"pt-BR"})), "pt-BR");
+    EXPECT_EQ(s(bestMatchingIdentifier({"pt_PT.UTF-8"})), "pt-PT");
+    EXPECT_EQ(s(bestMatchingIdentifier({"pt-AO"})), "pt-PT");
+    EXPECT_EQ(s(bestMatchingIdentifier({"pt"})), "pt-BR");
+    EXPECT_EQ(s(bestMatchingIdentifier({"es-MX"})), "es-419");
+    EXPECT_EQ(s(bestMatchingIdentifier({"es_ES"})), "es");
+    EXPECT_EQ(s(bestMatchingIdentifier({"zh-CN"})), "zh-Hans");
+    EXPECT_EQ(s(bestMatchingIdentifier({"de-AT"})), "de");
+    EXPECT_EQ(s(bestMatchingIdentifier({"de_CH@euro"})), "de");
+    // The first preferred language that matches wins.
+    EXPECT_EQ(s(bestMatchingIdentifier({"sv-SE", "fi", "ko-KR", "de"})), "ko");
+    // Nothing supported: English.
+    EXPECT_EQ(s(bestMatchingIdentifier({"sv-SE", "C"})), "en");
+    EXPECT_EQ(s(bestMatchingIdentifier({})), "en");
+}
+
+TEST_F(StoreFixture, ChoosingALanguagePersistsItAndSystemRemovesThePlatformList) {
+    auto store = makeStore();
+    EXPECT_EQ(store->language(), AppLanguage::system);
+    EXPECT_TRUE(settings->allKeys().isEmpty()) << "start-up writes nothing";
+
+    store->setLanguage(AppLanguage::ptBR);
+    EXPECT_EQ(s(settings->value("appLanguage").toString()), "pt-BR");
+    EXPECT_EQ(settings->value("AppleLanguages").toStringList(), QStringList{"pt-BR"});
+    EXPECT_EQ(s(store->localeIdentifier()), "pt-BR");
+
+    store->setLanguage(AppLanguage::system);
+    EXPECT_EQ(s(settings->value("appLanguage").toString()), "system");
+    EXPECT_FALSE(settings->contains("AppleLanguages"));
+
+    // The choice survives a restart.
+    store->setLanguage(AppLanguage::ko);
+    store.reset();
+    EXPECT_EQ(makeStore()->language(), AppLanguage::ko);
+}
+
+TEST_F(StoreFixture, UnknownStoredValueStartsAsSystemAndSameValueWritesNothing) {
+    settings->setValue("appLanguage", "sv");
+    auto store = makeStore();
+    EXPECT_EQ(store->language(), AppLanguage::system);
+
+    int published = 0;
+    QObject::connect(store.get(), &LocalizationStore::languageChanged, [&] { ++published; });
+    settings->remove("appLanguage");
+    store->setLanguage(AppLanguage::system);
+    EXPECT_EQ(published, 1);
+    EXPECT_FALSE(settings->contains("appLanguage")) << "same value must not write";
+}
+
+TEST_F(StoreFixture, SystemChoiceResolvesThroughPreferredLanguages) {
+    preferred = {"fi-FI", "sv"};
+    auto store = makeStore();
+    EXPECT_EQ(s(store->localeIdentifier()), "en");
+    EXPECT_EQ(s(store->systemDefaultName()), "English");
+    preferred = {"fr-CA"};
+    EXPECT_EQ(s(store->localeIdentifier()), "fr");
+    EXPECT_EQ(s(store->systemDefaultName()), "Français");
+    EXPECT_EQ(store->languagesModel().size(), 21);
+}
+
+TEST_F(StoreFixture, LookupUsesTheChosenTableAndFallsBackToTheKey) {
+    auto store = makeStore();
+    store->setLanguage(AppLanguage::de);
+    EXPECT_EQ(s(store->translate("Enable Tocko")), "Tocko aktivieren");
+    EXPECT_EQ(s(QCoreApplication::translate(kTranslationContext, "Enable Tocko")), "Tocko aktivieren");
+    EXPECT_EQ(s(store->translate("Enable Tocko", "ja")), "Tocko を有効にする");
+    EXPECT_EQ(s(store->translate("Enable Tocko", "xx")), "Enable Tocko");
+    EXPECT_EQ(s(store->translate("not a key")), "not a key");
+    store->setLanguage(AppLanguage::en);
+    EXPECT_EQ(s(QCoreApplication::translate(kTranslationContext, "Enable Tocko")), "Enable Tocko");
+}
+
+TEST_F(StoreFixture, OpenQmlViewsReRenderInTheNewLanguage) {
+    auto store = makeStore();
+    QQmlEngine engine;
+    registerUiCoreQmlTypes();
+    store->attach(&engine);
+    QQmlComponent c(&engine);
+    c.setData(
+        "import QtQuick\n"
+        "Text { text: qsTranslate(\"Tocko\", \"Enable Tocko\"); font.pixelSize: 14 }",
+        QUrl("qrc:/l10n.qml"));
+    std::unique_ptr<QObject> text(c.create());
+    ASSERT_TRUE(text) << s(c.errorString());
+    EXPECT_EQ(s(text->property("text").toString()), "Enable Tocko");
+    const double englishWidth = text->property("contentWidth").toDouble();
+
+    store->setLanguage(AppLanguage::de);
+    EXPECT_EQ(s(text->property("text").toString()), "Tocko aktivieren");
+    EXPECT_NE(text->property("contentWidth").toDouble(), englishWidth);
+    EXPECT_EQ(s(engine.uiLanguage()), "de");
+
+    store->setLanguage(AppLanguage::zhHans);
+    EXPECT_EQ(s(text->property("text").toString()), "启用 Tocko");
+    store->setLanguage(AppLanguage::en);
+    EXPECT_EQ(s(text->property("text").toString()), "Enable Tocko");
+}
+
+TEST(LocalizationQml, SingletonExposesLanguageAndWritesThrough) {
+    QQmlEngine engine;
+    prepareQmlEngine(engine);
+    QQmlComponent c(&engine);
+    c.setData(
+        "import QtQuick\nimport Tocko.Theme\n"
+        "Item { property string lang: Localization.language; property int count: "
+        "Localization.languages.length;"
+        " property string label: qsTranslate(\"Tocko\", \"Language\");"
+        " function choose(v) { Localization.language = v } }",
+        QUrl("qrc:/single.qml"));
+    std::unique_ptr<QObject> o(c.create());
+    ASSERT_TRUE(o) << s(c.errorString());
+    EXPECT_EQ(o->property("count").toInt(), 21);
+    QMetaObject::invokeMethod(o.get(), "choose", Q_ARG(QVariant, QVariant("fr")));
+    EXPECT_EQ(s(o->property("lang").toString()), "fr");
+    EXPECT_EQ(s(o->property("label").toString()), "Langue");
+    EXPECT_EQ(LocalizationStore::shared().language(), AppLanguage::fr);
+    EXPECT_EQ(s(LocalizationStore::localizedString("Cancel")), "Annuler");
+    LocalizationStore::shared().setLanguage(AppLanguage::system);
+    EXPECT_EQ(s(LocalizationStore::localizedString("Cancel")), "Cancel");
+}

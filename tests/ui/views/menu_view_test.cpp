@@ -1,0 +1,236 @@
+// The menu panel: which blocks show in which state, which profile the pack
+// and volume controls edit, the snooze row, the context line and the
+// commands.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTranslator>
+
+#include "view_fixture.h"
+
+using namespace tocko;
+using namespace std::chrono_literals;
+using tocko::test::makeRule;
+
+namespace {
+
+class MenuViewTest : public test::ViewTest {
+protected:
+    QQuickItem* menu() { return load("MenuView", menuProperties()); }
+};
+
+TEST_F(MenuViewTest, BlocksFollowTheApplicationState) {
+    QQuickItem* m = menu();
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->width(), 260);
+    // A first launch: no permission yet, nothing else wrong.
+    EXPECT_FALSE(shown(m, "installBlock"));
+    EXPECT_FALSE(shown(m, "relaunchBlock"));
+    EXPECT_FALSE(shown(m, "secureInputBlock"));
+    EXPECT_TRUE(shown(m, "permissionMissing"));
+    EXPECT_FALSE(shown(m, "permissionOn"));
+    EXPECT_FALSE(item(m, "enableSwitch")->isEnabled());
+    EXPECT_EQ(text(m, "outputLine"), "Output: Null Output");
+
+    app.setPermissionGranted(true);
+    app.setNeedsInstall(true);
+    app.setNeedsRelaunchToActivate(true);
+    settle();
+    EXPECT_FALSE(shown(m, "permissionMissing"));
+    EXPECT_TRUE(shown(m, "permissionOn"));
+    EXPECT_TRUE(item(m, "enableSwitch")->isEnabled());
+    EXPECT_TRUE(shown(m, "installBlock"));
+    EXPECT_TRUE(shown(m, "relaunchBlock"));
+
+    click(m, "relaunchButton");
+    click(m, "revealButton");
+    EXPECT_EQ(log.count("relaunch"), 1);
+    EXPECT_EQ(log.count("revealApp"), 1);
+}
+
+TEST_F(MenuViewTest, SecureInputNamesTheHolderOrAnApp) {
+    QQuickItem* m = menu();
+    app.setSecureInputActive(true);
+    settle();
+    ASSERT_TRUE(shown(m, "secureInputBlock"));
+    EXPECT_EQ(text(m, "secureInputText"),
+              "Keyboard sounds are paused — an app is blocking keyboard monitoring (Secure Input).");
+    EXPECT_EQ(text(m, "secureInputHint"), "Quit an app or click outside its password field. Mouse clicks still work.");
+    app.setSecureInputHolder("Passwords");
+    settle();
+    EXPECT_TRUE(text(m, "secureInputText").startsWith("Keyboard sounds are paused — Passwords is blocking"));
+    EXPECT_TRUE(text(m, "secureInputHint").startsWith("Quit Passwords or click"));
+}
+
+TEST_F(MenuViewTest, MasterSwitchWritesTheApplicationState) {
+    QQuickItem* m = menu();
+    app.setPermissionGranted(true);
+    settle();
+    click(m, "enableSwitch");
+    EXPECT_TRUE(app.isEnabled());
+    EXPECT_TRUE(item(m, "enableSwitch")->property("checked").toBool());
+    // The switch follows the state when something else changes it.
+    app.setIsEnabled(false);
+    settle();
+    EXPECT_FALSE(item(m, "enableSwitch")->property("checked").toBool());
+}
+
+TEST_F(MenuViewTest, WithoutARuleTheControlsEditTheDefaultProfile) {
+    engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
+    QQuickItem* m = menu();
+    EXPECT_EQ(text(m, "packHeading"), "Default Sound");
+    QMetaObject::invokeMethod(item(m, "packPicker"), "choose", Q_ARG(QVariant, QVariant("tock")));
+    QQuickItem* slider = item(m, "volumeSlider");
+    QMetaObject::invokeMethod(slider, "edited", Q_ARG(double, 0.35));
+    settle();
+    EXPECT_EQ(engine->store().defaultProfile.pack, PackID::tock);
+    EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.35);
+    EXPECT_TRUE(engine->store().rules.empty());
+    EXPECT_EQ(item(m, "packPicker")->property("text").toString(), "Tock");
+    EXPECT_DOUBLE_EQ(slider->property("value").toDouble(), 0.35);
+}
+
+TEST_F(MenuViewTest, WithARuleTheControlsEditOnlyThatRule) {
+    engine->upsertRule(makeRule("org.example.Mail", "Mail", PackID::felt, 0.5));
+    engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
+    QQuickItem* m = menu();
+    EXPECT_EQ(text(m, "packHeading"), "Sound for Mail");
+    EXPECT_EQ(item(m, "packPicker")->property("text").toString(), "Felt");
+    QMetaObject::invokeMethod(item(m, "packPicker"), "choose", Q_ARG(QVariant, QVariant("ice")));
+    QMetaObject::invokeMethod(item(m, "volumeSlider"), "edited", Q_ARG(double, 0.8));
+    settle();
+    const AppProfile& rule = engine->store().rules.at("org.example.Mail");
+    EXPECT_EQ(rule.pack, PackID::ice);
+    EXPECT_DOUBLE_EQ(rule.volume, 0.8);
+    EXPECT_EQ(rule.displayName, "Mail");
+    EXPECT_EQ(engine->store().defaultProfile, AppProfile::builtInDefault());
+
+    // A nameless frontmost application is named by its identifier; leaving
+    // for an application without a rule goes back to the default.
+    engine->setCurrentApp(std::string("org.example.Mail"), std::nullopt);
+    settle();
+    EXPECT_EQ(text(m, "packHeading"), "Sound for org.example.Mail");
+    engine->setCurrentApp(std::string("org.example.Other"), std::string("Other"));
+    settle();
+    EXPECT_EQ(text(m, "packHeading"), "Default Sound");
+}
+
+TEST_F(MenuViewTest, ContextLineTellsWhatPlays) {
+    QQuickItem* m = menu();
+    EXPECT_EQ(text(m, "contextLine"), "— · silent");
+    engine->setCurrentApp(std::string("org.example.Code"), std::nullopt);
+    settle();
+    EXPECT_EQ(text(m, "contextLine"), "org.example.Code · silent");
+    engine->setCurrentApp(std::string("org.example.Code"), std::string("Code"));
+    engine->setGlobalEnabled(true);
+    engine->applyEffective();
+    settle();
+    EXPECT_EQ(text(m, "contextLine"), "Code · Soft");
+    EXPECT_EQ(item(m, "contextSymbol")->property("name").toString(), "app.badge");
+    engine->setMicActive(true);
+    settle();
+    EXPECT_EQ(text(m, "contextLine"), "Code · muted (call)");
+    EXPECT_EQ(item(m, "contextSymbol")->property("name").toString(), "mic.fill");
+    engine->setAutoMuteOnCalls(false);
+    engine->snooze(10);
+    settle();
+    EXPECT_EQ(text(m, "contextLine"), "Code · silent");
+}
+
+TEST_F(MenuViewTest, SnoozeRowCountsDownAndUnmutes) {
+    QQuickItem* m = menu();
+    EXPECT_TRUE(shown(m, "snoozeButton"));
+    EXPECT_FALSE(shown(m, "snoozeRow"));
+    click(m, "snoozeButton");
+    ASSERT_TRUE(engine->isSnoozed());
+    EXPECT_FALSE(shown(m, "snoozeButton"));
+    EXPECT_TRUE(shown(m, "snoozeRow"));
+    const QString left = text(m, "snoozeCountdown");
+    EXPECT_TRUE(left == "10:00" || left == "9:59") << left.toStdString();
+    click(m, "unmuteButton");
+    EXPECT_FALSE(engine->snoozeUntil().has_value());
+    EXPECT_TRUE(shown(m, "snoozeButton"));
+
+    // An end in the past that nothing has cleared yet offers a new snooze.
+    engine->setSnoozeUntil(std::chrono::system_clock::now() - 5s);
+    settle();
+    EXPECT_TRUE(shown(m, "snoozeButton"));
+    EXPECT_FALSE(shown(m, "snoozeRow"));
+}
+
+TEST_F(MenuViewTest, CommandsReachTheirOperations) {
+    sink->setActivePack(PackID::crystal);
+    QQuickItem* m = menu();
+    click(m, "testSoundButton");
+    ASSERT_EQ(log.plays.size(), 1u);
+    EXPECT_EQ(log.plays[0].first, PackID::crystal);
+    EXPECT_FLOAT_EQ(log.plays[0].second, 0.9f);
+
+    QGuiApplication::clipboard()->setText("old");
+    click(m, "diagnosticsButton");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Tocko Diagnostics\nline 2");
+
+    // Still not granted after asking: the explanation opens.
+    click(m, "turnOnButton");
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"collectDiagnostics", "requestPermission",
+                                                   "openInputMonitoringSettings"}));
+
+    EXPECT_FALSE(item(m, "updatesButton")->isEnabled());
+    updater.setCanCheckForUpdates(true);
+    settle();
+    click(m, "updatesButton");
+    click(m, "settingsButton");
+    click(m, "quitButton");
+    EXPECT_EQ(log.count("checkForUpdates"), 1);
+    EXPECT_EQ(log.count("openSettings"), 1);
+    EXPECT_EQ(log.count("quit"), 1);
+    EXPECT_EQ(text(m, "footer"), "Tocko v1.2.3 (45)");
+}
+
+TEST_F(MenuViewTest, PermissionGrantedOnRequestOpensNothingMore) {
+    ui::ViewActions::Hooks h = hooks();
+    h.requestPermission = [this] {
+        log.calls.push_back("requestPermission");
+        app.setPermissionGranted(true);
+    };
+    actions = std::make_unique<ui::ViewActions>(h);
+    QQuickItem* m = menu();
+    click(m, "turnOnButton");
+    EXPECT_EQ(log.calls, std::vector<std::string>{"requestPermission"});
+    EXPECT_TRUE(shown(m, "permissionOn"));
+}
+
+TEST_F(MenuViewTest, FooterReadsQuestionMarksForMissingVersions) {
+    ui::ViewActions::Hooks h = hooks();
+    h.shortVersion.clear();
+    h.buildVersion.clear();
+    EXPECT_EQ(ui::ViewActions(h).footer(), "Tocko v? (?)");
+}
+
+// Stands in for a language table: every text of the context comes back
+// marked, so a re-rendered text is easy to tell.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context) != "Tocko") return {};
+        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST_F(MenuViewTest, TextsRenderAgainInANewLanguage) {
+    QQuickItem* m = menu();
+    EXPECT_EQ(text(m, "packHeading"), "Default Sound");
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    qml.retranslate();
+    settle();
+    EXPECT_EQ(text(m, "packHeading"), "«Default Sound»");
+    EXPECT_EQ(item(m, "quitButton")->property("text").toString(), "«Quit Tocko»");
+    EXPECT_EQ(text(m, "footer"), "Tocko v1.2.3 (45)");  // never translated
+    QCoreApplication::removeTranslator(&translator);
+    qml.retranslate();
+    settle();
+    EXPECT_EQ(text(m, "packHeading"), "Default Sound");
+}
+
+}  // namespace

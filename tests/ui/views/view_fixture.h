@@ -1,0 +1,221 @@
+#pragma once
+// What the view tests share: an application state stand-in with the same
+// published names, a fake sound engine under a real context engine, the
+// action hooks as recorders, and loading a view of "Tocko.Views" into an
+// offscreen window.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QObject>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTest>
+#include <QVariantMap>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "context/context_engine.h"
+#include "context/playback_sink.h"
+#include "ui/views/context_model.h"
+#include "ui/views/view_actions.h"
+#include "ui/views/views.h"
+
+namespace tocko::test {
+
+#define TOCKO_FAKE_PROPERTY(type, name, setter)                      \
+public:                                                              \
+    type name() const { return name##_; }                            \
+    void setter(type v) {                                            \
+        if (name##_ == v) return;                                    \
+        name##_ = v;                                                 \
+        emit name##Changed();                                        \
+    }                                                                \
+    Q_SIGNAL void name##Changed();                                   \
+                                                                     \
+private:                                                             \
+    type name##_{};
+
+// The application state's published fields, settable by the tests.
+class FakeApp : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool isEnabled READ isEnabled WRITE setIsEnabled NOTIFY isEnabledChanged)
+    Q_PROPERTY(bool permissionGranted READ permissionGranted WRITE setPermissionGranted NOTIFY
+                   permissionGrantedChanged)
+    Q_PROPERTY(bool needsRelaunchToActivate READ needsRelaunchToActivate WRITE setNeedsRelaunchToActivate
+                   NOTIFY needsRelaunchToActivateChanged)
+    Q_PROPERTY(bool needsInstall READ needsInstall WRITE setNeedsInstall NOTIFY needsInstallChanged)
+    Q_PROPERTY(bool launchAtLogin READ launchAtLogin WRITE setLaunchAtLogin NOTIFY launchAtLoginChanged)
+    Q_PROPERTY(QString currentOutputDevice READ currentOutputDevice WRITE setCurrentOutputDevice NOTIFY
+                   currentOutputDeviceChanged)
+    Q_PROPERTY(bool secureInputActive READ secureInputActive WRITE setSecureInputActive NOTIFY
+                   secureInputActiveChanged)
+    Q_PROPERTY(QString secureInputHolder READ secureInputHolder WRITE setSecureInputHolder NOTIFY
+                   secureInputHolderChanged)
+    TOCKO_FAKE_PROPERTY(bool, isEnabled, setIsEnabled)
+    TOCKO_FAKE_PROPERTY(bool, permissionGranted, setPermissionGranted)
+    TOCKO_FAKE_PROPERTY(bool, needsRelaunchToActivate, setNeedsRelaunchToActivate)
+    TOCKO_FAKE_PROPERTY(bool, needsInstall, setNeedsInstall)
+    TOCKO_FAKE_PROPERTY(bool, launchAtLogin, setLaunchAtLogin)
+    TOCKO_FAKE_PROPERTY(QString, currentOutputDevice, setCurrentOutputDevice)
+    TOCKO_FAKE_PROPERTY(bool, secureInputActive, setSecureInputActive)
+    TOCKO_FAKE_PROPERTY(QString, secureInputHolder, setSecureInputHolder)
+};
+
+class FakeUpdater : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool canCheckForUpdates READ canCheckForUpdates WRITE setCanCheckForUpdates NOTIFY
+                   canCheckForUpdatesChanged)
+    TOCKO_FAKE_PROPERTY(bool, canCheckForUpdates, setCanCheckForUpdates)
+};
+
+class RecordingSink : public PlaybackSink {
+public:
+    void setActivePack(PackID pack) override {
+        state_.with([&](Playback& p) { p.pack = pack; });
+    }
+    Locked<Playback>& state() override { return state_; }
+    void play(PackID pack, float volume, bool vary) override { plays.push_back({pack, volume, vary}); }
+    struct Play {
+        PackID pack;
+        float volume;
+        bool vary;
+    };
+    std::vector<Play> plays;
+
+private:
+    Locked<Playback> state_;
+};
+
+// Calls of the action hooks, by name.
+struct ActionLog {
+    std::vector<std::string> calls;
+    std::vector<std::pair<PackID, float>> plays;
+    int count(const std::string& name) const {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), name));
+    }
+};
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::remove_all(ProfileStore::supportDirectory());
+        QSettings("Pollix", "Tocko").clear();
+        engine = std::make_unique<ContextEngine>(sink, ProfileStore::emptyStore());
+        context = std::make_unique<ui::ContextModel>(engine.get());
+        actions = std::make_unique<ui::ViewActions>(hooks());
+        app.setCurrentOutputDevice("Null Output");
+        ui::prepareViewEngine(qml);
+    }
+    void TearDown() override {
+        window.reset();
+        context.reset();
+        engine.reset();
+    }
+
+    ui::ViewActions::Hooks hooks() {
+        ui::ViewActions::Hooks h;
+        auto note = [this](const char* name) { return [this, name] { log.calls.push_back(name); }; };
+        h.play = [this](PackID p, float v) { log.plays.push_back({p, v}); };
+        h.currentPack = [this] { return sink->state().get().pack; };
+        h.collectDiagnostics = [this](std::function<void(QString)> done) {
+            log.calls.push_back("collectDiagnostics");
+            done(QStringLiteral("Tocko Diagnostics\nline 2"));
+        };
+        h.requestPermission = note("requestPermission");
+        h.permissionGranted = [this] { return app.permissionGranted(); };
+        h.openInputMonitoringSettings = note("openInputMonitoringSettings");
+        h.revealApp = note("revealApp");
+        h.relaunch = note("relaunch");
+        h.quit = note("quit");
+        h.openSettings = note("openSettings");
+        h.checkForUpdates = note("checkForUpdates");
+        h.showOnboarding = note("showOnboarding");
+        h.uninstall = note("uninstall");
+        h.shortVersion = "1.2.3";
+        h.buildVersion = "45";
+        return h;
+    }
+
+    // Creates `type` of Tocko.Views with the given properties inside an
+    // offscreen window; fails the test when it does not load.
+    QQuickItem* load(const QString& type, QVariantMap properties = {}) {
+        QQmlComponent component(&qml);
+        component.setData(("import Tocko.Views\n" + type + " {}").toUtf8(), QUrl("qrc:/view-test.qml"));
+        if (component.isError()) {
+            ADD_FAILURE() << component.errorString().toStdString();
+            return nullptr;
+        }
+        window = std::make_unique<QQuickWindow>();
+        properties.insert("parent", QVariant::fromValue(window->contentItem()));
+        QObject* object = component.createWithInitialProperties(properties);
+        EXPECT_TRUE(object) << component.errorString().toStdString();
+        auto* item = qobject_cast<QQuickItem*>(object);
+        if (!item) return nullptr;
+        item->setParent(window.get());
+        window->resize(int(item->width() > 0 ? item->width() : item->implicitWidth()),
+                       int(item->height() > 0 ? item->height() : item->implicitHeight()));
+        window->show();
+        settle();
+        return item;
+    }
+    QVariantMap menuProperties() {
+        return {{"app", QVariant::fromValue<QObject*>(&app)},
+                {"context", QVariant::fromValue<QObject*>(context.get())},
+                {"updater", QVariant::fromValue<QObject*>(&updater)},
+                {"actions", QVariant::fromValue<QObject*>(actions.get())}};
+    }
+
+    static void settle() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+
+    // The item named `name` below `root`; fails the test when missing.
+    static QQuickItem* item(QObject* root, const char* name) {
+        auto* found = root->findChild<QQuickItem*>(name);
+        EXPECT_TRUE(found) << "no item named " << name;
+        return found;
+    }
+    static QString text(QObject* root, const char* name) {
+        QQuickItem* i = item(root, name);
+        return i ? i->property("text").toString() : QString();
+    }
+    // Visible on screen: the item and all its ancestors.
+    static bool shown(QObject* root, const char* name) {
+        QQuickItem* i = item(root, name);
+        return i && i->isVisible();
+    }
+    // A real left click in the middle of the item.
+    void click(QObject* root, const char* name) {
+        QQuickItem* i = item(root, name);
+        ASSERT_TRUE(i);
+        ASSERT_TRUE(i->isVisible()) << name << " is hidden";
+        const QPointF centre = i->mapToScene(QPointF(i->width() / 2, i->height() / 2));
+        QTest::mouseClick(i->window(), Qt::LeftButton, {}, centre.toPoint());
+        settle();
+    }
+
+    std::shared_ptr<RecordingSink> sink = std::make_shared<RecordingSink>();
+    std::unique_ptr<ContextEngine> engine;
+    std::unique_ptr<ui::ContextModel> context;
+    FakeApp app;
+    FakeUpdater updater;
+    ActionLog log;
+    std::unique_ptr<ui::ViewActions> actions;
+    QQmlEngine qml;
+    std::unique_ptr<QQuickWindow> window;
+};
+
+inline AppProfile makeRule(const std::string& id, const std::string& name, PackID pack, double volume) {
+    return {id, name, pack, volume, false};
+}
+
+}  // namespace tocko::test
