@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>28 packs · 5 styles</source>
-        <translation>28 packs · 5 styles</translation>
+        <translation>28 packs de sons · 5 styles</translation>
     </message>
     <message>
         <source>Pick your sound</source>

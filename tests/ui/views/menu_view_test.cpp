@@ -54,7 +54,8 @@ TEST_F(MenuViewTest, SecureInputNamesTheHolderOrAnApp) {
     ASSERT_TRUE(shown(m, "secureInputBlock"));
     EXPECT_EQ(text(m, "secureInputText"),
               "Keyboard sounds are paused — an app is blocking keyboard monitoring (Secure Input).");
-    EXPECT_EQ(text(m, "secureInputHint"), "Quit an app or click outside its password field. Mouse clicks still work.");
+    EXPECT_EQ(text(m, "secureInputHint"),
+              "Quit an app or click outside its password field. Mouse clicks still work.");
     app.setSecureInputHolder("Passwords");
     settle();
     EXPECT_TRUE(text(m, "secureInputText").startsWith("Keyboard sounds are paused — Passwords is blocking"));

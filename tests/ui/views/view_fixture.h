@@ -28,17 +28,17 @@
 
 namespace tocko::test {
 
-#define TOCKO_FAKE_PROPERTY(type, name, setter)                      \
-public:                                                              \
-    type name() const { return name##_; }                            \
-    void setter(type v) {                                            \
-        if (name##_ == v) return;                                    \
-        name##_ = v;                                                 \
-        emit name##Changed();                                        \
-    }                                                                \
-    Q_SIGNAL void name##Changed();                                   \
-                                                                     \
-private:                                                             \
+#define TOCKO_FAKE_PROPERTY(type, name, setter) \
+public:                                         \
+    type name() const { return name##_; }       \
+    void setter(type v) {                       \
+        if (name##_ == v) return;               \
+        name##_ = v;                            \
+        emit name##Changed();                   \
+    }                                           \
+    Q_SIGNAL void name##Changed();              \
+                                                \
+private:                                        \
     type name##_{};
 
 // The application state's published fields, settable by the tests.
