@@ -5,9 +5,11 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextLine>
 #include <QTextLayout>
+#include <QTextLine>
 #include <cmath>
+
+#include "ui/theme/fonts.h"
 
 namespace tocko::ui {
 
@@ -21,8 +23,8 @@ QString keycapSource(double size) {
 
 QFont keycapLetterFont(double size) {
     QFont font;
-    if (QFontDatabase::families().contains(QStringLiteral("Zilla Slab"))) {
-        font.setFamily(QStringLiteral("Zilla Slab"));
+    if (isFamilyAvailable(QString::fromLatin1(kDisplayFamily))) {
+        font.setFamily(QString::fromLatin1(kDisplayFamily));
         font.setWeight(QFont::Bold);
     } else {
         font.setWeight(QFont::Black);
@@ -56,9 +58,10 @@ QString brandText(const QString& text, double size) {
         } else {
             // Bottom alignment puts the image's foot on the line's descent,
             // close to 0.2 × size below the baseline.
-            out += QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%2\" align=\"bottom\">")
-                       .arg(keycapSource(size))
-                       .arg(side);
+            out +=
+                QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%2\" style=\"vertical-align: bottom\">")
+                    .arg(keycapSource(size))
+                    .arg(side);
         }
     }
     return out;

@@ -2,9 +2,10 @@
 // The wordmark for QML: Brand.text("Welcome to Tocko", 19) gives styled text
 // with the keycap inline.
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 #include "ui/views/brand.h"
 

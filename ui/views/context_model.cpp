@@ -62,8 +62,8 @@ void ContextModel::setAutoMuteOnCalls(bool on) {
 
 QDateTime ContextModel::snoozeUntil() const {
     if (!engine_ || !engine_->snoozeUntil()) return {};
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-        engine_->snoozeUntil()->time_since_epoch());
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(engine_->snoozeUntil()->time_since_epoch());
     return QDateTime::fromMSecsSinceEpoch(ms.count());
 }
 

@@ -3,21 +3,19 @@
 // rules in display order, the decision in force and the snooze, all as QML
 // values that change whenever the engine publishes a change.
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
-#include <QtQml/qqmlregistration.h>
 #include <functional>
 #include <vector>
 
+#include "context/context_engine.h"
 #include "context/profile_store.h"
-
-namespace tocko {
-class ContextEngine;
-}
 
 namespace tocko::ui {
 

@@ -30,9 +30,7 @@ FlowResult flowArrange(const std::vector<QSizeF>& sizes, double spacing, std::op
     return result;
 }
 
-FlowLayout::FlowLayout(QQuickItem* parent) : QQuickItem(parent) {
-    setFlag(ItemHasContents, false);
-}
+FlowLayout::FlowLayout(QQuickItem* parent) : QQuickItem(parent) { setFlag(ItemHasContents, false); }
 
 void FlowLayout::setSpacing(double spacing) {
     if (spacing == spacing_) return;

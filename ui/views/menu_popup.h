@@ -2,10 +2,11 @@
 // The pop-up menu of the views' menu-style pickers: a native menu, so a long
 // list is never clipped by the small window it opens from.
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QObject>
 #include <QVariant>
 #include <QVariantList>
-#include <QtQml/qqmlregistration.h>
 
 namespace tocko::ui {
 

@@ -2,9 +2,10 @@
 // The mouse click sound choice of the Settings window, stored under the user
 // default "mouseSound" where the mouse handler reads it at every press.
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 namespace tocko::ui {
 

@@ -21,9 +21,7 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 PackID packOf(const QString& text) { return decodePack(text.toStdString()); }
 
-QString styleID(PackCategory style) {
-    return q(rawValue(style)).toLower();
-}
+QString styleID(PackCategory style) { return q(rawValue(style)).toLower(); }
 
 }  // namespace
 
@@ -39,7 +37,8 @@ QVariantList PackCatalog::packs(const QString& style) const {
     for (PackCategory s : allCategories()) {
         if (styleID(s) != style) continue;
         for (PackID p : tocko::packs(s))
-            out.append(QVariantMap{{"id", q(rawValue(p))}, {"name", QString::fromStdString(tocko::displayName(p))}});
+            out.append(
+                QVariantMap{{"id", q(rawValue(p))}, {"name", QString::fromStdString(tocko::displayName(p))}});
     }
     return out;
 }

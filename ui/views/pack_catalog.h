@@ -2,10 +2,11 @@
 // The pack catalogue as the views list it: styles in order, each with its
 // packs, and the names and badge colours of single packs.
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QObject>
 #include <QString>
 #include <QVariantList>
-#include <QtQml/qqmlregistration.h>
 
 namespace tocko::ui {
 

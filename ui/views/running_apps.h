@@ -2,10 +2,11 @@
 // Running applications offered as new per-application rules: the ones with
 // a window in the task bar and an identifier, each once, sorted by name.
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QObject>
 #include <QString>
 #include <QVariantList>
-#include <QtQml/qqmlregistration.h>
 #include <memory>
 #include <optional>
 #include <string>

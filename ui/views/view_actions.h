@@ -4,9 +4,10 @@
 // fills the hooks from the application state; tests fill them with
 // recorders. A hook left empty does nothing.
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 #include <functional>
 
 #include "audio/pack.h"

@@ -1,6 +1,7 @@
 // The applications behind the top-level windows an EWMH window manager
 // lists on the root window, identified the same way as the frontmost one.
 
+// Qt's headers come before Xlib's, whose macros (Bool, Status) clash with them.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

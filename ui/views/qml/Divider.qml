@@ -1,5 +1,6 @@
 import QtQuick
 import Tocko.Theme
+import Tocko.Views
 
 Rectangle {
     width: parent ? parent.width : 100

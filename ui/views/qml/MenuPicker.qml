@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Tocko.Theme
+import Tocko.Views
 
 // A menu-style picker: shows the label of the current value and opens a
 // menu of `entries` ([{kind: "header"|"item"|"divider", text, value}]).

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Tocko.Theme
+import Tocko.Views
 
 // The panel under the tray icon: pack and volume of the profile in force,
 // the master switch, what the context engine is doing, the states that

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Tocko.Theme
+import Tocko.Views
 
 // A borderless button: an optional symbol and its label, highlighted under
 // the pointer. Greyed while disabled.

@@ -1,4 +1,5 @@
 import QtQuick
+import Tocko.Views
 
 // One of the application's symbol drawings, painted in `color`.
 Image {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Tocko.Theme
+import Tocko.Views
 
 // A switch-style toggle: label at the leading edge, switch at the trailing
 // one. Greyed while disabled.

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Tocko.Theme
+import Tocko.Views
 
 Slider {
     id: control

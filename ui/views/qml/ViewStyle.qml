@@ -1,6 +1,7 @@
 pragma Singleton
 import QtQuick
 import Tocko.Theme
+import Tocko.Views
 
 // Text roles and system colours shared by the panel, Settings and the tour.
 QtObject {
