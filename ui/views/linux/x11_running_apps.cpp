@@ -2,16 +2,18 @@
 // lists on the root window, identified the same way as the frontmost one.
 
 // Qt's headers come before Xlib's, whose macros (Bool, Status) clash with them.
+// clang-format off
+#include "context/linux/x11_frontmost_source.h"
+#include "ui/views/running_apps.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+// clang-format on
 
 #include <cstdlib>
 #include <mutex>
 #include <set>
-
-#include "context/linux/x11_frontmost_source.h"
-#include "ui/views/running_apps.h"
 
 namespace tocko::ui {
 
