@@ -67,8 +67,14 @@ void KeyTap::start() {
         return;
     }
 
-    auto handle = std::make_shared<TapThread>();
     std::weak_ptr<KeyTap> weak = weak_from_this();
+    if (weak.expired()) {
+        // The thread could not hold on to a tap that no shared_ptr owns.
+        log_.error("start() ignored: KeyTap not created with std::make_shared");
+        runLock_.with([](TapState& s) { s.running = false; });
+        return;
+    }
+    auto handle = std::make_shared<TapThread>();
     runLock_.with([&](TapState& s) { s.thread = handle; });
     try {
         std::thread([weak, handle, generation] {

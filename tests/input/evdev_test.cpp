@@ -1,17 +1,15 @@
 // The evdev backend fed crafted input_event records through real
-// descriptors: pipes for the reader, FIFOs in a scratch directory standing in
-// for /dev/input for the whole tap (hot-plug through inotify included).
+// descriptors: a pipe for the reader, FIFOs in a scratch directory standing
+// in for /dev/input for the whole tap (hot-plug through inotify included).
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 
-#include "input/key_tap.h"
 #include "input/linux/evdev_backend.h"
 #include "input/linux/evdev_reader.h"
 #include "input_test_util.h"
@@ -21,28 +19,25 @@ namespace {
 
 using namespace tocko::testing;
 
-input_event record(uint16_t type, uint16_t code, int32_t value) {
+input_event rec(uint16_t type, uint16_t code, int32_t value) {
     input_event e{};
     e.type = type;
     e.code = code;
     e.value = value;
     return e;
 }
-input_event syn() { return record(EV_SYN, SYN_REPORT, 0); }
+input_event syn() { return rec(EV_SYN, SYN_REPORT, 0); }
 
-void writeRecords(int fd, const std::vector<input_event>& records) {
-    const auto* bytes = reinterpret_cast<const char*>(records.data());
-    const ssize_t size = static_cast<ssize_t>(records.size() * sizeof(input_event));
-    ASSERT_EQ(write(fd, bytes, static_cast<size_t>(size)), size);
+void send(int fd, const std::vector<input_event>& records) {
+    const size_t size = records.size() * sizeof(input_event);
+    ASSERT_EQ(write(fd, records.data(), size), static_cast<ssize_t>(size));
 }
-
-// ---- the reader on a pipe ----
 
 class EvdevReaderTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0); }
     void TearDown() override {
-        if (fds[0] >= 0) close(fds[0]);
+        close(fds[0]);
         if (fds[1] >= 0) close(fds[1]);
     }
     EvdevReader::Result drain() {
@@ -56,40 +51,36 @@ protected:
 };
 
 TEST_F(EvdevReaderTest, OnlyPressesOfKeysAndLeftRightButtonsCount) {
-    writeRecords(fds[1], {
-                             record(EV_MSC, MSC_SCAN, 0x70004),
-                             record(EV_KEY, KEY_A, 1),
-                             syn(),
-                             record(EV_KEY, KEY_A, 2),
-                             syn(),  // auto-repeat of the held key
-                             record(EV_KEY, KEY_A, 0),
-                             syn(),  // release
-                             record(EV_KEY, KEY_LEFTSHIFT, 1),
-                             record(EV_KEY, KEY_LEFTSHIFT, 0),
-                             record(EV_KEY, KEY_CAPSLOCK, 1),
-                             record(EV_LED, LED_CAPSL, 1),
-                             record(EV_KEY, KEY_RIGHTMETA, 1),
-                             record(EV_KEY, KEY_VOLUMEUP, 1),
-                             syn(),
-                             record(EV_KEY, BTN_LEFT, 1),
-                             record(EV_KEY, BTN_LEFT, 0),
-                             record(EV_KEY, BTN_RIGHT, 1),
-                             record(EV_KEY, BTN_MIDDLE, 1),
-                             record(EV_KEY, BTN_SIDE, 1),
-                             record(EV_KEY, BTN_TOUCH, 1),
-                             record(EV_KEY, BTN_SOUTH, 1),
-                             record(EV_REL, REL_X, 5),
-                             record(EV_REL, REL_WHEEL, -1),
-                             record(EV_ABS, ABS_X, 100),
-                             syn(),
-                         });
+    send(fds[1], {rec(EV_MSC, MSC_SCAN, 0x70004),
+                  rec(EV_KEY, KEY_A, 1),
+                  syn(),
+                  rec(EV_KEY, KEY_A, 2),
+                  syn(),  // auto-repeat of the held key
+                  rec(EV_KEY, KEY_A, 0),
+                  syn(),  // release
+                  rec(EV_KEY, KEY_LEFTSHIFT, 1),
+                  rec(EV_KEY, KEY_CAPSLOCK, 1),
+                  rec(EV_LED, LED_CAPSL, 1),
+                  rec(EV_KEY, KEY_RIGHTMETA, 1),
+                  rec(EV_KEY, KEY_VOLUMEUP, 1),
+                  syn(),
+                  rec(EV_KEY, BTN_LEFT, 1),
+                  rec(EV_KEY, BTN_LEFT, 0),
+                  rec(EV_KEY, BTN_RIGHT, 1),
+                  rec(EV_KEY, BTN_MIDDLE, 1),
+                  rec(EV_KEY, BTN_SIDE, 1),
+                  rec(EV_KEY, BTN_TOUCH, 1),
+                  rec(EV_KEY, BTN_SOUTH, 1),
+                  rec(EV_REL, REL_X, 5),
+                  rec(EV_REL, REL_WHEEL, -1),
+                  rec(EV_ABS, ABS_X, 100),
+                  syn()});
     EXPECT_EQ(drain(), EvdevReader::Result::Drained);
 
     ASSERT_EQ(events.size(), 5u);
     EXPECT_EQ(events[0].type, TapEventType::KeyDown);
     EXPECT_EQ(events[0].keyCode, KEY_A);
     EXPECT_FALSE(events[0].autorepeat);
-    EXPECT_EQ(events[1].type, TapEventType::KeyDown);
     EXPECT_TRUE(events[1].autorepeat);
     EXPECT_EQ(events[2].keyCode, KEY_VOLUMEUP);
     EXPECT_EQ(events[3].type, TapEventType::LeftMouseDown);
@@ -97,56 +88,38 @@ TEST_F(EvdevReaderTest, OnlyPressesOfKeysAndLeftRightButtonsCount) {
 }
 
 TEST_F(EvdevReaderTest, AfterSynDroppedEverythingUpToTheNextReportIsDiscarded) {
-    writeRecords(fds[1], {
-                             record(EV_KEY, KEY_B, 1),
-                             syn(),
-                             record(EV_SYN, SYN_DROPPED, 0),
-                             record(EV_KEY, KEY_C, 1),  // state of unknown age
-                             record(EV_KEY, BTN_LEFT, 1),
-                             syn(),
-                             record(EV_KEY, KEY_D, 1),
-                             syn(),
-                         });
+    send(fds[1], {rec(EV_KEY, KEY_B, 1), syn(), rec(EV_SYN, SYN_DROPPED, 0), rec(EV_KEY, KEY_C, 1),
+                  rec(EV_KEY, BTN_LEFT, 1), syn(), rec(EV_KEY, KEY_D, 1), syn()});
     drain();
     ASSERT_EQ(events.size(), 3u);
     EXPECT_EQ(events[0].keyCode, KEY_B);
     EXPECT_EQ(events[1].type, TapEventType::TapDisabledByTimeout);
     EXPECT_EQ(events[2].keyCode, KEY_D);
-    EXPECT_FALSE(reader.decoder().isResyncing());
 }
 
-TEST_F(EvdevReaderTest, RecordsSplitAcrossReadsAreReassembled) {
-    const auto press = record(EV_KEY, KEY_E, 1);
+TEST_F(EvdevReaderTest, SplitRecordsAreJoinedAndEndOfStreamMeansGone) {
+    const auto press = rec(EV_KEY, KEY_E, 1);
     const auto* bytes = reinterpret_cast<const char*>(&press);
     ASSERT_EQ(write(fds[1], bytes, 10), 10);
-    drain();
+    EXPECT_EQ(drain(), EvdevReader::Result::Drained);
     EXPECT_TRUE(events.empty());
     ASSERT_EQ(write(fds[1], bytes + 10, sizeof press - 10), static_cast<ssize_t>(sizeof press - 10));
-    drain();
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].keyCode, KEY_E);
-}
-
-TEST_F(EvdevReaderTest, EndOfStreamAndReadErrorsMeanTheDeviceIsGone) {
-    writeRecords(fds[1], {record(EV_KEY, KEY_F, 1)});
     close(fds[1]);
     fds[1] = -1;
     EXPECT_EQ(drain(), EvdevReader::Result::Gone);
     EXPECT_EQ(error, 0);
-    EXPECT_EQ(events.size(), 1u);  // what was written before still counts
+    ASSERT_EQ(events.size(), 1u);  // written before the end, still counted
+    EXPECT_EQ(events[0].keyCode, KEY_E);
 
-    EvdevReader other;
-    int err = 0;
-    EXPECT_EQ(other.readAvailable(
-                  -1, [](const TapEvent&) {}, &err),
+    EXPECT_EQ(reader.readAvailable(
+                  -1, [](const TapEvent&) {}, &error),
               EvdevReader::Result::Gone);
-    EXPECT_EQ(err, EBADF);
+    EXPECT_EQ(error, EBADF);
 }
 
-// ---- the whole tap over FIFOs ----
-
-// A scratch stand-in for /dev/input. Each FIFO is held open read-write by the
-// test so that the tap's reader sees no hang-up until the test "unplugs" it.
+// A scratch stand-in for /dev/input. The test holds each FIFO open
+// read-write, so the tap's reader sees no hang-up until it is "unplugged".
+// The probe answers from a table by node path (absent: no evdev node).
 class FakeInputDir {
 public:
     FakeInputDir() {
@@ -154,193 +127,140 @@ public:
         path = mkdtemp(pattern);
     }
     ~FakeInputDir() {
-        for (auto& [name, fd] : writers)
-            if (fd >= 0) close(fd);
+        for (auto& [name, fd] : writers) close(fd);
         std::filesystem::remove_all(path);
     }
     std::string node(const std::string& name) const { return path + "/" + name; }
-    // Creates the node and keeps a writer on it.
     int plug(const std::string& name, EvdevCapabilities caps) {
-        capabilities[node(name)] = caps;
+        setCapabilities(name, caps);
         EXPECT_EQ(mkfifo(node(name).c_str(), 0600), 0);
-        const int fd = open(node(name).c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-        writers[name] = fd;
-        return fd;
+        return writers[name] = open(node(name).c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     }
     void unplug(const std::string& name) {
         close(writers[name]);
-        writers[name] = -1;
+        writers.erase(name);
         unlink(node(name).c_str());
+    }
+    void setCapabilities(const std::string& name, std::optional<EvdevCapabilities> caps) {
+        std::lock_guard lock(mutex);  // the tap thread probes
+        if (caps)
+            capabilities[node(name)] = *caps;
+        else
+            capabilities.erase(node(name));
     }
     EvdevOptions options() {
         EvdevOptions o;
         o.directory = path;
         o.probe = [this](int fd, std::string* error) -> std::optional<EvdevCapabilities> {
             char target[512] = {};
-            const std::string link = "/proc/self/fd/" + std::to_string(fd);
-            if (readlink(link.c_str(), target, sizeof target - 1) < 0) return std::nullopt;
+            if (readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), target, sizeof target - 1) < 0)
+                return {};
+            std::lock_guard lock(mutex);
             auto it = capabilities.find(target);
-            if (it == capabilities.end()) {
-                *error = "Inappropriate ioctl for device";
-                return std::nullopt;
-            }
-            return it->second;
+            if (it != capabilities.end()) return it->second;
+            *error = "Inappropriate ioctl for device";
+            return std::nullopt;
         };
         return o;
     }
 
     std::string path;
-    std::map<std::string, EvdevCapabilities> capabilities;  // by node path; absent = no evdev node
+    std::mutex mutex;
+    std::map<std::string, EvdevCapabilities> capabilities;
     std::map<std::string, int> writers;
 };
 
 const EvdevCapabilities kKeyboard{true, true, false, "Test Keyboard"};
 const EvdevCapabilities kMouse{false, false, true, "Test Mouse"};
-const EvdevCapabilities kJoystick{false, false, false, "Test Joystick"};
 
 class EvdevTapTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        if (tap) {
-            auto th = tap->thread();
-            tap->stop();
-            if (th) {
-                EXPECT_TRUE(th->waitUntilFinished(3000ms));
-            }
-        }
-    }
-    void startTap() {
-        tap = std::make_shared<KeyTap>([this](uint16_t code) { seen.key(code); },
-                                       std::make_shared<EvdevTapFactory>(dir.options()));
-        tap->onMouseDown = [this] { seen.mouse(); };
-        tap->onActivationResult = [this](bool ok) { seen.activation(ok); };
-        tap->start();
-    }
-    // Activation reported and the setup's last log line written.
-    bool live() {
-        return eventually([&] {
-                   return !seen.activationsSeen().empty() &&
-                          logs.count("[Tocko] KeyTap: listenOnly CGEventTap live on background run loop",
-                                     LogRecord::Kind::Trace) > 0;
-               }) &&
-               seen.activationsSeen().front();
-    }
-
-    LogCapture logs;
-    FakeInputDir dir;
-    CallbackLog seen;
-    std::shared_ptr<KeyTap> tap;
+    FakeInputDir dir;  // outlives the harness, whose tap thread probes it
+    TapHarness h{std::make_shared<EvdevTapFactory>(dir.options())};
+    LogCapture& logs = h.logs;
 };
 
 TEST_F(EvdevTapTest, PressesFromEveryDeviceReachTheCallbacksAndRepeatsDoNot) {
     const int kbd = dir.plug("event0", kKeyboard);
     const int mouse = dir.plug("event1", kMouse);
-    dir.plug("event2", kJoystick);                           // no keys, no buttons: left alone
-    ASSERT_EQ(mkfifo(dir.node("event3").c_str(), 0600), 0);  // not an evdev node
-    ASSERT_EQ(mkfifo(dir.node("mouse0").c_str(), 0600), 0);  // legacy node: never looked at
+    dir.plug("event2", EvdevCapabilities{false, false, false, "Joystick"});  // left alone, silently
+    ASSERT_EQ(mkfifo(dir.node("event3").c_str(), 0600), 0);                  // not an evdev node
+    ASSERT_EQ(mkfifo(dir.node("mouse0").c_str(), 0600), 0);                  // never looked at
 
-    startTap();
-    ASSERT_TRUE(live());
+    ASSERT_TRUE(h.startLive());
     EXPECT_EQ(logs.count("Input device " + dir.node("event3") + " skipped: Inappropriate ioctl for device"),
               1);
-    EXPECT_EQ(logs.countContaining("event2"), 0);
-    EXPECT_EQ(logs.countContaining("mouse0"), 0);
+    EXPECT_EQ(logs.countContaining("event2") + logs.countContaining("mouse0"), 0);
 
-    const size_t logsBefore = logs.records().size();
-    writeRecords(kbd, {record(EV_KEY, KEY_H, 1), syn()});
-    for (int i = 0; i < 5; ++i) writeRecords(kbd, {record(EV_KEY, KEY_H, 2), syn()});
-    writeRecords(kbd, {record(EV_KEY, KEY_H, 0), syn(), record(EV_KEY, KEY_I, 1), syn()});
-    writeRecords(mouse, {record(EV_KEY, BTN_LEFT, 1), syn(), record(EV_KEY, BTN_LEFT, 0), syn(),
-                         record(EV_REL, REL_WHEEL, 1), syn(), record(EV_KEY, BTN_RIGHT, 1), syn()});
-    ASSERT_TRUE(eventually([&] { return seen.keysSeen().size() == 2 && seen.mouseSeen() == 2; }));
+    const size_t logsBefore = logs.size();
+    send(kbd, {rec(EV_KEY, KEY_H, 1), syn()});
+    for (int i = 0; i < 5; ++i) send(kbd, {rec(EV_KEY, KEY_H, 2), syn()});
+    send(kbd, {rec(EV_KEY, KEY_H, 0), syn(), rec(EV_KEY, KEY_I, 1), syn()});
+    send(mouse, {rec(EV_KEY, BTN_LEFT, 1), syn(), rec(EV_KEY, BTN_LEFT, 0), syn(), rec(EV_REL, REL_WHEEL, 1),
+                 syn(), rec(EV_KEY, BTN_RIGHT, 1), syn()});
+    ASSERT_TRUE(eventually([&] { return h.get(h.keys).size() == 2 && h.get(h.mouseDowns) == 2; }));
     std::this_thread::sleep_for(20ms);
-    EXPECT_EQ(seen.keysSeen(), (std::vector<uint16_t>{KEY_H, KEY_I}));
-    EXPECT_EQ(seen.mouseSeen(), 2);
-    EXPECT_EQ(logs.records().size(), logsBefore);  // no key ever reaches the log
+    EXPECT_EQ(h.get(h.keys), (std::vector<uint16_t>{KEY_H, KEY_I}));
+    EXPECT_EQ(h.get(h.mouseDowns), 2);
+    EXPECT_EQ(logs.size(), logsBefore);  // no key ever reaches the log
 }
 
 TEST_F(EvdevTapTest, SynDroppedIsReportedAsDisableAndReEnabled) {
     const int kbd = dir.plug("event0", kKeyboard);
-    startTap();
-    ASSERT_TRUE(live());
-    writeRecords(kbd, {record(EV_SYN, SYN_DROPPED, 0), record(EV_KEY, KEY_J, 1), syn(),
-                       record(EV_KEY, KEY_K, 1), syn()});
-    ASSERT_TRUE(eventually([&] { return seen.keysSeen().size() == 1; }));
-    EXPECT_EQ(seen.keysSeen(), std::vector<uint16_t>{KEY_K});
+    ASSERT_TRUE(h.startLive());
+    send(kbd, {rec(EV_SYN, SYN_DROPPED, 0), rec(EV_KEY, KEY_J, 1), syn(), rec(EV_KEY, KEY_K, 1), syn()});
+    ASSERT_TRUE(eventually([&] { return h.get(h.keys).size() == 1; }));
+    EXPECT_EQ(h.get(h.keys), std::vector<uint16_t>{KEY_K});
     EXPECT_EQ(logs.count("Tap was disabled by the system; re-enabled"), 1);
-    EXPECT_TRUE(tap->isTapEnabled());
+    EXPECT_TRUE(h.tap->isTapEnabled());
 }
 
-TEST_F(EvdevTapTest, RemovedDeviceIsDroppedWhileTheOthersGoOn) {
+TEST_F(EvdevTapTest, RemovedDevicesAreDroppedAndNewOnesPickedUp) {
     dir.plug("event0", kKeyboard);
     const int second = dir.plug("event1", kKeyboard);
-    startTap();
-    ASSERT_TRUE(live());
+    ASSERT_TRUE(h.startLive());
 
     dir.unplug("event0");
     ASSERT_TRUE(logs.waitFor("Input device " + dir.node("event0") + " removed: end of stream"));
-    EXPECT_TRUE(tap->isListening());
-    writeRecords(second, {record(EV_KEY, KEY_L, 1), syn()});
-    ASSERT_TRUE(eventually([&] { return seen.keysSeen().size() == 1; }));
-
-    dir.unplug("event1");  // the last one: the tap keeps waiting for new devices
+    send(second, {rec(EV_KEY, KEY_L, 1), syn()});
+    ASSERT_TRUE(eventually([&] { return h.get(h.keys).size() == 1; }));
+    dir.unplug("event1");  // the last one: the tap waits for new devices
     ASSERT_TRUE(logs.waitFor("Input device " + dir.node("event1") + " removed: end of stream"));
-    EXPECT_TRUE(tap->isListening());
-}
+    EXPECT_TRUE(h.tap->isListening());
 
-TEST_F(EvdevTapTest, HotPluggedDeviceIsPickedUp) {
-    dir.plug("event0", kKeyboard);
-    startTap();
-    ASSERT_TRUE(live());
-
-    dir.capabilities[dir.node("event5")] = kMouse;
+    dir.setCapabilities("event5", kMouse);
     ASSERT_EQ(mkfifo(dir.node("event5").c_str(), 0600), 0);
     ASSERT_TRUE(logs.waitFor("Input device " + dir.node("event5") + " added"));
     // The tap holds the read end now, so a non-blocking writer can open.
-    const int fd = open(dir.node("event5").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = dir.writers["event5"] =
+        open(dir.node("event5").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     ASSERT_GE(fd, 0);
-    dir.writers["event5"] = fd;
-    writeRecords(fd, {record(EV_KEY, BTN_RIGHT, 1), syn()});
-    ASSERT_TRUE(eventually([&] { return seen.mouseSeen() == 1; }));
+    send(fd, {rec(EV_KEY, BTN_RIGHT, 1), syn()});
+    ASSERT_TRUE(eventually([&] { return h.get(h.mouseDowns) == 1; }));
 
-    // A node that turns out to be no input device is skipped with a log.
-    ASSERT_EQ(mkfifo(dir.node("event6").c_str(), 0600), 0);
-    ASSERT_TRUE(logs.waitForContaining(dir.node("event6") + " skipped"));
-    EXPECT_TRUE(tap->isListening());
+    ASSERT_EQ(mkfifo(dir.node("event6").c_str(), 0600), 0);  // appears, but is no input device
+    ASSERT_TRUE(eventually([&] { return logs.countContaining(dir.node("event6") + " skipped") == 1; }));
+    EXPECT_TRUE(h.tap->isListening());
 }
 
 TEST_F(EvdevTapTest, NoReadableKeyboardMeansNoAccessAndNoTap) {
-    EvdevTapFactory none(dir.options());
-    EXPECT_FALSE(none.canListen());  // empty directory
-
+    EvdevTapFactory factory(dir.options());
+    EXPECT_FALSE(factory.canListen());  // empty directory
     dir.plug("event0", kMouse);
-    EXPECT_FALSE(none.canListen());  // a mouse alone does not make a keyboard tap
-    startTap();
+    EXPECT_FALSE(factory.canListen());  // a mouse alone makes no keyboard tap
+    h.tap->start();
     EXPECT_EQ(logs.count("start() ignored: Input Monitoring not granted"), 1);
-    EXPECT_FALSE(tap->isListening());
 
-    // Seen as readable, but gone by the time the tap opens it.
     dir.plug("event1", kKeyboard);
-    EXPECT_TRUE(none.canListen());
-    auto factory = std::make_shared<EvdevTapFactory>(dir.options());
-    auto created = factory->createTap([](const TapEvent&) {});
-    EXPECT_NE(created, nullptr);
-    dir.capabilities.erase(dir.node("event1"));
-    EXPECT_EQ(factory->createTap([](const TapEvent&) {}), nullptr);
+    EXPECT_TRUE(factory.canListen());
+    EXPECT_NE(factory.createTap([](const TapEvent&) {}), nullptr);
+    dir.setCapabilities("event1", std::nullopt);  // gone by the time the tap opens it
+    EXPECT_EQ(factory.createTap([](const TapEvent&) {}), nullptr);
 
     EvdevOptions missing;
     missing.directory = dir.path + "/absent";
     EXPECT_FALSE(EvdevTapFactory(missing).canListen());
     EXPECT_EQ(EvdevTap::open([](const TapEvent&) {}, missing), nullptr);
-}
-
-TEST(EvdevNodeNames, OnlyEventNodesCount) {
-    EXPECT_TRUE(isEventNodeName("event0"));
-    EXPECT_TRUE(isEventNodeName("event17"));
-    EXPECT_FALSE(isEventNodeName("event"));
-    EXPECT_FALSE(isEventNodeName("mouse0"));
-    EXPECT_FALSE(isEventNodeName("event1.bak"));
-    EXPECT_FALSE(isEventNodeName("by-id"));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "input/key_tap.h"
 
 #include <gtest/gtest.h>
-#include <pthread.h>
 
 #include <future>
 #include <set>
@@ -17,193 +16,135 @@ namespace {
 using namespace tocko::testing;
 
 const std::string kLive = "Event tap live on dedicated background run loop";
-const std::string kLiveTrace = "[Tocko] KeyTap: listenOnly CGEventTap live on background run loop";
 const std::string kExited = "KeyTap run loop exited";
 const std::string kStopDuringSetup = "KeyTap: stop() during setup; tap released without entering run loop";
-const std::string kNotGranted = "start() ignored: Input Monitoring not granted";
-const std::string kCreateFailed = "CGEvent.tapCreate failed (permission missing or revoked)";
-const std::string kReEnabled = "Tap was disabled by the system; re-enabled";
 
 TapEvent key(uint16_t code, bool repeat = false) { return {TapEventType::KeyDown, code, repeat}; }
 
 class KeyTapTest : public ::testing::Test {
 protected:
-    std::shared_ptr<KeyTap> makeTap() {
-        auto t = std::make_shared<KeyTap>([this](uint16_t code) { seen.key(code); }, factory);
-        t->onMouseDown = [this] { seen.mouse(); };
-        t->onActivationResult = [this](bool ok) { seen.activation(ok); };
-        return t;
-    }
-    // Stops the tap and waits until every thread it started has returned.
-    void stopAndJoin(const std::shared_ptr<KeyTap>& t) {
-        auto th = t->thread();
-        t->stop();
-        if (th) {
-            ASSERT_TRUE(th->waitUntilFinished(3000ms));
-        }
-    }
-
-    LogCapture logs;
-    CallbackLog seen;
     std::shared_ptr<FakeTapFactory> factory = std::make_shared<FakeTapFactory>();
+    TapHarness h{factory};
+    LogCapture& logs = h.logs;
 };
 
 TEST_F(KeyTapTest, DeliversPressesOnItsOwnThreadAndDropsRepeats) {
-    std::string handlerThreadName;
-    auto named = std::make_shared<KeyTap>(
-        [&](uint16_t code) {
-            char name[32] = {};
-            pthread_getname_np(pthread_self(), name, sizeof name);
-            handlerThreadName = name;
-            seen.key(code);
-        },
-        factory);
-    named->onMouseDown = [this] { seen.mouse(); };
-    named->onActivationResult = [this](bool ok) { seen.activation(ok); };
-
-    named->start();
-    ASSERT_TRUE(factory->waitForLive(0, 3000ms));
-    ASSERT_TRUE(eventually([&] { return logs.count(kLiveTrace, LogRecord::Kind::Trace) == 1; }));
+    ASSERT_TRUE(h.startLive());
     EXPECT_EQ(logs.count(kLive), 1);
-    EXPECT_TRUE(named->isListening());
-    EXPECT_TRUE(named->isTapEnabled());
-    EXPECT_EQ(seen.activationsSeen(), std::vector<bool>{true});
+    EXPECT_TRUE(h.tap->isListening());
+    EXPECT_TRUE(h.tap->isTapEnabled());
 
-    const size_t logsBefore = logs.records().size();
+    const size_t logsBefore = logs.size();
     auto fake = factory->tap(0);
-    fake->inject(key(30));
-    fake->inject(key(30, true));  // held: auto-repeats
-    fake->inject(key(30, true));
-    fake->inject({TapEventType::LeftMouseDown});
-    fake->inject({TapEventType::RightMouseDown});
-    fake->inject(key(57));
-    ASSERT_TRUE(eventually([&] { return seen.keysSeen().size() == 2 && seen.mouseSeen() == 2; }));
+    for (auto e : {key(30), key(30, true), key(30, true), TapEvent{TapEventType::LeftMouseDown},
+                   TapEvent{TapEventType::RightMouseDown}, key(57)})
+        fake->inject(e);
+    ASSERT_TRUE(eventually([&] { return h.get(h.keys).size() == 2 && h.get(h.mouseDowns) == 2; }));
 
-    EXPECT_EQ(seen.keysSeen(), (std::vector<uint16_t>{30, 57}));
-    EXPECT_EQ(handlerThreadName, "com.tocko.keyta");  // "com.tocko.keytap" cut to 15 bytes
-    const auto threads = seen.threadsSeen();
+    EXPECT_EQ(h.get(h.keys), (std::vector<uint16_t>{30, 57}));
+    const auto threads = h.get(h.threads);
     EXPECT_EQ(std::set<std::thread::id>(threads.begin(), threads.end()).size(), 1u);
+    EXPECT_EQ(threads.front(), h.tap->thread()->id());
     EXPECT_NE(threads.front(), std::this_thread::get_id());
-    EXPECT_EQ(threads.front(), named->thread()->id());
-    // Nothing about the keys is logged.
-    EXPECT_EQ(logs.records().size(), logsBefore);
+    EXPECT_EQ(h.get(h.threadNames).back(), "com.tocko.keyta");  // cut to 15 bytes
+    EXPECT_EQ(logs.size(), logsBefore);                         // nothing about keys is logged
 
-    stopAndJoin(named);
+    ASSERT_TRUE(h.stopAndJoin());
     EXPECT_EQ(logs.count(kExited), 1);
-    EXPECT_FALSE(named->isListening());
-    EXPECT_FALSE(named->isTapEnabled());
+    EXPECT_FALSE(h.tap->isListening());
+    EXPECT_FALSE(h.tap->isTapEnabled());
     EXPECT_FALSE(fake->isScheduled());
-    EXPECT_EQ(named->thread(), nullptr);
+    EXPECT_EQ(h.tap->thread(), nullptr);
 }
 
-TEST_F(KeyTapTest, WithoutPermissionStartDoesNothingAndCanBeRetried) {
+TEST_F(KeyTapTest, RefusedStartsLeaveNoThreadAndCanBeRetried) {
     factory->listenGranted = false;
-    auto tap = makeTap();
-    tap->start();
-    EXPECT_EQ(logs.count(kNotGranted), 1);
-    EXPECT_EQ(logs.records().back().level, LogLevel::Error);
-    EXPECT_FALSE(tap->isListening());
-    EXPECT_EQ(tap->thread(), nullptr);
-    EXPECT_EQ(factory->createCalls(), 0);
-    tap->stop();  // nothing to stop
+    h.tap->start();
+    EXPECT_EQ(logs.count("start() ignored: Input Monitoring not granted"), 1);
+    EXPECT_FALSE(h.tap->isListening());
+    EXPECT_EQ(h.tap->thread(), nullptr);
 
+    KeyTap loose([](uint16_t) {}, factory);  // not owned by a shared_ptr
     factory->listenGranted = true;
-    tap->start();
-    ASSERT_TRUE(factory->waitForLive(0, 3000ms));
-    EXPECT_TRUE(tap->isListening());
-    stopAndJoin(tap);
-    EXPECT_EQ(seen.activationsSeen(), std::vector<bool>{true});
+    loose.start();
+    EXPECT_EQ(logs.count("start() ignored: KeyTap not created with std::make_shared"), 1);
+    EXPECT_FALSE(loose.isListening());
+    EXPECT_EQ(factory->createCalls(), 0);
+
+    ASSERT_TRUE(h.startLive());
+    EXPECT_EQ(h.get(h.activations), std::vector<bool>{true});
 }
 
 TEST_F(KeyTapTest, FailedTapCreationReportsFalseAndClearsTheFlag) {
     factory->failCreate = true;
-    auto tap = makeTap();
-    tap->start();
-    auto th = tap->thread();
+    h.tap->start();
+    auto th = h.tap->thread();
     ASSERT_NE(th, nullptr);
     ASSERT_TRUE(th->waitUntilFinished(3000ms));
-    EXPECT_EQ(logs.count(kCreateFailed), 1);
-    EXPECT_EQ(seen.activationsSeen(), std::vector<bool>{false});
-    EXPECT_NE(seen.threadsSeen().front(), std::this_thread::get_id());
-    EXPECT_FALSE(tap->isListening());
-    EXPECT_FALSE(tap->isTapEnabled());
+    EXPECT_EQ(logs.count("CGEvent.tapCreate failed (permission missing or revoked)"), 1);
+    EXPECT_EQ(h.get(h.activations), std::vector<bool>{false});
+    EXPECT_EQ(h.get(h.threads).front(), th->id());
+    EXPECT_FALSE(h.tap->isListening());
     EXPECT_EQ(logs.count(kLive), 0);
 
     factory->failCreate = false;
-    tap->start();
-    ASSERT_TRUE(factory->waitForLive(1, 3000ms));
-    EXPECT_EQ(seen.activationsSeen(), (std::vector<bool>{false, true}));
-    stopAndJoin(tap);
+    ASSERT_TRUE(h.startLive());
+    EXPECT_EQ(h.get(h.activations), (std::vector<bool>{false, true}));
 }
 
 TEST_F(KeyTapTest, StartTwiceMakesOneThread) {
-    auto tap = makeTap();
-    tap->start();
-    auto first = tap->thread();
-    tap->start();
-    EXPECT_EQ(tap->thread(), first);
+    h.tap->start();
+    auto first = h.tap->thread();
+    h.tap->start();
+    EXPECT_EQ(h.tap->thread(), first);
     ASSERT_TRUE(factory->waitForLive(0, 3000ms));
-    tap->start();
+    h.tap->start();
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(factory->createCalls(), 1);
-    EXPECT_EQ(seen.activationsSeen(), std::vector<bool>{true});
-    stopAndJoin(tap);
-    tap->stop();  // a second stop does nothing
+    ASSERT_TRUE(h.stopAndJoin());
+    h.tap->stop();  // a second stop does nothing
     EXPECT_EQ(logs.count(kExited), 1);
 }
 
 TEST_F(KeyTapTest, StopBeforeTheRunLoopEndsTheThreadQuietly) {
     factory->holdCreate();
-    auto tap = makeTap();
-    tap->start();
+    h.tap->start();
     ASSERT_TRUE(factory->waitForCreateCalls(1, 3000ms));  // the thread is inside tap creation
-    auto th = tap->thread();
-    tap->stop();
-    EXPECT_FALSE(tap->isListening());
-    EXPECT_EQ(tap->thread(), nullptr);
+    auto th = h.tap->thread();
+    h.tap->stop();
+    EXPECT_FALSE(h.tap->isListening());
+    EXPECT_EQ(h.tap->thread(), nullptr);
     factory->releaseCreate();
 
     ASSERT_TRUE(th->waitUntilFinished(3000ms));
     EXPECT_EQ(logs.count(kStopDuringSetup), 1);
-    EXPECT_EQ(logs.count(kLive), 0);
-    EXPECT_EQ(logs.count(kExited), 0);
-    EXPECT_TRUE(seen.activationsSeen().empty());
-    auto fake = factory->tap(0);
-    ASSERT_NE(fake, nullptr);
-    EXPECT_FALSE(fake->isScheduled());
-    EXPECT_FALSE(fake->isEnabled());
-    EXPECT_FALSE(tap->isTapEnabled());
+    EXPECT_EQ(logs.count(kLive) + logs.count(kExited), 0);
+    EXPECT_TRUE(h.get(h.activations).empty());
+    EXPECT_FALSE(factory->tap(0)->isScheduled());
+    EXPECT_FALSE(factory->tap(0)->isEnabled());
 }
 
 TEST_F(KeyTapTest, LateCleanupOfTheOldTapLeavesTheNewTapIntact) {
-    // The old tap thread is kept busy in a handler so that its clean-up block
-    // only runs after the new tap has stored its fields.
+    // The old tap thread is held in a handler so that its clean-up block only
+    // runs after the new tap has stored its fields.
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
-    std::atomic<bool> inHandler{false};
+    std::atomic<int> calls{0};
     auto tap = std::make_shared<KeyTap>(
         [&](uint16_t code) {
-            if (code == 1) {
-                inHandler = true;
-                released.wait();
-            }
-            seen.key(code);
+            ++calls;
+            if (code == 1) released.wait();
         },
         factory);
-    tap->onActivationResult = [this](bool ok) { seen.activation(ok); };
-
     tap->start();
     ASSERT_TRUE(factory->waitForLive(0, 3000ms));
     auto oldThread = tap->thread();
     factory->tap(0)->inject(key(1));
-    ASSERT_TRUE(eventually([&] { return inHandler.load(); }));
+    ASSERT_TRUE(eventually([&] { return calls == 1; }));
 
     tap->stop();
     tap->start();
     ASSERT_TRUE(factory->waitForLive(1, 3000ms));
-    auto newThread = tap->thread();
-    ASSERT_NE(newThread, oldThread);
-
     release.set_value();
     ASSERT_TRUE(oldThread->waitUntilFinished(3000ms));
     EXPECT_FALSE(factory->tap(0)->isScheduled());
@@ -211,74 +152,60 @@ TEST_F(KeyTapTest, LateCleanupOfTheOldTapLeavesTheNewTapIntact) {
     EXPECT_TRUE(tap->isTapEnabled());  // the field still holds the new tap
 
     factory->tap(1)->inject(key(2));
-    ASSERT_TRUE(eventually([&] { return seen.keysSeen().size() == 2; }));
-    EXPECT_EQ(seen.keysSeen(), (std::vector<uint16_t>{1, 2}));
-
-    // The new tap's fields were kept, so stop() still reaches its loop.
-    stopAndJoin(tap);
+    ASSERT_TRUE(eventually([&] { return calls == 2; }));
+    // The new fields were kept, so stop() still reaches the new loop.
+    auto newThread = tap->thread();
+    tap->stop();
+    ASSERT_TRUE(newThread->waitUntilFinished(3000ms));
     EXPECT_FALSE(factory->tap(1)->isScheduled());
     EXPECT_EQ(logs.count(kExited), 2);
 }
 
 TEST_F(KeyTapTest, ThreadOvertakenByStopAndStartDuringSetupStepsAside) {
     factory->holdCreate();
-    auto tap = makeTap();
-    tap->start();
+    h.tap->start();
     ASSERT_TRUE(factory->waitForCreateCalls(1, 3000ms));
-    auto first = tap->thread();
-    tap->stop();
-    tap->start();  // running is true again before the first thread looks
+    auto first = h.tap->thread();
+    h.tap->stop();
+    h.tap->start();  // running is true again before the first thread looks
     ASSERT_TRUE(factory->waitForCreateCalls(2, 3000ms));
-    auto second = tap->thread();
     factory->releaseCreate();
 
     ASSERT_TRUE(first->waitUntilFinished(3000ms));
     ASSERT_TRUE(logs.waitFor(kLive));
     EXPECT_EQ(logs.count(kStopDuringSetup), 1);
-    EXPECT_EQ(seen.activationsSeen(), std::vector<bool>{true});
-    const int scheduled = (factory->tap(0)->isScheduled() ? 1 : 0) + (factory->tap(1)->isScheduled() ? 1 : 0);
-    EXPECT_EQ(scheduled, 1);
+    EXPECT_EQ(h.get(h.activations), std::vector<bool>{true});
+    EXPECT_NE(factory->tap(0)->isScheduled(), factory->tap(1)->isScheduled());  // exactly one is live
 
-    stopAndJoin(tap);
-    EXPECT_TRUE(second->isFinished());
+    ASSERT_TRUE(h.stopAndJoin());
     EXPECT_FALSE(factory->tap(0)->isScheduled() || factory->tap(1)->isScheduled());
 }
 
 TEST_F(KeyTapTest, DisabledTapIsReEnabledAndLoggedOncePerNotice) {
-    auto tap = makeTap();
-    tap->start();
-    ASSERT_TRUE(factory->waitForLive(0, 3000ms));
+    const std::string reEnabled = "Tap was disabled by the system; re-enabled";
+    ASSERT_TRUE(h.startLive());
     auto fake = factory->tap(0);
     fake->inject({TapEventType::TapDisabledByTimeout});
-    ASSERT_TRUE(logs.waitFor(kReEnabled));
     fake->inject({TapEventType::TapDisabledByTimeout});
-    ASSERT_TRUE(logs.waitFor(kReEnabled, 2));
     fake->inject(key(44));
-    ASSERT_TRUE(eventually([&] { return seen.keysSeen().size() == 1; }));
+    ASSERT_TRUE(eventually([&] { return h.get(h.keys).size() == 1; }));
     EXPECT_TRUE(fake->isEnabled());
-    EXPECT_EQ(logs.count(kReEnabled), 2);
-    stopAndJoin(tap);
+    EXPECT_EQ(logs.count(reEnabled), 2);
 }
 
 TEST_F(KeyTapTest, RapidStartStopCyclesLeaveNothingRunning) {
-    auto tap = makeTap();
     std::vector<std::shared_ptr<TapThread>> threads;
     for (int i = 0; i < 50; ++i) {
-        tap->start();
-        if (auto th = tap->thread()) threads.push_back(th);
+        h.tap->start();
+        threads.push_back(h.tap->thread());
         if (i % 3 == 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
-        tap->stop();
+        h.tap->stop();
     }
-    for (auto& th : threads) ASSERT_TRUE(th->waitUntilFinished(3000ms));
-    EXPECT_EQ(threads.size(), 50u);
-    for (int i = 0; i < factory->createCalls(); ++i) {
-        if (auto fake = factory->tap(static_cast<size_t>(i))) {
-            EXPECT_FALSE(fake->isScheduled()) << i;
-        }
-    }
-    EXPECT_FALSE(tap->isListening());
-    EXPECT_FALSE(tap->isTapEnabled());
-    // Every started thread either went live and exited its loop or stepped aside.
+    for (auto& th : threads) ASSERT_TRUE(th && th->waitUntilFinished(3000ms));
+    for (int i = 0; i < factory->createCalls(); ++i)
+        EXPECT_FALSE(factory->tap(size_t(i))->isScheduled()) << i;
+    EXPECT_FALSE(h.tap->isTapEnabled());
+    // Every thread either went live and left its loop, or stepped aside.
     EXPECT_EQ(logs.count(kExited) + logs.count(kStopDuringSetup), factory->createCalls());
 }
 

@@ -3,14 +3,11 @@
 #include <gtest/gtest.h>
 #include <linux/input-event-codes.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <string>
 
-#include "input/key_tap.h"
 #include "input/linux/x11_backend.h"
 #include "input_test_util.h"
 
@@ -23,60 +20,28 @@ namespace {
 
 using namespace tocko::testing;
 
-// X key codes of the standard evdev keymap: evdev code + 8.
-constexpr unsigned kXKeyA = KEY_A + 8;
-constexpr unsigned kXKeyS = KEY_S + 8;
-constexpr unsigned kXSpace = KEY_SPACE + 8;
-constexpr unsigned kXShiftL = KEY_LEFTSHIFT + 8;
-constexpr unsigned kXControlR = KEY_RIGHTCTRL + 8;
-constexpr unsigned kXCapsLock = KEY_CAPSLOCK + 8;
-
-std::string displayName() {
-    const char* d = std::getenv("DISPLAY");
-    return d ? d : "";
-}
+// X key codes of the standard evdev keymap are evdev codes plus 8.
+constexpr unsigned x(unsigned evdevCode) { return evdevCode + 8; }
 
 class X11TapTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Xvfb resets itself whenever its last client leaves and refuses
-        // connections meanwhile; one connection kept for the whole run
-        // avoids that between tests.
+        // Xvfb resets whenever its last client leaves and refuses connections
+        // meanwhile; one connection kept for the whole run prevents that.
         static Display* keeper = [] {
             Display* d = nullptr;
             eventually([&] { return (d = XOpenDisplay(nullptr)) != nullptr; }, 2000ms);
             return d;
         }();
         if (keeper) injector = XOpenDisplay(nullptr);
-        if (!injector)
-            GTEST_SKIP() << "no X server at DISPLAY=" << displayName() << " (run scripts/services.sh)";
+        if (!injector) GTEST_SKIP() << "no X server at DISPLAY (run scripts/services.sh)";
         int ev, err, major, minor;
         if (!XTestQueryExtension(injector, &ev, &err, &major, &minor))
             GTEST_SKIP() << "X server without XTEST";
     }
     void TearDown() override {
-        if (tap) {
-            auto th = tap->thread();
-            tap->stop();
-            if (th) {
-                EXPECT_TRUE(th->waitUntilFinished(3000ms));
-            }
-        }
+        h.reset();
         if (injector) XCloseDisplay(injector);
-    }
-    void startTap(std::shared_ptr<TapBackendFactory> factory) {
-        tap = std::make_shared<KeyTap>([this](uint16_t code) { seen.key(code); }, std::move(factory));
-        tap->onMouseDown = [this] { seen.mouse(); };
-        tap->onActivationResult = [this](bool ok) { seen.activation(ok); };
-        tap->start();
-    }
-    bool live() {
-        return eventually([&] {
-                   return !seen.activationsSeen().empty() &&
-                          logs.count("[Tocko] KeyTap: listenOnly CGEventTap live on background run loop",
-                                     LogRecord::Kind::Trace) > 0;
-               }) &&
-               seen.activationsSeen().front();
     }
     void key(unsigned code, bool down) {
         XTestFakeKeyEvent(injector, code, down, CurrentTime);
@@ -91,128 +56,94 @@ protected:
         XTestFakeButtonEvent(injector, number, False, CurrentTime);
         XFlush(injector);
     }
-    // Events of one client arrive in order: once the space bar shows up,
-    // everything sent before it has been seen.
+    // One client's events arrive in order: once this space bar press shows
+    // up, everything sent before it has been seen.
     bool settle(size_t keysBefore) {
-        tapKey(kXSpace);
+        tapKey(x(KEY_SPACE));
         return eventually([&] {
-            auto k = seen.keysSeen();
+            auto k = h->get(h->keys);
             return k.size() > keysBefore && k.back() == KEY_SPACE;
         });
     }
 
     Display* injector = nullptr;
-    LogCapture logs;
-    CallbackLog seen;
-    std::shared_ptr<KeyTap> tap;
+    std::unique_ptr<TapHarness> h = std::make_unique<TapHarness>(std::make_shared<X11TapFactory>());
 };
 
 TEST_F(X11TapTest, KeyAndButtonPressesArriveAsEvdevCodes) {
-    startTap(std::make_shared<X11TapFactory>());
-    ASSERT_TRUE(live());
-    const size_t logsBefore = logs.records().size();
+    ASSERT_TRUE(h->startLive());
+    const size_t logsBefore = h->logs.size();
 
-    tapKey(kXKeyA);
-    key(kXKeyS, true);
-    key(kXKeyS, true);  // a second press of a held key is a repeat
-    key(kXKeyS, false);
-    tapKey(kXShiftL);  // modifiers alone make no sound
-    tapKey(kXControlR);
-    tapKey(kXCapsLock);
-    tapKey(kXCapsLock);
-    button(1);
-    button(3);
-    button(2);  // middle
-    button(4);  // scroll up
-    button(5);  // scroll down
-    button(8);  // back
+    tapKey(x(KEY_A));
+    key(x(KEY_S), true);
+    key(x(KEY_S), true);  // a second press of a held key is a repeat
+    key(x(KEY_S), false);
+    for (unsigned modifier : {KEY_LEFTSHIFT, KEY_RIGHTCTRL, KEY_CAPSLOCK, KEY_CAPSLOCK}) tapKey(x(modifier));
+    for (unsigned b : {1, 3, 2, 4, 5, 8}) button(b);  // left, right, middle, scroll up/down, back
     XTestFakeMotionEvent(injector, 0, 100, 100, CurrentTime);
     XTestFakeRelativeMotionEvent(injector, 5, 5, CurrentTime);
     ASSERT_TRUE(settle(0));
 
-    EXPECT_EQ(seen.keysSeen(), (std::vector<uint16_t>{KEY_A, KEY_S, KEY_SPACE}));
-    EXPECT_EQ(seen.mouseSeen(), 2);
-    const auto threads = seen.threadsSeen();
-    EXPECT_EQ(threads.back(), tap->thread()->id());
-    EXPECT_EQ(logs.records().size(), logsBefore);
-}
+    EXPECT_EQ(h->get(h->keys), (std::vector<uint16_t>{KEY_A, KEY_S, KEY_SPACE}));
+    EXPECT_EQ(h->get(h->mouseDowns), 2);
+    EXPECT_EQ(h->get(h->threads).back(), h->tap->thread()->id());
+    EXPECT_EQ(h->logs.size(), logsBefore);
 
-TEST_F(X11TapTest, HoldingAKeyGivesOnePress) {
-    startTap(std::make_shared<X11TapFactory>());
-    ASSERT_TRUE(live());
-    key(kXKeyA, true);
-    std::this_thread::sleep_for(900ms);  // past the server's auto-repeat delay
-    key(kXKeyA, false);
-    ASSERT_TRUE(settle(0));
-    EXPECT_EQ(seen.keysSeen(), (std::vector<uint16_t>{KEY_A, KEY_SPACE}));
-
-    tapKey(kXKeyA);  // released in between: a new press
-    ASSERT_TRUE(settle(2));
-    EXPECT_EQ(seen.keysSeen(), (std::vector<uint16_t>{KEY_A, KEY_SPACE, KEY_A, KEY_SPACE}));
-}
-
-TEST_F(X11TapTest, StoppedTapHearsNothing) {
-    startTap(std::make_shared<X11TapFactory>());
-    ASSERT_TRUE(live());
-    auto th = tap->thread();
-    tap->stop();
-    ASSERT_TRUE(th->waitUntilFinished(3000ms));
-    tapKey(kXKeyA);
+    // Stopped, it hears nothing.
+    ASSERT_TRUE(h->stopAndJoin());
+    tapKey(x(KEY_A));
     button(1);
     XSync(injector, False);
     std::this_thread::sleep_for(50ms);
-    EXPECT_TRUE(seen.keysSeen().empty());
-    EXPECT_EQ(seen.mouseSeen(), 0);
-    EXPECT_FALSE(tap->isTapEnabled());
+    EXPECT_EQ(h->get(h->keys).size(), 3u);
+    EXPECT_EQ(h->get(h->mouseDowns), 2);
+}
+
+TEST_F(X11TapTest, HoldingAKeyGivesOnePress) {
+    ASSERT_TRUE(h->startLive());
+    key(x(KEY_A), true);
+    std::this_thread::sleep_for(900ms);  // past the server's auto-repeat delay
+    key(x(KEY_A), false);
+    tapKey(x(KEY_A));  // released in between: a new press
+    ASSERT_TRUE(settle(0));
+    EXPECT_EQ(h->get(h->keys), (std::vector<uint16_t>{KEY_A, KEY_A, KEY_SPACE}));
 }
 
 TEST_F(X11TapTest, SystemBackendsCanBeForcedToX11) {
     ASSERT_EQ(setenv("TOCKO_INPUT_BACKEND", "x11", 1), 0);
     EXPECT_TRUE(listenAccessGranted());
     EXPECT_TRUE(requestListenAccess());
-    startTap(systemTapBackendFactory());
-    ASSERT_TRUE(live());
-    EXPECT_EQ(logs.count("Listening through X11 XInput 2 raw events"), 1);
-    tapKey(kXKeyA);
-    ASSERT_TRUE(settle(0));
-    EXPECT_EQ(seen.keysSeen().front(), KEY_A);
+    h.reset();  // one log capture at a time
+    h = std::make_unique<TapHarness>(systemTapBackendFactory());
+    ASSERT_TRUE(h->startLive());
+    EXPECT_EQ(h->logs.count("Listening through X11 XInput 2 raw events"), 1);
     unsetenv("TOCKO_INPUT_BACKEND");
 }
 
-TEST(X11Backend, UnreachableDisplayCannotListen) {
+TEST(ListenAccess, WithoutAccessTheRequestExplainsHowToGrantIt) {
+    LogCapture logs;
     X11TapFactory nowhere(":1999");
     EXPECT_FALSE(nowhere.canListen());
-    LogCapture logs;
     EXPECT_EQ(nowhere.createTap([](const TapEvent&) {}), nullptr);
     EXPECT_EQ(logs.count("X display :1999 unusable: cannot open the display"), 1);
-}
 
-TEST(X11Backend, ForcedEvdevWithoutDevicesAsksForAccessInOwnWords) {
     ASSERT_EQ(setenv("TOCKO_INPUT_BACKEND", "evdev", 1), 0);
-    LogCapture logs;
     const bool granted = requestListenAccess();
     EXPECT_EQ(granted, listenAccessGranted());
-    if (!granted) {
-        EXPECT_EQ(logs.countContaining("Linux has no prompt"), 1);
-        EXPECT_EQ(logs.countContaining("[Tocko] KeyTap: input access missing"), 1);
-    }
+    EXPECT_EQ(logs.countContaining("Linux has no prompt"), granted ? 0 : 1);
+    EXPECT_EQ(logs.countContaining("[Tocko] KeyTap: input access missing"), granted ? 0 : 1);
     const std::string help = listenAccessHelpText();
     EXPECT_NE(help.find("usermod -aG input"), std::string::npos);
     EXPECT_NE(help.find("TAG+=\"uaccess\""), std::string::npos);
     unsetenv("TOCKO_INPUT_BACKEND");
 }
 
-// A private X server that the test can pull away from under the tap.
-class PrivateXServer {
-public:
+// A private X server that can be pulled away from under the tap.
+struct PrivateXServer {
     PrivateXServer() {
-        for (int n = 140; n < 200; ++n) {
-            struct stat st;
-            const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-            const std::string sock = "/tmp/.X11-unix/X" + std::to_string(n);
-            if (stat(lock.c_str(), &st) == 0 || stat(sock.c_str(), &st) == 0) continue;
-            name = ":" + std::to_string(n);
-            break;
+        for (int n = 140; n < 200 && name.empty(); ++n) {
+            if (access(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), F_OK) != 0)
+                name = ":" + std::to_string(n);
         }
         pid = fork();
         if (pid == 0) {
@@ -221,19 +152,14 @@ public:
             _exit(127);
         }
         ready = eventually(
-                    [&] {
-                        int status;
-                        if (waitpid(pid, &status, WNOHANG) == pid) {
-                            pid = -1;
-                            return true;  // gave up: ready stays false below
-                        }
-                        Display* d = XOpenDisplay(name.c_str());
-                        if (!d) return false;
-                        XCloseDisplay(d);
-                        return true;
-                    },
-                    10000ms) &&
-                pid > 0;
+            [&] {
+                if (waitpid(pid, nullptr, WNOHANG) == pid) return (pid = -1), true;  // it gave up
+                Display* d = XOpenDisplay(name.c_str());
+                if (d) XCloseDisplay(d);
+                return d != nullptr;
+            },
+            10000ms);
+        ready = ready && pid > 0;
     }
     ~PrivateXServer() { kill(); }
     void kill() {
@@ -241,12 +167,9 @@ public:
         ::kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         pid = -1;
-        // A killed server leaves its lock and socket behind.
-        const std::string n = name.substr(1);
-        unlink(("/tmp/.X" + n + "-lock").c_str());
-        unlink(("/tmp/.X11-unix/X" + n).c_str());
+        unlink(("/tmp/.X" + name.substr(1) + "-lock").c_str());  // a killed server leaves these behind
+        unlink(("/tmp/.X11-unix/X" + name.substr(1)).c_str());
     }
-
     std::string name;
     pid_t pid = -1;
     bool ready = false;
@@ -255,33 +178,19 @@ public:
 TEST(X11Backend, VanishingServerEndsTheTapNotTheProcess) {
     PrivateXServer server;
     if (!server.ready) GTEST_SKIP() << "could not start a private Xvfb";
-    LogCapture logs;
-    CallbackLog seen;
-    auto tap = std::make_shared<KeyTap>([&](uint16_t code) { seen.key(code); },
-                                        std::make_shared<X11TapFactory>(server.name));
-    tap->onActivationResult = [&](bool ok) { seen.activation(ok); };
-    tap->start();
-    ASSERT_TRUE(eventually([&] { return tap->isTapEnabled(); })) << [&] {
-        std::string all;
-        for (const auto& r : logs.records()) all += r.message + "\n";
-        return all;
-    }();
+    TapHarness h(std::make_shared<X11TapFactory>(server.name));
+    ASSERT_TRUE(h.startLive());
 
     server.kill();
     ASSERT_TRUE(
-        logs.waitFor("X display connection lost; no key or mouse events until the tap is started again"));
-    EXPECT_FALSE(tap->isTapEnabled());
-    EXPECT_TRUE(tap->isListening());
+        h.logs.waitFor("X display connection lost; no key or mouse events until the tap is started again"));
+    EXPECT_FALSE(h.tap->isTapEnabled());
+    EXPECT_TRUE(h.tap->isListening());
+    ASSERT_TRUE(h.stopAndJoin());
+    EXPECT_EQ(h.logs.count("KeyTap run loop exited"), 1);
 
-    auto th = tap->thread();
-    tap->stop();
-    ASSERT_TRUE(th->waitUntilFinished(3000ms));
-    EXPECT_EQ(logs.count("KeyTap run loop exited"), 1);
-
-    // Without its server there is nothing to listen to.
-    tap->start();
-    EXPECT_EQ(logs.count("start() ignored: Input Monitoring not granted"), 1);
-    EXPECT_FALSE(tap->isListening());
+    h.tap->start();  // nothing to listen to any more
+    EXPECT_EQ(h.logs.count("start() ignored: Input Monitoring not granted"), 1);
 }
 
 }  // namespace
