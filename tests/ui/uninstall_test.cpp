@@ -1,0 +1,211 @@
+#include "app/uninstall/uninstall.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+#include "ui/l10n/localization_store.h"
+
+using namespace tocko;
+
+namespace {
+class FakeLoginItem : public LoginItemService {
+public:
+    bool enabled = true;
+    bool failUnregister = false;
+    int unregisterCalls = 0;
+    bool isEnabled() override { return enabled; }
+    bool registerItem(std::string&) override { return enabled = true; }
+    bool unregisterItem(std::string& error) override {
+        ++unregisterCalls;
+        if (failUnregister) {
+            error = "refused";
+            return false;
+        }
+        enabled = false;
+        return true;
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& data = "x") {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+struct UninstallFixture : ::testing::Test {
+    QTemporaryDir root;
+    UninstallLocations locations{root.filePath("data"), root.filePath("config"), root.filePath("cache")};
+    std::shared_ptr<FakeLoginItem> loginItem = std::make_shared<FakeLoginItem>();
+    std::vector<std::string> steps;
+    bool confirmAnswer = true;
+    bool trashWorks = true;
+    bool chooseOpenSettings = false;
+    std::optional<bool> shownMoved;
+    QString trashed;
+
+    UninstallServices services() {
+        UninstallServices s;
+        s.organization = "Pollix";
+        s.application = "Tocko";
+        s.locations = locations;
+        s.executablePath = root.filePath("bin/tocko");
+        s.loginItem = loginItem;
+        s.confirm = [this](const UninstallTexts& t) {
+            steps.push_back("confirm:" + t.confirmTitle.toStdString());
+            return confirmAnswer;
+        };
+        s.clearSettings = [this] { steps.push_back("clearSettings"); };
+        s.moveToTrash = [this](const QString& path) {
+            steps.push_back("trash");
+            trashed = path;
+            return trashWorks;
+        };
+        s.showResult = [this](const UninstallTexts&, bool moved) {
+            steps.push_back("result");
+            shownMoved = moved;
+            return chooseOpenSettings;
+        };
+        s.openInputMonitoringSettings = [this] { steps.push_back("openSettings"); };
+        s.exitProcess = [this] { steps.push_back("exit"); };
+        return s;
+    }
+
+    void populate() {
+        writeFile(locations.dataHome + "/Pollix/profiles.json", "{}");
+        writeFile(locations.dataHome + "/Pollix/profiles.corrupt.json", "{");
+        writeFile(locations.cacheHome + "/Pollix/Tocko/qmlcache/a.qmlc");
+        writeFile(locations.cacheHome + "/Tocko/b");
+        writeFile(locations.configHome + "/Pollix/Tocko.conf", "[General]\nappLanguage=de\n");
+        writeFile(locations.configHome + "/Pollix/Other.conf");  // another Pollix application's
+        writeFile(locations.dataHome + "/unrelated/keep");
+        writeFile(root.filePath("bin/tocko"));
+    }
+};
+}  // namespace
+
+TEST_F(UninstallFixture, TargetsFollowTheXdgFoldersInOrder) {
+    const auto items = uninstallTargets(locations, "Pollix", "Tocko");
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_EQ(items[0].path, locations.dataHome + "/Pollix");
+    EXPECT_EQ(items[0].kind, UninstallItem::Kind::folder);
+    EXPECT_EQ(items[1].path, locations.cacheHome + "/Pollix/Tocko");
+    EXPECT_EQ(items[2].path, locations.cacheHome + "/Tocko");
+    EXPECT_EQ(items[4].path, locations.configHome + "/Pollix/Tocko.conf");
+    EXPECT_EQ(items[4].kind, UninstallItem::Kind::file);
+
+    qputenv("XDG_DATA_HOME", "relative/ignored");
+    const UninstallLocations env = uninstallLocationsFromEnvironment();
+    EXPECT_EQ(env.dataHome, QDir::homePath() + "/.local/share");
+    qputenv("XDG_DATA_HOME", root.filePath("data").toUtf8());
+    EXPECT_EQ(uninstallLocationsFromEnvironment().dataHome, root.filePath("data"));
+}
+
+TEST_F(UninstallFixture, CancelLeavesEverythingInPlace) {
+    populate();
+    confirmAnswer = false;
+    uninstall(services());
+    EXPECT_EQ(steps, (std::vector<std::string>{"confirm:Uninstall Tocko?"}));
+    EXPECT_EQ(loginItem->unregisterCalls, 0);
+    EXPECT_TRUE(QFile::exists(locations.dataHome + "/Pollix/profiles.json"));
+    EXPECT_TRUE(QFile::exists(locations.configHome + "/Pollix/Tocko.conf"));
+    EXPECT_TRUE(QFile::exists(root.filePath("bin/tocko")));
+}
+
+TEST_F(UninstallFixture, RemovesEverythingItStoredInOrderAndEnds) {
+    populate();
+    uninstall(services());
+    EXPECT_EQ(steps, (std::vector<std::string>{"confirm:Uninstall Tocko?", "clearSettings", "trash", "result",
+                                               "exit"}));
+    EXPECT_EQ(loginItem->unregisterCalls, 1);
+    EXPECT_FALSE(QFileInfo::exists(locations.dataHome + "/Pollix"))
+        << "data folder, quarantine copy included";
+    EXPECT_FALSE(QFileInfo::exists(locations.cacheHome + "/Pollix"));
+    EXPECT_FALSE(QFileInfo::exists(locations.cacheHome + "/Tocko"));
+    EXPECT_FALSE(QFileInfo::exists(locations.configHome + "/Pollix/Tocko.conf"));
+    // Other applications' files stay.
+    EXPECT_TRUE(QFileInfo::exists(locations.configHome + "/Pollix/Other.conf"));
+    EXPECT_TRUE(QFileInfo::exists(locations.dataHome + "/unrelated/keep"));
+    EXPECT_EQ(trashed, root.filePath("bin/tocko"));
+    EXPECT_EQ(shownMoved, true);
+}
+
+TEST_F(UninstallFixture, NothingPresentAndEveryFailureStillRunsToTheEnd) {
+    loginItem->failUnregister = true;
+    trashWorks = false;
+    chooseOpenSettings = true;
+    uninstall(services());
+    EXPECT_EQ(loginItem->unregisterCalls, 1);
+    EXPECT_EQ(steps, (std::vector<std::string>{"confirm:Uninstall Tocko?", "clearSettings", "trash", "result",
+                                               "openSettings", "exit"}));
+    EXPECT_EQ(shownMoved, false) << "a failed move shows the not-moved title";
+}
+
+TEST_F(UninstallFixture, DisabledLoginItemIsLeftAlone) {
+    loginItem->enabled = false;
+    uninstall(services());
+    EXPECT_EQ(loginItem->unregisterCalls, 0);
+    EXPECT_EQ(steps.back(), "exit");
+}
+
+TEST_F(UninstallFixture, RemovalSkipsWhatItCannotDelete) {
+    populate();
+    const QString locked = locations.cacheHome + "/Tocko";
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    removeExistingItems(uninstallTargets(locations, "Pollix", "Tocko"));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Whatever stayed behind, the items after it were still removed.
+    EXPECT_FALSE(QFileInfo::exists(locations.configHome + "/Pollix/Tocko.conf"));
+    EXPECT_FALSE(QFileInfo::exists(locations.dataHome + "/Pollix"));
+}
+
+TEST_F(UninstallFixture, MovesOnlyTheUsersOwnFileToTheTrash) {
+    EXPECT_FALSE(moveOwnFileToTrash(root.filePath("missing")));
+    EXPECT_FALSE(moveOwnFileToTrash(root.path())) << "a folder is not the executable";
+    // The freedesktop Trash under the (test's) data home.
+    QDir().mkpath(qEnvironmentVariable("XDG_DATA_HOME"));
+    writeFile(root.filePath("bin/tocko"));
+    ASSERT_TRUE(moveOwnFileToTrash(root.filePath("bin/tocko")));
+    EXPECT_FALSE(QFile::exists(root.filePath("bin/tocko")));
+    EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/tocko"));
+}
+
+TEST_F(UninstallFixture, ExecutableInAFolderTheUserCannotWriteStays) {
+    writeFile(root.filePath("ro/tocko"));
+    QFile::setPermissions(root.filePath("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(root.filePath("ro")).isWritable()) {
+        QFile::setPermissions(root.filePath("ro"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "running with permission to write anywhere";
+    }
+    EXPECT_FALSE(moveOwnFileToTrash(root.filePath("ro/tocko")));
+    EXPECT_TRUE(QFile::exists(root.filePath("ro/tocko")));
+    QFile::setPermissions(root.filePath("ro"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST(UninstallTexts, AreLookedUpInTheChosenLanguage) {
+    LocalizationStore::shared().setLanguage(AppLanguage::de);
+    const UninstallTexts de = uninstallTexts();
+    LocalizationStore::shared().setLanguage(AppLanguage::en);
+    const UninstallTexts en = uninstallTexts();
+    LocalizationStore::shared().setLanguage(AppLanguage::system);
+    EXPECT_EQ(en.confirmTitle, "Uninstall Tocko?");
+    EXPECT_EQ(de.confirmTitle, "Tocko deinstallieren?");
+    const QString enAll[] = {en.confirmBody,   en.uninstallButton, en.cancelButton,       en.movedTitle,
+                             en.notMovedTitle, en.resultBody,      en.openSettingsButton, en.doneButton};
+    const QString deAll[] = {de.confirmBody,   de.uninstallButton, de.cancelButton,       de.movedTitle,
+                             de.notMovedTitle, de.resultBody,      de.openSettingsButton, de.doneButton};
+    for (int i = 0; i < 8; ++i) EXPECT_NE(enAll[i], deAll[i]) << enAll[i].toStdString();
+    EXPECT_EQ(
+        en.notMovedTitle,
+        "Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your "
+        "Applications folder to the Trash.");
+}
