@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "app/updates/appcast.h"
+#include "app/updates/updater_service.h"
+
+using namespace tocko;
+
+namespace {
+const QByteArray kFeed = R"(<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+  <channel>
+    <title>Tocko</title>
+    <item>
+      <title>Version 0.3.0</title>
+      <sparkle:version>0.3.0</sparkle:version>
+      <sparkle:shortVersionString>0.3</sparkle:shortVersionString>
+      <sparkle:releaseNotesLink>https://example.com/notes/0.3.html</sparkle:releaseNotesLink>
+      <enclosure url="https://example.com/tocko-0.3.0.tar.gz" length="1234" type="application/octet-stream"/>
+    </item>
+    <item>
+      <title>Version 0.9 for the other platform</title>
+      <enclosure url="https://example.com/tocko-0.9.dmg" sparkle:version="0.9.0" sparkle:os="macos" length="1"/>
+    </item>
+    <item>
+      <title>Version 0.2.0</title>
+      <enclosure url="https://example.com/tocko-0.2.0.tar.gz" sparkle:version="0.2.0"
+                 sparkle:shortVersionString="0.2" sparkle:os="linux" length="99"/>
+    </item>
+    <item><title>No version, skipped</title><enclosure url="https://example.com/x"/></item>
+  </channel>
+</rss>)";
+
+// Answers every request with one canned HTTP response, counting requests.
+class FeedServer {
+public:
+    QByteArray status = "200 OK";
+    QByteArray body = kFeed;
+    int requests = 0;
+    FeedServer() {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    if (!socket->readAll().contains("\r\n\r\n")) return;
+                    ++requests;
+                    socket->write("HTTP/1.1 " + status +
+                                  "\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
+                                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                    socket->disconnectFromHost();
+                });
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+    QUrl url() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/appcast.xml").arg(server_.serverPort()));
+    }
+
+private:
+    QTcpServer server_;
+};
+
+// Records what would be shown; the test decides when the user dismisses it.
+class RecordingDriver : public UpdateUserDriver {
+public:
+    QString shown;
+    std::optional<AppcastItem> update;
+    std::function<void()> dismiss;
+    void showUpToDate(const QString& v, std::function<void()> done) override {
+        record("upToDate " + v, done);
+    }
+    void showUpdateFound(const AppcastItem& u, const QString& v, std::function<void()> done) override {
+        update = u;
+        record("update " + u.displayVersion() + " over " + v, done);
+    }
+    void showError(const QString&, std::function<void()> done) override { record("error", done); }
+
+private:
+    void record(const QString& what, std::function<void()> done) {
+        shown = what;
+        dismiss = std::move(done);
+    }
+};
+
+struct UpdaterFixture : ::testing::Test {
+    FeedServer server;
+    std::shared_ptr<RecordingDriver> driver = std::make_shared<RecordingDriver>();
+    std::unique_ptr<UpdaterService> make(const QString& version, QUrl feed = {}) {
+        UpdaterService::Options options;
+        options.feedUrl = feed.isEmpty() ? server.url() : feed;
+        options.currentVersion = version;
+        options.userDriver = driver;
+        options.timeoutMs = 5000;
+        return std::make_unique<UpdaterService>(options);
+    }
+    bool waitShown() {
+        return QTest::qWaitFor([&] { return !driver->shown.isEmpty(); }, 5000);
+    }
+};
+}  // namespace
+
+TEST(Appcast, VersionOrderingFollowsSparkle) {
+    EXPECT_LT(compareVersions("1.0", "1.1"), 0);
+    EXPECT_GT(compareVersions("1.10", "1.9"), 0);
+    EXPECT_EQ(compareVersions("1.0", "1.0"), 0);
+    EXPECT_EQ(compareVersions("1.01", "1.1"), 0);
+    EXPECT_GT(compareVersions("1.0.1", "1.0"), 0);
+    EXPECT_LT(compareVersions("1.0b1", "1.0"), 0);
+    EXPECT_LT(compareVersions("1.0a1", "1.0b1"), 0);
+    EXPECT_GT(compareVersions("1.0b10", "1.0b2"), 0);
+    EXPECT_GT(compareVersions("2", "1.9.9"), 0);
+    EXPECT_GT(compareVersions("12345678901234567890", "9"), 0) << "no overflow on long numbers";
+}
+
+TEST(Appcast, ParsesItemsAndPicksTheNewestForThisPlatform) {
+    const auto items = parseAppcast(kFeed);
+    ASSERT_TRUE(items);
+    ASSERT_EQ(items->size(), 3u);
+    EXPECT_EQ((*items)[0].version, "0.3.0");
+    EXPECT_EQ((*items)[0].displayVersion(), "0.3");
+    EXPECT_EQ((*items)[0].length, 1234);
+    EXPECT_EQ((*items)[0].releaseNotesUrl, QUrl("https://example.com/notes/0.3.html"));
+    EXPECT_EQ((*items)[2].version, "0.2.0") << "versions on the enclosure";
+    EXPECT_EQ((*items)[2].os, "linux");
+
+    EXPECT_EQ(newestUpdate(*items, "0.1.0")->version, "0.3.0") << "0.9 is for another platform";
+    EXPECT_EQ(newestUpdate(*items, "0.2.5")->version, "0.3.0");
+    EXPECT_FALSE(newestUpdate(*items, "0.3.0"));
+    EXPECT_FALSE(newestUpdate(*items, "1.0"));
+
+    EXPECT_FALSE(parseAppcast("<html><body>not a feed</body></html>"));
+    EXPECT_FALSE(parseAppcast("<rss><channel><item>"));
+    EXPECT_TRUE(parseAppcast("<rss version=\"2.0\"><channel/></rss>")->empty());
+}
+
+TEST_F(UpdaterFixture, FindsTheUpdateAndStaysDisabledUntilTheUserIsDone) {
+    auto updater = make("0.1.0");
+    EXPECT_TRUE(updater->canCheckForUpdates());
+    QSignalSpy changes(updater.get(), &UpdaterService::canCheckForUpdatesChanged);
+
+    updater->checkForUpdates();
+    EXPECT_FALSE(updater->canCheckForUpdates()) << "checking";
+    updater->checkForUpdates();  // ignored while one runs
+    ASSERT_TRUE(waitShown());
+    EXPECT_EQ(server.requests, 1);
+    EXPECT_EQ(driver->shown, "update 0.3 over 0.1.0");
+    EXPECT_EQ(driver->update->downloadUrl, QUrl("https://example.com/tocko-0.3.0.tar.gz"));
+    EXPECT_FALSE(updater->canCheckForUpdates()) << "its window is open";
+
+    driver->dismiss();
+    EXPECT_TRUE(updater->canCheckForUpdates());
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(UpdaterFixture, UpToDateAndServerErrorsAreReported) {
+    auto updater = make("0.3.0");
+    updater->checkForUpdates();
+    ASSERT_TRUE(waitShown());
+    EXPECT_EQ(driver->shown, "upToDate 0.3.0");
+    driver->dismiss();
+
+    driver->shown.clear();
+    server.status = "404 Not Found";
+    server.body = "missing";
+    updater->checkForUpdates();
+    ASSERT_TRUE(waitShown());
+    EXPECT_EQ(driver->shown, "error");
+    driver->dismiss();
+
+    driver->shown.clear();
+    server.status = "200 OK";
+    server.body = "<html>captive portal</html>";
+    updater->checkForUpdates();
+    ASSERT_TRUE(waitShown());
+    EXPECT_EQ(driver->shown, "error");
+    driver->dismiss();
+    EXPECT_TRUE(updater->canCheckForUpdates());
+}
+
+TEST_F(UpdaterFixture, UnreachableFeedIsAnError) {
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    auto updater = make("0.1.0", QUrl(QStringLiteral("http://127.0.0.1:%1/appcast.xml").arg(port)));
+    updater->checkForUpdates();
+    ASSERT_TRUE(waitShown());
+    EXPECT_EQ(driver->shown, "error");
+}
+
+TEST_F(UpdaterFixture, WithoutAUsableFeedNoCheckCanStart) {
+    auto updater = make("0.1.0", QUrl("not a url"));
+    EXPECT_FALSE(updater->canCheckForUpdates());
+    updater->checkForUpdates();
+    QTest::qWait(50);
+    EXPECT_TRUE(driver->shown.isEmpty());
+    EXPECT_FALSE(make("0.1.0", QUrl("file:///tmp/appcast.xml"))->canCheckForUpdates());
+}
+
+TEST(UpdaterConfiguration, FeedAddressComesFromTheSettings) {
+    QSettings settings(QStringLiteral("Pollix"), QStringLiteral("Tocko"));
+    settings.setValue("SUFeedURL", " https://updates.example.com/tocko/appcast.xml ");
+    settings.sync();
+    EXPECT_EQ(UpdaterService::configuredFeedUrl(), QUrl("https://updates.example.com/tocko/appcast.xml"));
+    settings.remove("SUFeedURL");
+    settings.sync();
+}
