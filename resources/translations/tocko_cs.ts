@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Povoluje zvuky kláves v každé aplikaci</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odstranit</translation>
+    </message>
 </context>
 </TS>

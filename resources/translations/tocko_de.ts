@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Erlaubt Tastengeräusche in jeder App</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Επιτρέπει ήχους πλήκτρων σε κάθε εφαρμογή</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Allows key sounds in every app</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
 </context>
 </TS>

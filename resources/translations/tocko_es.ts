@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Permite sonidos de teclas en todas las apps</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
 </context>
 </TS>

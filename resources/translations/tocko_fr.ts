@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Autorise les sons des touches dans toutes les apps</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Omogućuje zvukove tipki u svakoj aplikaciji</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ukloni</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Billentyűhangok engedélyezése minden alkalmazásban</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Törlés</translation>
+    </message>
 </context>
 </TS>

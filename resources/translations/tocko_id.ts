@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Mengizinkan suara tombol di semua app</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Consente i suoni dei tasti in ogni app</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
 </context>
 </TS>

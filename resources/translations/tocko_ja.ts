@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>すべてのアプリでキーの音を鳴らします</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>모든 앱에서 키 사운드 허용</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Staat toetsgeluiden toe in elke app</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijder</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Pozwala na dźwięki klawiszy w każdej aplikacji</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Permite sons de tecla em qualquer app</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
 </context>
 </TS>

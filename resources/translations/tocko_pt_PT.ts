@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Permite sons de teclas em todas as apps</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Permite sunete de taste în orice aplicație</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Elimină</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Her uygulamada tuş seslerine izin verir</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Sil</translation>
+    </message>
 </context>
 </TS>

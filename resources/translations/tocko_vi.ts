@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>Cho phép âm thanh phím trong mọi ứng dụng</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Xóa</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@
         <source>Allows key sounds in every app</source>
         <translation>允许在所有应用中播放按键音</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
 </context>
 </TS>
