@@ -8,4 +8,4 @@ BUILD="${BUILD_DIR:-build}"
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${TOCKO_CMAKE_ARGS:-}
 cmake --build "$BUILD"
 . scripts/services.sh
-ctest --test-dir "$BUILD" --output-on-failure -j2 ${CTEST_ARGS:-}
+ctest --test-dir "$BUILD" --output-on-failure --timeout 300 -j2 ${CTEST_ARGS:-}
