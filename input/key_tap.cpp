@@ -79,6 +79,7 @@ void KeyTap::start() {
     try {
         std::thread([weak, handle, generation] {
             setCurrentThreadName("com.tocko.keytap");
+            raiseCurrentThreadPriority();  // a busy desktop must not delay the click
             handle->markStarted();
             if (auto self = weak.lock()) self->run(generation);
             handle->markFinished();
