@@ -30,19 +30,11 @@ struct StoreFixture : ::testing::Test {
 std::string s(const QString& q) { return q.toStdString(); }
 }  // namespace
 
-TEST(AppLanguage, TwentyTwoCasesWithRawValuesAndOwnNames) {
-    const auto& all = allAppLanguages();
-    ASSERT_EQ(all.size(), 22u);
-    EXPECT_EQ(all.front(), AppLanguage::system);
-    EXPECT_EQ(all.back(), AppLanguage::zhHans);
-    EXPECT_EQ(s(rawValue(AppLanguage::esLatAm)), "es-419");
-    EXPECT_EQ(s(rawValue(AppLanguage::zhHans)), "zh-Hans");
-    EXPECT_EQ(s(displayName(AppLanguage::cs)), "Čeština");
-    EXPECT_EQ(s(displayName(AppLanguage::ja)), "日本語");
-    for (AppLanguage l : all) EXPECT_EQ(appLanguageFromRawValue(rawValue(l)), l);
+TEST(AppLanguage, RawValuesRoundTripAndOnlyExactValuesDecode) {
+    ASSERT_EQ(allAppLanguages().size(), 22u);
+    for (AppLanguage l : allAppLanguages()) EXPECT_EQ(appLanguageFromRawValue(rawValue(l)), l);
     EXPECT_EQ(appLanguageFromRawValue("sv"), std::nullopt);
     EXPECT_EQ(appLanguageFromRawValue("PT-br"), std::nullopt);
-    EXPECT_EQ(s(translationFileName("pt-BR")), "tocko_pt_BR");
 }
 
 TEST(AppLanguage, BestMatchPrefersExactThenRegionThenBaseLanguage) {
