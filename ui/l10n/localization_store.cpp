@@ -101,12 +101,16 @@ QTranslator* LocalizationStore::tableFor(const QString& identifier) const {
 
 void LocalizationStore::apply() {
     const QString id = localeIdentifier();
-    if (id != appliedIdentifier_) {
+    // A store made before the application existed installs its table as
+    // soon as an engine is attached or the language changes.
+    const bool canInstall = options_.installTranslator && QCoreApplication::instance() != nullptr;
+    if (id != appliedIdentifier_ || (canInstall && !translatorApplied_)) {
         appliedIdentifier_ = id;
-        if (options_.installTranslator && QCoreApplication::instance() != nullptr) {
+        if (canInstall) {
             if (installed_ != nullptr) QCoreApplication::removeTranslator(installed_);
             installed_ = tableFor(id);
             if (installed_ != nullptr) QCoreApplication::installTranslator(installed_);
+            translatorApplied_ = true;
         }
         QLocale::setDefault(QLocale(id));
     }
@@ -127,7 +131,11 @@ void LocalizationStore::attach(QQmlEngine* engine) {
         if (e == engine) return;
     }
     engines_.emplace_back(engine);
-    engine->setUiLanguage(localeIdentifier());
+    if (!translatorApplied_) {
+        apply();
+    } else {
+        engine->setUiLanguage(localeIdentifier());
+    }
 }
 
 QString LocalizationStore::translate(const char* key) const { return translate(key, localeIdentifier()); }

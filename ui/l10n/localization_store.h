@@ -111,6 +111,7 @@ private:
     AppLanguage language_ = AppLanguage::system;
     QString appliedIdentifier_;
     QTranslator* installed_ = nullptr;
+    bool translatorApplied_ = false;
     mutable std::map<QString, std::unique_ptr<QTranslator>> tables_;
     std::vector<QPointer<QQmlEngine>> engines_;
 };
