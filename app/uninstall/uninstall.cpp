@@ -72,19 +72,26 @@ void removeExistingItems(const std::vector<UninstallItem>& items) {
 
 UninstallTexts uninstallTexts() {
     auto t = [](const char* key) { return LocalizationStore::localizedString(key); };
+    // Marked for lupdate in the shared context "Tocko".
     return {
-        t("Uninstall Tocko?"),
-        t("Uninstalling stops Tocko from opening at login, deletes its settings and sound profiles from this "
-          "computer, and moves Tocko to the Trash."),
-        t("Uninstall"),
-        t("Cancel"),
-        t("Tocko has been moved to the Trash."),
-        t("Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your "
-          "Applications folder to the Trash."),
-        t("One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System "
-          "Settings › Privacy & Security › Input Monitoring, select Tocko and click the minus button."),
-        t("Open Input Monitoring Settings"),
-        t("Done"),
+        t(QT_TRANSLATE_NOOP("Tocko", "Uninstall Tocko?")),
+        t(QT_TRANSLATE_NOOP("Tocko",
+                            "Uninstalling stops Tocko from opening at login, deletes its settings and sound "
+                            "profiles from this "
+                            "computer, and moves Tocko to the Trash.")),
+        t(QT_TRANSLATE_NOOP("Tocko", "Uninstall")),
+        t(QT_TRANSLATE_NOOP("Tocko", "Cancel")),
+        t(QT_TRANSLATE_NOOP("Tocko", "Tocko has been moved to the Trash.")),
+        t(QT_TRANSLATE_NOOP("Tocko",
+                            "Tocko’s settings are removed, but the app couldn’t move itself to the Trash. "
+                            "Drag Tocko from your "
+                            "Applications folder to the Trash.")),
+        t(QT_TRANSLATE_NOOP(
+            "Tocko",
+            "One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System "
+            "Settings › Privacy & Security › Input Monitoring, select Tocko and click the minus button.")),
+        t(QT_TRANSLATE_NOOP("Tocko", "Open Input Monitoring Settings")),
+        t(QT_TRANSLATE_NOOP("Tocko", "Done")),
     };
 }
 

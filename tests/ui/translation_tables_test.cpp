@@ -129,9 +129,10 @@ TEST(TranslationTables, EveryTextTheViewsLookUpIsInTheTables) {
          readTable(kSourceDir + QStringLiteral("/resources/translations/tocko_en.ts")).messages) {
         keys.insert(m.source);
     }
-    // qsTranslate("Tocko", "…"), translate("Tocko", "…"), localizedString("…")
+    // qsTranslate("Tocko", "…"), QT_TRANSLATE_NOOP("Tocko", "…"), translate("Tocko", "…"),
+    // localizedString("…")
     static const QRegularExpression lookup(QStringLiteral(
-        R"re((?:qsTranslate\(\s*"Tocko"\s*,|translate\(\s*(?:"Tocko"|kTranslationContext)\s*,|localizedString\()\s*"((?:[^"\\]|\\.)*)"\s*[,)])re"));
+        R"re((?:(?:qsTranslate|QT_TRANSLATE_NOOP)\(\s*"Tocko"\s*,|translate\(\s*(?:"Tocko"|kTranslationContext)\s*,|localizedString\()\s*"((?:[^"\\]|\\.)*)"\s*[,)])re"));
     int seen = 0;
     for (const char* folder : {"ui", "app"}) {
         QDirIterator it(kSourceDir + '/' + folder, {"*.qml", "*.cpp", "*.h", "*.js"}, QDir::Files,
