@@ -9,27 +9,30 @@
 namespace tocko {
 
 namespace {
-// Keys are marked for lupdate in the shared context "Tocko".
-#define TOCKO_TEXT(key) LocalizationStore::localizedString(QT_TRANSLATE_NOOP("Tocko", key))
+QString text(const char* key) { return LocalizationStore::localizedString(key); }
 
 class StandardUserDriver : public UpdateUserDriver {
 public:
     void showUpToDate(const QString& currentVersion, std::function<void()> done) override {
         auto* box =
-            makeBox(QMessageBox::Information, TOCKO_TEXT("You’re up to date!"),
-                    TOCKO_TEXT("Tocko %1 is currently the newest version available.").arg(currentVersion));
-        box->addButton(TOCKO_TEXT("OK"), QMessageBox::AcceptRole);
+            makeBox(QMessageBox::Information, text(QT_TRANSLATE_NOOP("Tocko", "You’re up to date!")),
+                    text(QT_TRANSLATE_NOOP("Tocko", "Tocko %1 is currently the newest version available."))
+                        .arg(currentVersion));
+        box->addButton(text(QT_TRANSLATE_NOOP("Tocko", "OK")), QMessageBox::AcceptRole);
         present(box, [done](QAbstractButton*) { done(); });
     }
 
     void showUpdateFound(const AppcastItem& update, const QString& currentVersion,
                          std::function<void()> done) override {
-        auto* box =
-            makeBox(QMessageBox::Information, TOCKO_TEXT("A new version of Tocko is available!"),
-                    TOCKO_TEXT("Tocko %1 is now available — you have %2. Would you like to download it now?")
-                        .arg(update.displayVersion(), currentVersion));
-        QPushButton* download = box->addButton(TOCKO_TEXT("Download"), QMessageBox::AcceptRole);
-        box->addButton(TOCKO_TEXT("Remind Me Later"), QMessageBox::RejectRole);
+        auto* box = makeBox(
+            QMessageBox::Information,
+            text(QT_TRANSLATE_NOOP("Tocko", "A new version of Tocko is available!")),
+            text(QT_TRANSLATE_NOOP(
+                     "Tocko", "Tocko %1 is now available — you have %2. Would you like to download it now?"))
+                .arg(update.displayVersion(), currentVersion));
+        QPushButton* download =
+            box->addButton(text(QT_TRANSLATE_NOOP("Tocko", "Download")), QMessageBox::AcceptRole);
+        box->addButton(text(QT_TRANSLATE_NOOP("Tocko", "Remind Me Later")), QMessageBox::RejectRole);
         box->setDefaultButton(download);
         const QUrl url = update.downloadUrl;
         present(box, [done, download, url](QAbstractButton* clicked) {
@@ -40,10 +43,11 @@ public:
 
     void showError(const QString& detail, std::function<void()> done) override {
         auto* box = makeBox(
-            QMessageBox::Warning, TOCKO_TEXT("Update Error!"),
-            TOCKO_TEXT("An error occurred in retrieving update information. Please try again later."));
+            QMessageBox::Warning, text(QT_TRANSLATE_NOOP("Tocko", "Update Error!")),
+            text(QT_TRANSLATE_NOOP(
+                "Tocko", "An error occurred in retrieving update information. Please try again later.")));
         box->setDetailedText(detail);
-        box->addButton(TOCKO_TEXT("OK"), QMessageBox::AcceptRole);
+        box->addButton(text(QT_TRANSLATE_NOOP("Tocko", "OK")), QMessageBox::AcceptRole);
         present(box, [done](QAbstractButton*) { done(); });
     }
 
