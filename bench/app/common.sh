@@ -1,0 +1,34 @@
+# Shared by the app benchmark scripts: starts tocko headless on a fresh home
+# whose default profile plays "soft" at full volume, with feedback on.
+# Sets TOCKO_PID and BENCH_TMP; stop_tocko ends it.
+
+BUILD="${BUILD_DIR:-build}"
+. scripts/services.sh
+
+start_tocko() {
+  BENCH_TMP="$(mktemp -d /tmp/tocko-bench-XXXXXX)"
+  mkdir -p "$BENCH_TMP/data/Pollix" "$BENCH_TMP/config"
+  cat >"$BENCH_TMP/data/Pollix/profiles.json" <<'JSON'
+{"defaultProfile": {"bundleID": "*default", "displayName": "Default", "muted": false, "pack": "soft", "volume": 1.0}, "rules": {}}
+JSON
+  HOME="$BENCH_TMP" XDG_CONFIG_HOME="$BENCH_TMP/config" XDG_DATA_HOME="$BENCH_TMP/data" \
+    TOCKO_NO_ONBOARDING=1 TOCKO_INPUT_BACKEND="${TOCKO_INPUT_BACKEND:-x11}" \
+    "$BUILD/app/tocko" --headless 2>"$BENCH_TMP/tocko.log" &
+  TOCKO_PID=$!
+  for _ in $(seq 1 100); do
+    grep -q "KeyTap: listenOnly" "$BENCH_TMP/tocko.log" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  echo "tocko did not start listening; its trace:" >&2
+  cat "$BENCH_TMP/tocko.log" >&2
+  return 1
+}
+
+stop_tocko() {
+  if [ -n "${TOCKO_PID:-}" ]; then
+    kill -TERM "$TOCKO_PID" 2>/dev/null || true
+    wait "$TOCKO_PID" 2>/dev/null || true
+    TOCKO_PID=""
+  fi
+  [ -n "${BENCH_TMP:-}" ] && rm -rf "$BENCH_TMP"
+}

@@ -1,0 +1,311 @@
+// The tocko executable end to end, on the X server and the audio server of
+// scripts/services.sh: launched with the audio self-check on and a fresh
+// home, it must write its launch trace in order, pass the audio check, and
+// turn every key typed through XTEST into exactly one click on the null
+// sink, while the repeats of a held key stay silent.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sndfile.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Last: Xlib's macros (None, Bool, Status) would break the headers above.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+constexpr int kRate = 48000;
+constexpr float kOnsetThreshold = 0.05f;
+constexpr double kQuietBetweenClicks = 0.08;  // seconds below the threshold that end a click
+constexpr auto kQuietBeforeTyping = std::chrono::milliseconds(2500);
+
+bool audioServerAnswers() { return std::system("pactl info >/dev/null 2>&1") == 0; }
+
+double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+std::vector<std::string> currentEnvironment() {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    return env;
+}
+
+// A child process with its own environment; stderr is read line by line.
+class Child {
+public:
+    Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, bool captureStderr) {
+        int fds[2] = {-1, -1};
+        if (captureStderr && pipe2(fds, O_CLOEXEC) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            if (captureStderr) dup2(fds[1], STDERR_FILENO);
+            const int devnull = open("/dev/null", O_WRONLY);
+            if (devnull >= 0) dup2(devnull, STDOUT_FILENO);
+            std::vector<char*> args, envp;
+            for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+            args.push_back(nullptr);
+            for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+            envp.push_back(nullptr);
+            execvpe(args[0], args.data(), envp.data());
+            _exit(127);
+        }
+        if (!captureStderr) return;
+        close(fds[1]);
+        reader_ = std::thread([this, fd = fds[0]] {
+            std::string pending;
+            char buf[4096];
+            for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;) {
+                pending.append(buf, size_t(n));
+                for (size_t nl; (nl = pending.find('\n')) != std::string::npos;) {
+                    std::lock_guard lock(mutex_);
+                    lines_.push_back(pending.substr(0, nl));
+                    pending.erase(0, nl + 1);
+                }
+            }
+            close(fd);
+        });
+    }
+    ~Child() { stop(SIGKILL); }
+
+    // Sends `sig` and waits for the exit; returns the exit status (or -signal).
+    int stop(int sig) {
+        if (pid_ > 0) {
+            kill(pid_, sig);
+            int status = 0;
+            while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+            }
+            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+            pid_ = -1;
+        }
+        if (reader_.joinable()) reader_.join();
+        return status_;
+    }
+
+    std::vector<std::string> lines() const {
+        std::lock_guard lock(mutex_);
+        return lines_;
+    }
+    bool waitForLine(const std::string& prefix, std::chrono::milliseconds timeout) const {
+        const auto end = Clock::now() + timeout;
+        while (Clock::now() < end) {
+            for (const std::string& l : lines())
+                if (l.rfind(prefix, 0) == 0) return true;
+            std::this_thread::sleep_for(20ms);
+        }
+        return false;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int status_ = -1;
+    std::thread reader_;
+    mutable std::mutex mutex_;
+    std::vector<std::string> lines_;
+};
+
+std::vector<float> readWav(const std::string& path) {
+    SF_INFO info{};
+    std::vector<float> samples;
+    if (SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info)) {
+        samples.resize(size_t(info.frames) * size_t(info.channels));
+        sf_readf_float(f, samples.data(), info.frames);
+        sf_close(f);
+        if (info.channels > 1) {
+            std::vector<float> mono(size_t(info.frames));
+            for (size_t i = 0; i < mono.size(); ++i) mono[i] = samples[i * size_t(info.channels)];
+            samples = std::move(mono);
+        }
+    }
+    return samples;
+}
+
+// Times (seconds from the first sample) at which a click starts: a sample
+// above the threshold after at least kQuietBetweenClicks below it.
+std::vector<double> onsets(const std::vector<float>& samples, size_t from) {
+    std::vector<double> out;
+    double lastLoud = -1;
+    for (size_t i = from; i < samples.size(); ++i) {
+        if (std::fabs(samples[i]) <= kOnsetThreshold) continue;
+        const double t = double(i) / kRate;
+        if (lastLoud < 0 || t - lastLoud > kQuietBetweenClicks) out.push_back(t);
+        lastLoud = t;
+    }
+    return out;
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        display = XOpenDisplay(nullptr);
+        if (display == nullptr) GTEST_SKIP() << "no X display (run scripts/services.sh)";
+        if (!audioServerAnswers()) GTEST_SKIP() << "no audio server (run scripts/services.sh)";
+        std::system("pactl set-default-sink tocko_null");
+        char dir[] = "/tmp/tocko-e2e-XXXXXX";
+        ASSERT_NE(mkdtemp(dir), nullptr);
+        home = dir;
+        // The default profile at full volume, so every click stands out clearly.
+        std::filesystem::create_directories(home + "/data/Pollix");
+        std::ofstream(home + "/data/Pollix/profiles.json")
+            << R"({"defaultProfile": {"bundleID": "*default", "displayName": "Default", "muted": false,)"
+            << R"( "pack": "soft", "volume": 1.0}, "rules": {}})";
+    }
+    void TearDown() override {
+        if (display) XCloseDisplay(display);
+        if (!home.empty()) std::filesystem::remove_all(home);
+    }
+
+    std::vector<std::string> tockoEnvironment() const {
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) {
+            const std::string v(*e);
+            if (v.rfind("TOCKO_", 0) == 0 || v.rfind("HOME=", 0) == 0 ||
+                v.rfind("XDG_CONFIG_HOME=", 0) == 0 || v.rfind("XDG_DATA_HOME=", 0) == 0)
+                continue;
+            env.push_back(v);
+        }
+        env.push_back("HOME=" + home);
+        env.push_back("XDG_CONFIG_HOME=" + home + "/config");
+        env.push_back("XDG_DATA_HOME=" + home + "/data");
+        env.push_back("TOCKO_AUDIOCHECK=1");
+        env.push_back("TOCKO_NO_ONBOARDING=1");
+        env.push_back("TOCKO_INPUT_BACKEND=x11");
+        env.push_back("TOCKO_RESOURCES=" TOCKO_RESOURCE_DIR);
+        return env;
+    }
+
+    void tap(KeyCode code) {
+        XTestFakeKeyEvent(display, code, True, 0);
+        XSync(display, False);
+        std::this_thread::sleep_for(40ms);
+        XTestFakeKeyEvent(display, code, False, 0);
+        XSync(display, False);
+    }
+
+    Display* display = nullptr;
+    std::string home;
+};
+
+}  // namespace
+
+TEST_F(EndToEnd, EveryTypedKeyClicksOnceAndTheAudioCheckPasses) {
+    // A null sink left idle runs on a two-second timer; a low-latency
+    // recorder running for a while first keeps it at a latency clicks show in.
+    const std::string wav = home + "/monitor.wav";
+    Child recorder({"parecord", "--device=tocko_null.monitor", "--file-format=wav", "--format=float32le",
+                    "--channels=1", "--rate=48000", "--latency-msec=10", wav},
+                   currentEnvironment(), false);
+    std::this_thread::sleep_for(2500ms);
+
+    Child tocko({TOCKO_EXECUTABLE, "--headless"}, tockoEnvironment(), true);
+    ASSERT_TRUE(tocko.waitForLine("[Tocko] KeyTap: listenOnly", 10s)) << "the key tap never went live";
+    ASSERT_TRUE(tocko.waitForLine("[Tocko] AudioCheck: mixer RMS=", 15s)) << "the audio check did not finish";
+    std::this_thread::sleep_for(kQuietBeforeTyping);
+
+    // Ten different keys, then one key held while its repeats arrive.
+    const KeySym keys[] = {XK_a, XK_s, XK_d, XK_f, XK_g, XK_h, XK_k, XK_l, XK_q, XK_w};
+    for (KeySym k : keys) {
+        tap(XKeysymToKeycode(display, k));
+        std::this_thread::sleep_for(260ms);
+    }
+    const KeyCode held = XKeysymToKeycode(display, XK_j);
+    for (int i = 0; i < 12; ++i) {  // the first press and eleven repeats
+        XTestFakeKeyEvent(display, held, True, 0);
+        XSync(display, False);
+        std::this_thread::sleep_for(i == 0 ? 300ms : 40ms);
+    }
+    XTestFakeKeyEvent(display, held, False, 0);
+    XSync(display, False);
+    // The monitor may deliver in chunks of up to two seconds; the recorder
+    // keeps running until the last click has surely reached it.
+    std::this_thread::sleep_for(2500ms);
+
+    const int tockoStatus = tocko.stop(SIGTERM);
+    recorder.stop(SIGINT);
+    EXPECT_EQ(tockoStatus, 0);
+
+    // The launch trace, each line once and in order.
+    const std::vector<std::string> lines = tocko.lines();
+    auto indexOf = [&](const std::string& prefix) {
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (lines[i].rfind(prefix, 0) == 0) return long(i);
+        return -1L;
+    };
+    auto count = [&](const std::string& prefix) {
+        return std::count_if(lines.begin(), lines.end(),
+                             [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+    };
+    const std::vector<std::string> launch = {
+        "[Tocko] SoundEngine: loaded 28 sample packs",
+        "[Tocko] ProfileStore: loaded 0 rule(s) from " + home + "/data/Pollix/profiles.json",
+        "[Tocko] Launch: needsInstall=",
+        "[Tocko] Version: ",
+        "[Tocko] Fonts: zillaSlab=",
+        "[Tocko] Launch: SoundEngine started + launch test-click scheduled",
+        "[Tocko] Launch: Input Monitoring granted = true",
+        "[Tocko] Launch: launchAtLogin=false",
+        "[Tocko] Launch: Output: Tocko-Null-Output",
+        "[Tocko] SecureInput: initial=false",
+        "[Tocko] SelfTest: (a) default -> ",
+        "[Tocko] App Nap assertion held",
+        "[Tocko] Launch: ContextEngine resolved effective = play(soft, 1.0) (frontmost=",
+        "[Tocko] AudioCheck: buffer clicky peak=",
+        "[Tocko] AudioCheck: first-play mixer peak=",
+        "[Tocko] AudioCheck: after-idle mixer peak=",
+        "[Tocko] AudioCheck: after-reconfigure mixer peak=",
+        "[Tocko] AudioCheck: post-beep mixer peak=",
+        "[Tocko] AudioCheck: mixer RMS=",
+    };
+    long last = -1;
+    for (const std::string& prefix : launch) {
+        const long at = indexOf(prefix);
+        ASSERT_GE(at, 0) << "missing: " << prefix;
+        EXPECT_GT(at, last) << "out of order: " << prefix;
+        EXPECT_EQ(count(prefix), 1) << prefix;
+        last = at;
+    }
+    const std::string postBeep = lines[size_t(indexOf("[Tocko] AudioCheck: post-beep"))];
+    const std::string verdict = lines[size_t(indexOf("[Tocko] AudioCheck: mixer RMS="))];
+    EXPECT_TRUE(postBeep.ends_with(" PASS")) << postBeep;
+    EXPECT_TRUE(verdict.ends_with(" PASS")) << verdict;
+    EXPECT_EQ(count("[Tocko] Enable: ON (engineRunning=true muted=false)"), 1);
+
+    // One click per typed key; the held key's repeats would add more. The
+    // recorder's first samples come late by an unknown amount (the idle null
+    // sink), so the typing is found in the recording by the long quiet that
+    // precedes it, longer than any pause of the audio check.
+    const std::vector<float> samples = readWav(wav);
+    ASSERT_FALSE(samples.empty()) << "nothing recorded from tocko_null.monitor";
+    const std::vector<double> all = onsets(samples, 0);
+    size_t first = 0;
+    for (size_t i = 1; i < all.size(); ++i)
+        if (all[i] - all[i - 1] > seconds(kQuietBeforeTyping) - 0.4) first = i;
+    ASSERT_GT(first, 0u) << "no quiet before the typing in " << all.size() << " onsets";
+    const std::vector<double> clicks(all.begin() + long(first), all.end());
+    std::string heard;
+    for (double t : all) heard += " " + std::to_string(t).substr(0, 6);
+    EXPECT_EQ(clicks.size(), std::size(keys) + 1)
+        << "typed " << std::size(keys) + 1 << " keys; onsets (s):" << heard;
+    for (size_t i = 1; i < clicks.size(); ++i)
+        EXPECT_GT(clicks[i] - clicks[i - 1], 0.2) << "two clicks for one key near " << clicks[i] << " s";
+    for (size_t i = 1; i < clicks.size(); ++i)
+        EXPECT_GT(clicks[i] - clicks[i - 1], 0.2) << "two clicks for one key near " << clicks[i] << " s";
+}
