@@ -1,12 +1,13 @@
 #include "ui/views/brand.h"
 
-#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
 #include <QTextLine>
+#include <QUrl>
 #include <cmath>
 
 #include "ui/theme/fonts.h"
@@ -49,22 +50,64 @@ std::vector<BrandPart> brandParts(const QString& text) {
     return parts;
 }
 
-QString brandText(const QString& text, double size) {
-    const int side = keycapSide(size);
-    QString out;
-    for (const BrandPart& part : brandParts(text)) {
-        if (part.kind == BrandPart::Kind::text) {
-            out += part.text.toHtmlEscaped();
-        } else {
-            // Bottom alignment puts the image's foot on the line's descent,
-            // close to 0.2 × size below the baseline.
-            out +=
-                QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%2\" style=\"vertical-align: bottom\">")
-                    .arg(keycapSource(size))
-                    .arg(side);
-        }
-    }
+QString brandText(const QString& text, double size, const QFont& font, const QColor& color) {
+    const QSizeF mark = wordmarkSize(font, size);
+    // Everything the picture depends on travels in its address.
+    const QString source = QStringLiteral("image://tocko/wordmark/%1/%2/")
+                               .arg(QString::number(size, 'g', 6), color.name(QColor::HexArgb).mid(1)) +
+                           QString::fromLatin1(QUrl::toPercentEncoding(font.toString()));
+    const QString image =
+        QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" style=\"vertical-align: bottom\">")
+            .arg(source, QString::number(mark.width(), 'f', 2), QString::number(mark.height(), 'f', 2));
+    // The pieces between occurrences are the plain parts of brandParts();
+    // each occurrence's three runs are one picture.
+    const QStringList pieces = text.split(QString::fromLatin1(kProductName));
+    QString out = pieces.front().toHtmlEscaped();
+    for (qsizetype i = 1; i < pieces.size(); ++i) out += image + pieces[i].toHtmlEscaped();
     return out;
+}
+
+namespace {
+// The runs of one occurrence: "Toc", keycap, "o".
+struct WordmarkRuns {
+    QString head, tail;
+};
+WordmarkRuns wordmarkRuns() {
+    const QString name = QString::fromLatin1(kProductName);
+    return {name.left(3), name.right(1)};
+}
+}  // namespace
+
+QSizeF wordmarkSize(const QFont& font, double size) {
+    const QFontMetricsF m(font);
+    const WordmarkRuns runs = wordmarkRuns();
+    const double width = m.horizontalAdvance(runs.head) + keycapSide(size) + m.horizontalAdvance(runs.tail);
+    const double height = m.ascent() + std::max(m.descent(), 0.2 * size);
+    return {std::ceil(width), std::ceil(height)};
+}
+
+QImage drawWordmark(const QFont& font, const QColor& color, double size, double scale) {
+    const QSizeF box = wordmarkSize(font, size);
+    QImage image(std::max(1, int(std::ceil(box.width() * scale))),
+                 std::max(1, int(std::ceil(box.height() * scale))), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    const QFontMetricsF m(font);
+    const WordmarkRuns runs = wordmarkRuns();
+    const double baseline = m.ascent();
+    const int side = keycapSide(size);
+
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(QPointF(0, baseline), runs.head);
+    const double capX = m.horizontalAdvance(runs.head);
+    p.drawImage(QRectF(capX, baseline + 0.2 * size - side, side, side), keycapLogo(size));
+    p.drawText(QPointF(capX + side, baseline), runs.tail);
+    return image;
 }
 
 int keycapSide(double size) { return static_cast<int>(std::nearbyint(0.8 * size)); }

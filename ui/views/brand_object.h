@@ -18,7 +18,10 @@ class BrandObject : public QObject {
 
 public:
     explicit BrandObject(QObject* parent = nullptr) : QObject(parent) {}
-    Q_INVOKABLE QString text(const QString& source, double size) const { return brandText(source, size); }
+    Q_INVOKABLE QString text(const QString& source, double size, const QFont& font,
+                             const QColor& color) const {
+        return brandText(source, size, font, color);
+    }
     Q_INVOKABLE QString keycapSource(double size) const {
         return QStringLiteral("image://tocko/keycap/") + QString::number(size, 'g', 6);
     }

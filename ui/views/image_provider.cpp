@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QUrl>
 
 #include "ui/views/brand.h"
 
@@ -26,6 +27,11 @@ QImage TockoImageProvider::requestImage(const QString& id, QSize* size, const QS
     QImage image;
     if (parts.size() >= 2 && parts[0] == QLatin1String("keycap")) {
         image = keycapLogo(parts[1].toDouble());
+    } else if (parts.size() >= 4 && parts[0] == QLatin1String("wordmark")) {
+        // wordmark/<size>/<aarrggbb>/<percent-encoded font description>
+        QFont font;
+        font.fromString(QUrl::fromPercentEncoding(parts.mid(3).join('/').toLatin1()));
+        image = drawWordmark(font, QColor(QLatin1Char('#') + parts[2]), parts[1].toDouble(), 3.0);
     } else if (parts.size() >= 2 && parts[0] == QLatin1String("symbol")) {
         const QColor color = parts.size() >= 3 ? QColor(QLatin1Char('#') + parts[2]) : QColor(Qt::black);
         const int pixels = requestedSize.isValid() && requestedSize.width() > 0 ? requestedSize.width() : 64;

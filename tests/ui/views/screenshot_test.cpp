@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QImage>
 
+#include "ui/views/motion.h"
 #include "view_fixture.h"
 
 using namespace tocko;
@@ -40,6 +41,32 @@ TEST_F(ScreenshotTest, MenuPanelWithEveryWarning) {
     app.setSecureInputActive(true);
     engine->snooze(10);
     save(load("MenuView", menuProperties()), "menu-warnings");
+}
+
+TEST_F(ScreenshotTest, Settings) {
+    engine->upsertRule(test::makeRule("org.example.Mail", "Mail", PackID::felt, 0.4));
+    engine->upsertRule(test::makeRule("com.example.Editor", "code editor", PackID::clicky, 0.8));
+    engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
+    QQuickItem* view = load("SettingsView", menuProperties());
+    save(view, "settings");
+    // The rest of the form, scrolled to its end.
+    QQuickItem* scroll = item(view, "settingsScroll");
+    ASSERT_TRUE(scroll);
+    QObject* flickable = scroll->property("contentItem").value<QObject*>();
+    ASSERT_TRUE(flickable);
+    flickable->setProperty("contentY", flickable->property("contentHeight").toDouble() - 600);
+    save(view, "settings-end");
+}
+
+TEST_F(ScreenshotTest, EveryTourStep) {
+    ui::MotionSettings::shared().setReduceMotion(true);
+    const char* names[] = {"welcome", "permission", "sound", "make-it-yours", "hush", "menu-bar"};
+    for (int step = 0; step < 6; ++step) {
+        QVariantMap properties = menuProperties();
+        properties.insert("startStep", step);
+        save(load("OnboardingView", properties), QStringLiteral("tour-%1-%2").arg(step + 1).arg(names[step]));
+    }
+    ui::MotionSettings::shared().setReduceMotion(false);
 }
 
 }  // namespace

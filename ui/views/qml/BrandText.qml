@@ -7,7 +7,7 @@ Text {
     property string source
     property real size: 13
     textFormat: Text.RichText
-    text: Brand.text(source, size)
-    font.pixelSize: size
+    text: Brand.text(source, size, font, color)
+    font.pixelSize: Math.round(size)
     Accessible.name: source
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Window
 import Tocko.Theme
 import Tocko.Views
 
@@ -13,6 +14,7 @@ AbstractButton {
     property string placeholder: ""
     property real fontSize: ViewStyle.body
     signal activated(var value)
+    signal aboutToOpen()
 
     function labelFor(value) {
         for (let i = 0; i < entries.length; ++i)
@@ -30,8 +32,11 @@ AbstractButton {
     Accessible.name: text
 
     onClicked: {
+        aboutToOpen()
         const p = control.mapToGlobal(0, control.height)
         const chosen = MenuPopup.exec(entries, currentValue, p.x, p.y)
+        // The menu took the focus from the window; hand it back.
+        if (control.Window.window) control.Window.window.requestActivate()
         if (chosen !== undefined) activated(chosen)
     }
 
@@ -51,7 +56,7 @@ AbstractButton {
             text: control.text
             color: Theme.ink
             elide: Text.ElideRight
-            font.pixelSize: control.fontSize
+            font.pixelSize: Math.round(control.fontSize)
         }
         Symbol {
             id: chevron

@@ -43,7 +43,7 @@ AbstractButton {
             Text {
                 text: control.text
                 color: control.tint
-                font.pixelSize: control.fontSize
+                font.pixelSize: Math.round(control.fontSize)
                 anchors.verticalCenter: parent.verticalCenter
             }
         }

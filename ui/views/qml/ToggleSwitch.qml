@@ -55,7 +55,7 @@ Switch {
         id: label
         text: control.text
         color: control.labelColor
-        font.pixelSize: control.fontSize
+        font.pixelSize: Math.round(control.fontSize)
         font.weight: control.labelWeight
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap

@@ -1,0 +1,38 @@
+import QtQuick
+import QtQuick.Window
+import Tocko.Theme
+import Tocko.Views
+
+// The frameless window that holds the menu panel under the tray icon. It
+// hides when it loses the focus (except to one of its own pickers' menus)
+// and on Escape.
+Window {
+    id: panel
+    property var app
+    property ContextModel context
+    property var updater: null
+    property ViewActions actions
+
+    flags: Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
+    title: qsTranslate("Tocko", "Tocko")
+    width: view.width
+    height: view.implicitHeight
+    color: Theme.paper
+
+    onActiveChanged: if (!active && !MenuPopup.isOpen) hide()
+
+    MenuView {
+        id: view
+        app: panel.app
+        context: panel.context
+        updater: panel.updater
+        actions: panel.actions
+        focus: true
+        Keys.onEscapePressed: panel.hide()
+    }
+    Rectangle {
+        anchors.fill: parent
+        color: "transparent"
+        border.color: ViewStyle.withAlpha(Theme.ink, 0.14)
+    }
+}

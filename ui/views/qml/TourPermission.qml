@@ -1,0 +1,58 @@
+import QtQuick
+import Tocko.Theme
+import Tocko.Views
+
+// Step 2: the permission to hear the keyboard.
+TourStep {
+    id: step
+    readonly property bool granted: app ? app.permissionGranted : false
+    stage: SettingsCardMock {
+        anchors.centerIn: parent
+        granted: step.granted
+        scale: 0.86
+    }
+
+    Eyebrow { text: qsTranslate("Tocko", "One quick setting") }
+    Heading {
+        objectName: "heading"
+        source: qsTranslate("Tocko", "Turn on typing feedback")
+        size: 30
+    }
+    BodyText {
+        source: qsTranslate("Tocko", "Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.")
+        size: 14
+    }
+    Note {
+        text: qsTranslate("Tocko", "Without it, Tocko stays silent. You can change this anytime in System Settings.")
+    }
+    Item {
+        width: parent.width
+        height: 36
+        Row {
+            objectName: "grantedLabel"
+            visible: step.granted
+            spacing: 6
+            anchors.verticalCenter: parent.verticalCenter
+            scale: visible ? 1 : 0.8
+            opacity: visible ? 1 : 0
+            Behavior on scale { enabled: !Motion.reduceMotion; NumberAnimation { duration: 200 } }
+            Behavior on opacity { NumberAnimation { duration: 200 } }
+            Symbol { name: "checkmark.circle.fill"; color: ViewStyle.green; size: 15; anchors.verticalCenter: parent.verticalCenter }
+            Text {
+                text: qsTranslate("Tocko", "Typing feedback is on. Try typing.")
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+                color: ViewStyle.green
+                anchors.verticalCenter: parent.verticalCenter
+            }
+        }
+        TourButton {
+            objectName: "openSettingsButton"
+            visible: !step.granted
+            buttonHeight: 36
+            symbol: "gearshape"
+            text: qsTranslate("Tocko", "Open System Settings")
+            onClicked: step.actions.turnOnTypingFeedback()
+        }
+    }
+}

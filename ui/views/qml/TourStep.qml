@@ -1,0 +1,34 @@
+import QtQuick
+import Tocko.Theme
+import Tocko.Views
+
+// One step's content: the stage at the left, the step's column at the right.
+Item {
+    id: step
+    property alias stage: stageSlot.data
+    default property alias column: column.data
+    property var app
+    property ContextModel context
+    property ViewActions actions
+
+    Rectangle {
+        id: stageArea
+        x: 24
+        width: 312
+        height: parent.height - 8
+        radius: 16
+        color: Theme.paper
+        clip: true
+        Item {
+            id: stageSlot
+            anchors.fill: parent
+        }
+    }
+    Column {
+        id: column
+        x: stageArea.x + stageArea.width + 20
+        width: step.width - x - 32
+        anchors.verticalCenter: stageArea.verticalCenter
+        spacing: 12
+    }
+}

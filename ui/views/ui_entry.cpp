@@ -1,0 +1,204 @@
+#include "ui/views/ui_entry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QSystemTrayIcon>
+
+#include "app/app_state.h"
+#include "app/uninstall/uninstall.h"
+#include "app/updates/updater_service.h"
+#include "context/context_engine.h"
+#include "support/log.h"
+#include "ui/l10n/localization_store.h"
+#include "ui/theme/fonts.h"
+#include "ui/views/brand.h"
+#include "ui/views/context_model.h"
+#include "ui/views/onboarding_window.h"
+#include "ui/views/view_actions.h"
+#include "ui/views/views.h"
+
+#ifndef TOCKO_BUILD_TEXT
+#define TOCKO_BUILD_TEXT ""
+#endif
+
+namespace tocko::ui {
+
+namespace {
+
+QString lookup(const char* key) { return LocalizationStore::localizedString(key); }
+
+// The tray icon is the keycap of the wordmark, the same in every state.
+QIcon trayIcon() {
+    QIcon icon;
+    for (int side : {16, 22, 24, 32, 48, 64}) {
+        // keycapSide(size) = side for size = side / 0.8.
+        QImage image = drawKeycap(side / 0.8, 1.0);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+}  // namespace
+
+void prepareApplication() {
+    static const bool registered = [] {
+        registerBundledFonts();
+        return true;
+    }();
+    (void)registered;
+}
+
+TockoUi::TockoUi(AppState& state, QObject* parent)
+    : QObject(parent), state_(state), engine_(std::make_unique<QQmlEngine>()) {
+    prepareApplication();
+    prepareViewEngine(*engine_);
+    context_ = std::make_unique<ContextModel>(&state.context());
+
+    ViewActions::Hooks hooks;
+    hooks.play = [this](PackID pack, float volume) {
+        const std::string_view id = rawValue(pack);
+        state_.playSound(QString::fromUtf8(id.data(), qsizetype(id.size())), volume, false);
+    };
+    hooks.currentPack = [this] { return state_.soundEngine()->state().get().pack; };
+    hooks.collectDiagnostics = [this](std::function<void(QString)> done) {
+        state_.collectDiagnostics([done](std::string text) { done(QString::fromStdString(text)); });
+    };
+    hooks.requestPermission = [this] { state_.requestPermission(); };
+    hooks.permissionGranted = [this] { return state_.permissionGranted(); };
+    hooks.openInputMonitoringSettings = [this] { state_.openInputMonitoringSettings(); };
+    hooks.revealApp = [this] { state_.revealInstallLocation(); };
+    hooks.relaunch = [this] { state_.relaunch(); };
+    hooks.quit = [] { QCoreApplication::quit(); };
+    hooks.openSettings = [this] { openSettings(); };
+    hooks.checkForUpdates = [] { UpdaterService::shared().checkForUpdates(); };
+    hooks.showOnboarding = [this] { state_.showOnboarding(); };
+    hooks.uninstall = [this] {
+        uninstall(defaultUninstallServices([this] { state_.openInputMonitoringSettings(); }));
+    };
+    hooks.shortVersion = QCoreApplication::applicationVersion();
+    hooks.buildVersion = QStringLiteral(TOCKO_BUILD_TEXT);
+    actions_ = std::make_unique<ViewActions>(std::move(hooks));
+
+    connect(&state, &AppState::inputAccessHelpRequested, this, &TockoUi::showInputAccessHelp);
+
+    AppState::setOnboardingFactory([this](AppState& s, std::function<void()> onClose) {
+        return std::make_unique<OnboardingWindowController>(*engine_, &s, context_.get(), actions_.get(),
+                                                            std::move(onClose));
+    });
+
+    tray_ = std::make_unique<QSystemTrayIcon>(trayIcon());
+    tray_->setToolTip(lookup("Tocko"));
+    trayMenu_ = std::make_unique<QMenu>();
+    QAction* open = trayMenu_->addAction(lookup("Tocko"));
+    connect(open, &QAction::triggered, this, &TockoUi::showPanel);
+    QAction* settings = trayMenu_->addAction(lookup("Settings"));
+    connect(settings, &QAction::triggered, this, &TockoUi::openSettings);
+    trayMenu_->addSeparator();
+    QAction* quit = trayMenu_->addAction(lookup("Quit Tocko"));
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(&LocalizationStore::shared(), &LocalizationStore::languageChanged, this, [=, this] {
+        tray_->setToolTip(lookup("Tocko"));
+        open->setText(lookup("Tocko"));
+        settings->setText(lookup("Settings"));
+        quit->setText(lookup("Quit Tocko"));
+    });
+    tray_->setContextMenu(trayMenu_.get());
+    connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) togglePanel();
+    });
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        trace("UI", "no system tray yet; the icon appears when the desktop offers one");
+    tray_->show();
+}
+
+TockoUi::~TockoUi() {
+    AppState::setOnboardingFactory({});
+    delete panel_;
+    delete settings_;
+}
+
+QQuickWindow* TockoUi::createWindow(const char* type) {
+    QQmlComponent component(engine_.get());
+    component.setData(QByteArray("import Tocko.Views\n") + type + " {}",
+                      QUrl(QStringLiteral("qrc:/tocko/") + type + ".qml"));
+    QObject* object = component.createWithInitialProperties({
+        {"app", QVariant::fromValue<QObject*>(&state_)},
+        {"context", QVariant::fromValue<QObject*>(context_.get())},
+        {"updater", QVariant::fromValue<QObject*>(&UpdaterService::shared())},
+        {"actions", QVariant::fromValue<QObject*>(actions_.get())},
+    });
+    auto* window = qobject_cast<QQuickWindow*>(object);
+    if (!window) {
+        Logger("UI").error("{} failed to load: {}", {pub(type), pub(component.errorString().toStdString())});
+        delete object;
+    }
+    return window;
+}
+
+void TockoUi::togglePanel() {
+    if (panel_ && panel_->isVisible()) {
+        panel_->hide();
+        return;
+    }
+    showPanel();
+}
+
+void TockoUi::showPanel() {
+    if (!panel_) panel_ = createWindow("MenuPanel");
+    if (!panel_) return;
+    placePanel();
+    panel_->show();
+    panel_->raise();
+    panel_->requestActivate();
+}
+
+// Under the icon when the tray tells where it is, else at the pointer; kept
+// on the screen, and above the icon when the panel sits at the bottom.
+void TockoUi::placePanel() {
+    const QRect icon = tray_->geometry();
+    const QPoint anchor = icon.isValid() && !icon.isEmpty() ? icon.center() : QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(anchor);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    const QSize size(panel_->width(), panel_->height());
+    const int below = (icon.isValid() && !icon.isEmpty() ? icon.bottom() : anchor.y()) + 4;
+    int x = anchor.x() - size.width() / 2;
+    int y = below;
+    if (y + size.height() > area.bottom()) {
+        const int above = (icon.isValid() && !icon.isEmpty() ? icon.top() : anchor.y()) - 4 - size.height();
+        y = std::max(area.top(), above);
+    }
+    x = std::clamp(x, area.left(), std::max(area.left(), area.right() - size.width()));
+    panel_->setPosition(x, y);
+}
+
+void TockoUi::openSettings() {
+    if (panel_) panel_->hide();
+    if (!settings_) settings_ = createWindow("SettingsWindow");
+    if (!settings_) return;
+    settings_->show();
+    settings_->raise();
+    settings_->requestActivate();
+}
+
+void TockoUi::showInputAccessHelp(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, lookup("Tocko"), text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    box->raise();
+    box->activateWindow();
+}
+
+std::unique_ptr<TockoUi> install(AppState& state) { return std::make_unique<TockoUi>(state); }
+
+}  // namespace tocko::ui

@@ -1,0 +1,61 @@
+#pragma once
+// The user interface of the tocko executable: a tray icon (StatusNotifierItem
+// where the desktop offers one, XEmbed otherwise) whose click opens the menu
+// panel as a frameless window under the icon, the Settings window, and the
+// first-run tour, all over the one application state of the process.
+
+#include <QObject>
+#include <QPointer>
+#include <QQuickWindow>
+#include <memory>
+
+class QMenu;
+class QSystemTrayIcon;
+class QQmlEngine;
+
+namespace tocko {
+class AppState;
+}
+
+namespace tocko::ui {
+
+class ContextModel;
+class ViewActions;
+
+// Registers the bundled typefaces. Call before the application state is
+// built, so its launch trace sees them.
+void prepareApplication();
+
+class TockoUi : public QObject {
+    Q_OBJECT
+public:
+    // Builds the tray icon and readies the windows; installs the tour window
+    // for the state's showOnboarding().
+    explicit TockoUi(AppState& state, QObject* parent = nullptr);
+    ~TockoUi() override;
+
+    void togglePanel();
+    void showPanel();
+    void openSettings();
+
+    QQmlEngine& engine() { return *engine_; }
+
+private:
+    QQuickWindow* createWindow(const char* type);
+    void placePanel();
+    void showInputAccessHelp(const QString& text);
+
+    AppState& state_;
+    std::unique_ptr<QQmlEngine> engine_;
+    std::unique_ptr<ContextModel> context_;
+    std::unique_ptr<ViewActions> actions_;
+    std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<QMenu> trayMenu_;
+    QPointer<QQuickWindow> panel_;
+    QPointer<QQuickWindow> settings_;
+};
+
+// The views of the application state, until the process ends.
+std::unique_ptr<TockoUi> install(AppState& state);
+
+}  // namespace tocko::ui
