@@ -30,5 +30,7 @@ stop_tocko() {
     wait "$TOCKO_PID" 2>/dev/null || true
     TOCKO_PID=""
   fi
-  [ -n "${BENCH_TMP:-}" ] && rm -rf "$BENCH_TMP"
+  if [ -n "${BENCH_TMP:-}" ]; then rm -rf "$BENCH_TMP"; fi
+  BENCH_TMP=""
+  return 0
 }

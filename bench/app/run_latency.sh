@@ -7,17 +7,23 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . bench/app/common.sh
-trap 'stop_tocko; [ -n "${KEEP_PID:-}" ] && kill -INT "$KEEP_PID" 2>/dev/null; true' EXIT
+KEEP_PID=""
+cleanup() {
+  stop_tocko
+  if [ -n "$KEEP_PID" ]; then kill -INT "$KEEP_PID" 2>/dev/null || true; fi
+  return 0
+}
+trap cleanup EXIT
 
 # An idle null sink runs on a two-second timer; a low-latency recorder that
 # runs throughout keeps it at a latency a click can be heard in.
-parecord --device=tocko_null.monitor --latency-msec=10 --file-format=wav /dev/null &
+parecord --device=tocko_null.monitor --latency-msec=10 --file-format=wav /dev/null >/dev/null 2>&1 &
 KEEP_PID=$!
 sleep 2.5
 
 if [ "${CALIBRATE:-0}" = 1 ]; then
   echo "calibration (keylat's own click, no tocko):"
-  KEYLAT_SELF_SINK=tocko_null "$BUILD/bench/app/keylat" tocko_null.monitor 50 "${INTERVAL_MS:-150}" F24 0.02
+  KEYLAT_SELF_SINK=tocko_null "$BUILD/bench/app/keylat" tocko_null.monitor 50 "${INTERVAL_MS:-150}" a 0.02
 fi
 
 start_tocko

