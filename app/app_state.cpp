@@ -407,11 +407,25 @@ void AppState::applyEnabledState() {
 
 void AppState::requestPermission() {
     deps_.permission->request();
+    const bool before = permissionGranted_;
     setPermissionGranted(deps_.permission->preflight());
     if (permissionGranted_) {
-        setIsEnabled(true);
+        if (before)
+            setIsEnabled(true);
+        else
+            permissionArrived();
         stopPermissionPolling();
     }
+}
+
+void AppState::permissionArrived() {
+    // Feedback switched on while the permission was missing started
+    // nothing; the grant starts it now rather than leaving the switch on
+    // with no sound.
+    if (isEnabled_)
+        applyEnabledState();
+    else
+        setIsEnabled(true);
 }
 
 void AppState::openInputMonitoringSettings() {
@@ -446,7 +460,7 @@ void AppState::refreshPermission() {
     const bool before = permissionGranted_;
     setPermissionGranted(deps_.permission->preflight());
     if (!before && permissionGranted_) {
-        setIsEnabled(true);
+        permissionArrived();
         stopPermissionPolling();
     }
 }

@@ -195,6 +195,7 @@ private:
     void launch();
     void decideTour(bool profilesFileExisted);
     void applyEnabledState();
+    void permissionArrived();
     void setPermissionGranted(bool granted);
     void setNeedsRelaunchToActivate(bool needed);
     void setCurrentOutputDevice(const std::string& name);

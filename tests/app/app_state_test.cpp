@@ -256,11 +256,12 @@ TEST_F(AppStateTest, EnablingWithoutPermissionOnlyLogs) {
     EXPECT_EQ(logs.infos("AppState"),
               std::vector<std::string>{"Enable requested but Input Monitoring not granted yet"});
 
-    // A later grant is no change of the switch: the tap waits for a toggle.
+    // The grant then starts what the switch asked for.
     world.taps->listenGranted = true;
     state->refreshPermission();
     EXPECT_FALSE(state->isPermissionPolling());
-    EXPECT_EQ(world.taps->createCalls(), 0);
+    EXPECT_TRUE(state->hasActivityToken());
+    EXPECT_TRUE(world.taps->waitForLive(0, 2s));
 }
 
 TEST_F(AppStateTest, RequestPermissionWhenGrantedTurnsFeedbackOn) {
