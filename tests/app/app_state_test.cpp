@@ -167,10 +167,14 @@ TEST_F(AppStateTest, GrantedAtLaunchTurnsFeedbackOnAfterTheDecision) {
 TEST_F(AppStateTest, SwitchingOffAndOnReleasesAndRetakesOneAssertion) {
     make();
     ASSERT_TRUE(waitForEnableLines(1));
+    ASSERT_TRUE(world.taps->waitForLive(0, 2s));
+    spin(50ms);
     logs.clear();
     state->setIsEnabled(true);  // no change: nothing at all
     spin(100ms);
     EXPECT_TRUE(logs.traces().empty());
+    EXPECT_TRUE(logs.infos("AppState").empty());
+    EXPECT_EQ(world.taps->createCalls(), 1);
 
     state->setIsEnabled(false);
     EXPECT_FALSE(state->hasActivityToken());
