@@ -49,6 +49,17 @@ ContextModel::ContextModel(ContextEngine* engine, QObject* parent) : QObject(par
                         &ContextEngine::micActiveChanged, &ContextEngine::currentAppChanged,
                         &ContextEngine::snoozeUntilChanged, &ContextEngine::globalEnabledChanged})
         connect(engine, signal, this, &ContextModel::changed);
+    connect(this, &ContextModel::changed, this, &ContextModel::refreshRuleIDs);
+    refreshRuleIDs();
+}
+
+void ContextModel::refreshRuleIDs() {
+    QStringList ids;
+    if (engine_)
+        for (const AppProfile& rule : sortedRules(engine_->store())) ids.append(q(rule.bundleID));
+    if (ids == ruleIDs_) return;
+    ruleIDs_ = ids;
+    emit ruleIDsChanged();
 }
 
 QString ContextModel::currentBundleID() const { return engine_ ? q(engine_->currentBundleID()) : QString(); }

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 #include <functional>
@@ -38,6 +39,10 @@ class ContextModel : public QObject {
     Q_PROPERTY(QDateTime snoozeUntil READ snoozeUntil NOTIFY changed)
     Q_PROPERTY(QVariantMap defaultProfile READ defaultProfile NOTIFY changed)
     Q_PROPERTY(QVariantList rules READ rules NOTIFY changed)
+    // The rules' identifiers in display order; announced only when the set
+    // or the order changes, so views listing rules keep their rows (and a
+    // slider being dragged) while a rule's values change.
+    Q_PROPERTY(QStringList ruleIDs READ ruleIDs NOTIFY ruleIDsChanged)
     Q_PROPERTY(bool editingRule READ editingRule NOTIFY changed)
     Q_PROPERTY(QVariantMap editedProfile READ editedProfile NOTIFY changed)
     Q_PROPERTY(bool effectivePlays READ effectivePlays NOTIFY changed)
@@ -57,6 +62,7 @@ public:
     QDateTime snoozeUntil() const;
     QVariantMap defaultProfile() const;
     QVariantList rules() const;
+    QStringList ruleIDs() const { return ruleIDs_; }
 
     // The menu edits the frontmost application's rule when it has one,
     // otherwise the default profile.
@@ -85,11 +91,14 @@ public:
 
 signals:
     void changed();
+    void ruleIDsChanged();
 
 private:
     void writeEdited(const std::function<void(AppProfile&)>& edit);
+    void refreshRuleIDs();
 
     QPointer<ContextEngine> engine_;
+    QStringList ruleIDs_;
 };
 
 }  // namespace tocko::ui

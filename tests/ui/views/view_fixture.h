@@ -23,6 +23,7 @@
 #include "context/context_engine.h"
 #include "context/playback_sink.h"
 #include "ui/views/context_model.h"
+#include "ui/views/running_apps.h"
 #include "ui/views/view_actions.h"
 #include "ui/views/views.h"
 
@@ -101,6 +102,13 @@ struct ActionLog {
     }
 };
 
+// Running applications the tests set.
+class FakeRunningApps : public ui::RunningAppsSource {
+public:
+    std::vector<ui::RunningAppEntry> entries;
+    std::vector<ui::RunningAppEntry> runningApplications() override { return entries; }
+};
+
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -110,6 +118,8 @@ protected:
         context = std::make_unique<ui::ContextModel>(engine.get());
         actions = std::make_unique<ui::ViewActions>(hooks());
         app.setCurrentOutputDevice("Null Output");
+        running = std::make_shared<FakeRunningApps>();
+        ui::setRunningAppsSource(running);
         ui::prepareViewEngine(qml);
     }
     void TearDown() override {
@@ -171,6 +181,25 @@ protected:
                 {"actions", QVariant::fromValue<QObject*>(actions.get())}};
     }
 
+    // Calls a QML function of `object` with the given arguments.
+    static QVariant call(QObject* object, const char* function, const QVariantList& args = {}) {
+        QVariant result;
+        switch (args.size()) {
+            case 0:
+                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result));
+                break;
+            case 1:
+                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
+                                          Q_ARG(QVariant, args[0]));
+                break;
+            default:
+                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
+                                          Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1]));
+        }
+        settle();
+        return result;
+    }
+
     static void settle() {
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
@@ -178,9 +207,20 @@ protected:
         }
     }
 
-    // The item named `name` below `root`; fails the test when missing.
+    // The item named `name` below `root` (object or visual children, so
+    // items made by repeaters count); fails the test when missing.
+    static QQuickItem* find(QObject* root, const QString& name) {
+        if (auto* found = root->findChild<QQuickItem*>(name)) return found;
+        auto* item = qobject_cast<QQuickItem*>(root);
+        if (!item) return nullptr;
+        for (QQuickItem* child : item->childItems()) {
+            if (child->objectName() == name) return child;
+            if (QQuickItem* found = find(child, name)) return found;
+        }
+        return nullptr;
+    }
     static QQuickItem* item(QObject* root, const char* name) {
-        auto* found = root->findChild<QQuickItem*>(name);
+        QQuickItem* found = find(root, QString::fromUtf8(name));
         EXPECT_TRUE(found) << "no item named " << name;
         return found;
     }
@@ -193,17 +233,34 @@ protected:
         QQuickItem* i = item(root, name);
         return i && i->isVisible();
     }
+    // Scrolls the nearest enclosing flickable so that `i` is inside the window.
+    static void scrollIntoView(QQuickItem* i) {
+        const QRectF inScene = i->mapRectToScene(QRectF(0, 0, i->width(), i->height()));
+        const double windowHeight = i->window()->height();
+        if (inScene.top() >= 0 && inScene.bottom() <= windowHeight) return;
+        for (QQuickItem* p = i->parentItem(); p; p = p->parentItem()) {
+            if (!p->metaObject()->indexOfProperty("contentY") || p->property("contentY").isNull()) continue;
+            if (p->metaObject()->indexOfProperty("contentY") < 0) continue;
+            const double y = p->property("contentY").toDouble() + inScene.center().y() - windowHeight / 2;
+            p->setProperty("contentY", std::max(0.0, y));
+            settle();
+            return;
+        }
+    }
+
     // A real left click in the middle of the item.
     void click(QObject* root, const char* name) {
         QQuickItem* i = item(root, name);
         ASSERT_TRUE(i);
         ASSERT_TRUE(i->isVisible()) << name << " is hidden";
+        scrollIntoView(i);
         const QPointF centre = i->mapToScene(QPointF(i->width() / 2, i->height() / 2));
         QTest::mouseClick(i->window(), Qt::LeftButton, {}, centre.toPoint());
         settle();
     }
 
     std::shared_ptr<RecordingSink> sink = std::make_shared<RecordingSink>();
+    std::shared_ptr<FakeRunningApps> running;
     std::unique_ptr<ContextEngine> engine;
     std::unique_ptr<ui::ContextModel> context;
     FakeApp app;

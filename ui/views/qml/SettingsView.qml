@@ -201,10 +201,18 @@ Rectangle {
                 }
                 Repeater {
                     objectName: "rules"
-                    model: root.context ? root.context.rules : []
+                    model: root.context ? root.context.ruleIDs : []
                     delegate: Column {
-                        required property var modelData
-                        objectName: "rule:" + modelData.bundleID
+                        id: ruleRow
+                        required property string modelData
+                        // The stored rule; the fallback only shows for the moment
+                        // between a removal and the row going away.
+                        readonly property var current: {
+                            root.context.rules  // follow every change of the store
+                            return root.context.ruleOr(modelData, {bundleID: modelData, displayName: modelData,
+                                                                   pack: Packs.firstPack(), volume: 0, muted: false})
+                        }
+                        objectName: "rule:" + modelData
                         width: parent ? parent.width : 400
                         spacing: 6
                         topPadding: 4
@@ -218,14 +226,14 @@ Rectangle {
                                 Text {
                                     id: ruleName
                                     objectName: "ruleName"
-                                    text: modelData.displayName
+                                    text: ruleRow.current.displayName
                                     font.pixelSize: ViewStyle.body
                                     font.weight: Font.DemiBold
                                     color: Theme.ink
                                     anchors.verticalCenter: parent.verticalCenter
                                 }
                                 PackBadge {
-                                    pack: modelData.pack
+                                    pack: ruleRow.current.pack
                                     fontSize: 9
                                     anchors.verticalCenter: parent.verticalCenter
                                 }
@@ -237,16 +245,16 @@ Rectangle {
                                 symbol: "trash"
                                 tint: ViewStyle.red
                                 Accessible.name: qsTranslate("Tocko", "Remove")
-                                onClicked: root.context.removeRule(modelData.bundleID)
+                                onClicked: root.context.removeRule(ruleRow.modelData)
                             }
                         }
                         Text {
-                            text: modelData.bundleID
+                            text: ruleRow.modelData
                             font.pixelSize: ViewStyle.caption
                             color: ViewStyle.secondary
                         }
                         ProfileEditor {
-                            profile: root.context.ruleOr(modelData.bundleID, modelData)
+                            profile: ruleRow.current
                             onEdited: function(p) { root.context.upsertRule(p) }
                             onPreview: function(pack) { root.actions.preview(pack) }
                         }

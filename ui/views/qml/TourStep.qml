@@ -28,7 +28,8 @@ Item {
         id: column
         x: stageArea.x + stageArea.width + 20
         width: step.width - x - 32
-        anchors.verticalCenter: stageArea.verticalCenter
+        // Centred beside the stage, from the top when it is taller.
+        y: Math.max(0, (stageArea.height - height) / 2)
         spacing: 12
     }
 }

@@ -1,0 +1,226 @@
+// The Settings window: adding, ordering and removing rules, the mouse sound
+// encoding, the status rows, the default profile editor and the switches.
+#include <QSettings>
+
+#include "ui/l10n/localization_store.h"
+#include "ui/views/mouse_sound_setting.h"
+#include "view_fixture.h"
+
+using namespace tocko;
+using tocko::test::makeRule;
+
+namespace {
+
+class SettingsViewTest : public test::ViewTest {
+protected:
+    QQuickItem* settings() { return load("SettingsView", menuProperties()); }
+    // Rule names in the order the form shows them.
+    std::vector<std::string> ruleNames(QQuickItem* view) {
+        std::vector<std::string> names;
+        QQuickItem* repeater = item(view, "rules");
+        const int n = repeater->property("count").toInt();
+        for (int i = 0; i < n; ++i) {
+            QQuickItem* row = nullptr;
+            QMetaObject::invokeMethod(repeater, "itemAt", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, i));
+            names.push_back(row ? text(row, "ruleName").toStdString() : "?");
+        }
+        return names;
+    }
+};
+
+TEST_F(SettingsViewTest, TypedIdentifierIsTrimmedAndNamedByTheRunningApp) {
+    QQuickItem* view = settings();
+    EXPECT_TRUE(shown(view, "noRules"));
+    EXPECT_FALSE(item(view, "addTypedButton")->isEnabled());
+    view->setProperty("newBundleID", "  \t\n ");
+    settle();
+    EXPECT_FALSE(item(view, "addTypedButton")->isEnabled());
+
+    view->setProperty("newBundleID", "  com.example.Notes\n");
+    settle();
+    click(view, "addTypedButton");
+    ASSERT_EQ(engine->store().rules.count("com.example.Notes"), 1u);
+    const AppProfile& rule = engine->store().rules.at("com.example.Notes");
+    EXPECT_EQ(rule.displayName, "com.example.Notes");  // not running: named by its identifier
+    EXPECT_EQ(rule.pack, allPacks().front());
+    EXPECT_DOUBLE_EQ(rule.volume, 0.05);
+    EXPECT_FALSE(rule.muted);
+    EXPECT_EQ(view->property("newBundleID").toString(), "");
+    EXPECT_EQ(item(view, "bundleField")->property("text").toString(), "");
+    EXPECT_FALSE(shown(view, "noRules"));
+
+    running->entries = {{std::string("org.example.Mail"), std::string("Mail"), true}};
+    view->setProperty("newBundleID", "org.example.Mail");
+    settle();
+    click(view, "addTypedButton");
+    EXPECT_EQ(engine->store().rules.at("org.example.Mail").displayName, "Mail");
+}
+
+TEST_F(SettingsViewTest, RunningAppPickerAddsAndResets) {
+    running->entries = {
+        {std::string("org.example.Mail"), std::string("Mail"), true},
+        {std::string("org.example.Mail"), std::string("Mail"), true},  // a second window
+        {std::string("org.example.Panel"), std::string("Panel"), false},
+        {std::nullopt, std::string("Nameless"), true},
+    };
+    QQuickItem* view = settings();
+    call(view, "refreshRunningApps");
+    const QVariantList entries = item(view, "runningPicker")->property("entries").toList();
+    ASSERT_EQ(entries.size(), 2);  // "Choose…" and Mail once
+    EXPECT_EQ(entries[0].toMap().value("text").toString(), "Choose…");
+    EXPECT_EQ(entries[0].toMap().value("value").toString(), "");
+    EXPECT_EQ(entries[1].toMap().value("text").toString(), "Mail");
+
+    EXPECT_FALSE(item(view, "addRunningButton")->isEnabled());
+    call(item(view, "runningPicker"), "choose", {"org.example.Mail"});
+    ASSERT_TRUE(item(view, "addRunningButton")->isEnabled());
+    // The application quits before "Add": its identifier names the rule.
+    running->entries.clear();
+    click(view, "addRunningButton");
+    EXPECT_EQ(engine->store().rules.at("org.example.Mail").displayName, "org.example.Mail");
+    EXPECT_EQ(view->property("selectedRunningApp").toString(), "");
+    EXPECT_FALSE(item(view, "addRunningButton")->isEnabled());
+}
+
+TEST_F(SettingsViewTest, RulesSortIgnoringCaseAndCanBeRemoved) {
+    engine->upsertRule(makeRule("c.gamma", "gamma", PackID::ice, 0.3));
+    engine->upsertRule(makeRule("a.alpha", "Alpha", PackID::tock, 0.3));
+    engine->upsertRule(makeRule("b.beta", "beta", PackID::felt, 0.3));
+    QQuickItem* view = settings();
+    EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "beta", "gamma"}));
+
+    QQuickItem* beta = item(view, "rule:b.beta");
+    ASSERT_TRUE(beta);
+    click(beta, "removeRule");
+    EXPECT_EQ(engine->store().rules.count("b.beta"), 0u);
+    EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "gamma"}));
+}
+
+TEST_F(SettingsViewTest, RuleEditorWritesOnlyItsRule) {
+    engine->upsertRule(makeRule("a.alpha", "Alpha", PackID::tock, 0.3));
+    engine->upsertRule(makeRule("b.beta", "beta", PackID::felt, 0.6));
+    QQuickItem* view = settings();
+    QQuickItem* alpha = item(view, "rule:a.alpha");
+    ASSERT_TRUE(alpha);
+    call(item(alpha, "packPicker"), "choose", {"chips"});
+    QMetaObject::invokeMethod(item(alpha, "volumeSlider"), "edited", Q_ARG(double, 0.75));
+    click(alpha, "mutedSwitch");
+    const AppProfile& a = engine->store().rules.at("a.alpha");
+    EXPECT_EQ(a.pack, PackID::chips);
+    EXPECT_DOUBLE_EQ(a.volume, 0.75);
+    EXPECT_TRUE(a.muted);
+    EXPECT_EQ(a.displayName, "Alpha");
+    EXPECT_EQ(engine->store().rules.at("b.beta"), makeRule("b.beta", "beta", PackID::felt, 0.6));
+    EXPECT_EQ(engine->store().defaultProfile, AppProfile::builtInDefault());
+    // The row stays the same one while its values change (a drag goes on).
+    EXPECT_EQ(item(view, "rule:a.alpha"), alpha);
+    EXPECT_EQ(text(alpha, "volumePercent"), "75%");
+    EXPECT_EQ(text(alpha, "badgeText"), "CHIPS");
+}
+
+TEST_F(SettingsViewTest, DefaultProfileEditorAndPreview) {
+    QQuickItem* view = settings();
+    QQuickItem* editor = item(view, "defaultEditor");
+    EXPECT_EQ(text(editor, "volumePercent"), "5%");
+    call(item(editor, "packPicker"), "choose", {"marble"});
+    QMetaObject::invokeMethod(item(editor, "volumeSlider"), "edited", Q_ARG(double, 0.35));
+    settle();
+    EXPECT_EQ(engine->store().defaultProfile.pack, PackID::marble);
+    EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.35);
+    EXPECT_EQ(text(editor, "volumePercent"), "35%");
+    // The preview plays the pack loud and clear, whatever the profile says.
+    click(editor, "mutedSwitch");
+    click(editor, "previewButton");
+    ASSERT_EQ(log.plays.size(), 1u);
+    EXPECT_EQ(log.plays[0].first, PackID::marble);
+    EXPECT_FLOAT_EQ(log.plays[0].second, 0.9f);
+}
+
+TEST_F(SettingsViewTest, MouseSoundIsStoredAsItsText) {
+    EXPECT_EQ(ui::mouseSoundChoice("", false), "same");
+    EXPECT_EQ(ui::mouseSoundChoice("off", true), "off");
+    EXPECT_EQ(ui::mouseSoundChoice("same", true), "same");
+    EXPECT_EQ(ui::mouseSoundChoice("ice", true), "ice");
+    EXPECT_EQ(ui::mouseSoundChoice("Ice", true), "same");
+    EXPECT_EQ(ui::mouseSoundChoice("bogus", true), "same");
+
+    QSettings("Pollix", "Tocko").setValue("mouseSound", "bogus");
+    QQuickItem* view = settings();
+    QQuickItem* picker = item(view, "mousePicker");
+    EXPECT_EQ(picker->property("text").toString(), "Same as keyboard");
+    call(picker, "choose", {"tock"});
+    EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "tock");
+    EXPECT_EQ(picker->property("text").toString(), "Tock");
+    call(picker, "choose", {"off"});
+    EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "off");
+    EXPECT_EQ(picker->property("text").toString(), "Off");
+    const QVariantList entries = picker->property("entries").toList();
+    EXPECT_EQ(entries[0].toMap().value("value").toString(), "off");
+    EXPECT_EQ(entries[1].toMap().value("value").toString(), "same");
+    EXPECT_EQ(entries[2].toMap().value("text").toString(), "Mechanical");
+}
+
+TEST_F(SettingsViewTest, StatusRowsFollowTheContext) {
+    QQuickItem* view = settings();
+    EXPECT_EQ(text(view, "currentAppValue"), "—");
+    EXPECT_EQ(text(view, "bundleIDValue"), "—");
+    EXPECT_EQ(text(view, "microphoneValue"), "No");
+    EXPECT_EQ(text(view, "effectiveValue"), "Silent");
+    engine->setCurrentApp(std::string("org.example.Code"), std::nullopt);
+    engine->setGlobalEnabled(true);
+    engine->applyEffective();
+    settle();
+    EXPECT_EQ(text(view, "currentAppValue"), "org.example.Code");
+    EXPECT_EQ(text(view, "bundleIDValue"), "org.example.Code");
+    EXPECT_EQ(text(view, "effectiveValue"), "Soft @ 5%");
+    engine->snooze(10);
+    settle();
+    EXPECT_EQ(text(view, "effectiveValue"), "Silent");
+    engine->cancelSnooze();
+    engine->setMicActive(true);
+    settle();
+    EXPECT_EQ(text(view, "microphoneValue"), "Yes");
+    EXPECT_EQ(text(view, "effectiveValue"), "Silent");  // call mute
+}
+
+TEST_F(SettingsViewTest, SwitchesAndCommands) {
+    QQuickItem* view = settings();
+    EXPECT_FALSE(item(view, "enableSwitch")->isEnabled());
+    EXPECT_TRUE(shown(view, "permissionHint"));
+    app.setPermissionGranted(true);
+    settle();
+    EXPECT_FALSE(shown(view, "permissionHint"));
+    click(view, "enableSwitch");
+    EXPECT_TRUE(app.isEnabled());
+    click(view, "loginSwitch");
+    EXPECT_TRUE(app.launchAtLogin());
+    ASSERT_TRUE(engine->autoMuteOnCalls());
+    click(view, "autoMuteSwitch");
+    EXPECT_FALSE(engine->autoMuteOnCalls());
+    click(view, "tourButton");
+    click(view, "uninstallButton");
+    EXPECT_EQ(log.count("showOnboarding"), 1);
+    EXPECT_EQ(log.count("uninstall"), 1);
+}
+
+TEST_F(SettingsViewTest, LanguagePickerListsTheSystemChoiceFirst) {
+    QQuickItem* view = settings();
+    QQuickItem* picker = item(view, "languagePicker");
+    const QVariantList entries = picker->property("entries").toList();
+    ASSERT_EQ(entries.size(), 2 + 21);
+    EXPECT_EQ(entries[0].toMap().value("value").toString(), "system");
+    EXPECT_EQ(entries[0].toMap().value("text").toString(),
+              "System default (" + LocalizationStore::shared().systemDefaultName() + ")");
+    EXPECT_EQ(entries[1].toMap().value("kind").toString(), "divider");
+    EXPECT_EQ(entries[2].toMap().value("text").toString(), "English");
+    EXPECT_EQ(entries[22].toMap().value("text").toString(), "简体中文");
+
+    call(picker, "choose", {"de"});
+    EXPECT_EQ(LocalizationStore::shared().languageRawValue(), "de");
+    EXPECT_EQ(picker->property("text").toString(), "Deutsch");
+    EXPECT_EQ(text(view, "effectiveValue"), LocalizationStore::shared().translate("Silent"));
+    call(picker, "choose", {"system"});
+    EXPECT_EQ(LocalizationStore::shared().languageRawValue(), "system");
+}
+
+}  // namespace
