@@ -1,0 +1,197 @@
+// The first-run tour: where it starts, moving between steps, the permission
+// step's two faces, choosing and trying a sound, the language chips, and
+// staying still while motion is reduced.
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ui/l10n/localization_store.h"
+#include "ui/theme/theme.h"
+#include "ui/views/motion.h"
+#include "ui/views/onboarding_window.h"
+#include "view_fixture.h"
+
+using namespace tocko;
+
+namespace {
+
+class OnboardingViewTest : public test::ViewTest {
+protected:
+    QQuickItem* tour(int startStep = 0) {
+        QVariantMap properties = menuProperties();
+        properties.insert("startStep", startStep);
+        return load("OnboardingView", properties);
+    }
+    static int index(QQuickItem* view) { return view->property("index").toInt(); }
+    static QString primary(QQuickItem* view) {
+        return item(view, "primaryButton")->property("text").toString();
+    }
+    // The current step's content (the stack's top item).
+    static QQuickItem* content(QQuickItem* view) {
+        return item(view, "stepStack")->property("currentItem").value<QQuickItem*>();
+    }
+    static void wait(int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms) QTest::qWait(20);
+    }
+};
+
+TEST(OnboardingStartStep, ReadsAWholeNumberClampedToTheSteps) {
+    EXPECT_EQ(ui::onboardingStartStep(nullptr), 0);
+    EXPECT_EQ(ui::onboardingStartStep(""), 0);
+    EXPECT_EQ(ui::onboardingStartStep("3"), 3);
+    EXPECT_EQ(ui::onboardingStartStep("+2"), 2);
+    EXPECT_EQ(ui::onboardingStartStep("5"), 5);
+    EXPECT_EQ(ui::onboardingStartStep("99"), 5);
+    EXPECT_EQ(ui::onboardingStartStep("99999999999999999999999"), 5);
+    EXPECT_EQ(ui::onboardingStartStep("-3"), 0);
+    EXPECT_EQ(ui::onboardingStartStep("2x"), 0);
+    EXPECT_EQ(ui::onboardingStartStep(" 2"), 0);
+    EXPECT_EQ(ui::onboardingStartStep("+"), 0);
+    EXPECT_EQ(ui::onboardingStartStep("two"), 0);
+}
+
+TEST_F(OnboardingViewTest, FirstStepHasNoBackAndMovesOn) {
+    QQuickItem* view = tour();
+    EXPECT_EQ(index(view), 0);
+    EXPECT_FALSE(shown(view, "backButton"));
+    EXPECT_EQ(primary(view), "Let’s set it up");
+    EXPECT_EQ(text(view, "stepCounter"), "01 / 06");
+    EXPECT_EQ(item(view, "segment0")->property("color").value<QColor>(), QColor(Theme::instance().accent()));
+    click(view, "primaryButton");
+    EXPECT_EQ(index(view), 1);
+    EXPECT_TRUE(view->property("forward").toBool());
+    EXPECT_EQ(text(view, "stepCounter"), "02 / 06");
+    EXPECT_TRUE(shown(view, "backButton"));
+    click(view, "backButton");
+    EXPECT_EQ(index(view), 0);
+    EXPECT_FALSE(view->property("forward").toBool());  // the content comes in from the leading edge
+    EXPECT_FALSE(shown(view, "backButton"));
+}
+
+TEST_F(OnboardingViewTest, LastStepFinishesOnReturn) {
+    QQuickItem* view = tour(5);
+    EXPECT_EQ(index(view), 5);
+    EXPECT_EQ(primary(view), "Start tocking");
+    EXPECT_TRUE(item(view, "primaryButton")->hasActiveFocus() || item(view, "primaryButton")->hasFocus());
+    QSignalSpy finished(view, SIGNAL(finish()));
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(finished.count(), 1);
+    click(view, "primaryButton");
+    EXPECT_EQ(finished.count(), 2);
+    EXPECT_EQ(index(view), 5);
+}
+
+TEST_F(OnboardingViewTest, PermissionStepOffersSettingsUntilGranted) {
+    QQuickItem* view = tour(1);
+    QQuickItem* step = content(view);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(primary(view), "Skip for now");
+    EXPECT_FALSE(item(view, "primaryButton")->property("prominent").toBool());
+    EXPECT_TRUE(shown(step, "openSettingsButton"));
+    EXPECT_FALSE(shown(step, "grantedLabel"));
+    EXPECT_FALSE(item(step, "mockSwitch")->property("on").toBool());
+    click(step, "openSettingsButton");
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"requestPermission", "openInputMonitoringSettings"}));
+
+    // The poll sees the grant: the step changes in place and waits for the user.
+    app.setPermissionGranted(true);
+    settle();
+    EXPECT_EQ(index(view), 1);
+    EXPECT_EQ(primary(view), "Continue");
+    EXPECT_TRUE(item(view, "primaryButton")->property("prominent").toBool());
+    EXPECT_FALSE(shown(step, "openSettingsButton"));
+    EXPECT_TRUE(shown(step, "grantedLabel"));
+    EXPECT_TRUE(item(step, "mockSwitch")->property("on").toBool());
+}
+
+TEST_F(OnboardingViewTest, PackChipsSetTheDefaultAndPlayIt) {
+    QQuickItem* view = tour(2);
+    QQuickItem* step = content(view);
+    ASSERT_TRUE(step);
+    QQuickItem* picker = item(step, "packPicker");
+    EXPECT_EQ(picker->property("category").toString(), "vintage");  // soft's style
+    EXPECT_TRUE(item(step, "pack:soft")->property("selected").toBool());
+    click(step, "style:fun");
+    EXPECT_EQ(picker->property("category").toString(), "fun");
+    QQuickItem* chip = item(step, "pack:bubble");
+    ASSERT_TRUE(chip);
+    click(step, "pack:bubble");
+    EXPECT_EQ(engine->store().defaultProfile.pack, PackID::bubble);
+    EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.05);
+    ASSERT_EQ(log.plays.size(), 1u);
+    EXPECT_EQ(log.plays[0].first, PackID::bubble);
+    EXPECT_FLOAT_EQ(log.plays[0].second, 0.9f);
+    EXPECT_TRUE(item(step, "pack:bubble")->property("selected").toBool());
+    EXPECT_EQ(text(step, "stagePackName"), "Bubble");
+}
+
+TEST_F(OnboardingViewTest, TryFieldPlaysPerAddedCharacterOnlyWithoutPermission) {
+    QQuickItem* view = tour(2);
+    QQuickItem* field = item(content(view), "tryField");
+    ASSERT_TRUE(field);
+    field->setProperty("text", "a");
+    field->setProperty("text", "ab");
+    field->setProperty("text", "abc");
+    field->setProperty("text", "ab");  // deleting plays nothing
+    settle();
+    EXPECT_EQ(log.plays.size(), 3u);
+    for (const auto& [pack, volume] : log.plays) {
+        EXPECT_EQ(pack, PackID::soft);
+        EXPECT_FLOAT_EQ(volume, 0.9f);
+    }
+    app.setPermissionGranted(true);  // the tap clicks now; the field stays quiet
+    field->setProperty("text", "abcd");
+    settle();
+    EXPECT_EQ(log.plays.size(), 3u);
+}
+
+TEST_F(OnboardingViewTest, LanguageChipsSwitchAndRerenderTheTour) {
+    QQuickItem* view = tour(0);
+    QQuickItem* step = content(view);
+    ASSERT_TRUE(step);
+    const QString resolved = LocalizationStore::shared().localeIdentifier();
+    QQuickItem* resolvedChip = item(step, ("language:" + resolved).toUtf8().constData());
+    ASSERT_TRUE(resolvedChip);
+    EXPECT_TRUE(resolvedChip->property("selected").toBool());  // "System" shows its resolved language
+
+    click(step, "language:de");
+    EXPECT_EQ(LocalizationStore::shared().languageRawValue(), "de");
+    EXPECT_TRUE(item(step, "language:de")->property("selected").toBool());
+    const QString german = LocalizationStore::shared().translate("Let’s set it up");
+    EXPECT_EQ(primary(view), german);
+    EXPECT_EQ(item(step, "heading")->property("source").toString(),
+              LocalizationStore::shared().translate("Welcome to Tocko"));
+    LocalizationStore::shared().setLanguage(AppLanguage::system);
+    settle();
+    EXPECT_EQ(primary(view), "Let’s set it up");
+}
+
+TEST_F(OnboardingViewTest, ReducedMotionHoldsStill) {
+    ui::MotionSettings::shared().setReduceMotion(true);
+    QQuickItem* view = tour(0);
+    QQuickItem* step = content(view);
+    wait(2600);
+    EXPECT_EQ(text(step, "greetingWord"), "Hello");
+    EXPECT_DOUBLE_EQ(item(step, "keycapFace")->y(), 0);
+
+    // With motion the greeting moves on to the next word.
+    ui::MotionSettings::shared().setReduceMotion(false);
+    wait(2700);
+    EXPECT_EQ(text(step, "greetingWord"), "Hola");
+}
+
+TEST_F(OnboardingViewTest, MenuStepShowsTheLivePanel) {
+    QQuickItem* view = tour(5);
+    QQuickItem* copy = item(content(view), "menuCopy");
+    ASSERT_TRUE(copy);
+    EXPECT_DOUBLE_EQ(copy->scale(), 0.62);
+    EXPECT_EQ(text(copy, "packHeading"), "Default Sound");
+    app.setLaunchAtLogin(false);
+    click(content(view), "loginSwitch");
+    EXPECT_TRUE(app.launchAtLogin());
+}
+
+}  // namespace
