@@ -253,7 +253,10 @@ protected:
         QQuickItem* i = item(root, name);
         ASSERT_TRUE(i);
         ASSERT_TRUE(i->isVisible()) << name << " is hidden";
+        // A frame lays out what changed since the last one (polish).
+        i->window()->grabWindow();
         scrollIntoView(i);
+        i->window()->grabWindow();
         const QPointF centre = i->mapToScene(QPointF(i->width() / 2, i->height() / 2));
         QTest::mouseClick(i->window(), Qt::LeftButton, {}, centre.toPoint());
         settle();
