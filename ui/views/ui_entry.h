@@ -39,6 +39,9 @@ public:
     void openSettings();
 
     QQmlEngine& engine() { return *engine_; }
+    // The windows once made (null before).
+    QQuickWindow* panelWindow() const { return panel_; }
+    QQuickWindow* settingsWindow() const { return settings_; }
 
 private:
     QQuickWindow* createWindow(const char* type);

@@ -1,0 +1,144 @@
+// The entry over a real application state built on fakes: the panel and
+// Settings windows read the one state, and the tour window opens at the
+// requested step and records completion however it is closed.
+#include <QGuiApplication>
+#include <QSettings>
+#include <QTest>
+#include <cstdlib>
+
+#include "app/app_state.h"
+#include "app/fake_platform.h"
+#include "audio/null_output.h"
+#include "context/profile_store.h"
+#include "input/fake_backend.h"
+#include "ui/views/ui_entry.h"
+#include "view_fixture.h"
+
+using namespace tocko;
+
+namespace {
+
+QString textOf(QQuickItem* root, const char* name) {
+    QQuickItem* i = root->findChild<QQuickItem*>(name);
+    EXPECT_TRUE(i) << "no item named " << name;
+    return i ? i->property("text").toString() : QString();
+}
+
+class EntryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::remove_all(ProfileStore::supportDirectory());
+        QSettings("Pollix", "Tocko").clear();
+        setenv("TOCKO_NO_ONBOARDING", "1", 1);
+        AppState::Dependencies deps;
+        deps.engine.output = std::make_unique<NullOutput>();
+        deps.tapBackends = std::make_shared<FakeTapFactory>();
+        deps.loginItem = std::make_shared<FakeLoginItem>();
+        deps.localization = std::make_shared<FakeLocalizationProbe>();
+        deps.frontmost = std::make_unique<FakeFrontmostSource>(FrontmostApp{"org.example.Mail", "Mail"});
+        deps.inputDevices = std::make_unique<FakeInputDevices>(false);
+        deps.secureInput = std::make_unique<FakeSecureInputProbe>();
+        deps.executablePath = "/usr/bin/tocko";
+        deps.homeDirectory = "/home/ada";
+        deps.foreignSound = [] {};
+        deps.fontAvailable = [](const std::string&) { return true; };
+        state = std::make_unique<AppState>(std::move(deps));
+        ui = ui::install(*state);
+        settle();
+    }
+    void TearDown() override {
+        ui.reset();
+        state.reset();
+        unsetenv("TOCKO_NO_ONBOARDING");
+        unsetenv("TOCKO_ONBOARDING_STEP");
+    }
+    static void settle() { QTest::qWait(30); }
+
+    // The open tour window, if any.
+    static QQuickWindow* tourWindow() {
+        for (QWindow* w : QGuiApplication::topLevelWindows())
+            if (auto* q = qobject_cast<QQuickWindow*>(w))
+                if (q->isVisible() && q->findChild<QQuickItem*>("onboardingView")) return q;
+        return nullptr;
+    }
+
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<ui::TockoUi> ui;
+};
+
+TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
+    ui->showPanel();
+    settle();
+    QQuickWindow* panel = ui->panelWindow();
+    ASSERT_TRUE(panel);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->width(), 260);
+    EXPECT_TRUE(panel->flags() & Qt::FramelessWindowHint);
+    QQuickItem* menu = panel->findChild<QQuickItem*>("menuView");
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(textOf(menu, "outputLine"), "Output: " + QString::fromStdString(state->currentOutputDevice()));
+    EXPECT_EQ(textOf(menu, "contextLine").left(7), "Mail · ");
+
+    ui->togglePanel();
+    EXPECT_FALSE(panel->isVisible());
+    ui->togglePanel();
+    EXPECT_TRUE(panel->isVisible());
+
+    ui->openSettings();
+    settle();
+    EXPECT_FALSE(panel->isVisible());
+    QQuickWindow* settings = ui->settingsWindow();
+    ASSERT_TRUE(settings);
+    EXPECT_TRUE(settings->isVisible());
+    EXPECT_EQ(settings->size(), QSize(480, 600));
+    QQuickItem* view = settings->findChild<QQuickItem*>("settingsView");
+    ASSERT_TRUE(view);
+    EXPECT_EQ(textOf(view, "currentAppValue"), "Mail");
+    // A second request brings the same window back.
+    ui->openSettings();
+    EXPECT_EQ(ui->settingsWindow(), settings);
+}
+
+TEST_F(EntryTest, TourOpensAtTheRequestedStepAndClosingCompletesIt) {
+    setenv("TOCKO_ONBOARDING_STEP", "99", 1);
+    ASSERT_FALSE(QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool());
+    state->showOnboarding();
+    settle();
+    QQuickWindow* tour = tourWindow();
+    ASSERT_TRUE(tour);
+    EXPECT_TRUE(state->onboardingOpen());
+    EXPECT_EQ(tour->title(), "Tocko");
+    EXPECT_EQ(tour->size(), QSize(760, 520));
+    QQuickItem* view = tour->findChild<QQuickItem*>("onboardingView");
+    EXPECT_EQ(view->property("index").toInt(), 5);
+
+    // A second request while open only brings the same window forward.
+    state->showOnboarding();
+    settle();
+    EXPECT_EQ(tourWindow(), tour);
+
+    // The window's close button counts as finishing.
+    tour->close();
+    settle();
+    EXPECT_FALSE(state->onboardingOpen());
+    EXPECT_TRUE(QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool());
+    EXPECT_EQ(tourWindow(), nullptr);
+}
+
+TEST_F(EntryTest, TheLastButtonClosesTheTour) {
+    setenv("TOCKO_ONBOARDING_STEP", "5", 1);
+    state->showOnboarding();
+    settle();
+    QQuickWindow* tour = tourWindow();
+    ASSERT_TRUE(tour);
+    QQuickItem* button = tour->findChild<QQuickItem*>("primaryButton");
+    ASSERT_TRUE(button);
+    tour->grabWindow();
+    QTest::mouseClick(tour, Qt::LeftButton, {},
+                      button->mapToScene({button->width() / 2, button->height() / 2}).toPoint());
+    settle();
+    EXPECT_FALSE(state->onboardingOpen());
+    EXPECT_TRUE(QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool());
+}
+
+}  // namespace
