@@ -62,11 +62,6 @@ std::string NullOutput::deviceName() const {
     std::lock_guard lock(mutex_);
     return deviceName_;
 }
-double NullOutput::latencySeconds() const {
-    auto f = format();
-    return f.sampleRate > 0 ? options_.blockFrames / f.sampleRate : 0;
-}
-
 void NullOutput::setStartFailure(std::optional<std::string> error) {
     std::lock_guard lock(mutex_);
     startFailure_ = std::move(error);

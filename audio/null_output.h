@@ -37,7 +37,6 @@ public:
     OutputFormat format() const override;
     uint32_t defaultDeviceID() const override;
     std::string deviceName() const override;
-    double latencySeconds() const override;
 
     // Controls for tests and tools.
     void setStartFailure(std::optional<std::string> error);

@@ -39,8 +39,6 @@ public:
     virtual uint32_t defaultDeviceID() const = 0;
     // Human-readable name of the current default device, or "?".
     virtual std::string deviceName() const = 0;
-    // Frames of buffering between the render callback and the speaker.
-    virtual double latencySeconds() const { return 0; }
     // A click is about to be scheduled: an output that idles its stream while
     // silent resumes it here.
     virtual void wake() {}

@@ -258,9 +258,9 @@ bool PulseOutput::start(std::string& error) {
     silentFrames_ = 0;
     corked_ = false;
     // No device named: the stream plays on the default sink and the server
-    // moves it when the default changes.
-    const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_AUTO_TIMING_UPDATE |
-                                         PA_STREAM_INTERPOLATE_TIMING);
+    // moves it when the default changes. No automatic timing updates: they
+    // would wake this process several times a second even while corked.
+    const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY);
     if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) {
         error = pa_strerror(pa_context_errno(context_));
         stopLocked();
@@ -316,16 +316,6 @@ uint32_t PulseOutput::defaultDeviceID() const {
 std::string PulseOutput::deviceName() const {
     std::lock_guard lock(infoMutex_);
     return haveSinkInfo_ ? sinkDescription_ : "?";
-}
-
-double PulseOutput::latencySeconds() const {
-    pa_threaded_mainloop_lock(mainloop_);
-    double seconds = 0;
-    pa_usec_t usec = 0;
-    int negative = 0;
-    if (stream_ && pa_stream_get_latency(stream_, &usec, &negative) == 0) seconds = negative ? 0 : usec / 1e6;
-    pa_threaded_mainloop_unlock(mainloop_);
-    return seconds;
 }
 
 void PulseOutput::wake() {

@@ -30,7 +30,6 @@ public:
     OutputFormat format() const override;
     uint32_t defaultDeviceID() const override;
     std::string deviceName() const override;
-    double latencySeconds() const override;
     void wake() override;
 
 private:
