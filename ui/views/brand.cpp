@@ -18,10 +18,6 @@ namespace {
 
 constexpr double kKeycapScale = 3.0;
 
-QString keycapSource(double size) {
-    return QStringLiteral("image://tocko/keycap/") + QString::number(size, 'g', 6);
-}
-
 QFont keycapLetterFont(double size) {
     QFont font;
     if (isFamilyAvailable(QString::fromLatin1(kDisplayFamily))) {
