@@ -22,6 +22,12 @@ Window {
     flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowCloseButtonHint
     color: Theme.card
 
+    // The window moves when its background is dragged.
+    DragHandler {
+        target: null
+        onActiveChanged: if (active) window.startSystemMove()
+    }
+
     OnboardingView {
         objectName: "onboardingView"
         app: window.app
