@@ -70,6 +70,22 @@ TEST_F(OnboardingViewTest, FirstStepHasNoBackAndMovesOn) {
     EXPECT_FALSE(shown(view, "backButton"));
 }
 
+TEST_F(OnboardingViewTest, PrimaryButtonWalksThroughEveryStep) {
+    ui::MotionSettings::shared().setReduceMotion(true);  // the short fade
+    QQuickItem* view = tour();
+    const std::vector<QString> headings{"Welcome to Tocko",      "Turn on typing feedback",
+                                        "Pick your sound",       "Make it yours",
+                                        "It knows when to hush", "Tocko lives in your menu bar"};
+    for (size_t i = 0; i < headings.size(); ++i) {
+        if (i > 0) click(view, "primaryButton");
+        wait(250);
+        EXPECT_EQ(index(view), int(i));
+        EXPECT_EQ(item(content(view), "heading")->property("source").toString(), headings[i]);
+    }
+    EXPECT_EQ(primary(view), "Start tocking");
+    ui::MotionSettings::shared().setReduceMotion(false);
+}
+
 TEST_F(OnboardingViewTest, LastStepFinishesOnReturn) {
     QQuickItem* view = tour(5);
     EXPECT_EQ(index(view), 5);
@@ -164,9 +180,18 @@ TEST_F(OnboardingViewTest, LanguageChipsSwitchAndRerenderTheTour) {
     EXPECT_EQ(primary(view), german);
     EXPECT_EQ(item(step, "heading")->property("source").toString(),
               LocalizationStore::shared().translate("Welcome to Tocko"));
+    // The steps go on in the new language.
+    click(view, "primaryButton");
+    EXPECT_EQ(index(view), 1);
+    wait(600);
+    QQuickItem* next = content(view);
+    ASSERT_TRUE(next);
+    EXPECT_TRUE(find(next, "openSettingsButton")) << "still on the first step";
+    EXPECT_EQ(item(next, "heading")->property("source").toString(),
+              LocalizationStore::shared().translate("Turn on typing feedback"));
     LocalizationStore::shared().setLanguage(AppLanguage::system);
     settle();
-    EXPECT_EQ(primary(view), "Let’s set it up");
+    EXPECT_EQ(primary(view), "Skip for now");
 }
 
 TEST_F(OnboardingViewTest, ReducedMotionHoldsStill) {

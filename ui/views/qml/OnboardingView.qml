@@ -62,7 +62,8 @@ Rectangle {
 
     property bool ready: false
     Component.onCompleted: ready = true
-    onIndexChanged: if (ready) stack.replace(stepComponent(step), {}, StackView.Transition)
+    // `step` may not have followed `index` yet when this runs.
+    onIndexChanged: if (ready) stack.replace(stepComponent(steps[index]), {}, StackView.Transition)
 
     // 1. Progress
     Row {

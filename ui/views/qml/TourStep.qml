@@ -24,12 +24,23 @@ Item {
             anchors.fill: parent
         }
     }
-    Column {
-        id: column
+    // The column scrolls when a language's texts make it taller than the step.
+    Flickable {
+        id: columnArea
         x: stageArea.x + stageArea.width + 20
         width: step.width - x - 32
-        // Centred beside the stage, from the top when it is taller.
-        y: Math.max(0, (stageArea.height - height) / 2)
-        spacing: 12
+        height: stageArea.height
+        contentWidth: width
+        contentHeight: column.height
+        interactive: contentHeight > height
+        boundsBehavior: Flickable.StopAtBounds
+        clip: interactive
+        Column {
+            id: column
+            width: columnArea.width
+            // Centred beside the stage, from the top when it is taller.
+            y: Math.max(0, (columnArea.height - height) / 2)
+            spacing: 12
+        }
     }
 }
