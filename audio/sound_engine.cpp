@@ -86,11 +86,17 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
         std::string reason;
         auto buffer = loadSample(soundsDir + "/" + sampleFileName(pack), reason);
         // All voices run in one graph format: that of the first file that loaded.
-        if (buffer && haveFormat && (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels))
+        if (buffer && haveFormat &&
+            (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels)) {
             buffer.reset();
         if (!buffer) {
+            reason = "format differs from the first pack's";
+        }
             log_.error("Failed to load pack-{}.wav from bundle", {pub(rawValue(pack))});
             continue;
+            // Standard error names it too: a silent default pack must not
+            // leave its user guessing.
+            trace(kComponent, "failed to load " + sampleFileName(pack) + ": " + reason);
         }
         if (!haveFormat) {
             haveFormat = true;

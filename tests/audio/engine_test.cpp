@@ -1,8 +1,11 @@
+#include <sys/stat.h>
+
 #include <fstream>
 #include <future>
 #include <thread>
 
 #include "audio/mixer.h"
+#include "audio/sample.h"
 #include "engine_fixture.h"
 
 using namespace tocko;
@@ -64,6 +67,74 @@ TEST_F(Engine, DamagedOrForeignFilesGiveSilentPacksNotCrashes) {
     engine->play(PackID::blue, 1.0f, false);
     drain();
     EXPECT_EQ(engine->nextIndexForTesting(), 0);
+}
+
+TEST_F(Engine, EachFailedPackIsNamedOnStandardErrorWithItsReason) {
+    writePack("clicky", withLevels(0.05f, 0.5f));
+    writePack("blue", withLevels(0.05f, 0.5f), 44100);
+    writePack("tactile", withLevels(0.05f, 0.5f));
+    std::filesystem::resize_file(path("tactile"), std::filesystem::file_size(path("tactile")) / 2);
+    build();
+    const auto traces = logs.traces();
+    auto has = [&](const std::string& line) {
+        return std::find(traces.begin(), traces.end(), line) != traces.end();
+    };
+    EXPECT_TRUE(has("[Tocko] SoundEngine: failed to load pack-tactile.wav: truncated"));
+    EXPECT_TRUE(
+        has("[Tocko] SoundEngine: failed to load pack-blue.wav: format differs from the first pack's"));
+    EXPECT_TRUE(has("[Tocko] SoundEngine: failed to load pack-soft.wav: No such file or directory"));
+    EXPECT_EQ(
+        std::count_if(traces.begin(), traces.end(),
+                      [](const std::string& t) { return t.find("failed to load") != std::string::npos; }),
+        27);
+}
+
+TEST_F(Engine, FilesThatAreNotSoundFilesNeitherBlockNorExhaustMemory) {
+    writePack("clicky", withLevels(0.05f, 0.5f));
+    ASSERT_EQ(::mkfifo(path("blue").c_str(), 0600), 0);             // would block the start
+    std::filesystem::create_symlink("/dev/zero", path("tactile"));  // would never end
+    writePack("brown", std::vector<float>(kMaxSampleFileBytes / sizeof(float) + 1, 0.1f));  // too large
+    build();
+    EXPECT_EQ(engine->loadedPackCount(), 1u);
+    const auto errors = logs.errors();
+    for (const char* bad : {"blue", "tactile", "brown"})
+        EXPECT_NE(std::find(errors.begin(), errors.end(),
+                            "Failed to load pack-" + std::string(bad) + ".wav from bundle"),
+                  errors.end())
+            << bad;
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: failed to load pack-blue.wav: not a regular file"));
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: failed to load pack-brown.wav: larger than 16 MiB"));
+}
+
+TEST(SampleLoading, TruncationIsToldByFrameCountsNotByTheFolderName) {
+    // libsndfile's log text repeats the path; words in it must not matter.
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("tocko-" + std::to_string(::getpid()) + " truncated, should be here");
+    std::filesystem::create_directories(dir);
+    const std::string whole = (dir / "whole.wav").string(), cut = (dir / "cut.wav").string();
+    writeWav(whole, withLevels(0.05f, 0.5f));
+    writeWav(cut, withLevels(0.05f, 0.5f));
+    std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 6);  // not even a whole frame short
+    std::string reason;
+    auto loaded = loadSample(whole, reason);
+    ASSERT_TRUE(loaded) << reason;
+    EXPECT_EQ(loaded->frames, 4800u);
+    EXPECT_FALSE(loadSample(cut, reason));
+    EXPECT_EQ(reason, "truncated");
+    // 16-bit files too.
+    SF_INFO info{};
+    info.samplerate = 48000;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* f = sf_open(cut.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(f, nullptr);
+    std::vector<short> pcm(2 * 1000, 1000);
+    sf_writef_short(f, pcm.data(), 1000);
+    sf_close(f);
+    ASSERT_TRUE(loadSample(cut, reason)) << reason;
+    std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 4);
+    EXPECT_FALSE(loadSample(cut, reason));
+    std::filesystem::remove_all(dir);
 }
 
 TEST_F(Engine, NoSamplesAtAllStillBuildsAndStaysSilent) {
