@@ -55,14 +55,29 @@ void initXlibOnce() {
     });
 }
 
+// Xlib itself is initialised for threads, but the extension libraries keep
+// process-wide records that they create and extend without a lock (libXi's
+// on the first XInput request of each display). Opening a connection on one
+// thread (the listen check) while another opens or closes one (the tap)
+// corrupts the heap, so every open, extension set-up and close of these
+// connections takes this lock.
+std::mutex gXlibSetupMutex;
+
 struct Connection {
     Display* display = nullptr;
     int opcode = -1;
 };
 
+void disconnectLocked(Display* display) {
+    XCloseDisplay(display);
+    std::lock_guard lock(gDisplaysMutex);
+    gOurDisplays.erase(display);
+}
+
 // Opens the display and checks for XInput 2; nothing is logged.
 Connection connect(const std::string& displayName, std::string* why) {
     initXlibOnce();
+    std::lock_guard setup(gXlibSetupMutex);
     Connection c;
     c.display = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
     if (!c.display) {
@@ -81,19 +96,14 @@ Connection connect(const std::string& displayName, std::string* why) {
     } else {
         return c;
     }
-    {
-        std::lock_guard lock(gDisplaysMutex);
-        gOurDisplays.erase(c.display);
-    }
-    XCloseDisplay(c.display);
+    disconnectLocked(c.display);
     c.display = nullptr;
     return c;
 }
 
 void disconnect(Display* display) {
-    XCloseDisplay(display);
-    std::lock_guard lock(gDisplaysMutex);
-    gOurDisplays.erase(display);
+    std::lock_guard setup(gXlibSetupMutex);
+    disconnectLocked(display);
 }
 
 }  // namespace
@@ -119,8 +129,11 @@ std::shared_ptr<X11Tap> X11Tap::open(TapCallback callback, const std::string& di
     XISetMask(bits, XI_RawKeyRelease);
     XISetMask(bits, XI_RawButtonPress);
     XIEventMask mask{XIAllMasterDevices, static_cast<int>(sizeof bits), bits};
-    XISelectEvents(c.display, DefaultRootWindow(c.display), &mask, 1);
-    XSync(c.display, False);
+    {
+        std::lock_guard setup(gXlibSetupMutex);
+        XISelectEvents(c.display, DefaultRootWindow(c.display), &mask, 1);
+        XSync(c.display, False);
+    }
     if (tap->broken_.load()) return nullptr;
     return tap;
 }

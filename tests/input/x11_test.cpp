@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 #include "input/linux/x11_backend.h"
 #include "input_test_util.h"
@@ -187,4 +189,34 @@ TEST(X11Backend, VanishingServerEndsTheTapNotTheProcess) {
 }
 
 }  // namespace
+TEST_F(X11TapTest, ToggledAThousandTimesWithoutDelay) {
+    // As the switch does it: the listen check on this thread while the tap
+    // thread opens and closes its own connection. Run under AddressSanitizer.
+    const auto threadCount = [] {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("Threads:", 0) == 0) return std::stoi(line.substr(8));
+        return 0;
+    };
+    const int threadsBefore = threadCount();
+    auto factory = std::make_shared<X11TapFactory>();
+    h.reset();  // one log capture at a time
+    {
+        TapHarness toggled(factory);
+        for (int i = 0; i < 1000; ++i) {
+            factory->canListen();
+            toggled.tap->start();
+            toggled.tap->stop();
+        }
+        EXPECT_TRUE(toggled.stopAndJoin());
+    }
+    // Threads overtaken by a later stop() finish on their own; then a fresh
+    // tap still hears keys.
+    EXPECT_TRUE(eventually([&] { return threadCount() <= threadsBefore; }, 60s));
+    h = std::make_unique<TapHarness>(factory);
+    EXPECT_TRUE(h->startLive());
+    const size_t before = h->get(h->keys).size();
+    EXPECT_TRUE(settle(before));
+}
+
 }  // namespace tocko
