@@ -1,3 +1,5 @@
+#include "support/serial_queue.h"
+
 #include <gtest/gtest.h>
 #include <pthread.h>
 
@@ -6,8 +8,6 @@
 #include <memory>
 #include <thread>
 #include <vector>
-
-#include "support/serial_queue.h"
 
 using namespace tocko;
 using namespace std::chrono_literals;
@@ -54,4 +54,22 @@ TEST(SerialQueue, MayBeDestroyedFromOneOfItsOwnTasks) {
     });
     ran.get_future().wait();
     std::this_thread::sleep_for(20ms);  // the thread winds down on its own
+}
+
+TEST(SerialQueue, MayBeDestroyedByATaskPostedFromAnotherThread) {
+    // The posting thread must not touch the queue once the task may run;
+    // ThreadSanitizer and AddressSanitizer builds catch it when it does.
+    for (int i = 0; i < 200; ++i) {
+        auto* q = new SerialQueue("test.queue");
+        std::promise<void> ran;
+        q->async([] {});  // keeps the thread busy and awake
+        std::thread poster([&] {
+            q->async([q, &ran] {
+                delete q;
+                ran.set_value();
+            });
+        });
+        ran.get_future().wait();
+        poster.join();
+    }
 }
