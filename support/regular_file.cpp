@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace tocko {
@@ -65,6 +66,21 @@ FileContents readRegularFile(const std::string& path, size_t maxBytes) {
     }
     ::close(fd);
     return out;
+}
+
+std::string setAsideUnusableFile(const std::string& path, size_t maxBytes) {
+    FileStatus status = FileStatus::failed;
+    const int fd = openRegularFile(path, maxBytes, status);
+    if (fd >= 0) {
+        ::close(fd);
+        return {};
+    }
+    if (status != FileStatus::notRegular && status != FileStatus::tooLarge) return {};
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return {};  // a library fails on it at once
+    const std::string aside = path + ".invalid";
+    if (::rename(path.c_str(), aside.c_str()) != 0) return {};
+    return aside;
 }
 
 }  // namespace tocko

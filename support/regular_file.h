@@ -33,4 +33,11 @@ struct FileContents {
 // the cap while it is read counts as too large.
 FileContents readRegularFile(const std::string& path, size_t maxBytes);
 
+// For files that a library opens by itself (QSettings does on construction):
+// when something other than a regular file of at most `maxBytes` sits at
+// `path`, it is renamed to `path` + ".invalid" (replacing an earlier one) so
+// that the library starts afresh instead of blocking. Returns the new name,
+// or an empty string when the file is fine, missing, or could not be moved.
+std::string setAsideUnusableFile(const std::string& path, size_t maxBytes);
+
 }  // namespace tocko

@@ -34,3 +34,28 @@ TEST(RegularFile, ReadsOnlyRegularFilesUpToTheCapAndNeverBlocks) {
     EXPECT_EQ(readRegularFile(dir / "dangling", 12).status, FileStatus::missing);
     fs::remove_all(dir);
 }
+
+TEST(RegularFile, UnusableFilesAreSetAsideForLibrariesThatOpenThemBlindly) {
+    const fs::path dir = fs::temp_directory_path() / ("tocko-aside-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string conf = dir / "Tocko.conf";
+    std::ofstream(conf) << "[General]\n";
+    EXPECT_EQ(setAsideUnusableFile(conf, 1024), "");
+    EXPECT_TRUE(fs::is_regular_file(conf));
+    EXPECT_EQ(setAsideUnusableFile(dir / "missing.conf", 1024), "");
+
+    fs::remove(conf);
+    ASSERT_EQ(mkfifo(conf.c_str(), 0600), 0);
+    EXPECT_EQ(setAsideUnusableFile(conf, 1024), conf + ".invalid");
+    EXPECT_FALSE(fs::exists(conf));
+    EXPECT_TRUE(fs::is_fifo(conf + ".invalid"));
+
+    fs::create_symlink("/dev/zero", conf);
+    EXPECT_EQ(setAsideUnusableFile(conf, 1024), conf + ".invalid");
+    EXPECT_TRUE(fs::is_symlink(conf + ".invalid"));
+
+    std::ofstream(conf) << std::string(2000, 'x');
+    EXPECT_EQ(setAsideUnusableFile(conf, 1024), conf + ".invalid");
+    fs::remove_all(dir);
+}
