@@ -89,14 +89,14 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
         if (buffer && haveFormat &&
             (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels)) {
             buffer.reset();
-        if (!buffer) {
             reason = "format differs from the first pack's";
         }
+        if (!buffer) {
             log_.error("Failed to load pack-{}.wav from bundle", {pub(rawValue(pack))});
-            continue;
             // Standard error names it too: a silent default pack must not
             // leave its user guessing.
             trace(kComponent, "failed to load " + sampleFileName(pack) + ": " + reason);
+            continue;
         }
         if (!haveFormat) {
             haveFormat = true;
