@@ -70,7 +70,8 @@ std::shared_ptr<SoundEngine> SoundEngine::create(Options options) {
 SoundEngine::SoundEngine(Options options)
     : output_(options.output ? std::move(options.output) : makeDefaultOutput()),
       mixer_(std::make_unique<Mixer>()),
-      uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)) {
+      uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)),
+      clock_(options.clock ? std::move(options.clock) : [] { return std::chrono::steady_clock::now(); }) {
     buildGraph(options.soundsDir);
     output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
         mixer->render(buf, frames, channels, rate);
@@ -264,9 +265,14 @@ void SoundEngine::ensureRunning() {
     if (mixer_->connectedFormat().sampleRate <= 0) mixer_->connect(output_->format());
     std::string error;
     if (!output_->start(error)) {
-        log_.error("AVAudioEngine failed to start: {}", {pub(error)});
+        reportStartFailure(error);
         return;
     }
+    if (startFailing_ && unreportedStartFailures_ > 0)
+        log_.error("audio output failed to start {} more time(s) before it started",
+                   {pub(unreportedStartFailures_)});
+    startFailing_ = false;
+    unreportedStartFailures_ = 0;
     // The stream may have come up in another format than the one last seen.
     const OutputFormat f = output_->format();
     if (f.sampleRate > 0 && f.channels > 0) mixer_->connect(f);
@@ -279,6 +285,23 @@ void SoundEngine::ensureRunning() {
         log_.info("AVAudioEngine started");
         trace(kComponent, "AVAudioEngine started, " + std::to_string(buffers_.size()) + " packs ready");
     }
+}
+
+void SoundEngine::reportStartFailure(const std::string& error) {
+    const auto now = clock_();
+    if (!startFailing_) {
+        startFailing_ = true;
+        startFailureReportedAt_ = now;
+        unreportedStartFailures_ = 0;
+        log_.error("AVAudioEngine failed to start: {}", {pub(error)});
+        return;
+    }
+    ++unreportedStartFailures_;
+    if (now - startFailureReportedAt_ < std::chrono::minutes(1)) return;
+    log_.error("audio output failed to start {} more time(s) in the last minute: {}",
+               {pub(unreportedStartFailures_), pub(error)});
+    startFailureReportedAt_ = now;
+    unreportedStartFailures_ = 0;
 }
 
 void SoundEngine::stopAsDisabled() {

@@ -5,6 +5,7 @@
 // output (libpulse, or the null output).
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -42,9 +43,11 @@ using UniformSource = std::function<uint32_t()>;
 class SoundEngine : public std::enable_shared_from_this<SoundEngine> {
 public:
     struct Options {
-        std::string soundsDir;                 // folder holding pack-<id>.wav
-        std::unique_ptr<AudioOutput> output;   // default: chosen by makeDefaultOutput()
-        UniformSource uniform;                 // default: the system's secure random source
+        std::string soundsDir;                // folder holding pack-<id>.wav
+        std::unique_ptr<AudioOutput> output;  // default: chosen by makeDefaultOutput()
+        UniformSource uniform;                // default: the system's secure random source
+        // Paces the reports of a failing output; default: the steady clock.
+        std::function<std::chrono::steady_clock::time_point()> clock;
     };
 
     static constexpr int poolSize = 16;
@@ -115,6 +118,14 @@ private:
     std::array<float, poolSize> voiceRate_{};
     std::function<void(const std::string&)> onOutputDeviceChanged_;
     UniformSource uniform_;
+    // A failing output start is logged once, then as a count at most once a
+    // minute: a line per key press would write the user's typing rhythm to
+    // the journal.
+    void reportStartFailure(const std::string& error);
+    std::function<std::chrono::steady_clock::time_point()> clock_;
+    std::chrono::steady_clock::time_point startFailureReportedAt_{};
+    long long unreportedStartFailures_ = 0;
+    bool startFailing_ = false;
     Locked<Playback> state_;
     Logger log_{"SoundEngine"};
     SerialQueue queue_{"com.tocko.sound", SerialQueue::Priority::UserInteractive};

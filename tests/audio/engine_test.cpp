@@ -263,6 +263,40 @@ TEST_F(Engine, StartFailureDropsTheClickAndTheNextOneRecovers) {
     EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: AVAudioEngine started, 3 packs ready"));
 }
 
+TEST_F(Engine, AFailingOutputIsLoggedOnceThenCountedAtMostOnceAMinute) {
+    threePacks();
+    auto now = std::chrono::steady_clock::time_point(std::chrono::hours(1));
+    auto out = std::make_unique<NullOutput>(manual());
+    output = out.get();
+    engine = SoundEngine::create({dir.string(), std::move(out), {}, [&] { return now; }});
+    output->setStartFailure("Connection refused");
+    const auto failures = [&] {
+        std::vector<std::string> out;
+        for (const std::string& e : logs.errors())
+            if (e.find("failed to start") != std::string::npos) out.push_back(e);
+        return out;
+    };
+    for (int i = 0; i < 50; ++i) {  // fifty key presses within a second
+        engine->play(PackID::clicky, 1.0f, false);
+        drain();
+        now += std::chrono::milliseconds(20);
+    }
+    EXPECT_EQ(failures(), std::vector<std::string>{"AVAudioEngine failed to start: Connection refused"});
+    now += std::chrono::seconds(59);
+    engine->play(PackID::clicky, 1.0f, false);
+    drain();
+    EXPECT_EQ(failures().size(), 2u);
+    EXPECT_EQ(failures().back(),
+              "audio output failed to start 50 more time(s) in the last minute: Connection refused");
+    engine->play(PackID::clicky, 1.0f, false);
+    drain();
+    output->setStartFailure(std::nullopt);
+    engine->play(PackID::clicky, 1.0f, false);
+    drain();
+    EXPECT_EQ(failures().back(), "audio output failed to start 1 more time(s) before it started");
+    EXPECT_EQ(failures().size(), 3u);
+}
+
 TEST_F(Engine, OutputChangesReconfigureUnlessNothingChanged) {
     threePacks();
     build();
