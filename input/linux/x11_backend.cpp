@@ -3,6 +3,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 #include <sys/epoll.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 #include <mutex>
 #include <set>
@@ -119,10 +121,18 @@ std::shared_ptr<X11Tap> X11Tap::open(TapCallback callback, const std::string& di
         return nullptr;
     }
     auto tap = std::make_shared<X11Tap>(std::move(callback));
-    tap->display_ = c.display;
-    tap->opcode_ = c.opcode;
-    // A lost server connection must end this tap, not the process.
-    XSetIOErrorExitHandler(c.display, &X11Tap::onConnectionBroken, tap.get());
+    tap->displayName_ = displayName;
+    if (!tap->attach(c.display, c.opcode)) return nullptr;
+    return tap;
+}
+
+bool X11Tap::attach(Display* display, int opcode) {
+    display_ = display;
+    opcode_ = opcode;
+    broken_.store(false);
+    held_.reset();
+    // A lost server connection must end this connection, not the process.
+    XSetIOErrorExitHandler(display, &X11Tap::onConnectionBroken, this);
 
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
     XISetMask(bits, XI_RawKeyPress);
@@ -131,14 +141,14 @@ std::shared_ptr<X11Tap> X11Tap::open(TapCallback callback, const std::string& di
     XIEventMask mask{XIAllMasterDevices, static_cast<int>(sizeof bits), bits};
     {
         std::lock_guard setup(gXlibSetupMutex);
-        XISelectEvents(c.display, DefaultRootWindow(c.display), &mask, 1);
-        XSync(c.display, False);
+        XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+        XSync(display, False);
     }
-    if (tap->broken_.load()) return nullptr;
-    return tap;
+    return !broken_.load();
 }
 
 X11Tap::~X11Tap() {
+    stopReconnecting();
     if (display_) disconnect(display_);
 }
 
@@ -156,6 +166,7 @@ void X11Tap::addTo(RunLoop& loop) {
 
 void X11Tap::removeFrom(RunLoop& loop) {
     if (display_) loop.removeFd(ConnectionNumber(display_));
+    stopReconnecting();
     loop_ = nullptr;
 }
 
@@ -204,14 +215,55 @@ void X11Tap::handle(int evtype, const void* rawEvent) {
 
 void X11Tap::connectionLost() {
     broken_.store(true);
-    if (lossReported_) return;
-    lossReported_ = true;
-    log_.error("X display connection lost; no key or mouse events until the tap is started again");
+    if (!display_) return;
+    log_.error("X display connection lost; listening again once a display answers");
+    trace("KeyTap", "X display connection lost; listening again once a display answers");
     if (loop_) loop_->removeFd(ConnectionNumber(display_));
     // Xlib leaves a broken display locked to the thread that found it broken:
     // it has to be closed here, on the tap thread, not by whoever drops the tap.
     disconnect(display_);
     display_ = nullptr;
+    startReconnecting();
+}
+
+// A restarted X server (or one started later) is picked up again: the loop
+// tries to connect once a second until a display answers with XInput 2.
+void X11Tap::startReconnecting() {
+    if (!loop_ || retryFd_ >= 0) return;
+    retryFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (retryFd_ < 0) return;
+    const itimerspec every{{kReconnectSeconds, 0}, {kReconnectSeconds, 0}};
+    timerfd_settime(retryFd_, 0, &every, nullptr);
+    if (!loop_->addFd(retryFd_, [this](uint32_t) { tryReconnect(); })) stopReconnecting();
+}
+
+void X11Tap::stopReconnecting() {
+    if (retryFd_ < 0) return;
+    if (loop_) loop_->removeFd(retryFd_);
+    ::close(retryFd_);
+    retryFd_ = -1;
+}
+
+void X11Tap::tryReconnect() {
+    uint64_t expirations = 0;
+    [[maybe_unused]] ssize_t n = ::read(retryFd_, &expirations, sizeof expirations);
+    std::string why;
+    const Connection c = connect(displayName_, &why);
+    if (!c.display) return;
+    if (!attach(c.display, c.opcode)) {
+        disconnect(c.display);
+        display_ = nullptr;
+        broken_.store(true);
+        return;
+    }
+    stopReconnecting();
+    if (!loop_->addFd(ConnectionNumber(display_), [this](uint32_t events) { drain(events); })) {
+        log_.error("Cannot watch the X connection");
+        return;
+    }
+    log_.info("X display answers again; listening");
+    trace("KeyTap", "X display answers again; listening");
+    drain(0);
 }
 
 bool X11TapFactory::canListen() {
