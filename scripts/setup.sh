@@ -17,6 +17,8 @@ PACKAGES=(
   pulseaudio pulseaudio-utils xvfb x11-utils xdotool
   sox
 )
+# Test-only: clang and its runtimes for the libFuzzer targets (.ci/fuzz.sh).
+PACKAGES+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
