@@ -233,7 +233,10 @@ void SoundEngine::setActivePack(PackID pack) {
 
 void SoundEngine::start() {
     queue_.async([weak = weak_from_this()] {
-        if (auto self = weak.lock()) self->ensureRunning();
+        auto self = weak.lock();
+        if (!self) return;
+        self->stopAfterMeasures_ = false;
+        self->ensureRunning();
     });
 }
 
@@ -306,6 +309,13 @@ void SoundEngine::reportStartFailure(const std::string& error) {
 
 void SoundEngine::stopAsDisabled() {
     userIntendedRunning_ = false;
+    if (measuring_) {
+        // A measurement holds the output until its window has been read;
+        // stopping under it would make a self-test fail for nothing.
+        stopAfterMeasures_ = true;
+        return;
+    }
+    stopAfterMeasures_ = false;
     if (!output_->isRunning()) return;
     output_->stop();
     mixer_->resetWhileStopped();
@@ -372,24 +382,69 @@ void SoundEngine::reconfigure(const std::string& reason, bool force) {
 // ---- Metering and diagnostics ----------------------------------------------
 
 void SoundEngine::measure(double afterSeconds, std::function<void(float, float)> completion) {
-    queue_.async([weak = weak_from_this(), afterSeconds, completion = std::move(completion)] {
+    queue_.async([weak = weak_from_this(), afterSeconds, completion = std::move(completion)]() mutable {
         auto self = weak.lock();
         if (!self) return completion(0, 0);
-        self->ensureRunning();
-        if (!self->output_->isRunning()) return completion(0, 0);
-        auto tap = std::make_shared<TapAccumulator>();
-        self->mixer_->installTap(tap.get());
-        const PackID pack = self->state_.with([](Playback& p) { return p.pack; });
-        self->playOnQueue(pack, 0.9f, false);
-        auto delay = std::chrono::duration_cast<SerialQueue::Clock::duration>(
-            std::chrono::duration<double>(std::max(0.0, afterSeconds)));
-        self->queue_.asyncAfter(delay, [weak, tap, completion] {
-            auto s = weak.lock();
-            if (!s) return completion(0, 0);
-            s->mixer_->removeTap();
-            completion(tap->peak(), tap->rms());
-        });
+        self->measures_.push_back({afterSeconds, std::move(completion)});
+        if (!self->measuring_) self->startNextMeasure();
     });
+}
+
+void SoundEngine::startNextMeasure() {
+    if (measures_.empty()) {
+        measuring_ = false;
+        if (stopAfterMeasures_) stopAsDisabled();
+        return;
+    }
+    measuring_ = true;
+    ensureRunning();
+    if (!output_->isRunning()) return finishMeasure(0, 0);
+    // First see the output render at all: a sink that idled (the null sink
+    // sleeps on a two-second timer) starts pulling only some time after the
+    // stream has started, and a window opened before would measure nothing.
+    auto probe = std::make_shared<TapAccumulator>();
+    mixer_->installTap(probe.get());
+    waitForRender(std::move(probe), std::chrono::steady_clock::now() + kRenderWaitLimit);
+}
+
+void SoundEngine::waitForRender(std::shared_ptr<TapAccumulator> probe,
+                                std::chrono::steady_clock::time_point deadline) {
+    queue_.asyncAfter(std::chrono::milliseconds(20), [weak = weak_from_this(), probe, deadline] {
+        auto self = weak.lock();
+        if (!self) return;
+        // Removing the tap waits for the render thread to let go of it, so
+        // its count can be read.
+        self->mixer_->removeTap();
+        if (probe->count() == 0 && std::chrono::steady_clock::now() < deadline &&
+            self->output_->isRunning()) {
+            self->mixer_->installTap(probe.get());
+            self->waitForRender(probe, deadline);
+            return;
+        }
+        self->meterWindow();
+    });
+}
+
+void SoundEngine::meterWindow() {
+    auto tap = std::make_shared<TapAccumulator>();
+    mixer_->installTap(tap.get());
+    const PackID pack = state_.with([](Playback& p) { return p.pack; });
+    playOnQueue(pack, 0.9f, false);
+    auto delay = std::chrono::duration_cast<SerialQueue::Clock::duration>(
+        std::chrono::duration<double>(std::max(0.0, measures_.front().afterSeconds)));
+    queue_.asyncAfter(delay, [weak = weak_from_this(), tap] {
+        auto self = weak.lock();
+        if (!self) return;
+        self->mixer_->removeTap();
+        self->finishMeasure(tap->peak(), tap->rms());
+    });
+}
+
+void SoundEngine::finishMeasure(float peak, float rms) {
+    PendingMeasure done = std::move(measures_.front());
+    measures_.pop_front();
+    done.completion(peak, rms);
+    startNextMeasure();
 }
 
 std::string SoundEngine::graphLine(const std::string& label) {

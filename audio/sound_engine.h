@@ -6,6 +6,7 @@
 
 #include <array>
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -23,6 +24,7 @@
 namespace tocko {
 
 class Mixer;
+class TapAccumulator;
 struct SampleBuffer;
 
 struct BufferStat {
@@ -75,8 +77,13 @@ public:
     size_t loadedPackCount() const { return buffers_.size(); }
     std::optional<float> baseGain(PackID pack) const;
 
-    // Completion on the engine's queue.
+    // Plays the active pack once and meters the mix for `afterSeconds` from
+    // the moment the output is seen rendering (an idle sink may take a while
+    // to wake; after kRenderWaitLimit the window starts anyway). Measurements
+    // run one at a time, in the order asked for, as there is one metering
+    // tap. Completion on the engine's queue.
     void measure(double afterSeconds, std::function<void(float peak, float rms)> completion);
+    static constexpr std::chrono::milliseconds kRenderWaitLimit{3000};
     void logGraph(std::string label);
     // Completions on the main thread.
     void status(std::function<void(bool isRunning, bool muted)> completion);
@@ -118,6 +125,18 @@ private:
     std::array<float, poolSize> voiceRate_{};
     std::function<void(const std::string&)> onOutputDeviceChanged_;
     UniformSource uniform_;
+    // Measurements waiting for the metering tap (engine queue only).
+    struct PendingMeasure {
+        double afterSeconds;
+        std::function<void(float, float)> completion;
+    };
+    void startNextMeasure();
+    void waitForRender(std::shared_ptr<TapAccumulator> probe, std::chrono::steady_clock::time_point deadline);
+    void meterWindow();
+    void finishMeasure(float peak, float rms);
+    std::deque<PendingMeasure> measures_;
+    bool measuring_ = false;
+    bool stopAfterMeasures_ = false;  // a stop asked for while measuring
     // A failing output start is logged once, then as a count at most once a
     // minute: a line per key press would write the user's typing rhythm to
     // the journal.

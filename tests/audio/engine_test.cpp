@@ -389,6 +389,33 @@ TEST_F(Engine, MeasureSeesTheTestClickOnlyWhileTheTapIsInstalled) {
     EXPECT_EQ(quiet.get_future().get(), std::make_pair(0.0f, 0.0f));
 }
 
+TEST_F(Engine, MeasuringWaitsForAnIdleOutputToWakeAndRunsOneAtATime) {
+    writePack("soft", std::vector<float>(2400, 0.1f));
+    build();
+    const float level = 0.1f * 0.9f * *engine->baseGain(PackID::soft);
+    std::promise<std::pair<float, float>> first, second;
+    // Two self-tests at once: they share the one metering tap.
+    engine->measure(0.05, [&](float p, float r) { first.set_value({p, r}); });
+    engine->measure(0.05, [&](float p, float r) { second.set_value({p, r}); });
+    // The output pulls nothing for a while, as an idle sink that sleeps on
+    // its timer; the windows are long over by the time it wakes.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto f1 = first.get_future(), f2 = second.get_future();
+    while (f2.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
+    EXPECT_FLOAT_EQ(f1.get().first, level);
+    EXPECT_FLOAT_EQ(f2.get().first, level);
+
+    // A stop asked for during a measurement waits for its window.
+    std::promise<std::pair<float, float>> third;
+    engine->measure(0.05, [&](float p, float r) { third.set_value({p, r}); });
+    engine->stop();
+    auto f3 = third.get_future();
+    while (f3.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
+    EXPECT_FLOAT_EQ(f3.get().first, level);
+    drain();
+    EXPECT_FALSE(output->isRunning());
+}
+
 TEST_F(Engine, MeasureWithAnEngineThatCannotStartReturnsZero) {
     writePack("soft", std::vector<float>(2400, 0.1f));
     build();
