@@ -88,7 +88,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                               .arg(words.first()));
     c.action = CommandLine::Action::Verb;
     c.verb = found->verb;
-    if (found->verb == Verb::Snooze && words.size() == 2) {
+    const qsizetype allowed = found->verb == Verb::Snooze ? 2 : 1;
+    if (words.size() > allowed)
+        return usageError(
+            QStringLiteral("unexpected \"%1\" after \"%2\"").arg(words[allowed], words[allowed - 1]));
+    if (words.size() == 2) {
         bool ok = false;
         const int minutes = words[1].toInt(&ok);
         if (!ok || minutes < 1 || minutes > kMaxSnoozeMinutes)
@@ -96,8 +100,6 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                   .arg(kMaxSnoozeMinutes)
                                   .arg(words[1]));
         c.snoozeMinutes = minutes;
-    } else if (words.size() > 1) {
-        return usageError(QStringLiteral("unexpected \"%1\" after \"%2\"").arg(words[1], words[0]));
     }
     return c;
 }
