@@ -47,8 +47,9 @@ int main(int argc, char** argv) {
     }
     qsort(ms, (size_t)runs, sizeof *ms, compare);
     const double median = ms[runs / 2];
-    printf("tocko --version: min=%.1f ms median=%.1f ms max=%.1f ms over %d runs (target: median < 50 ms) %s\n", ms[0],
-           median, ms[runs - 1], runs, median < 50.0 ? "PASS" : "OVER");
+    printf(
+        "tocko --version: min=%.1f ms median=%.1f ms max=%.1f ms over %d runs (target: median < 50 ms) %s\n",
+        ms[0], median, ms[runs - 1], runs, median < 50.0 ? "PASS" : "OVER");
     free(ms);
     return 0;
 }
