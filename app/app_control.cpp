@@ -63,9 +63,14 @@ void AppControl::quit() {
 }
 
 bool AppControl::anotherLaunch(bool background) {
-    trace("Control", background ? "another launch in the background: nothing to do"
-                                : "another launch: opening Settings");
-    return !background && openSettings();
+    if (background) {
+        trace("Control", "another launch in the background: nothing to do");
+        return false;
+    }
+    const bool opened = openSettings();
+    trace("Control",
+          opened ? "another launch: opened Settings" : "another launch: this instance has no windows");
+    return opened;
 }
 
 }  // namespace tocko

@@ -172,3 +172,31 @@ TEST_F(InstanceTest, VerbsReachTheRunningInstanceAndASecondLaunchHandsOver) {
     EXPECT_EQ(waitForExit(10s), 0) << trace();
     EXPECT_EQ(run("status").code, 1);
 }
+
+// The menu's relaunch starts the new instance before the old one has quit:
+// it waits for the name instead of handing over.
+TEST_F(InstanceTest, ARelaunchTakesOverOnceTheOldInstanceHasGone) {
+    start("--headless");
+    ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();
+    const pid_t old = pid;
+    const std::string newTrace = home + "/trace-new";
+    pid = fork();
+    if (pid == 0) {
+        freopen(newTrace.c_str(), "w", stderr);
+        freopen("/dev/null", "w", stdout);
+        const std::string exe = executable();
+        execl(exe.c_str(), exe.c_str(), "--headless", "--replace", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(readFile(newTrace).find("Instance: owns"), std::string::npos)
+        << "took the name while it was held";
+    EXPECT_EQ(kill(old, SIGTERM), 0);
+    waitpid(old, nullptr, 0);
+    bool owned = false;
+    for (int i = 0; i < 200 && !owned; ++i, std::this_thread::sleep_for(50ms))
+        owned = readFile(newTrace).find("[Tocko] Instance: owns com.pollix.Tocko") != std::string::npos;
+    EXPECT_TRUE(owned) << readFile(newTrace);
+    EXPECT_EQ(run("quit").code, 0);
+    EXPECT_EQ(waitForExit(10s), 0);
+}
