@@ -52,6 +52,12 @@ QIcon trayIcon() {
 
 void prepareApplication() {
     static const bool registered = [] {
+        // The windows are small, flat and uncomposited: Qt Quick's software
+        // renderer draws them without loading an OpenGL or Vulkan driver
+        // (tens of megabytes resident, more under a software GL). Unless the
+        // user picks a backend with QT_QUICK_BACKEND.
+        if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         registerBundledFonts();
         return true;
     }();
