@@ -15,7 +15,8 @@ set -euo pipefail
 WITH_TESTS=0
 [ "${1:-}" = "--test" ] && WITH_TESTS=1
 
-. /etc/os-release 2>/dev/null || true
+# TOCKO_OS_RELEASE: another os-release file, to try the other distributions' branches.
+. "${TOCKO_OS_RELEASE:-/etc/os-release}" 2>/dev/null || true
 family=""
 for id in ${ID:-} ${ID_LIKE:-}; do
   case "$id" in
