@@ -467,7 +467,9 @@ void AppState::refreshPermission() {
 
 void AppState::relaunch() {
     const QString program = QString::fromStdString(installPath_);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    // The new instance waits for this one to give up the session-bus name.
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.contains(QStringLiteral("--replace"))) arguments << QStringLiteral("--replace");
     if (!QProcess::startDetached(program, arguments))
         log_.error("Relaunch failed to start {}", {pub(installPath_)});
     else

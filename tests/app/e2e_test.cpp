@@ -2,7 +2,8 @@
 // scripts/services.sh: launched with the audio self-check on and a fresh
 // home, it must write its launch trace in order, pass the audio check, and
 // turn every key typed through XTEST into exactly one click on the null
-// sink, while the repeats of a held key stay silent.
+// sink, while the repeats of a held key stay silent. TOCKO_TEST_EXECUTABLE
+// runs it against an installed program, which finds its own resources.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -188,8 +189,15 @@ protected:
         env.push_back("TOCKO_AUDIOCHECK=1");
         env.push_back("TOCKO_NO_ONBOARDING=1");
         env.push_back("TOCKO_INPUT_BACKEND=x11");
-        env.push_back("TOCKO_RESOURCES=" TOCKO_RESOURCE_DIR);
+        if (installedExecutable().empty()) env.push_back("TOCKO_RESOURCES=" TOCKO_RESOURCE_DIR);
         return env;
+    }
+    static std::string installedExecutable() {
+        const char* chosen = std::getenv("TOCKO_TEST_EXECUTABLE");
+        return chosen ? chosen : "";
+    }
+    static std::string executable() {
+        return installedExecutable().empty() ? TOCKO_EXECUTABLE : installedExecutable();
     }
 
     void tap(KeyCode code) {
@@ -215,7 +223,7 @@ TEST_F(EndToEnd, EveryTypedKeyClicksOnceAndTheAudioCheckPasses) {
                    currentEnvironment(), false);
     std::this_thread::sleep_for(2500ms);
 
-    Child tocko({TOCKO_EXECUTABLE, "--headless"}, tockoEnvironment(), true);
+    Child tocko({executable(), "--headless"}, tockoEnvironment(), true);
     ASSERT_TRUE(tocko.waitForLine("[Tocko] KeyTap: listenOnly", 10s)) << "the key tap never went live";
     ASSERT_TRUE(tocko.waitForLine("[Tocko] AudioCheck: mixer RMS=", 15s)) << "the audio check did not finish";
     std::this_thread::sleep_for(kQuietBeforeTyping);
