@@ -45,7 +45,8 @@ std::optional<TapEvent> EvdevDecoder::decode(const input_event& record) {
     if (!isEvdevKeyCode(record.code) || isModifierKeyCode(record.code)) return std::nullopt;
     if (record.value == 1) return TapEvent{TapEventType::KeyDown, record.code, false};
     if (record.value == 2) return TapEvent{TapEventType::KeyDown, record.code, true};
-    return std::nullopt;  // release
+    if (record.value == 0) return TapEvent{TapEventType::KeyUp, record.code, false};
+    return std::nullopt;
 }
 
 }  // namespace tocko
