@@ -136,6 +136,7 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
         packBaseGain_[pack] = loudnessGain(level, peak);
         buffers_[pack] = std::move(buffer);
         takes_[pack] = std::move(takes);
+        lastTake_[pack] = 0;  // filled here so that playing never allocates
         if (release) releases_[pack] = std::move(release);
     }
     reportGains();
@@ -258,7 +259,7 @@ void SoundEngine::playOnQueue(PackID pack, float volume, bool vary) {
 const SampleBuffer* SoundEngine::nextTake(PackID pack) {
     const auto& takes = takes_.at(pack);
     if (takes.size() < 2) return takes.front().get();
-    size_t& last = lastTake_[pack];
+    size_t& last = lastTake_.at(pack);
     size_t pick = size_t(uniform_()) % (takes.size() - 1);
     if (pick >= last) ++pick;
     last = pick;

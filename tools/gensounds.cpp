@@ -442,7 +442,8 @@ void recipe(PackID pack, Take& t, bool up) {
         // ---- mechanical
         case PackID::clicky: {  // click jacket snaps, then the stem bottoms out
             const double travel = t.vary(12, 0.15);
-            t.noise({.at = at, .tau = 0.5, .filters = {hp(2500), bp(4300, 1.2)}}, t.level(up ? 0.5 : 0.9, 1.5));
+            t.noise({.at = at, .tau = 0.5, .filters = {hp(2500), bp(4300, 1.2)}},
+                    t.level(up ? 0.5 : 0.9, 1.5));
             t.impact({.at = at, .contactMs = 0.15, .hardnessHz = 9000, .roughness = 0.4},
                      {.lowHz = 3200, .spread = 2.2, .count = 14, .tauMs = 5, .damping = 0.5}, up ? 0.3 : 0.5);
             keyboard(t, up, {.at = up ? at : at + travel, .contactMs = 0.35, .hardnessHz = 7000},
@@ -454,7 +455,8 @@ void recipe(PackID pack, Take& t, bool up) {
             const double travel = t.vary(9, 0.15);
             t.noise({.at = at, .tau = 0.35, .filters = {hp(4500)}}, t.level(0.9, 1.5));
             t.impact({.at = at, .contactMs = 0.1, .hardnessHz = 12000, .roughness = 0.5},
-                     {.lowHz = 4500, .spread = 2.0, .count = 14, .tauMs = 4, .damping = 0.5}, up ? 0.45 : 0.6);
+                     {.lowHz = 4500, .spread = 2.0, .count = 14, .tauMs = 4, .damping = 0.5},
+                     up ? 0.45 : 0.6);
             t.tone({.at = at + 1, .hz = t.vary(4600, 0.03), .tau = 22}, 0.05);
             keyboard(t, up, {.at = up ? at + 3 : at + travel, .contactMs = 0.25, .hardnessHz = 9000},
                      {.lowHz = 1300, .spread = 6, .count = 40, .tauMs = 12, .damping = 0.8, .tiltDb = -1.5},
@@ -471,8 +473,8 @@ void recipe(PackID pack, Take& t, bool up) {
         case PackID::brown: {  // softer bump, a lower and fuller thock
             t.noise({.at = at, .attack = 2, .tau = 4, .filters = {lp(1000), hp(250)}}, t.level(0.25, 2));
             keyboard(t, up, {.at = up ? at : at + t.vary(8, 0.15), .contactMs = 0.7, .hardnessHz = 4000},
-                     {.lowHz = 450, .spread = 7, .count = 40, .tauMs = 22, .damping = 0.8, .tiltDb = -3.5}, 0.8,
-                     0.55, 0.15);
+                     {.lowHz = 450, .spread = 7, .count = 40, .tauMs = 22, .damping = 0.8, .tiltDb = -3.5},
+                     0.8, 0.55, 0.15);
             return;
         }
         case PackID::creamy:  // smooth linear, deep rounded thock
@@ -482,12 +484,17 @@ void recipe(PackID pack, Take& t, bool up) {
             return;
         case PackID::marble:  // marbly: a hard, glassy clack with a short bright ring
             keyboard(t, up, {.at = at, .contactMs = 0.2, .hardnessHz = 10000, .roughness = 0.3},
-                     {.lowHz = 1400, .spread = 5, .count = 30, .tauMs = 30, .damping = 0.6, .tiltDb = -1}, 0.9,
-                     0.35, 0.3, 1.1);
+                     {.lowHz = 1400, .spread = 5, .count = 30, .tauMs = 30, .damping = 0.6, .tiltDb = -1},
+                     0.9, 0.35, 0.3, 1.1);
             return;
         case PackID::slime:  // lubed linear, with a wet squelch
-            t.sweep({.at = at, .attack = up ? 3.0 : 6.0, .tau = up ? 18.0 : 30.0, .fromHz = t.vary(up ? 700.0 : 300.0, 0.1),
-                     .toHz = t.vary(up ? 1300.0 : 800.0, 0.1), .glide = 40, .q = 4},
+            t.sweep({.at = at,
+                     .attack = up ? 3.0 : 6.0,
+                     .tau = up ? 18.0 : 30.0,
+                     .fromHz = t.vary(up ? 700.0 : 300.0, 0.1),
+                     .toHz = t.vary(up ? 1300.0 : 800.0, 0.1),
+                     .glide = 40,
+                     .q = 4},
                     t.level(0.6, 1.5));
             keyboard(t, up, {.at = at + 2, .contactMs = 0.9, .hardnessHz = 3000},
                      {.lowHz = 380, .spread = 6, .count = 30, .tauMs = 20, .damping = 0.9, .tiltDb = -4}, 0.6,
@@ -496,7 +503,10 @@ void recipe(PackID pack, Take& t, bool up) {
 
         // ---- asmr
         case PackID::pillow:  // a finger into a cushion: soft, breathy, low
-            t.noise({.at = at, .attack = up ? 10.0 : 6.0, .tau = up ? 30.0 : 40.0, .filters = {bp(t.vary(500, 0.1), 0.7)}},
+            t.noise({.at = at,
+                     .attack = up ? 10.0 : 6.0,
+                     .tau = up ? 30.0 : 40.0,
+                     .filters = {bp(t.vary(500, 0.1), 0.7)}},
                     t.level(0.8, 1.5));
             t.impact({.at = at + 2, .contactMs = 4, .hardnessHz = 900, .roughness = 0.7},
                      {.lowHz = 220, .spread = 6, .count = 24, .tauMs = 25, .damping = 0.8, .tiltDb = -4},
@@ -506,36 +516,60 @@ void recipe(PackID pack, Take& t, bool up) {
             return;
         case PackID::chocolate:  // a bar snapping: one crack, a few fracture grains
             if (up) {
-                t.grains({.from = at, .to = at + 25, .count = 6, .length = 0.6, .levelTau = 15, .lowHz = 1200,
+                t.grains({.from = at,
+                          .to = at + 25,
+                          .count = 6,
+                          .length = 0.6,
+                          .levelTau = 15,
+                          .lowHz = 1200,
                           .highHz = 3500},
                          0.5);
                 t.impact({.at = at, .contactMs = 0.6, .hardnessHz = 3000}, kCase, 0.3);
                 return;
             }
             t.impact({.at = at, .contactMs = 0.3, .hardnessHz = 6000, .roughness = 0.8},
-                     {.lowHz = 900, .spread = 4, .count = 24, .tauMs = 12, .damping = 0.8, .tiltDb = -3}, 0.7, 0.6);
-            t.grains({.from = at + 1, .to = at + 60, .count = 16, .length = 0.5, .levelTau = 20, .lowHz = 1000,
+                     {.lowHz = 900, .spread = 4, .count = 24, .tauMs = 12, .damping = 0.8, .tiltDb = -3}, 0.7,
+                     0.6);
+            t.grains({.from = at + 1,
+                      .to = at + 60,
+                      .count = 16,
+                      .length = 0.5,
+                      .levelTau = 20,
+                      .lowHz = 1000,
                       .highHz = 4000},
                      t.level(0.6, 1.5));
             t.impact({.at = at, .contactMs = 1.2, .hardnessHz = 2500}, kCase, 0.35);
             air(t, at, 0.3, 45);
             return;
         case PackID::bite:  // teeth through something crisp: a dense crunch over a soft jaw thud
-            t.grains({.from = at, .to = at + (up ? 30.0 : 70.0), .count = up ? 20 : 55, .length = 0.6,
-                      .levelTau = up ? 12.0 : 25.0, .lowHz = 1500, .highHz = 8000},
+            t.grains({.from = at,
+                      .to = at + (up ? 30.0 : 70.0),
+                      .count = up ? 20 : 55,
+                      .length = 0.6,
+                      .levelTau = up ? 12.0 : 25.0,
+                      .lowHz = 1500,
+                      .highHz = 8000},
                      0.9);
-            t.impact({.at = at, .contactMs = 2.5, .hardnessHz = 1500, .roughness = 0.6}, kCase, up ? 0.2 : 0.4);
+            t.impact({.at = at, .contactMs = 2.5, .hardnessHz = 1500, .roughness = 0.6}, kCase,
+                     up ? 0.2 : 0.4);
             return;
         case PackID::marshmallow:  // a soft squish: a slow, falling band of noise
-            t.sweep({.at = at, .attack = up ? 8.0 : 12.0, .tau = up ? 30.0 : 50.0, .fromHz = t.vary(up ? 700.0 : 1000.0, 0.1),
-                     .toHz = t.vary(up ? 1000.0 : 420.0, 0.1), .glide = 70, .q = 2.0},
+            t.sweep({.at = at,
+                     .attack = up ? 8.0 : 12.0,
+                     .tau = up ? 30.0 : 50.0,
+                     .fromHz = t.vary(up ? 700.0 : 1000.0, 0.1),
+                     .toHz = t.vary(up ? 1000.0 : 420.0, 0.1),
+                     .glide = 70,
+                     .q = 2.0},
                     t.level(0.8, 1.5));
             t.noise({.at = at, .attack = 8, .tau = 35, .filters = {bp(600, 0.8)}}, 0.3);
             t.filter(lp(2500));
             air(t, at, 0.5, 40, 1000);
             return;
         case PackID::felt:  // a muffled tap on a felt-covered board
-            t.impact({.at = at, .contactMs = t.vary(up ? 1.6 : 2.2, 0.3), .hardnessHz = t.vary(1400, 0.3),
+            t.impact({.at = at,
+                      .contactMs = t.vary(up ? 1.6 : 2.2, 0.3),
+                      .hardnessHz = t.vary(1400, 0.3),
                       .roughness = 0.6},
                      {.lowHz = 380, .spread = 6, .count = 45, .tauMs = 22, .damping = 0.8, .tiltDb = -4},
                      t.level(up ? 0.5 : 0.8, 3));
@@ -548,34 +582,38 @@ void recipe(PackID pack, Take& t, bool up) {
 
         // ---- vintage
         case PackID::typewriter: {  // typebar onto the platen, the escapement lets the carriage step
-            if (up) {  // the typebar falls back into its rest, the carriage ratchet settles
+            if (up) {               // the typebar falls back into its rest, the carriage ratchet settles
                 t.impact({.at = at, .contactMs = 0.8, .hardnessHz = 4000, .roughness = 0.5},
                          {.lowHz = 250, .spread = 6, .count = 30, .tauMs = 20, .damping = 0.7}, 0.6);
-                t.impact({.at = at + t.vary(14, 0.2), .contactMs = 0.15, .hardnessHz = 9000, .roughness = 0.6},
-                         {.lowHz = 2400, .spread = 3, .count = 20, .tauMs = 10, .damping = 0.5}, 0.35, 0.3);
+                t.impact(
+                    {.at = at + t.vary(14, 0.2), .contactMs = 0.15, .hardnessHz = 9000, .roughness = 0.6},
+                    {.lowHz = 2400, .spread = 3, .count = 20, .tauMs = 10, .damping = 0.5}, 0.35, 0.3);
                 return;
             }
             // Steel typebar slapping the rubber platen: hard, short, metallic.
             t.impact({.at = at, .contactMs = 0.25, .hardnessHz = 9000, .roughness = 0.5},
-                     {.lowHz = 1100, .spread = 7, .count = 45, .tauMs = 22, .damping = 0.6, .tiltDb = -1}, 0.8,
-                     0.7, 1200);
+                     {.lowHz = 1100, .spread = 7, .count = 45, .tauMs = 22, .damping = 0.6, .tiltDb = -1},
+                     0.8, 0.7, 1200);
             // Platen and frame thud.
             t.impact({.at = at, .contactMs = 1.0, .hardnessHz = 2500},
-                     {.lowHz = 160, .spread = 5, .count = 14, .tauMs = 30, .damping = 0.5, .tiltDb = -3}, 0.5);
+                     {.lowHz = 160, .spread = 5, .count = 14, .tauMs = 30, .damping = 0.5, .tiltDb = -3},
+                     0.5);
             // Escapement: the carriage jumps one letter, a dry ratchet tick.
             const double step = at + t.vary(24, 0.15);
             t.impact({.at = step, .contactMs = 0.12, .hardnessHz = 10000, .roughness = 0.7},
-                     {.lowHz = 2000, .spread = 4, .count = 24, .tauMs = 12, .damping = 0.5}, t.level(0.4, 2), 0.3);
+                     {.lowHz = 2000, .spread = 4, .count = 24, .tauMs = 12, .damping = 0.5}, t.level(0.4, 2),
+                     0.3);
             return;
         }
         case PackID::vintage: {  // buckling spring: the spring buckles with a ping, loose parts rattle
             t.impact({.at = at, .contactMs = 0.3, .hardnessHz = 7000, .roughness = 0.6},
-                     {.lowHz = 1600, .spread = 3, .count = 20, .tauMs = 8, .damping = 0.5}, up ? 0.4 : 0.6, 0.5);
+                     {.lowHz = 1600, .spread = 3, .count = 20, .tauMs = 8, .damping = 0.5}, up ? 0.4 : 0.6,
+                     0.5);
             t.tone({.at = at + 0.5, .hz = t.vary(3300, 0.04), .tau = 45}, 0.06);
             t.tone({.at = at + 0.5, .hz = t.vary(5100, 0.04), .tau = 30}, 0.03);
             keyboard(t, up, {.at = at + (up ? 4 : t.vary(6, 0.2)), .contactMs = 0.5, .hardnessHz = 5000},
-                     {.lowHz = 500, .spread = 8, .count = 45, .tauMs = 25, .damping = 0.7, .tiltDb = -2.5}, 0.8,
-                     0.6, 0.3);
+                     {.lowHz = 500, .spread = 8, .count = 45, .tauMs = 25, .damping = 0.7, .tiltDb = -2.5},
+                     0.8, 0.6, 0.3);
             for (int k = 0; k < 3; ++k) {
                 const double when = at + t.vary(14 + 9 * k, 0.2);
                 t.impact({.at = when, .contactMs = 0.15, .hardnessHz = 8000, .roughness = 0.7},
@@ -585,7 +623,9 @@ void recipe(PackID pack, Take& t, bool up) {
             return;
         }
         case PackID::mallet:  // a felt-headed mallet on a wooden board
-            t.impact({.at = at, .contactMs = t.vary(up ? 1.0 : 1.4, 0.3), .hardnessHz = t.vary(3500, 0.3),
+            t.impact({.at = at,
+                      .contactMs = t.vary(up ? 1.0 : 1.4, 0.3),
+                      .hardnessHz = t.vary(3500, 0.3),
                       .roughness = 0.35},
                      {.lowHz = 280, .spread = 8, .count = 55, .tauMs = 30, .damping = 1.0, .tiltDb = -3},
                      t.level(up ? 0.5 : 0.9, 1.5), 0.1);
@@ -594,8 +634,8 @@ void recipe(PackID pack, Take& t, bool up) {
             return;
         case PackID::snappy:  // a quick, hard snap on a stiff board
             keyboard(t, up, {.at = at, .contactMs = 0.12, .hardnessHz = 12000, .roughness = 0.6},
-                     {.lowHz = 1700, .spread = 6, .count = 60, .tauMs = 16, .damping = 0.6, .tiltDb = -1.5}, 0.8,
-                     0.25, 0.7, 1.25, 0.7);
+                     {.lowHz = 1700, .spread = 6, .count = 60, .tauMs = 16, .damping = 0.6, .tiltDb = -1.5},
+                     0.8, 0.25, 0.7, 1.25, 0.7);
             return;
         case PackID::soft:  // the gentle default: a quiet, rounded key
             keyboard(t, up, {.at = at, .contactMs = 0.8, .hardnessHz = 4000, .roughness = 0.45},
@@ -606,15 +646,19 @@ void recipe(PackID pack, Take& t, bool up) {
         // ---- sharp
         case PackID::drip:  // a drop falls into water: a small splash, then the air cavity rings rising
             t.noise({.at = at, .tau = 0.6, .filters = {hp(1500), lp(7000)}}, t.level(0.4, 2));
-            t.tone({.at = at + 1.5, .hz = t.vary(up ? 1200.0 : 800.0, 0.2), .tau = t.vary(up ? 18.0 : 28.0, 0.3), .attack = 1,
-                    .toHz = t.vary(up ? 2200.0 : 1900.0, 0.05), .glide = up ? 20.0 : 30.0},
+            t.tone({.at = at + 1.5,
+                    .hz = t.vary(up ? 1200.0 : 800.0, 0.2),
+                    .tau = t.vary(up ? 18.0 : 28.0, 0.3),
+                    .attack = 1,
+                    .toHz = t.vary(up ? 2200.0 : 1900.0, 0.05),
+                    .glide = up ? 20.0 : 30.0},
                    0.9);
             t.noise({.at = at, .attack = 2, .tau = 30, .filters = {bp(t.vary(1500, 0.2), 0.9)}}, 0.08);
             return;
         case PackID::chiclet:  // a thin laptop key: plastic tick, scissor rattle, a flexing deck
             t.impact({.at = at, .contactMs = 0.1, .hardnessHz = 12000, .roughness = 0.6},
-                     {.lowHz = 2600, .spread = 3.5, .count = 30, .tauMs = 6, .damping = 0.6}, t.level(0.8, 1.5), 0.6,
-                     3000);
+                     {.lowHz = 2600, .spread = 3.5, .count = 30, .tauMs = 6, .damping = 0.6},
+                     t.level(0.8, 1.5), 0.6, 3000);
             t.impact({.at = at + t.vary(2.5, 0.3), .contactMs = 0.1, .hardnessHz = 10000, .roughness = 0.8},
                      {.lowHz = 3500, .spread = 2, .count = 12, .tauMs = 3, .damping = 0.5}, t.level(0.3, 2));
             t.impact({.at = at, .contactMs = 0.6, .hardnessHz = 4000},
@@ -623,29 +667,46 @@ void recipe(PackID pack, Take& t, bool up) {
             air(t, at, 0.35, 30, 2000);
             return;
         case PackID::crunch:  // a long, noisy crunch
-            t.grains({.from = at, .to = at + (up ? 50.0 : 120.0), .count = up ? 35 : 90, .length = 0.9,
-                      .levelTau = up ? 20.0 : 40.0, .lowHz = 700, .highHz = 4000},
+            t.grains({.from = at,
+                      .to = at + (up ? 50.0 : 120.0),
+                      .count = up ? 35 : 90,
+                      .length = 0.9,
+                      .levelTau = up ? 20.0 : 40.0,
+                      .lowHz = 700,
+                      .highHz = 4000},
                      0.9);
-            t.impact({.at = at, .contactMs = 3, .hardnessHz = 1200, .roughness = 0.7}, kCase, up ? 0.15 : 0.3);
+            t.impact({.at = at, .contactMs = 3, .hardnessHz = 1200, .roughness = 0.7}, kCase,
+                     up ? 0.15 : 0.3);
             return;
         case PackID::apple:  // a crisp bite: one crack, bright fragments, a little juice
             t.impact({.at = at, .contactMs = 0.2, .hardnessHz = 9000, .roughness = 0.8},
                      {.lowHz = 1600, .spread = 4, .count = 24, .tauMs = 8, .damping = 0.6}, up ? 0.4 : 0.8,
                      up ? 0.3 : 0.6);
-            t.grains({.from = at + 2, .to = at + (up ? 30.0 : 60.0), .count = up ? 12 : 30, .length = 0.5,
-                      .levelTau = 20, .lowHz = 2200, .highHz = 7000},
+            t.grains({.from = at + 2,
+                      .to = at + (up ? 30.0 : 60.0),
+                      .count = up ? 12 : 30,
+                      .length = 0.5,
+                      .levelTau = 20,
+                      .lowHz = 2200,
+                      .highHz = 7000},
                      t.level(0.5, 1.5));
             t.sweep({.at = at + 5, .attack = 5, .tau = 20, .fromHz = 2500, .toHz = 1600, .glide = 30, .q = 3},
                     0.12);
             return;
         case PackID::carrot: {  // a hard, dry crack that breaks twice
             const double second = at + t.vary(up ? 8.0 : 12.0, 0.25);
-            const Body root{.lowHz = 1300, .spread = 3.5, .count = 24, .tauMs = 7, .damping = 0.6, .tiltDb = -2};
-            t.impact({.at = at, .contactMs = 0.15, .hardnessHz = 9000, .roughness = 0.7}, root, up ? 0.45 : 0.8,
-                     0.7);
+            const Body root{
+                .lowHz = 1300, .spread = 3.5, .count = 24, .tauMs = 7, .damping = 0.6, .tiltDb = -2};
+            t.impact({.at = at, .contactMs = 0.15, .hardnessHz = 9000, .roughness = 0.7}, root,
+                     up ? 0.45 : 0.8, 0.7);
             t.impact({.at = second, .contactMs = 0.15, .hardnessHz = 8000, .roughness = 0.8}, root,
                      t.level(up ? 0.3 : 0.55, 2), 0.4);
-            t.grains({.from = at + 1, .to = at + 35, .count = 12, .length = 0.4, .levelTau = 10, .lowHz = 1800,
+            t.grains({.from = at + 1,
+                      .to = at + 35,
+                      .count = 12,
+                      .length = 0.4,
+                      .levelTau = 10,
+                      .lowHz = 1800,
                       .highHz = 5000},
                      0.3);
             t.impact({.at = at, .contactMs = 1.5, .hardnessHz = 1500}, kCase, 0.3);
@@ -656,8 +717,8 @@ void recipe(PackID pack, Take& t, bool up) {
         // ---- fun
         case PackID::tock:  // a woodblock struck by a hard stick
             t.impact({.at = at, .contactMs = 0.3, .hardnessHz = 7000, .roughness = 0.5},
-                     {.lowHz = 700, .spread = 9, .count = 45, .tauMs = 25, .damping = 1.0, .tiltDb = -1.5}, 0.6,
-                     0.3);
+                     {.lowHz = 700, .spread = 9, .count = 45, .tauMs = 25, .damping = 1.0, .tiltDb = -1.5},
+                     0.6, 0.3);
             // The slot's air cavity: a cluster of modes about 1 kHz gives the block its pitch.
             t.impact({.at = at, .contactMs = 0.3, .hardnessHz = 7000, .roughness = 0.5},
                      {.lowHz = up ? 1050.0 : 850.0, .spread = 1.5, .count = 14, .tauMs = 25, .damping = 0.5},
@@ -667,43 +728,63 @@ void recipe(PackID pack, Take& t, bool up) {
         case PackID::crystal: {  // a glass bell: high inharmonic partials, one slow beat
             const double pitch = t.vary(up ? 3100 : 2400, 0.12);
             t.noise({.at = at, .tau = 0.2, .filters = {hp(6000)}}, 0.3);
-            for (auto [ratio, gain, tau] : {std::tuple{1.0, 1.0, 50.0}, {1.005, 0.6, 45.0}, {2.32, 0.5, 35.0},
-                                            {3.63, 0.35, 25.0}, {5.19, 0.2, 15.0}})
-                t.tone({.at = at, .hz = pitch * ratio, .tau = t.vary(up ? tau * 0.5 : tau, 0.3),
-                        .attack = 0.1},
-                       t.level(gain * (up ? 0.5 : 1.0), 4));
+            for (auto [ratio, gain, tau] : {std::tuple{1.0, 1.0, 50.0},
+                                            {1.005, 0.6, 45.0},
+                                            {2.32, 0.5, 35.0},
+                                            {3.63, 0.35, 25.0},
+                                            {5.19, 0.2, 15.0}})
+                t.tone(
+                    {.at = at, .hz = pitch * ratio, .tau = t.vary(up ? tau * 0.5 : tau, 0.3), .attack = 0.1},
+                    t.level(gain * (up ? 0.5 : 1.0), 4));
             t.impact({.at = at, .contactMs = 0.15, .hardnessHz = 12000, .roughness = 0.5},
                      {.lowHz = 3000, .spread = 3, .count = 20, .tauMs = 10, .damping = 0.5}, 0.3);
             return;
         }
         case PackID::droplet:  // a round water drop: a plink that rises as the cavity closes
-            t.tone({.at = at + 1, .hz = t.vary(up ? 700.0 : 500.0, 0.2), .tau = t.vary(up ? 20.0 : 32.0, 0.3), .attack = 2,
-                    .toHz = t.vary(up ? 1300.0 : 1150.0, 0.05), .glide = t.vary(up ? 25.0 : 40.0, 0.3)},
+            t.tone({.at = at + 1,
+                    .hz = t.vary(up ? 700.0 : 500.0, 0.2),
+                    .tau = t.vary(up ? 20.0 : 32.0, 0.3),
+                    .attack = 2,
+                    .toHz = t.vary(up ? 1300.0 : 1150.0, 0.05),
+                    .glide = t.vary(up ? 25.0 : 40.0, 0.3)},
                    1.0);
             t.noise({.at = at, .tau = 0.4, .filters = {bp(3000, 1.0)}}, t.level(0.2, 2));
             return;
         case PackID::bubble:  // a pop, then a bubble's ring rising as it closes
             t.noise({.at = at, .tau = 0.4, .filters = {bp(t.vary(3000, 0.2), 1.0)}}, t.level(0.5, 2));
-            t.tone({.at = at + 1.5, .hz = t.vary(up ? 600.0 : 380.0, 0.1), .tau = up ? 25.0 : 38.0, .attack = 3,
-                    .toHz = t.vary(up ? 1600.0 : 1300.0, 0.06), .glide = 90},
+            t.tone({.at = at + 1.5,
+                    .hz = t.vary(up ? 600.0 : 380.0, 0.1),
+                    .tau = up ? 25.0 : 38.0,
+                    .attack = 3,
+                    .toHz = t.vary(up ? 1600.0 : 1300.0, 0.06),
+                    .glide = 90},
                    1.0);
             return;
         case PackID::ice:  // ice cubes clinking in a glass: short, high partials, a second clink
             for (double when : {at, at + t.vary(up ? 9.0 : 16.0, 0.3)}) {
                 const double base = t.vary(up ? 3900.0 : 3300.0, 0.15);
-                for (auto [ratio, gain, tau] : {std::tuple{1.0, 0.8, 22.0}, {1.565, 0.6, 16.0}, {2.34, 0.45, 12.0},
-                                                {3.117, 0.3, 9.0}, {3.89, 0.2, 6.0}})
+                for (auto [ratio, gain, tau] : {std::tuple{1.0, 0.8, 22.0},
+                                                {1.565, 0.6, 16.0},
+                                                {2.34, 0.45, 12.0},
+                                                {3.117, 0.3, 9.0},
+                                                {3.89, 0.2, 6.0}})
                     t.tone({.at = when, .hz = base * ratio, .tau = tau, .attack = 0.05},
                            t.level(gain * (when == at ? 1.0 : 0.5), 4));
                 t.noise({.at = when, .tau = 0.25, .filters = {hp(5000)}}, when == at ? 0.6 : 0.3);
             }
             return;
         case PackID::chips:  // crisp potato chips: a dense cloud of bright fractures
-            t.grains({.from = at, .to = at + (up ? 35.0 : 75.0), .count = up ? 45 : 120, .length = 0.35,
-                      .levelTau = up ? 12.0 : 22.0, .lowHz = 2500, .highHz = 9000},
+            t.grains({.from = at,
+                      .to = at + (up ? 35.0 : 75.0),
+                      .count = up ? 45 : 120,
+                      .length = 0.35,
+                      .levelTau = up ? 12.0 : 22.0,
+                      .lowHz = 2500,
+                      .highHz = 9000},
                      0.9);
             t.impact({.at = at, .contactMs = 0.2, .hardnessHz = 9000, .roughness = 0.8},
-                     {.lowHz = 2000, .spread = 3, .count = 20, .tauMs = 5, .damping = 0.5}, up ? 0.3 : 0.5, 0.4);
+                     {.lowHz = 2000, .spread = 3, .count = 20, .tauMs = 5, .damping = 0.5}, up ? 0.3 : 0.5,
+                     0.4);
             return;
     }
 }

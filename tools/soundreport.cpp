@@ -163,7 +163,8 @@ Measures measure(const std::vector<float>& x, float gain) {
         for (int p = 0; p < 3; ++p) {
             size_t best = 0;
             for (size_t k = 2; k + 2 < tail.size(); ++k)
-                if (!used[k] && tail[k] >= tail[k - 1] && tail[k] >= tail[k + 1] && (best == 0 || tail[k] > tail[best]))
+                if (!used[k] && tail[k] >= tail[k - 1] && tail[k] >= tail[k + 1] &&
+                    (best == 0 || tail[k] > tail[best]))
                     best = k;
             if (best == 0) break;
             if (p == 0) m.strongestHz = double(best) * kRate / double(tn);
@@ -246,7 +247,8 @@ std::vector<float> typingTrain(const Pack& p) {
     for (int k = 0; k < 32; ++k) {
         const size_t at = size_t(double(k) * kRate / kTypingPressesPerSecond);
         addAt(out, p.takes[pickTake(p, last, rng)], at, p.gain);
-        if (!p.release.empty()) addAt(out, p.release, at + size_t(kTypingReleaseDelaySeconds * kRate), p.gain);
+        if (!p.release.empty())
+            addAt(out, p.release, at + size_t(kTypingReleaseDelaySeconds * kRate), p.gain);
     }
     out.resize(size_t(4.0 * kRate));
     return out;
@@ -289,7 +291,8 @@ bool writeWav(const std::filesystem::path& file, const std::vector<float>& x) {
 QRgb heat(double v) {  // 0..1: black, purple, orange, yellow, white
     v = std::clamp(v, 0.0, 1.0);
     const double r = std::clamp(1.6 * v, 0.0, 1.0), g = std::clamp(1.8 * v - 0.6, 0.0, 1.0),
-                 b = std::clamp(v < 0.4 ? 1.2 * v : (v < 0.75 ? 0.48 - 1.2 * (v - 0.4) : 2.4 * (v - 0.75)), 0.0, 1.0);
+                 b = std::clamp(v < 0.4 ? 1.2 * v : (v < 0.75 ? 0.48 - 1.2 * (v - 0.4) : 2.4 * (v - 0.75)),
+                                0.0, 1.0);
     return qRgb(int(255 * r), int(255 * g), int(255 * b));
 }
 
@@ -307,11 +310,12 @@ void drawSheet(const std::vector<Pack>& packs, const std::filesystem::path& file
     for (size_t i = 0; i < packs.size(); ++i) {
         const int left = 8 + int(i % cols) * (panelW + 8), top = 8 + int(i / cols) * (panelH + label + 8);
         painter.setPen(QColor(230, 230, 230));
-        painter.drawText(left, top + 12, QString::fromStdString(std::string(rawValue(packs[i].id)) +
-                                                               "  (takes 1-5, release)"));
+        painter.drawText(
+            left, top + 12,
+            QString::fromStdString(std::string(rawValue(packs[i].id)) + "  (takes 1-5, release)"));
         for (int s = 0; s < slotCount; ++s) {
-            const std::vector<float>& x = s < 5 && size_t(s) < packs[i].takes.size() ? packs[i].takes[size_t(s)]
-                                                                                     : packs[i].release;
+            const std::vector<float>& x =
+                s < 5 && size_t(s) < packs[i].takes.size() ? packs[i].takes[size_t(s)] : packs[i].release;
             for (int px = 0; px < slotPx; ++px) {
                 const long start = long(size_t(px) * slotSamples / size_t(slotPx)) - long(n / 2);
                 const std::vector<double> p = powerAt(x, start, n);
@@ -345,9 +349,12 @@ int main(int argc, char** argv) {
     bool check = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--sounds" && i + 1 < argc) soundsDir = argv[++i];
-        else if (a == "--out" && i + 1 < argc) outDir = argv[++i];
-        else if (a == "--check") check = true;
+        if (a == "--sounds" && i + 1 < argc)
+            soundsDir = argv[++i];
+        else if (a == "--out" && i + 1 < argc)
+            outDir = argv[++i];
+        else if (a == "--check")
+            check = true;
         else {
             std::fprintf(stderr, "usage: soundreport [--sounds DIR] [--out DIR] [--check]\n");
             return 2;
@@ -376,8 +383,8 @@ int main(int argc, char** argv) {
         packs.push_back(std::move(p));
     }
 
-    std::printf("%-12s %-8s %7s %7s %8s %8s %8s %8s\n", "pack", "take", "len_ms", "peak_dB", "centroid", "flatness",
-                "partials", "top_hz");
+    std::printf("%-12s %-8s %7s %7s %8s %8s %8s %8s\n", "pack", "take", "len_ms", "peak_dB", "centroid",
+                "flatness", "partials", "top_hz");
     std::map<PackID, double> lufs, lufsHp, takeDistance;
     for (const Pack& p : packs) {
         const std::string id(rawValue(p.id));
@@ -386,15 +393,16 @@ int main(int argc, char** argv) {
             if (isRelease && p.release.empty()) break;
             const Measures m = measure(isRelease ? p.release : p.takes[k], p.gain);
             std::printf("%-12s %-8s %7.0f %7.1f %8.0f %8.4f %8.2f %8.0f\n", id.c_str(),
-                        isRelease ? "release" : std::to_string(k + 1).c_str(), m.audibleMs, m.peakDb, m.centroidHz,
-                        m.flatness, m.partialShare, m.strongestHz);
+                        isRelease ? "release" : std::to_string(k + 1).c_str(), m.audibleMs, m.peakDb,
+                        m.centroidHz, m.flatness, m.partialShare, m.strongestHz);
             const std::string name = id + (isRelease ? " release" : " take " + std::to_string(k + 1));
             if (!isRelease && (m.audibleMs < kMinAudibleMs || m.audibleMs > kMaxAudibleMs))
                 fail(name + ": audible length " + std::to_string(m.audibleMs) + " ms");
             if (isRelease && m.audibleMs > kMaxAudibleMs) fail(name + ": audible length");
             if (m.peakDb > 0.0) fail(name + ": peak over 0 dBFS");
             if (!tonalByName(p.id) && !isRelease && m.flatness < kMinFlatness) fail(name + ": flatness");
-            if (!tonalByName(p.id) && !isRelease && m.partialShare > kMaxPartialShare) fail(name + ": partials");
+            if (!tonalByName(p.id) && !isRelease && m.partialShare > kMaxPartialShare)
+                fail(name + ": partials");
         }
         std::vector<float> train = typingTrain(p);
         float trainPeak = 0;
@@ -417,25 +425,29 @@ int main(int argc, char** argv) {
     std::printf("\n%-12s %7s %8s %9s %9s %8s\n", "pack", "gain", "LUFS", "LUFS_hp", "hp_loss", "take_dist");
     double lo = 1e9, hi = -1e9, loHp = 1e9, hiHp = -1e9;
     for (const Pack& p : packs) {
-        std::printf("%-12s %7.3f %8.2f %9.2f %9.2f %8.1f\n", std::string(rawValue(p.id)).c_str(), p.gain, lufs[p.id],
-                    lufsHp[p.id], lufs[p.id] - lufsHp[p.id], takeDistance[p.id]);
+        std::printf("%-12s %7.3f %8.2f %9.2f %9.2f %8.1f\n", std::string(rawValue(p.id)).c_str(), p.gain,
+                    lufs[p.id], lufsHp[p.id], lufs[p.id] - lufsHp[p.id], takeDistance[p.id]);
         lo = std::min(lo, lufs[p.id]);
         hi = std::max(hi, lufs[p.id]);
         loHp = std::min(loHp, lufsHp[p.id]);
         hiHp = std::max(hiHp, lufsHp[p.id]);
     }
-    std::printf("\nspread: %.2f LU full-range (target <= %.1f), %.2f LU through the 200 Hz high-pass (target <= %.1f)\n",
-                hi - lo, kMaxSpreadLu, hiHp - loHp, kMaxHighPassSpreadLu);
-    std::printf("targets: audible %g-%g ms per press; flatness >= %g and partials <= %.0f %% except crystal, ice, "
-                "marble, drip, droplet, bubble; takes >= %g dB apart\n",
-                kMinAudibleMs, kMaxAudibleMs, kMinFlatness, 100 * kMaxPartialShare, kMinTakeDistanceDb);
+    std::printf(
+        "\nspread: %.2f LU full-range (target <= %.1f), %.2f LU through the 200 Hz high-pass (target <= "
+        "%.1f)\n",
+        hi - lo, kMaxSpreadLu, hiHp - loHp, kMaxHighPassSpreadLu);
+    std::printf(
+        "targets: audible %g-%g ms per press; flatness >= %g and partials <= %.0f %% except crystal, ice, "
+        "marble, drip, droplet, bubble; takes >= %g dB apart\n",
+        kMinAudibleMs, kMaxAudibleMs, kMinFlatness, 100 * kMaxPartialShare, kMinTakeDistanceDb);
     if (hi - lo > kMaxSpreadLu) fail("loudness spread");
     if (hiHp - loHp > kMaxHighPassSpreadLu) fail("high-pass loudness spread");
 
     if (!outDir.empty()) {
         std::filesystem::create_directories(outDir);
         for (const Pack& p : packs) {
-            const auto file = std::filesystem::path(outDir) / ("typing-" + std::string(rawValue(p.id)) + ".wav");
+            const auto file =
+                std::filesystem::path(outDir) / ("typing-" + std::string(rawValue(p.id)) + ".wav");
             if (!writeWav(file, typedSentence(p))) fail("cannot write " + file.string());
         }
         setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -1,6 +1,6 @@
 #include <fstream>
-#include <set>
 #include <future>
+#include <set>
 #include <thread>
 
 #include "audio/mixer.h"
