@@ -332,6 +332,12 @@ void drawSheet(const std::vector<Pack>& packs, const std::filesystem::path& file
     }
     painter.end();
     img.save(QString::fromStdString(file.string()));
+    // A half-size copy with a small palette, light enough to keep in the docs.
+    std::filesystem::path small = file;
+    small.replace_filename(file.stem().string() + "-small.png");
+    img.scaledToWidth(img.width() / 2, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)
+        .save(QString::fromStdString(small.string()));
 }
 
 std::vector<float> firstChannel(const SampleBuffer& b) {
