@@ -420,7 +420,7 @@ void keyboard(Take& t, bool up, const Hit& hit, const Body& cap, double capGain,
         capUp.tauMs *= 0.8;
         t.impact(top, capUp, t.level(capGain, 1.5), direct * 0.8);
         t.impact(top, kCase, t.level(caseGain * 0.5, 1.5));
-        air(t, top.at, airGain * 0.8, cap.tauMs * 0.8);
+        air(t, top.at, airGain * 0.8, std::max(cap.tauMs * 0.8, 30.0));
         return;
     }
     // Each key is struck a little differently: harder or softer, on another spot.
@@ -433,7 +433,7 @@ void keyboard(Take& t, bool up, const Hit& hit, const Body& cap, double capGain,
     desk.contactMs *= 3;
     desk.hardnessHz = 900;
     t.impact(desk, kDesk, t.level(caseGain * 0.3, 4));
-    air(t, hit.at, airGain, cap.tauMs);
+    air(t, hit.at, airGain, std::max(cap.tauMs, 40.0));
 }
 
 void recipe(PackID pack, Take& t, bool up) {
@@ -577,7 +577,7 @@ void recipe(PackID pack, Take& t, bool up) {
                     t.level(0.3, 4));
             t.impact({.at = at, .contactMs = 3, .hardnessHz = 800}, kDesk, t.level(up ? 0.1 : 0.2, 4));
             t.filter(lp(2500));
-            air(t, at, 0.45, 25, 1000);
+            air(t, at, 0.45, 40, 1000);
             return;
 
         // ---- vintage
@@ -683,10 +683,10 @@ void recipe(PackID pack, Take& t, bool up) {
                      {.lowHz = 1600, .spread = 4, .count = 24, .tauMs = 8, .damping = 0.6}, up ? 0.4 : 0.8,
                      up ? 0.3 : 0.6);
             t.grains({.from = at + 2,
-                      .to = at + (up ? 30.0 : 60.0),
-                      .count = up ? 12 : 30,
+                      .to = at + (up ? 40.0 : 90.0),
+                      .count = up ? 14 : 38,
                       .length = 0.5,
-                      .levelTau = 20,
+                      .levelTau = 30,
                       .lowHz = 2200,
                       .highHz = 7000},
                      t.level(0.5, 1.5));
