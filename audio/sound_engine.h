@@ -33,9 +33,10 @@ struct BufferStat {
     float rms = 0;
 };
 
-// Gain that brings a sample to the target RMS without pushing its peak above
-// the ceiling (1.0 for empty or silent samples).
-float loudnessGain(const float* samples, size_t frames);
+// Gain that brings a pack's typing level (K-weighted RMS of steady typing with
+// its takes and release, audio/loudness.h) to the target without pushing its
+// loudest sample above the ceiling (1.0 when either is zero).
+float loudnessGain(double typingLevel, float peak);
 float sampleRms(const float* samples, size_t frames);
 float samplePeak(const float* samples, size_t frames);
 
@@ -53,7 +54,8 @@ public:
     };
 
     static constexpr int poolSize = 16;
-    static constexpr float kTargetRms = 0.09f;
+    // K-weighted RMS of steady typing after the gains: about -24.5 LUFS.
+    static constexpr float kTargetLevel = 0.057f;
     static constexpr float kPeakCeiling = 0.98f;
     static constexpr float kSelfCheckTolerance = 0.001f;
 
@@ -63,6 +65,9 @@ public:
     ~SoundEngine();
 
     void play(PackID pack, float volume, bool vary);
+    // The pack's key-up sound, when it has one; at the volume and gain of a
+    // press without variation.
+    void playRelease(PackID pack, float volume);
     void setActivePack(PackID pack);
     Locked<Playback>& state() { return state_; }
 
@@ -75,6 +80,11 @@ public:
 
     std::vector<BufferStat> bufferStats() const;
     size_t loadedPackCount() const { return buffers_.size(); }
+    // Press takes of a pack (the first is its sample file), 0 if it did not load.
+    size_t takeCount(PackID pack) const;
+    bool hasRelease(PackID pack) const { return releases_.count(pack) != 0; }
+    // The typing level a pack's gain was computed from (0 if it did not load).
+    double typingLevel(PackID pack) const;
     std::optional<float> baseGain(PackID pack) const;
 
     // Plays the active pack once and meters the mix for `afterSeconds` from
@@ -108,6 +118,8 @@ private:
     void stopAsDisabled();
     void reconfigure(const std::string& reason, bool force);
     void playOnQueue(PackID pack, float volume, bool vary);
+    void playReleaseOnQueue(PackID pack, float volume);
+    const SampleBuffer* nextTake(PackID pack);
     float drawUniform(float lower, float upper, bool* wasUpper);
     std::string graphLine(const std::string& label);
 
@@ -115,6 +127,10 @@ private:
     std::unique_ptr<Mixer> mixer_;
     std::map<PackID, std::shared_ptr<SampleBuffer>> buffers_;
     std::map<PackID, float> packBaseGain_;
+    std::map<PackID, std::vector<std::shared_ptr<SampleBuffer>>> takes_;
+    std::map<PackID, std::shared_ptr<SampleBuffer>> releases_;
+    std::map<PackID, double> typingLevel_;
+    std::map<PackID, size_t> lastTake_;  // queue only
     double graphSampleRate_ = 48000;
     int nextIndex_ = 0;
     bool hasStartedBefore_ = false;

@@ -199,9 +199,16 @@ void X11Tap::handle(int evtype, const void* rawEvent) {
                 callback_(TapEvent{TapEventType::KeyDown, static_cast<uint16_t>(detail - 8), repeat});
             return;
         }
-        case XI_RawKeyRelease:
-            if (detail >= 0 && detail <= 255) held_.reset(detail);
+        case XI_RawKeyRelease: {
+            if (detail < 8 || detail > 255) return;
+            // Only a key seen going down: not one held since before the tap opened.
+            const bool wasHeld = held_.test(detail);
+            held_.reset(detail);
+            if (!wasHeld || isModifierKeyCode(static_cast<unsigned>(detail - 8))) return;
+            if (enabled_.load(std::memory_order_relaxed))
+                callback_(TapEvent{TapEventType::KeyUp, static_cast<uint16_t>(detail - 8), false});
             return;
+        }
         case XI_RawButtonPress:
             if (raw->flags & XIPointerEmulated) return;  // a touch, not a button
             if (!enabled_.load(std::memory_order_relaxed)) return;

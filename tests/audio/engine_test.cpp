@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <future>
+#include <set>
 #include <thread>
 
 #include "audio/mixer.h"
@@ -13,12 +14,12 @@ using namespace tocko::testing;
 
 class Engine : public EngineTest {
 public:
-    // clicky reaches the target by its rms (gain 2.0), blue too (0.45),
+    // clicky reaches the target by its level (gain 2.0), blue too (0.45),
     // tactile is held back by the peak ceiling (1.4).
     void threePacks() {
-        writePack("clicky", withLevels(0.045f, 0.3f));
-        writePack("blue", withLevels(0.2f, 0.99f));
-        writePack("tactile", withLevels(0.03f, 0.7f));
+        writePack("clicky", withLevels(SoundEngine::kTargetLevel / 2.0f, 0.3f));
+        writePack("blue", withLevels(SoundEngine::kTargetLevel / 0.45f, 0.99f));
+        writePack("tactile", withLevels(SoundEngine::kTargetLevel / 3.0f, 0.7f));
     }
 };
 
@@ -42,8 +43,8 @@ TEST_F(Engine, LoadReportsGainsSelfCheckAndMissingPacks) {
     auto stats = engine->bufferStats();
     ASSERT_EQ(stats.size(), 28u);
     EXPECT_EQ(stats[0].pack, PackID::clicky);
-    EXPECT_NEAR(stats[0].rms, 0.045f, 1e-5);  // raw, without gain
-    EXPECT_NEAR(stats[0].peak, 0.3f, 1e-6);
+    EXPECT_GT(stats[0].rms, 0.0f);
+    EXPECT_NEAR(stats[0].peak, 0.3f, 1e-6);  // raw, without gain
     EXPECT_EQ(stats[3].rms, 0.0f);  // brown did not load
     EXPECT_EQ(stats[27].pack, PackID::chips);
 }
@@ -481,4 +482,79 @@ TEST_F(Engine, ClockedNullOutputPlaysInRealTimeAndCapturesToAFile) {
     EXPECT_GT(info.frames, 4800);  // about 200 ms went by
     const size_t loud = size_t(std::count_if(samples.begin(), samples.end(), [](float s) { return s > 0.05f; }));  // 0.3 x gain 0.3
     EXPECT_EQ(loud, 960u);  // the click, whole and once
+}
+
+// ---- Takes and release ------------------------------------------------------
+
+class Takes : public EngineTest {
+public:
+    // Plays one press without variation and returns the first rendered sample.
+    float pressed(PackID pack) {
+        engine->play(pack, 1.0f, false);
+        drain();
+        output->pump(1024);
+        return output->takeRendered()[0];
+    }
+};
+
+TEST_F(Takes, NeverRepeatsThePreviousTakeAndVisitsEveryOne) {
+    writePack("clicky", std::vector<float>(480, 0.1f));
+    writePack("clicky-2", std::vector<float>(480, 0.2f));
+    writePack("clicky-3", std::vector<float>(480, 0.3f));
+    uint32_t k = 0;
+    build(manual(), [&] { return (k = k * 1103515245u + 12345u) >> 8; });
+    ASSERT_EQ(engine->takeCount(PackID::clicky), 3u);
+    const float gain = *engine->baseGain(PackID::clicky);
+    std::set<int> seen;
+    int previous = -1;
+    for (int i = 0; i < 40; ++i) {
+        const int take = int(std::lround(pressed(PackID::clicky) / gain * 10.0f));
+        ASSERT_GE(take, 1);
+        ASSERT_LE(take, 3);
+        EXPECT_NE(take, previous) << "press " << i;
+        previous = take;
+        seen.insert(take);
+    }
+    EXPECT_EQ(seen.size(), 3u);
+}
+
+TEST_F(Takes, TheListEndsAtTheFirstGapAndAOneTakePackDrawsNothing) {
+    writePack("clicky", std::vector<float>(480, 0.1f));
+    writePack("clicky-2", std::vector<float>(480, 0.2f));
+    writePack("clicky-4", std::vector<float>(480, 0.4f));
+    writePack("blue", std::vector<float>(480, 0.1f));
+    int draws = 0;
+    build(manual(), [&] { return uint32_t(++draws); });
+    EXPECT_EQ(engine->takeCount(PackID::clicky), 2u);
+    EXPECT_EQ(engine->takeCount(PackID::blue), 1u);
+    EXPECT_EQ(engine->takeCount(PackID::soft), 0u);
+    pressed(PackID::blue);
+    EXPECT_EQ(draws, 0);
+    EXPECT_TRUE(logs.errors().size() == 26u) << "only the 26 missing packs are errors, not the missing takes";
+}
+
+TEST_F(Takes, ReleasePlaysAtTheGainOfItsPackAndCountsInTheLoudness) {
+    const std::vector<float> press = withLevels(SoundEngine::kTargetLevel / 2.0f, 0.3f);
+    writePack("clicky", press);
+    writePack("clicky-release", press);
+    writePack("blue", press);
+    writePack("tactile", std::vector<float>(480, 0.25f));
+    writePack("tactile-release", std::vector<float>(480, -0.5f));
+    build();
+    EXPECT_TRUE(engine->hasRelease(PackID::clicky));
+    EXPECT_FALSE(engine->hasRelease(PackID::blue));
+    // Typing with a release as loud as the press carries twice the energy: 3 dB less gain.
+    EXPECT_NEAR(*engine->baseGain(PackID::blue), 2.0f, 1e-3);
+    EXPECT_NEAR(*engine->baseGain(PackID::clicky), 2.0f / std::sqrt(2.0f), 1e-3);
+
+    engine->playRelease(PackID::tactile, 0.5f);
+    drain();
+    EXPECT_EQ(engine->nextIndexForTesting(), 1);
+    output->pump(512);
+    const float gain = *engine->baseGain(PackID::tactile);
+    EXPECT_FLOAT_EQ(output->takeRendered()[0], -0.5f * 0.5f * gain);
+
+    engine->playRelease(PackID::blue, 1.0f);  // no release sound: no voice used
+    drain();
+    EXPECT_EQ(engine->nextIndexForTesting(), 1);
 }
