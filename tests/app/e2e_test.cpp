@@ -316,7 +316,8 @@ TEST_F(EndToEnd, AudioCheckAndToggleTestPassTogether) {
     for (const std::string& line : tocko.lines()) {
         if (line.rfind("[Tocko] AudioCheck: mixer RMS=", 0) == 0 ||
             line.rfind("[Tocko] AudioCheck: post-beep", 0) == 0 ||
-            line.rfind("[Tocko] ToggleTest: after-toggle", 0) == 0)
+            line.rfind("[Tocko] ToggleTest: after-toggle", 0) == 0) {
             EXPECT_TRUE(line.ends_with(" PASS")) << line;
+        }
     }
 }
