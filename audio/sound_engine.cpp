@@ -79,7 +79,7 @@ SoundEngine::SoundEngine(Options options)
     : output_(options.output ? std::move(options.output) : makeDefaultOutput()),
       mixer_(std::make_unique<Mixer>()),
       uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)),
-      clock_(options.clock ? std::move(options.clock) : [] { return std::chrono::steady_clock::now(); }) {
+      clock_([] { return std::chrono::steady_clock::now(); }) {
     buildGraph(options.soundsDir);
     output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
         mixer->render(buf, frames, channels, rate);
@@ -364,6 +364,12 @@ void SoundEngine::ensureRunning() {
         log_.info("AVAudioEngine started");
         trace(kComponent, "AVAudioEngine started, " + std::to_string(buffers_.size()) + " packs ready");
     }
+}
+
+void SoundEngine::setClockForTesting(std::function<std::chrono::steady_clock::time_point()> clock) {
+    queue_.async([weak = weak_from_this(), clock = std::move(clock)]() mutable {
+        if (auto self = weak.lock()) self->clock_ = std::move(clock);
+    });
 }
 
 void SoundEngine::reportStartFailure(const std::string& error) {

@@ -267,9 +267,8 @@ TEST_F(Engine, StartFailureDropsTheClickAndTheNextOneRecovers) {
 TEST_F(Engine, AFailingOutputIsLoggedOnceThenCountedAtMostOnceAMinute) {
     threePacks();
     auto now = std::chrono::steady_clock::time_point(std::chrono::hours(1));
-    auto out = std::make_unique<NullOutput>(manual());
-    output = out.get();
-    engine = SoundEngine::create({dir.string(), std::move(out), {}, [&] { return now; }});
+    build();
+    engine->setClockForTesting([&] { return now; });
     output->setStartFailure("Connection refused");
     const auto failures = [&] {
         std::vector<std::string> out;
