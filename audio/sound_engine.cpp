@@ -258,7 +258,7 @@ void SoundEngine::ensureRunning() {
     if (mixer_->connectedFormat().sampleRate <= 0) mixer_->connect(output_->format());
     std::string error;
     if (!output_->start(error)) {
-        log_.error("AVAudioEngine failed to start: {}", {pub(error)});
+        log_.error("Audio engine failed to start: {}", {pub(error)});
         return;
     }
     // The stream may have come up in another format than the one last seen.
@@ -270,8 +270,8 @@ void SoundEngine::ensureRunning() {
         trace(kComponent, "restarted on demand");
     } else {
         hasStartedBefore_ = true;
-        log_.info("AVAudioEngine started");
-        trace(kComponent, "AVAudioEngine started, " + std::to_string(buffers_.size()) + " packs ready");
+        log_.info("Audio engine started");
+        trace(kComponent, "Audio engine started, " + std::to_string(buffers_.size()) + " packs ready");
     }
 }
 

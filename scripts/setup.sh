@@ -13,6 +13,8 @@ PACKAGES=(
   qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
   qml6-module-qtqml qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qt5compat-graphicaleffects
   qt6-svg-dev
+  # Japanese, Korean and Chinese texts and language names
+  fonts-noto-cjk
   libgl1-mesa-dev
   pulseaudio pulseaudio-utils xvfb x11-utils xdotool
   sox

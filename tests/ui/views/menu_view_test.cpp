@@ -53,13 +53,46 @@ TEST_F(MenuViewTest, SecureInputNamesTheHolderOrAnApp) {
     settle();
     ASSERT_TRUE(shown(m, "secureInputBlock"));
     EXPECT_EQ(text(m, "secureInputText"),
-              "Keyboard sounds are paused — an app is blocking keyboard monitoring (Secure Input).");
+              "Keyboard sounds are paused — an app is asking for a password.");
     EXPECT_EQ(text(m, "secureInputHint"),
               "Quit an app or click outside its password field. Mouse clicks still work.");
     app.setSecureInputHolder("Passwords");
     settle();
-    EXPECT_TRUE(text(m, "secureInputText").startsWith("Keyboard sounds are paused — Passwords is blocking"));
+    EXPECT_EQ(text(m, "secureInputText"), "Keyboard sounds are paused — Passwords is asking for a password.");
     EXPECT_TRUE(text(m, "secureInputHint").startsWith("Quit Passwords or click"));
+}
+
+TEST_F(MenuViewTest, PartialAccessSaysWhatIsMissingAndOffersTheGrant) {
+    QQuickItem* m = menu();
+    // No access at all: the request, which explains how to grant it.
+    EXPECT_TRUE(shown(m, "turnOnButton"));
+    EXPECT_FALSE(shown(m, "grantButton"));
+    EXPECT_FALSE(shown(m, "inputAccessNote"));
+
+    // A Wayland session heard through XWayland only.
+    app.setPermissionPartial(true);
+    settle();
+    EXPECT_TRUE(shown(m, "permissionMissing"));
+    EXPECT_TRUE(item(m, "enableSwitch")->isEnabled()) << "the fallback may be switched on meanwhile";
+    EXPECT_EQ(text(m, "inputAccessNote"),
+              "Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every "
+              "app.");
+    EXPECT_FALSE(shown(m, "turnOnButton"));
+    click(m, "grantButton");
+    EXPECT_EQ(log.count("grantInputAccess"), 1);
+
+    app.setInputAccessGrant(1);  // the administrator prompt is up
+    settle();
+    EXPECT_FALSE(item(m, "grantButton")->isEnabled());
+    app.setInputAccessGrant(3);  // the input group: from the next login
+    settle();
+    EXPECT_EQ(text(m, "inputAccessNote"), "Access granted. Log out and back in so that Tocko hears every app.");
+
+    app.setPermissionGranted(true);
+    app.setPermissionPartial(false);
+    settle();
+    EXPECT_FALSE(shown(m, "permissionMissing"));
+    EXPECT_TRUE(shown(m, "permissionOn"));
 }
 
 TEST_F(MenuViewTest, MasterSwitchWritesTheApplicationState) {

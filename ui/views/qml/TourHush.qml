@@ -86,7 +86,7 @@ TourStep {
     Tip {
         icon: "mic"
         title: qsTranslate("Tocko", "Quiet on calls")
-        text: qsTranslate("Tocko", "Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.")
+        text: qsTranslate("Tocko", "Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.")
     }
     Tip {
         icon: "timer"
