@@ -38,6 +38,9 @@ public:
 // input group for the user who asked.
 std::shared_ptr<InputAccessGranter> makeInputAccessGranter();
 
+// The script pkexec runs as root: its one argument is "uaccess" or "group".
+std::string inputAccessGrantScript();
+
 // The commands a user can type to grant the access by hand.
 std::string manualInputAccessCommands();
 

@@ -26,7 +26,9 @@ constexpr const char* kRuleLines =
     "SUBSYSTEM==\"input\", KERNEL==\"event*\", ENV{ID_INPUT_KEYBOARD}==\"1\", TAG+=\"uaccess\"\n"
     "SUBSYSTEM==\"input\", KERNEL==\"event*\", ENV{ID_INPUT_MOUSE}==\"1\", TAG+=\"uaccess\"\n";
 
-std::string grantScript() {
+}  // namespace
+
+std::string inputAccessGrantScript() {
     return std::string(
                "set -eu\n"
                "case \"$1\" in\n"
@@ -50,6 +52,8 @@ std::string grantScript() {
            "*) exit 2 ;;\n"
            "esac\n";
 }
+
+namespace {
 
 // uaccess tags become ACLs only where systemd-logind manages the seats.
 bool seatsManagedByLogind() { return QFileInfo::exists(QStringLiteral("/run/systemd/seats")); }
@@ -85,7 +89,8 @@ public:
         auto* process = new QProcess;
         process->setProgram(pkexec);
         process->setArguments({QStringLiteral("/bin/sh"), QStringLiteral("-c"),
-                               QString::fromStdString(grantScript()), QStringLiteral("tocko-input-access"),
+                               QString::fromStdString(inputAccessGrantScript()),
+                               QStringLiteral("tocko-input-access"),
                                uaccess ? QStringLiteral("uaccess") : QStringLiteral("group")});
         process->setProcessChannelMode(QProcess::MergedChannels);
         grantLog().info("Asking for input access through polkit ({})",

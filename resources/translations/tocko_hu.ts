@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>…or an app id (org.example.App)</source>
-        <translation>…vagy egy alkalmazásazonosító (org.example.App)</translation>
+        <translation>…vagy egy azonosító (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>

@@ -195,10 +195,10 @@ TEST_F(AppStateTest, SwitchingOffAndOnReleasesAndRetakesOneAssertion) {
         if (t.rfind("[Tocko] Activity", 0) == 0 || t.rfind("[Tocko] Enable", 0) == 0) seen.push_back(t);
     EXPECT_EQ(seen, expected);
     EXPECT_TRUE(state->hasActivityToken());
-    EXPECT_EQ(
-        logs.infos("AppState"),
-        (std::vector<std::string>{"Activity assertion released", "Enable: OFF (engineRunning=true muted=true)",
-                                  "Activity assertion held", "Enable: ON (engineRunning=true muted=false)"}));
+    EXPECT_EQ(logs.infos("AppState"),
+              (std::vector<std::string>{
+                  "Activity assertion released", "Enable: OFF (engineRunning=true muted=true)",
+                  "Activity assertion held", "Enable: ON (engineRunning=true muted=false)"}));
 }
 
 TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
@@ -324,7 +324,8 @@ TEST_F(AppStateTest, PartialAccessListensMeanwhileAndFullAccessReplacesTheTap) {
     EXPECT_TRUE(state->isEnabled()) << "the X11-only fallback is used meanwhile";
     EXPECT_TRUE(state->isPermissionPolling()) << "and the poll waits for the real grant";
     EXPECT_EQ(logs.countTrace("[Tocko] Launch: Input access granted = false"), 1u);
-    EXPECT_EQ(logs.countTrace("[Tocko] Launch: Input access partial: X11 windows only (Wayland session)"), 1u);
+    EXPECT_EQ(logs.countTrace("[Tocko] Launch: Input access partial: X11 windows only (Wayland session)"),
+              1u);
     ASSERT_TRUE(world.taps->waitForLive(0, 2s));
 
     permission->full = true;

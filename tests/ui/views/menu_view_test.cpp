@@ -52,8 +52,7 @@ TEST_F(MenuViewTest, SecureInputNamesTheHolderOrAnApp) {
     app.setSecureInputActive(true);
     settle();
     ASSERT_TRUE(shown(m, "secureInputBlock"));
-    EXPECT_EQ(text(m, "secureInputText"),
-              "Keyboard sounds are paused — an app is asking for a password.");
+    EXPECT_EQ(text(m, "secureInputText"), "Keyboard sounds are paused — an app is asking for a password.");
     EXPECT_EQ(text(m, "secureInputHint"),
               "Quit an app or click outside its password field. Mouse clicks still work.");
     app.setSecureInputHolder("Passwords");
@@ -74,9 +73,10 @@ TEST_F(MenuViewTest, PartialAccessSaysWhatIsMissingAndOffersTheGrant) {
     settle();
     EXPECT_TRUE(shown(m, "permissionMissing"));
     EXPECT_TRUE(item(m, "enableSwitch")->isEnabled()) << "the fallback may be switched on meanwhile";
-    EXPECT_EQ(text(m, "inputAccessNote"),
-              "Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every "
-              "app.");
+    EXPECT_EQ(
+        text(m, "inputAccessNote"),
+        "Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every "
+        "app.");
     EXPECT_FALSE(shown(m, "turnOnButton"));
     click(m, "grantButton");
     EXPECT_EQ(log.count("grantInputAccess"), 1);
@@ -86,7 +86,8 @@ TEST_F(MenuViewTest, PartialAccessSaysWhatIsMissingAndOffersTheGrant) {
     EXPECT_FALSE(item(m, "grantButton")->isEnabled());
     app.setInputAccessGrant(3);  // the input group: from the next login
     settle();
-    EXPECT_EQ(text(m, "inputAccessNote"), "Access granted. Log out and back in so that Tocko hears every app.");
+    EXPECT_EQ(text(m, "inputAccessNote"),
+              "Access granted. Log out and back in so that Tocko hears every app.");
 
     app.setPermissionGranted(true);
     app.setPermissionPartial(false);

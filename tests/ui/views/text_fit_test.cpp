@@ -49,26 +49,32 @@ protected:
         // What the text paints, in the scene.
         const QRectF box = t->mapRectToScene(
             QRectF(0, 0, std::max(t->width(), contentWidth), std::max(t->height(), contentHeight)));
-        QRectF allowed(QPointF(0, 0), t->window()->size());
+        // Clipping ancestors bound it; past a scrolling area only sideways.
+        const double inf = 1e9;
+        QRectF allowed(-inf, -inf, 2 * inf, 2 * inf);
         bool scrolls = false;
+        auto bound = [&](const QRectF& r) {
+            allowed = allowed.intersected(
+                scrolls ? QRectF(r.left(), allowed.top(), r.width(), allowed.height()) : r);
+        };
         for (QQuickItem* p = t->parentItem(); p; p = p->parentItem()) {
             if (p->objectName() == QLatin1String("menuCopy")) return;  // a cropped picture of the panel
-            if (isFlickable(p)) {
-                // Inside a scrolling area the content may run on vertically.
+            if (isFlickable(p) && !scrolls) {
                 const QRectF view = p->mapRectToScene(QRectF(0, 0, p->width(), p->height()));
                 QQuickItem* content = p->property("contentItem").value<QQuickItem*>();
-                const QRectF all = content ? content->mapRectToScene(QRectF(
-                                                 0, 0, p->property("contentWidth").toDouble(),
-                                                 p->property("contentHeight").toDouble()))
-                                           : view;
-                allowed = allowed.intersected(QRectF(view.left(), all.top(), view.width(), all.height()));
+                const QRectF all =
+                    content ? content->mapRectToScene(QRectF(0, 0, p->property("contentWidth").toDouble(),
+                                                             p->property("contentHeight").toDouble()))
+                            : view;
+                bound(QRectF(view.left(), all.top(), view.width(), std::max(all.height(), view.height())));
                 scrolls = true;
-                continue;
+            } else if (p->clip()) {
+                bound(p->mapRectToScene(QRectF(0, 0, p->width(), p->height())));
             }
-            if (p->clip() && !scrolls)
-                allowed = allowed.intersected(p->mapRectToScene(QRectF(0, 0, p->width(), p->height())));
         }
-        if (!allowed.adjusted(-1, -1, 1, 1).contains(box)) report(QStringLiteral("reaches past its container"));
+        bound(QRectF(QPointF(0, 0), t->window()->size()));
+        if (!allowed.adjusted(-1, -1, 1, 1).contains(box))
+            report(QStringLiteral("reaches past its container"));
     }
 
     static void collect(QQuickItem* root, const QString& where, QStringList& problems) {

@@ -50,7 +50,8 @@ class FakeApp : public QObject {
                    permissionGrantedChanged)
     Q_PROPERTY(bool permissionPartial READ permissionPartial WRITE setPermissionPartial NOTIFY
                    permissionPartialChanged)
-    Q_PROPERTY(int inputAccessGrant READ inputAccessGrant WRITE setInputAccessGrant NOTIFY inputAccessGrantChanged)
+    Q_PROPERTY(
+        int inputAccessGrant READ inputAccessGrant WRITE setInputAccessGrant NOTIFY inputAccessGrantChanged)
     Q_PROPERTY(bool needsRelaunchToActivate READ needsRelaunchToActivate WRITE setNeedsRelaunchToActivate
                    NOTIFY needsRelaunchToActivateChanged)
     Q_PROPERTY(bool needsInstall READ needsInstall WRITE setNeedsInstall NOTIFY needsInstallChanged)

@@ -160,7 +160,7 @@ Rectangle {
                     label: qsTranslate("Tocko", "Sound")
                     MenuPicker {
                         objectName: "mousePicker"
-                        width: 190
+                        width: 240
                         entries: root.mouseEntries()
                         currentValue: mouseSound.choice
                         onActivated: function(value) { mouseSound.choice = value }

@@ -13,7 +13,7 @@ TourStep {
             width: parent.width
             Item {
                 width: parent.width
-                height: 44
+                height: Math.max(44, micTexts.implicitHeight + 8)
                 Rectangle {
                     id: micCircle
                     width: 36
@@ -24,17 +24,23 @@ TourStep {
                     Symbol { anchors.centerIn: parent; name: "mic.fill"; size: 17; color: ViewStyle.orange }
                 }
                 Column {
+                    id: micTexts
                     anchors.left: micCircle.right
                     anchors.leftMargin: 10
+                    anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
                     spacing: 2
                     Text {
+                        width: parent.width
+                        wrapMode: Text.Wrap
                         text: qsTranslate("Tocko", "Microphone in use")
                         font.pixelSize: 13
                         font.weight: Font.DemiBold
                         color: Theme.ink
                     }
                     Text {
+                        width: parent.width
+                        wrapMode: Text.Wrap
                         text: qsTranslate("Tocko", "Muted until the call ends")
                         font.pixelSize: 12
                         color: Theme.inkSoft
