@@ -1,6 +1,6 @@
 // Every view in every offered language: no text is cut off (elided, or past
 // its line limit), wider than its box, or reaching past an item that clips
-// it or the window. Scrolling areas may be as tall as their content.
+// it or the window. Scroll views may be as tall as their content.
 #include <QQuickWindow>
 
 #include "ui/l10n/app_language.h"
@@ -25,7 +25,11 @@ protected:
     }
 
     static bool isText(const QQuickItem* i) { return i->inherits("QQuickText"); }
-    static bool isFlickable(const QQuickItem* i) { return i->inherits("QQuickFlickable"); }
+    // Only a scroll view shows that it scrolls; any other flickable clips.
+    static bool isScrollArea(const QQuickItem* i) {
+        return i->inherits("QQuickFlickable") && i->parentItem() &&
+               i->parentItem()->inherits("QQuickScrollView");
+    }
 
     static bool painted(const QQuickItem* i) {
         for (const QQuickItem* p = i; p; p = p->parentItem())
@@ -59,7 +63,7 @@ protected:
         };
         for (QQuickItem* p = t->parentItem(); p; p = p->parentItem()) {
             if (p->objectName() == QLatin1String("menuCopy")) return;  // a cropped picture of the panel
-            if (isFlickable(p) && !scrolls) {
+            if (isScrollArea(p) && !scrolls) {
                 const QRectF view = p->mapRectToScene(QRectF(0, 0, p->width(), p->height()));
                 QQuickItem* content = p->property("contentItem").value<QQuickItem*>();
                 const QRectF all =
