@@ -3,6 +3,8 @@
 // commands.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQuickWindow>
 #include <QTranslator>
 
 #include "view_fixture.h"
@@ -251,6 +253,37 @@ public:
     }
     bool isEmpty() const override { return false; }
 };
+
+// Tab shows where the keyboard is in the accent colour; Escape closes the
+// panel window whichever control has the focus.
+TEST_F(MenuViewTest, KeyboardFocusIsDrawnAndEscapeClosesThePanel) {
+    QQmlComponent component(&qml);
+    component.setData("import Tocko.Views\nMenuPanel {}", QUrl("qrc:/panel-test.qml"));
+    QVariantMap properties = menuProperties();
+    std::unique_ptr<QObject> object(component.createWithInitialProperties(properties));
+    auto* panel = qobject_cast<QQuickWindow*>(object.get());
+    ASSERT_TRUE(panel) << component.errorString().toStdString();
+    panel->show();
+    panel->requestActivate();
+    settle();
+    QQuickItem* quit = item(panel->contentItem(), "quitButton");
+    ASSERT_TRUE(quit);
+    quit->forceActiveFocus(Qt::TabFocusReason);
+    settle();
+    ASSERT_TRUE(quit->property("visualFocus").toBool());
+    QQuickItem* background = quit->property("background").value<QQuickItem*>();
+    ASSERT_TRUE(background);
+    bool ringShown = false;
+    for (QQuickItem* child : background->childItems())
+        ringShown |= child->isVisible() && child->property("border").value<QObject*>() &&
+                     child->property("border").value<QObject*>()->property("width").toDouble() >= 2;
+    EXPECT_TRUE(ringShown) << "a focus ring around the focused button";
+
+    QTest::keyClick(panel, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(log.count("quit"), 0);
+}
 
 TEST_F(MenuViewTest, TextsRenderAgainInANewLanguage) {
     QQuickItem* m = menu();
