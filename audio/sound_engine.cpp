@@ -361,8 +361,8 @@ void SoundEngine::ensureRunning() {
         trace(kComponent, "restarted on demand");
     } else {
         hasStartedBefore_ = true;
-        log_.info("AVAudioEngine started");
-        trace(kComponent, "AVAudioEngine started, " + std::to_string(buffers_.size()) + " packs ready");
+        log_.info("Audio engine started");
+        trace(kComponent, "Audio engine started, " + std::to_string(buffers_.size()) + " packs ready");
     }
 }
 
@@ -378,7 +378,7 @@ void SoundEngine::reportStartFailure(const std::string& error) {
         startFailing_ = true;
         startFailureReportedAt_ = now;
         unreportedStartFailures_ = 0;
-        log_.error("AVAudioEngine failed to start: {}", {pub(error)});
+        log_.error("Audio engine failed to start: {}", {pub(error)});
         return;
     }
     ++unreportedStartFailures_;

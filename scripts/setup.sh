@@ -35,6 +35,8 @@ case "$family" in
       qt6-qpa-plugins qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
       qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
       qml6-module-qtqml qml6-module-qtquick-shapes qml6-module-qt5compat-graphicaleffects
+      # Japanese, Korean and Chinese texts and language names
+      fonts-noto-cjk
     )
     TEST=(
       libgtest-dev libgmock-dev libbenchmark-dev clang-format qml6-module-qttest
@@ -49,6 +51,7 @@ case "$family" in
       pulseaudio-libs-devel libsndfile-devel systemd-devel libevdev-devel libX11-devel libXi-devel libXtst-devel
       mesa-libGL-devel
       qt6-qtbase-devel qt6-qtdeclarative-devel qt6-qttools-devel qt6-linguist qt6-qtsvg-devel qt6-qt5compat-devel
+      google-noto-sans-cjk-fonts
     )
     TEST=(
       gtest-devel gmock-devel google-benchmark-devel clang-tools-extra
@@ -62,6 +65,7 @@ case "$family" in
       base-devel cmake ninja pkgconf
       libpulse libsndfile systemd-libs libevdev libx11 libxi libxtst mesa
       qt6-base qt6-declarative qt6-tools qt6-svg qt6-5compat
+      noto-fonts-cjk
     )
     TEST=(
       gtest benchmark clang
