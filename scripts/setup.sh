@@ -17,6 +17,10 @@ PACKAGES=(
   pulseaudio pulseaudio-utils xvfb x11-utils xdotool
   sox
 )
+# Secure input: the desktop's accessibility bus (run).
+PACKAGES+=(at-spi2-core)
+# Secure input tests only: private session bus, real GTK 3 windows.
+PACKAGES+=(dbus-daemon python3-gi gir1.2-gtk-3.0)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

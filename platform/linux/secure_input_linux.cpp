@@ -209,7 +209,7 @@ private:
         // Applications send only the events that someone has asked for.
         for (const char* event : {"object:state-changed:focused", "focus:", "window:deactivate"})
             a11y_.send(call("org.a11y.atspi.Registry", "/org/a11y/atspi/registry", "org.a11y.atspi.Registry",
-                            "RegisterEvent", {QString::fromLatin1(event)}));
+                            "RegisterEvent", {QString::fromLatin1(event), QStringList{}, QString()}));
         log_.info("Watching password fields on the accessibility bus");
     }
 
