@@ -1,12 +1,12 @@
 // How soon a focused password field mutes the keys, and what watching costs
 // while nothing happens. In a private session (its own session bus and the
-// accessibility bus of at-spi2-core) on the X server in DISPLAY, a GTK and a
-// Qt window are told to focus their password entry, then their plain entry,
+// accessibility bus of at-spi2-core) on the X server in DISPLAY, a GTK window
+// is told to focus its password entry, then its plain entry,
 // again and again; each time the clock runs from the command to the moment
 // the sound engine's mute flag follows. The window's own reaction is part of
 // the figure, so it is an upper bound of the probe's delay.
 //
-//   secure_input_latency [rounds]       (default 20 per window)
+//   secure_input_latency [rounds]       (default 20)
 
 #include <sys/resource.h>
 
@@ -88,8 +88,7 @@ int main(int argc, char** argv) {
     desktop::spinUntil([] { return false; }, 5s);
     std::printf("idle: %.1f ms CPU in 5 s of watching\n", (cpuSeconds() - cpu0) * 1000);
 
-    for (const auto& [name, program] :
-         {std::pair{"GTK", QString(GTK_WINDOW)}, std::pair{"Qt", QString(QT_WINDOW)}}) {
+    for (const auto& [name, program] : {std::pair{"GTK", QString(GTK_WINDOW)}}) {
         auto window = session.openWindow(program);
         if (!window) {
             std::printf("%-4s window did not open\n", name);

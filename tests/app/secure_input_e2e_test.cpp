@@ -1,5 +1,5 @@
 // The tocko executable in a private desktop session with the accessibility
-// bus running: keys typed into the plain entry of a real GTK or Qt window
+// bus running: keys typed into the plain entry of a real GTK window
 // click on the null sink; keys typed into its password entry make no sound.
 
 #include <gtest/gtest.h>
@@ -53,21 +53,23 @@ void pause(std::chrono::milliseconds d) {
     spinUntil([] { return false; }, d);
 }
 
-void type(const QStringList& keys) {
-    QProcess xdotool;
-    xdotool.start("xdotool", QStringList{"key", "--delay", "250"} + keys);
-    xdotool.waitForFinished(10000);
+int runQuietly(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(10000)) return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
+
+void type(const QStringList& keys) { runQuietly("xdotool", QStringList{"key", "--delay", "250"} + keys); }
 
 }  // namespace
 
 TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display (run scripts/services.sh)";
-    if (QProcess::execute("pactl", {"info"}) != 0)
-        GTEST_SKIP() << "no audio server (run scripts/services.sh)";
+    if (runQuietly("pactl", {"info"}) != 0) GTEST_SKIP() << "no audio server (run scripts/services.sh)";
     tocko::desktop::Session session;
     if (!session.ok()) GTEST_SKIP() << "no dbus-daemon or at-spi-bus-launcher";
-    QProcess::execute("pactl", {"set-default-sink", "tocko_null"});
+    runQuietly("pactl", {"set-default-sink", "tocko_null"});
 
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
@@ -98,8 +100,8 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     pause(1500ms);
 
     int expected = 1;  // the launch test click
-    for (const auto& [program, holder] : {std::pair{QString(GTK_WINDOW), QString("tocko-gtk-secure-window")},
-                                          std::pair{QString(QT_WINDOW), QString("Tocko Qt Window")}}) {
+    for (const auto& [program, holder] :
+         {std::pair{QString(GTK_WINDOW), QString("tocko-gtk-secure-window")}}) {
         SCOPED_TRACE(holder.toStdString());
         auto window = session.openWindow(program);
         ASSERT_TRUE(window) << "the window did not open";
@@ -132,7 +134,7 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     const std::vector<float> samples = readMono(wav.toStdString());
     ASSERT_FALSE(samples.empty()) << "nothing recorded from tocko_null.monitor";
     EXPECT_EQ(countOnsets(samples), size_t(expected))
-        << "16 keys typed in plain entries, 14 in password entries";
+        << "8 keys typed in the plain entry, 7 in the password entry";
 }
 
 int main(int argc, char** argv) {

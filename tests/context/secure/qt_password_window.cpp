@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
             if (line == "quit") return QApplication::quit();
             window.raise();
             window.activateWindow();
+            QApplication::setActiveWindow(&window);
             (line == "secret" ? secret : plain)->setFocus(Qt::OtherFocusReason);
             std::printf("ok %s\n", line.c_str());
             std::fflush(stdout);
