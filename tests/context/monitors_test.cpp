@@ -236,7 +236,7 @@ TEST(SecureInputMonitor, AWatchingProbeReportsAtOnceAndIsNeverPolled) {
     EXPECT_EQ(p->fronts, (std::vector<std::pair<Opt, Opt>>{{"pinentry-qt", std::nullopt}}));
 }
 
-TEST(SecureInputMonitor, LinuxProbeAnswersOffAndNamesProcessesFromProc) {
+TEST(SecureInputMonitor, LinuxProbeIsOffUntilItWatchesAndNamesProcessesFromProc) {
     auto probe = makeSecureInputProbe();
     EXPECT_FALSE(probe->isSecureInputEnabled());
     EXPECT_EQ(probe->holderPID(), std::nullopt);
