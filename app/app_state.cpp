@@ -231,11 +231,16 @@ void AppState::launch() {
 
     // 12. Frontmost application and microphone.
     QPointer<ContextEngine> context = context_;
+    std::weak_ptr<AppState*> weakSelf = self_;
     workspaceMonitor_ = new WorkspaceMonitor(
-        [context](const std::optional<std::string>& bundleID, const std::optional<std::string>& name) {
+        [context, weakSelf](const std::optional<std::string>& bundleID,
+                            const std::optional<std::string>& name) {
             if (!context) return;
             context->setCurrentApp(bundleID, name);
             context->applyEffective();
+            // A passphrase prompt in front is a secret being typed.
+            if (auto self = weakSelf.lock(); self && (*self)->secureInputMonitor_)
+                (*self)->secureInputMonitor_->setFrontmostApp(bundleID, name);
         },
         std::move(deps_.frontmost), this);
     micMonitor_ = new MicMonitor(
@@ -255,8 +260,10 @@ void AppState::launch() {
             },
             std::move(deps_.secureInput), this);
     }
+    secureInputMonitor_->setFrontmostApp(context_->currentBundleID(), context_->currentAppName());
     secureInputMonitor_->start();
     setSecureInput(secureInputMonitor_->isActive(), secureInputMonitor_->holderName());
+    context_->setSecureInput(secureInputActive_, secureInputHolder_);
     trace("SecureInput", std::string("initial=") + boolText(secureInputActive_));
 
     // 14-16. Decision self-test, optional localization check, the decision.
@@ -389,6 +396,7 @@ void AppState::setSecureInput(bool active, const std::optional<std::string>& hol
 }
 
 void AppState::secureInputChanged(bool active, const std::optional<std::string>& holder) {
+    context_->setSecureInput(active, holder);  // the mute first
     setSecureInput(active, holder);
     const std::string name = holder.value_or("none");
     log_.info("SecureInput: active={} holder={}", {pub(boolText(active)), pub(name)});
