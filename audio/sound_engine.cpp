@@ -72,9 +72,11 @@ SoundEngine::SoundEngine(Options options)
       mixer_(std::make_unique<Mixer>()),
       uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)) {
     buildGraph(options.soundsDir);
-    output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
-        mixer->render(buf, frames, channels, rate);
-    });
+    output_->setRenderCallback(
+        [mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
+            mixer->render(buf, frames, channels, rate);
+        });
+    output_->setRewindCallback([mixer = mixer_.get()](uint32_t frames) { return mixer->rewind(frames); });
 }
 
 SoundEngine::~SoundEngine() { output_->stop(); }
@@ -86,7 +88,8 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
         std::string reason;
         auto buffer = loadSample(soundsDir + "/" + sampleFileName(pack), reason);
         // All voices run in one graph format: that of the first file that loaded.
-        if (buffer && haveFormat && (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels))
+        if (buffer && haveFormat &&
+            (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels))
             buffer.reset();
         if (!buffer) {
             log_.error("Failed to load pack-{}.wav from bundle", {pub(rawValue(pack))});
@@ -207,8 +210,23 @@ void SoundEngine::playOnQueue(PackID pack, float volume, bool vary) {
     }
     voiceRate_[size_t(i)] = rate;
     voiceVolume_[size_t(i)] = v;
+    reportDroppedClicks();
+    if (mixer_->schedule(i, it->second.get(), rate, v) == 0) {
+        reportDroppedClicks();
+        return;
+    }
     output_->wake();
-    mixer_->schedule(i, it->second.get(), rate, v);
+}
+
+// Clicks the mixer dropped (ring full, or held too long by a stalled
+// output) are counted on the render side and told here, on the queue.
+void SoundEngine::reportDroppedClicks() {
+    const uint64_t full = mixer_->droppedFull(), stale = mixer_->droppedStale();
+    if (full == reportedFull_ && stale == reportedStale_) return;
+    log_.error("Clicks dropped: {} with the command ring full, {} held too long by the output",
+               {pub(std::to_string(full - reportedFull_)), pub(std::to_string(stale - reportedStale_))});
+    reportedFull_ = full;
+    reportedStale_ = stale;
 }
 
 void SoundEngine::setActivePack(PackID pack) {
@@ -305,7 +323,8 @@ void SoundEngine::installOutputFollowers() {
     lastOutputDeviceID_ = output_->defaultDeviceID();
     lastOutputSampleRate_ = output_->format().sampleRate;
     mixer_->connect(output_->format());
-    trace(kComponent, "output-device-follow listeners installed (current=\"" + currentOutputDeviceName() + "\")");
+    trace(kComponent,
+          "output-device-follow listeners installed (current=\"" + currentOutputDeviceName() + "\")");
 }
 
 void SoundEngine::reconfigure(const std::string& reason, bool force) {
@@ -335,7 +354,8 @@ void SoundEngine::reconfigure(const std::string& reason, bool force) {
         ensureRunning();
         if (!output_->isRunning()) {
             log_.error("engine not running after reconfigure({}) — clicks will be silent", {pub(reason)});
-            trace(kComponent, "⚠️ engine not running after reconfigure(" + reason + ") — clicks will be silent");
+            trace(kComponent,
+                  "⚠️ engine not running after reconfigure(" + reason + ") — clicks will be silent");
         }
     }
 }
@@ -373,10 +393,12 @@ std::string SoundEngine::graphLine(const std::string& label) {
     return "graph(" + label + ") isRunning=" + boolText(output_->isRunning()) +
            " mixerOutVol=" + shortestText(1.0f) + " playerVol=" + shortestText(voiceVolume_[0]) +
            " master=" + shortestText(p.masterVolume) + " muted=" + boolText(p.muted) +
-           " pack=" + std::string(rawValue(p.pack)) + " playInvocations=" + std::to_string(p.playInvocations) +
-           " attachedNodes=" + std::to_string(attachedNodes) + " outSR=" + std::to_string((long long)out.sampleRate) +
-           " mixSR=" + std::to_string((long long)mix.sampleRate) + " bufSR=" + std::to_string((long long)bufSR) +
-           " outDev=\"" + currentOutputDeviceName() + "\"";
+           " pack=" + std::string(rawValue(p.pack)) +
+           " playInvocations=" + std::to_string(p.playInvocations) +
+           " attachedNodes=" + std::to_string(attachedNodes) +
+           " outSR=" + std::to_string((long long)out.sampleRate) +
+           " mixSR=" + std::to_string((long long)mix.sampleRate) +
+           " bufSR=" + std::to_string((long long)bufSR) + " outDev=\"" + currentOutputDeviceName() + "\"";
 }
 
 void SoundEngine::logGraph(std::string label) {

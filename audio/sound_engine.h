@@ -42,9 +42,9 @@ using UniformSource = std::function<uint32_t()>;
 class SoundEngine : public std::enable_shared_from_this<SoundEngine> {
 public:
     struct Options {
-        std::string soundsDir;                 // folder holding pack-<id>.wav
-        std::unique_ptr<AudioOutput> output;   // default: chosen by makeDefaultOutput()
-        UniformSource uniform;                 // default: the system's secure random source
+        std::string soundsDir;                // folder holding pack-<id>.wav
+        std::unique_ptr<AudioOutput> output;  // default: chosen by makeDefaultOutput()
+        UniformSource uniform;                // default: the system's secure random source
     };
 
     static constexpr int poolSize = 16;
@@ -98,6 +98,7 @@ private:
     void stopAsDisabled();
     void reconfigure(const std::string& reason, bool force);
     void playOnQueue(PackID pack, float volume, bool vary);
+    void reportDroppedClicks();
     float drawUniform(float lower, float upper, bool* wasUpper);
     std::string graphLine(const std::string& label);
 
@@ -111,6 +112,7 @@ private:
     bool userIntendedRunning_ = false;
     uint32_t lastOutputDeviceID_ = 0;
     double lastOutputSampleRate_ = 0;
+    uint64_t reportedFull_ = 0, reportedStale_ = 0;  // dropped clicks already logged
     std::array<float, poolSize> voiceVolume_{};
     std::array<float, poolSize> voiceRate_{};
     std::function<void(const std::string&)> onOutputDeviceChanged_;

@@ -17,6 +17,11 @@ PACKAGES=(
   pulseaudio pulseaudio-utils xvfb x11-utils xdotool
   sox
 )
+# Test-only, with --with-pipewire: PipeWire, WirePlumber and pipewire-pulse,
+# to run the audio tests and the latency benchmark against PipeWire too
+# (.ci/pipewire.sh). Never installed for building or running Tocko.
+PIPEWIRE_TEST_PACKAGES=(pipewire pipewire-bin pipewire-pulse wireplumber dbus)
+if [ "${1:-}" = --with-pipewire ]; then PACKAGES+=("${PIPEWIRE_TEST_PACKAGES[@]}"); fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
