@@ -72,10 +72,9 @@ SoundEngine::SoundEngine(Options options)
       mixer_(std::make_unique<Mixer>()),
       uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)) {
     buildGraph(options.soundsDir);
-    output_->setRenderCallback(
-        [mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
-            mixer->render(buf, frames, channels, rate);
-        });
+    output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
+        mixer->render(buf, frames, channels, rate);
+    });
     output_->setRewindCallback([mixer = mixer_.get()](uint32_t frames) { return mixer->rewind(frames); });
 }
 
@@ -88,8 +87,7 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
         std::string reason;
         auto buffer = loadSample(soundsDir + "/" + sampleFileName(pack), reason);
         // All voices run in one graph format: that of the first file that loaded.
-        if (buffer && haveFormat &&
-            (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels))
+        if (buffer && haveFormat && (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels))
             buffer.reset();
         if (!buffer) {
             log_.error("Failed to load pack-{}.wav from bundle", {pub(rawValue(pack))});
@@ -323,8 +321,7 @@ void SoundEngine::installOutputFollowers() {
     lastOutputDeviceID_ = output_->defaultDeviceID();
     lastOutputSampleRate_ = output_->format().sampleRate;
     mixer_->connect(output_->format());
-    trace(kComponent,
-          "output-device-follow listeners installed (current=\"" + currentOutputDeviceName() + "\")");
+    trace(kComponent, "output-device-follow listeners installed (current=\"" + currentOutputDeviceName() + "\")");
 }
 
 void SoundEngine::reconfigure(const std::string& reason, bool force) {
@@ -354,8 +351,7 @@ void SoundEngine::reconfigure(const std::string& reason, bool force) {
         ensureRunning();
         if (!output_->isRunning()) {
             log_.error("engine not running after reconfigure({}) — clicks will be silent", {pub(reason)});
-            trace(kComponent,
-                  "⚠️ engine not running after reconfigure(" + reason + ") — clicks will be silent");
+            trace(kComponent, "⚠️ engine not running after reconfigure(" + reason + ") — clicks will be silent");
         }
     }
 }
@@ -393,12 +389,10 @@ std::string SoundEngine::graphLine(const std::string& label) {
     return "graph(" + label + ") isRunning=" + boolText(output_->isRunning()) +
            " mixerOutVol=" + shortestText(1.0f) + " playerVol=" + shortestText(voiceVolume_[0]) +
            " master=" + shortestText(p.masterVolume) + " muted=" + boolText(p.muted) +
-           " pack=" + std::string(rawValue(p.pack)) +
-           " playInvocations=" + std::to_string(p.playInvocations) +
-           " attachedNodes=" + std::to_string(attachedNodes) +
-           " outSR=" + std::to_string((long long)out.sampleRate) +
-           " mixSR=" + std::to_string((long long)mix.sampleRate) +
-           " bufSR=" + std::to_string((long long)bufSR) + " outDev=\"" + currentOutputDeviceName() + "\"";
+           " pack=" + std::string(rawValue(p.pack)) + " playInvocations=" + std::to_string(p.playInvocations) +
+           " attachedNodes=" + std::to_string(attachedNodes) + " outSR=" + std::to_string((long long)out.sampleRate) +
+           " mixSR=" + std::to_string((long long)mix.sampleRate) + " bufSR=" + std::to_string((long long)bufSR) +
+           " outDev=\"" + currentOutputDeviceName() + "\"";
 }
 
 void SoundEngine::logGraph(std::string label) {

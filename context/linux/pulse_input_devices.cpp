@@ -3,10 +3,11 @@
 // "none". "Running" is the source state PA_SOURCE_RUNNING: some stream
 // records from it. A sink's monitor is never a microphone: recording it (a
 // screen recorder, a visualiser, or PipeWire making it the default source
-// when there is no microphone) never reads as running. A subscription to server and source events on the
-// threaded main loop tells the listeners when the running state of a source
-// or the default source changes; when the server goes away the default
-// device reads 0 and the connection is retried.
+// when there is no microphone) never reads as running. A subscription to
+// server and source events on the threaded main loop tells the listeners
+// when the running state of a source or the default source changes; when
+// the server goes away the default device reads 0 and the connection is
+// retried.
 
 #include <pulse/pulseaudio.h>
 
