@@ -159,3 +159,34 @@ TEST_F(Pulse, WithoutAServerClicksAreSilentAndTheEngineRecovers) {
     EXPECT_EQ(engine->nextIndexForTesting(), 1);
     EXPECT_EQ(engine->currentOutputDeviceName(), "Tocko-Null-Output");
 }
+
+TEST_F(Pulse, ClicksStartingWhileOthersSoundKeepTheirTailsWholeWithoutUnderruns) {
+    Recorder rec("tocko_null.monitor", (dir / "overlap.wav").string());
+    std::this_thread::sleep_for(2200ms);
+    buildPulse();
+    engine->start();
+    // Each click replaces what the server still holds with a fresh render
+    // from the read position: a click that was sounding must carry on
+    // there, with neither a gap nor a repeat.
+    for (int i = 0; i < 4; ++i) {
+        engine->play(PackID::soft, 1.0f, false);
+        std::this_thread::sleep_for(15ms);
+    }
+    std::this_thread::sleep_for(500ms);
+    const uint64_t underruns = engine->output().underruns();
+    auto samples = rec.finish();
+    ASSERT_FALSE(samples.empty());
+    size_t first = 0, last = 0;
+    for (size_t i = 0; i < samples.size(); ++i)
+        if (std::fabs(samples[i]) > 0.05f) {
+            if (first == 0) first = i;
+            last = i;
+        }
+    ASSERT_GT(last, first);
+    size_t quiet = 0;
+    for (size_t i = first; i <= last; ++i) quiet += std::fabs(samples[i]) <= 0.05f;
+    EXPECT_EQ(quiet, 0u) << "a gap inside overlapping clicks";
+    // Four 50 ms plateaus about 15 ms apart: one stretch of about 95 ms.
+    EXPECT_NEAR(double(last - first), 0.095 * 48000, 0.015 * 48000);
+    EXPECT_EQ(underruns, 0u);
+}
