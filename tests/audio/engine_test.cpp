@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <future>
 #include <thread>
@@ -349,4 +350,28 @@ TEST_F(Engine, ClockedNullOutputPlaysInRealTimeAndCapturesToAFile) {
     EXPECT_GT(info.frames, 4800);  // about 200 ms went by
     const size_t loud = size_t(std::count_if(samples.begin(), samples.end(), [](float s) { return s > 0.05f; }));  // 0.3 x gain 0.3
     EXPECT_EQ(loud, 960u);  // the click, whole and once
+}
+
+TEST_F(Engine, DroppedClicksAreReportedOnTheQueue) {
+    writePack("soft", std::vector<float>(480, 0.1f));
+    build();
+    engine->start();
+    // Nothing renders: the ring fills after 64 clicks and the 65th is
+    // dropped and told, once.
+    for (int i = 0; i < 65; ++i) engine->play(PackID::soft, 1.0f, false);
+    drain();
+    auto errors = logs.errors();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(),
+                         "Clicks dropped: 1 with the command ring full, 0 held too long by the output"),
+              1);
+    // Clicks held past their time by a stalled output are dropped at render
+    // and told with the next click.
+    std::this_thread::sleep_for(std::chrono::nanoseconds(Mixer::kMaxCommandAgeNanos) + std::chrono::milliseconds(20));
+    output->pump(64);
+    engine->play(PackID::soft, 1.0f, false);
+    drain();
+    errors = logs.errors();
+    EXPECT_NE(std::find(errors.begin(), errors.end(),
+                        "Clicks dropped: 0 with the command ring full, 64 held too long by the output"),
+              errors.end());
 }
