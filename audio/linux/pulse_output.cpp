@@ -15,8 +15,8 @@ namespace {
 // the server asks for more: the stream wakes this process once per request
 // while it plays. A click does not wait behind the buffer (it overwrites
 // it), so the buffer is sized for safety against a late wakeup, not for
-// latency: 40 ms of margin, 50 requests a second.
-constexpr double kStreamBufferSeconds = 0.060;
+// latency: 80 ms of margin, 50 requests a second.
+constexpr double kStreamBufferSeconds = 0.100;
 constexpr double kRequestSeconds = 0.020;
 // PipeWire's pulse server runs the graph at the quantum the stream's request
 // size asks for (clamped to its pulse.min.quantum, 256 frames by default):
