@@ -46,7 +46,7 @@ public:
         pid_ = fork();
         if (pid_ == 0) {
             execlp("parecord", "parecord", "--device", device.c_str(), "--file-format=wav", "--format=float32le",
-                   "--channels=1", "--rate=48000", "--latency-msec=10", file_.c_str(), (char*)nullptr);
+                   "--channels=2", "--rate=48000", "--latency-msec=10", file_.c_str(), (char*)nullptr);
             _exit(127);
         }
     }
@@ -55,13 +55,22 @@ public:
         int status = 0;
         waitpid(pid_, &status, 0);
         SF_INFO info{};
-        std::vector<float> samples;
+        std::vector<float> samples, frames;
         if (SNDFILE* f = sf_open(file_.c_str(), SFM_READ, &info)) {
             samples.resize(size_t(info.frames) * size_t(info.channels));
             sf_readf_float(f, samples.data(), info.frames);
             sf_close(f);
         }
-        return samples;
+        // Recorded as the sink's two channels (a mono recording would be
+        // downmixed differently by PulseAudio and PipeWire); the louder
+        // channel of each frame.
+        for (size_t i = 0; info.channels > 0 && i + size_t(info.channels) <= samples.size(); i += size_t(info.channels)) {
+            float v = samples[i];
+            for (int c = 1; c < info.channels; ++c)
+                if (std::fabs(samples[i + size_t(c)]) > std::fabs(v)) v = samples[i + size_t(c)];
+            frames.push_back(v);
+        }
+        return frames;
     }
 
 private:
