@@ -64,10 +64,11 @@ public:
         // Recorded as the sink's two channels (a mono recording would be
         // downmixed differently by PulseAudio and PipeWire); the louder
         // channel of each frame.
-        for (size_t i = 0; info.channels > 0 && i + size_t(info.channels) <= samples.size(); i += size_t(info.channels)) {
+        const size_t ch = size_t(std::max(info.channels, 1));
+        for (size_t i = 0; i + ch <= samples.size(); i += ch) {
             float v = samples[i];
-            for (int c = 1; c < info.channels; ++c)
-                if (std::fabs(samples[i + size_t(c)]) > std::fabs(v)) v = samples[i + size_t(c)];
+            for (size_t c = 1; c < ch; ++c)
+                if (std::fabs(samples[i + c]) > std::fabs(v)) v = samples[i + c];
             frames.push_back(v);
         }
         return frames;
