@@ -101,7 +101,7 @@ private:
         double limiterGain = 1;
     };
     static constexpr size_t kRing = 64;
-    static constexpr size_t kHistory = 32;
+    static constexpr size_t kHistory = 128;  // render calls the mixer can rewind across
 
     void applyCommands(double outRate);
     int mixVoices(float* out, uint32_t frames, int channels);

@@ -160,7 +160,7 @@ TEST(Mixer, RewindRendersTheSameFramesAgainAndANewClickStartsAtTheRewindPoint) {
     EXPECT_FLOAT_EQ(withClick[0], 0.25f + 412.0f / 8000.0f);
 
     // History reaches back only so far: a longer rewind is refused.
-    for (int i = 0; i < 40; ++i) render(m, 16, 1);
+    for (int i = 0; i < 200; ++i) render(m, 16, 1);
     EXPECT_EQ(m.rewind(100000), 0u);
-    EXPECT_EQ(m.renderedFrames(), 512u + 640u);
+    EXPECT_EQ(m.renderedFrames(), 512u + 3200u);
 }
