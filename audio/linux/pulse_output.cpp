@@ -384,8 +384,10 @@ void PulseOutput::startClickLocked() {
     const int64_t played = lastWriteNanos_ > 0 ? int64_t(double(until - lastWriteNanos_) * rate / 1e9) : 0;
     const uint32_t queued = uint32_t(std::clamp<int64_t>(int64_t(queuedAtWrite_) - played, 0, bufferFrames_));
     corkedNanos_ = 0;
-    const uint32_t takenBack = rewind_ && queued > 0 ? rewind_(queued) : 0;
-    if (queued > 0 && takenBack == 0) return;  // cannot redo what is queued: the click follows it
+    // When the mixer's history does not reach back that far, what still
+    // sounds skips the frames that could not be taken back; the click still
+    // starts at once.
+    if (rewind_ && queued > 0) rewind_(queued);
     renderInto(stream_, size_t(bufferFrames_) * sizeof(float) * size_t(streamFormat_.channels),
                PA_SEEK_RELATIVE_ON_READ);
 }
