@@ -1,8 +1,9 @@
 #pragma once
 // The real-time mixer: 16 voices, each a sample played at its own rate and
-// gain, summed into the output. The engine's queue is the only producer of
-// commands; the render thread is the only consumer. The render path takes no
-// locks, allocates nothing and logs nothing.
+// gain, summed into the output through a peak limiter. The engine's queue is
+// the only producer of commands; whoever renders (one thread at a time) is the
+// only consumer. The render path takes no locks, allocates nothing and logs
+// nothing.
 
 #include <array>
 #include <atomic>
@@ -32,11 +33,22 @@ class Mixer {
 public:
     static constexpr int kVoices = 16;
 
+    // A click that waited longer than this for a render (stream corked or
+    // stalled) is dropped rather than started late on top of the others.
+    static constexpr int64_t kMaxCommandAgeNanos = 50'000'000;
+    // The limiter keeps every output sample within this magnitude.
+    static constexpr float kLimiterCeiling = 0.98f;
+    static constexpr double kLimiterReleaseSeconds = 0.05;
+
     // Queue side. Replaces whatever the voice was playing (interrupts). The
     // buffer must outlive the mixer's use of it (the engine keeps its decoded
     // samples for its whole life). Returns the command's sequence number, or 0
-    // if the command ring is full.
+    // if the command ring is full (counted in droppedFull()).
     uint64_t schedule(int voice, const SampleBuffer* buffer, float rate, float gain);
+    // Clicks refused because the command ring was full, and clicks dropped by
+    // the render side because they had waited too long. Read from any thread.
+    uint64_t droppedFull() const { return droppedFull_.load(std::memory_order_relaxed); }
+    uint64_t droppedStale() const { return droppedStale_.load(std::memory_order_relaxed); }
     // Installs or removes the metering tap. Removal waits until the render
     // thread no longer touches the accumulator, so it may be read afterwards.
     void installTap(TapAccumulator* tap);
@@ -51,6 +63,14 @@ public:
 
     // Render thread.
     void render(float* out, uint32_t frames, int channels, double outRate);
+    // Render thread: takes back the last `frames` rendered frames, as if they
+    // had not been rendered yet (the output is about to overwrite them, so a
+    // new click starts sooner); the voices and limiter return to their state
+    // at that point. Returns the frames taken back: fewer (down to 0) when the
+    // history does not reach that far.
+    uint32_t rewind(uint32_t frames);
+    // Frames rendered so far, less those taken back.
+    uint64_t renderedFrames() const { return rendered_; }
 
     // Sequence number and steady-clock time (ns) of the last command the
     // render thread started playing.
@@ -65,6 +85,7 @@ private:
         float rate = 1;
         float gain = 1;
         uint64_t seq = 0;
+        int64_t nanos = 0;  // when it was scheduled
     };
     struct Voice {
         const SampleBuffer* buffer = nullptr;
@@ -73,7 +94,18 @@ private:
         float rate = 1;
         float gain = 0;
     };
+    // State at the start of a render call, after its commands were applied.
+    struct Snapshot {
+        uint64_t frame = 0;
+        std::array<Voice, kVoices> voices{};
+        double limiterGain = 1;
+    };
     static constexpr size_t kRing = 64;
+    static constexpr size_t kHistory = 128;  // render calls the mixer can rewind across
+
+    void applyCommands(double outRate);
+    int mixVoices(float* out, uint32_t frames, int channels);
+    void limit(float* out, uint32_t frames, int channels, double outRate);
 
     std::array<Command, kRing> ring_{};
     std::atomic<size_t> head_{0};  // next write (producer)
@@ -84,7 +116,20 @@ private:
     std::atomic<uint64_t> appliedSeq_{0};
     std::atomic<int64_t> appliedNanos_{0};
     std::atomic<int> active_{0};
+    std::atomic<uint64_t> droppedFull_{0};
+    std::atomic<uint64_t> droppedStale_{0};
     uint64_t nextSeq_ = 1;
+    // Render side only.
+    double limiterGain_ = 1;
+    double releaseRate_ = 0;
+    double releaseCoef_ = 0;
+    uint64_t rendered_ = 0;
+    int lastChannels_ = 0;
+    double lastRate_ = 0;
+    std::array<Snapshot, kHistory> history_{};
+    size_t historyEnd_ = 0;    // snapshots taken, ever (the ring holds the last kHistory)
+    size_t historyBegin_ = 0;  // oldest still valid
+    std::array<float, 512> scratch_{};
     OutputFormat connected_{};
 };
 

@@ -84,6 +84,7 @@ SoundEngine::SoundEngine(Options options)
     output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
         mixer->render(buf, frames, channels, rate);
     });
+    output_->setRewindCallback([mixer = mixer_.get()](uint32_t frames) { return mixer->rewind(frames); });
 }
 
 SoundEngine::~SoundEngine() { output_->stop(); }
@@ -259,8 +260,12 @@ void SoundEngine::playOnQueue(PackID pack, float volume, bool vary) {
     }
     voiceRate_[size_t(i)] = rate;
     voiceVolume_[size_t(i)] = v;
+    reportDroppedClicks();
+    if (mixer_->schedule(i, nextTake(pack), rate, v) == 0) {
+        reportDroppedClicks();
+        return;
+    }
     output_->wake();
-    mixer_->schedule(i, nextTake(pack), rate, v);
 }
 
 // A take other than the one played last, at random; the first take when there is only one.
@@ -290,8 +295,22 @@ void SoundEngine::playReleaseOnQueue(PackID pack, float volume) {
     const float v = std::min(volume * baseGain(pack).value_or(1.0f), 1.0f);
     voiceRate_[size_t(i)] = 1.0f;
     voiceVolume_[size_t(i)] = v;
+    if (mixer_->schedule(i, it->second.get(), 1.0f, v) == 0) {
+        reportDroppedClicks();
+        return;
+    }
     output_->wake();
-    mixer_->schedule(i, it->second.get(), 1.0f, v);
+}
+
+// Clicks the mixer dropped (ring full, or held too long by a stalled
+// output) are counted on the render side and told here, on the queue.
+void SoundEngine::reportDroppedClicks() {
+    const uint64_t full = mixer_->droppedFull(), stale = mixer_->droppedStale();
+    if (full == reportedFull_ && stale == reportedStale_) return;
+    log_.error("Clicks dropped: {} with the command ring full, {} held too long by the output",
+               {pub(std::to_string(full - reportedFull_)), pub(std::to_string(stale - reportedStale_))});
+    reportedFull_ = full;
+    reportedStale_ = stale;
 }
 
 void SoundEngine::setActivePack(PackID pack) {

@@ -121,6 +121,7 @@ private:
     void playOnQueue(PackID pack, float volume, bool vary);
     void playReleaseOnQueue(PackID pack, float volume);
     const SampleBuffer* nextTake(PackID pack);
+    void reportDroppedClicks();
     float drawUniform(float lower, float upper, bool* wasUpper);
     std::string graphLine(const std::string& label);
 
@@ -138,6 +139,7 @@ private:
     bool userIntendedRunning_ = false;
     uint32_t lastOutputDeviceID_ = 0;
     double lastOutputSampleRate_ = 0;
+    uint64_t reportedFull_ = 0, reportedStale_ = 0;  // dropped clicks already logged
     std::array<float, poolSize> voiceVolume_{};
     std::array<float, poolSize> voiceRate_{};
     std::function<void(const std::string&)> onOutputDeviceChanged_;

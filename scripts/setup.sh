@@ -13,7 +13,15 @@
 set -euo pipefail
 
 WITH_TESTS=0
-[ "${1:-}" = "--test" ] && WITH_TESTS=1
+WITH_PIPEWIRE=0
+for arg in "$@"; do
+  case "$arg" in
+    --test) WITH_TESTS=1 ;;
+    # Test-only: PipeWire, WirePlumber and pipewire-pulse, to run the audio
+    # tests and the latency benchmark against PipeWire too (.ci/pipewire.sh).
+    --with-pipewire) WITH_PIPEWIRE=1 ;;
+  esac
+done
 
 # TOCKO_OS_RELEASE: another os-release file, to try the other distributions' branches.
 . "${TOCKO_OS_RELEASE:-/etc/os-release}" 2>/dev/null || true
@@ -31,6 +39,7 @@ case "$family" in
     RUN=(
       build-essential cmake ninja-build pkg-config
       libpulse-dev libsndfile1-dev libsystemd-dev libevdev-dev libx11-dev libxi-dev libxtst-dev libgl1-mesa-dev
+      libarchive-dev libsoxr-dev
       qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
       qt6-qpa-plugins qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
       qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
@@ -47,11 +56,13 @@ case "$family" in
       clang libclang-rt-14-dev
       dbus-daemon python3-gi gir1.2-gtk-3.0
     )
+    PIPEWIRE=(pipewire pipewire-bin pipewire-pulse wireplumber dbus)
     ;;
   dnf)
     RUN=(
       gcc-c++ make cmake ninja-build pkgconf-pkg-config
       pulseaudio-libs-devel libsndfile-devel systemd-devel libevdev-devel libX11-devel libXi-devel libXtst-devel
+      libarchive-devel soxr-devel
       mesa-libGL-devel
       qt6-qtbase-devel qt6-qtdeclarative-devel qt6-qttools-devel qt6-linguist qt6-qtsvg-devel qt6-qt5compat-devel
       google-noto-sans-cjk-fonts at-spi2-core
@@ -63,11 +74,12 @@ case "$family" in
       clang compiler-rt
       python3-gobject gtk3
     )
+    PIPEWIRE=(pipewire pipewire-pulseaudio wireplumber dbus-daemon)
     ;;
   pacman)
     RUN=(
       base-devel cmake ninja pkgconf
-      libpulse libsndfile systemd-libs libevdev libx11 libxi libxtst mesa
+      libpulse libsndfile systemd-libs libevdev libx11 libxi libxtst mesa libarchive libsoxr
       qt6-base qt6-declarative qt6-tools qt6-svg qt6-5compat
       noto-fonts-cjk at-spi2-core
     )
@@ -77,6 +89,7 @@ case "$family" in
       desktop-file-utils appstream rpm-tools dpkg
       compiler-rt python-gobject gtk3
     )
+    PIPEWIRE=(pipewire pipewire-pulse wireplumber dbus)
     ;;
 esac
 
@@ -97,6 +110,7 @@ fi
 
 PACKAGES=("${RUN[@]}")
 [ "$WITH_TESTS" = 1 ] && PACKAGES+=("${TEST[@]}")
+[ "$WITH_PIPEWIRE" = 1 ] && PACKAGES+=("${PIPEWIRE[@]}")
 
 installed() {
   case "$family" in

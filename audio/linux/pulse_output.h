@@ -6,6 +6,13 @@
 // change of the stream is reported through the listener. After some seconds
 // of silence the stream is corked, so an idle engine costs nothing; the next
 // click uncorks it.
+//
+// The stream keeps a comfortable buffer (few wakeups, no underruns), yet a
+// click never waits behind it: when one is scheduled, the part of the buffer
+// the server has not played yet is rendered again with the click at its
+// start and written over it (PA_SEEK_RELATIVE_ON_READ). The stream asks a
+// PipeWire graph for its lowest quantum while it plays; corked, it asks
+// nothing and the graph returns to its default.
 
 #include <pulse/pulseaudio.h>
 
@@ -23,6 +30,7 @@ public:
     ~PulseOutput() override;
 
     void setRenderCallback(RenderCallback render) override { render_ = std::move(render); }
+    void setRewindCallback(RewindCallback rewind) override { rewind_ = std::move(rewind); }
     void setListener(Listener listener) override;
     bool start(std::string& error) override;
     void stop() override;
@@ -31,11 +39,14 @@ public:
     uint32_t defaultDeviceID() const override;
     std::string deviceName() const override;
     void wake() override;
+    uint64_t underruns() const override { return underruns_.load(std::memory_order_relaxed); }
 
 private:
     bool connectLocked(std::string& error);
     void dropContextLocked();
     void stopLocked();
+    void renderInto(pa_stream* s, size_t bytes, pa_seek_mode_t seek);
+    void startClickLocked();
     void refreshServerInfoLocked();
     void notifyDefaultOutputChanged();
     void notifyConfigurationChanged();
@@ -48,17 +59,20 @@ private:
     static void onStreamWrite(pa_stream* s, size_t bytes, void* self);
     static void onStreamMoved(pa_stream* s, void* self);
     static void onStreamSuspended(pa_stream* s, void* self);
+    static void onStreamUnderflow(pa_stream* s, void* self);
 
     pa_threaded_mainloop* mainloop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
     RenderCallback render_;
+    RewindCallback rewind_;
     std::mutex listenerMutex_;
     Listener listener_;
 
     // What we know of the default sink, updated from the mainloop thread.
     mutable std::mutex infoMutex_;
     std::string defaultSinkName_;
+    bool serverIsPipeWire_ = false;  // PipeWire's pulse server answers
     uint32_t defaultSinkIndex_ = 0;
     std::string sinkDescription_ = "?";
     OutputFormat sinkFormat_{};
@@ -69,7 +83,13 @@ private:
     OutputFormat streamFormat_{};
     std::atomic<bool> running_{false};
     std::atomic<bool> corked_{false};
-    uint64_t silentFrames_ = 0;  // render thread only
+    std::atomic<uint64_t> underruns_{0};
+    // Render side (mainloop thread, or another thread holding its lock).
+    uint64_t silentFrames_ = 0;
+    uint32_t bufferFrames_ = 0;          // the stream's target buffer
+    uint32_t queuedAtWrite_ = 0;         // frames queued at the server after the last write
+    int64_t lastWriteNanos_ = 0;         // when that was
+    int64_t corkedNanos_ = 0;            // when the stream was corked (the queue stands still)
     bool renderPriorityRaised_ = false;  // render thread only
 };
 

@@ -1,10 +1,13 @@
 // Input devices of the audio server through libpulse. A device is a source;
 // its number is the server's source index plus one, so that 0 keeps meaning
 // "none". "Running" is the source state PA_SOURCE_RUNNING: some stream
-// records from it. A subscription to server and source events on the
-// threaded main loop tells the listeners when the running state of a source
-// or the default source changes; when the server goes away the default
-// device reads 0 and the connection is retried.
+// records from it. A sink's monitor is never a microphone: recording it (a
+// screen recorder, a visualiser, or PipeWire making it the default source
+// when there is no microphone) never reads as running. A subscription to
+// server and source events on the threaded main loop tells the listeners
+// when the running state of a source or the default source changes; when
+// the server goes away the default device reads 0 and the connection is
+// retried.
 
 #include <pulse/pulseaudio.h>
 
@@ -19,6 +22,10 @@
 namespace tocko {
 
 namespace {
+
+bool countsAsRunning(const pa_source_info* info) {
+    return info->state == PA_SOURCE_RUNNING && info->monitor_of_sink == PA_INVALID_INDEX;
+}
 
 constexpr pa_usec_t kRetryDelay = 3 * PA_USEC_PER_SEC;
 // How long a connection may take to become ready (and give its first
@@ -148,7 +155,7 @@ private:
             auto* r = static_cast<SourceReply*>(ud);
             if (info) {
                 r->index = info->index;
-                r->running = info->state == PA_SOURCE_RUNNING;
+                r->running = countsAsRunning(info);
             }
             if (eol != 0) pa_threaded_mainloop_signal(r->self->mainloop_, 0);
         }
@@ -308,7 +315,7 @@ private:
                 [](pa_context*, const pa_source_info* info, int, void* ud) {
                     if (info)
                         static_cast<PulseInputDevices*>(ud)->runningStates_[info->index + 1] =
-                            info->state == PA_SOURCE_RUNNING;
+                            countsAsRunning(info);
                 },
                 this))
             pa_operation_unref(op);
@@ -318,7 +325,9 @@ private:
         if (pa_operation* op = pa_context_get_source_info_by_index(
                 context_, index,
                 [](pa_context*, const pa_source_info* info, int, void* ud) {
-                    if (info) static_cast<PulseInputDevices*>(ud)->sourceState(info->index + 1, info->state);
+                    if (info)
+                        static_cast<PulseInputDevices*>(ud)->sourceState(info->index + 1,
+                                                                         countsAsRunning(info));
                 },
                 this))
             pa_operation_unref(op);
@@ -326,8 +335,7 @@ private:
 
     // Listeners hear of changes of the running state only, not of every
     // volume or property change of the source.
-    void sourceState(DeviceID device, pa_source_state_t state) {
-        const bool running = state == PA_SOURCE_RUNNING;
+    void sourceState(DeviceID device, bool running) {
         auto [it, inserted] = runningStates_.try_emplace(device, running);
         const bool changed = inserted ? running : it->second != running;
         it->second = running;

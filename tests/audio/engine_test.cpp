@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <future>
 #include <set>
@@ -556,4 +557,28 @@ TEST_F(Takes, ReleasePlaysAtTheGainOfItsPackAndCountsInTheLoudness) {
     engine->playRelease(PackID::blue, 1.0f);  // no release sound: no voice used
     drain();
     EXPECT_EQ(engine->nextIndexForTesting(), 1);
+}
+
+TEST_F(Engine, DroppedClicksAreReportedOnTheQueue) {
+    writePack("soft", std::vector<float>(480, 0.1f));
+    build();
+    engine->start();
+    // Nothing renders: the ring fills after 64 clicks and the 65th is
+    // dropped and told, once.
+    for (int i = 0; i < 65; ++i) engine->play(PackID::soft, 1.0f, false);
+    drain();
+    auto errors = logs.errors();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(),
+                         "Clicks dropped: 1 with the command ring full, 0 held too long by the output"),
+              1);
+    // Clicks held past their time by a stalled output are dropped at render
+    // and told with the next click.
+    std::this_thread::sleep_for(std::chrono::nanoseconds(Mixer::kMaxCommandAgeNanos) + std::chrono::milliseconds(20));
+    output->pump(64);
+    engine->play(PackID::soft, 1.0f, false);
+    drain();
+    errors = logs.errors();
+    EXPECT_NE(std::find(errors.begin(), errors.end(),
+                        "Clicks dropped: 0 with the command ring full, 64 held too long by the output"),
+              errors.end());
 }

@@ -1,9 +1,12 @@
+#include "audio/mixer.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <vector>
-
-#include "audio/mixer.h"
 
 using namespace tocko;
 
@@ -94,4 +97,70 @@ TEST(Mixer, ResetDropsPendingClicksAndFullRingRefusesMore) {
     auto out = render(m, 16, 1);
     for (float s : out) EXPECT_EQ(s, 0.0f);
     EXPECT_NE(m.schedule(0, &b, 1.0f, 1.0f), 0u);
+}
+
+TEST(Mixer, FullRingAndLateClicksAreCounted) {
+    Mixer m;
+    auto b = constant(0.1f, 4800);
+    for (int i = 0; i < 66; ++i) m.schedule(i % 16, &b, 1.0f, 1.0f);
+    EXPECT_EQ(m.droppedFull(), 2u);
+    // Nine clicks held back (as by a corked stream) longer than the limit,
+    // then one fresh click: only the fresh one starts, so the block is no
+    // louder than one click.
+    m.resetWhileStopped();
+    for (int i = 0; i < 9; ++i) m.schedule(i, &b, 1.0f, 1.0f);
+    std::this_thread::sleep_for(std::chrono::nanoseconds(Mixer::kMaxCommandAgeNanos) +
+                                std::chrono::milliseconds(20));
+    m.schedule(9, &b, 1.0f, 1.0f);
+    auto out = render(m, 64, 1);
+    for (float s : out) EXPECT_FLOAT_EQ(s, 0.1f);
+    EXPECT_EQ(m.droppedStale(), 9u);
+    EXPECT_EQ(m.activeVoices(), 1);
+}
+
+TEST(Mixer, LimiterHoldsTheCeilingAndLeavesQuietMixesUntouched) {
+    Mixer m;
+    auto loud = constant(0.5f, 2400);
+    auto quiet = constant(0.3f, 48000);
+    for (int i = 0; i < 4; ++i) m.schedule(i, &loud, 1.0f, 1.0f);  // sums to 2.0
+    auto out = render(m, 2400, 2);
+    float peak = 0;
+    for (float s : out) peak = std::max(peak, std::fabs(s));
+    EXPECT_LE(peak, Mixer::kLimiterCeiling);
+    EXPECT_GT(peak, Mixer::kLimiterCeiling * 0.99f);  // limited, not muted
+    // After the release time the gain is back at exactly 1.
+    m.schedule(0, &quiet, 1.0f, 1.0f);
+    render(m, 36000, 2);
+    out = render(m, 256, 2);
+    for (float s : out) EXPECT_EQ(s, 0.3f);
+}
+
+TEST(Mixer, RewindRendersTheSameFramesAgainAndANewClickStartsAtTheRewindPoint) {
+    Mixer m;
+    SampleBuffer ramp;
+    ramp.frames = 4000;
+    ramp.channels = 1;
+    ramp.sampleRate = 48000;
+    for (uint32_t i = 0; i < ramp.frames; ++i) ramp.samples.push_back(float(i) / 8000.0f);
+    m.schedule(0, &ramp, 1.0f, 1.0f);
+    render(m, 256, 2);
+    const auto first = render(m, 256, 2);
+    EXPECT_EQ(m.renderedFrames(), 512u);
+    EXPECT_EQ(m.rewind(200), 200u);
+    EXPECT_EQ(m.renderedFrames(), 312u);
+    const auto again = render(m, 200, 2);
+    ASSERT_EQ(again.size(), 400u);
+    for (size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i], first[first.size() - 400 + i]) << i;
+
+    // A click scheduled before a rewound render starts on its first frame.
+    auto click = constant(0.25f, 100);
+    EXPECT_EQ(m.rewind(100), 100u);
+    m.schedule(1, &click, 1.0f, 1.0f);
+    const auto withClick = render(m, 100, 1);
+    EXPECT_FLOAT_EQ(withClick[0], 0.25f + 412.0f / 8000.0f);
+
+    // History reaches back only so far: a longer rewind is refused.
+    for (int i = 0; i < 200; ++i) render(m, 16, 1);
+    EXPECT_EQ(m.rewind(100000), 0u);
+    EXPECT_EQ(m.renderedFrames(), 512u + 3200u);
 }

@@ -137,6 +137,26 @@ TEST_F(PulseMic, FollowsTheDefaultSourceAndForgetsTheOldOne) {
     EXPECT_NE(monitor.currentDevice(), 0u);
 }
 
+TEST_F(PulseMic, RecordingASinkMonitorIsNeverAMicrophone) {
+    if (sourceState("tocko_null.monitor").isEmpty()) GTEST_SKIP() << "null sink tocko_null missing";
+    std::vector<bool> seen;
+    MicMonitor monitor([&](bool a) { seen.push_back(a); });
+    monitor.start();
+    // Recorded while a microphone is the default, and when the monitor
+    // itself is the default source (as PipeWire does without a microphone).
+    for (bool monitorIsDefault : {false, true}) {
+        if (monitorIsDefault) {
+            pactl({"set-default-source", "tocko_null.monitor"});
+            ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; })) << "default source change not followed";
+        }
+        Recorder visualiser("tocko_null.monitor");
+        ASSERT_TRUE(waitUntil([&] { return sourceState("tocko_null.monitor") == "RUNNING"; }));
+        waitUntil([] { return false; }, 500ms);
+        EXPECT_FALSE(monitor.isDeviceRunning(monitor.currentDevice()));
+    }
+    EXPECT_EQ(seen, (std::vector<bool>{false, false}));
+}
+
 TEST_F(PulseMic, BackendReadsFailSoftly) {
     auto system = makeInputDeviceSystem();
     EXPECT_NE(system->defaultInputDevice(), 0u);
