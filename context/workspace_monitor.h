@@ -1,8 +1,13 @@
 #pragma once
 // Reports which application is in front: once at start, and again every time
-// another window becomes active. No filtering and no de-duplication.
+// another window becomes active. Tocko's own windows are passed over (the
+// application the user came from stays in force), and a moment with no
+// active window is reported only when no window follows it shortly.
 
 #include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,8 +18,9 @@
 namespace tocko {
 
 struct FrontmostApp {
-    std::optional<std::string> bundleID;  // application identifier
-    std::optional<std::string> name;      // human-readable name
+    std::optional<std::string> bundleID;        // application identifier
+    std::optional<std::string> name;            // human-readable name
+    std::optional<int64_t> pid = std::nullopt;  // process owning the window, when the source knows it
     friend bool operator==(const FrontmostApp&, const FrontmostApp&) = default;
 };
 
@@ -31,9 +37,19 @@ public:
     virtual void observe(Handler onActivate) = 0;
 };
 
-// X11 EWMH _NET_ACTIVE_WINDOW on a connection of its own; without an X
-// display (a Wayland session without X), a source that reports nothing.
+// The session's own source: on a Wayland session the compositor's (wlroots
+// foreign toplevels, the KWin script, the GNOME Shell extension), else X11
+// EWMH _NET_ACTIVE_WINDOW on a connection of its own; where none exists, a
+// source that reports nothing and says so through frontmostAvailable().
 std::unique_ptr<FrontmostAppSource> makeFrontmostAppSource();
+
+// Whether the last source made by makeFrontmostAppSource() can tell the
+// application in front.
+bool frontmostAvailable();
+
+// Whether a report names this very process: its process id, or the
+// application ids Tocko's windows carry ("com.pollix.Tocko", "tocko").
+bool isOwnApplication(const FrontmostApp& app);
 
 class WorkspaceMonitor : public QObject {
     Q_OBJECT
@@ -50,10 +66,18 @@ public:
     // application synchronously. Called once.
     void start();
 
+    // How long a report of "no active window" waits for a window to follow
+    // (window managers clear _NET_ACTIVE_WINDOW between two windows).
+    static constexpr std::chrono::milliseconds kEmptySettleTime{100};
+
 private:
+    void activated(const FrontmostApp& app);
+    void deliver(const FrontmostApp& app);
+
     OnChange onChange_;
     std::unique_ptr<FrontmostAppSource> source_;
     bool observing_ = false;
+    QTimer* emptyTimer_ = nullptr;  // pending report of no active window
     Logger log_{"WorkspaceMonitor"};
 };
 

@@ -16,6 +16,12 @@ PACKAGES=(
   libgl1-mesa-dev
   pulseaudio pulseaudio-utils xvfb x11-utils xdotool
   sox
+  # Frontmost application on Wayland (wayland-client, wayland-scanner) and
+  # Qt's Wayland platform plugin for the panel on Wayland sessions.
+  libwayland-dev libwayland-bin qt6-wayland
+  # Test only: a wlroots compositor, a native Wayland client and an X11
+  # window manager for the frontmost-application tests.
+  sway foot openbox
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
