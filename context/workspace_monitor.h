@@ -24,11 +24,19 @@ struct FrontmostApp {
     friend bool operator==(const FrontmostApp&, const FrontmostApp&) = default;
 };
 
+// Whether the session can tell which application is in front.
+enum class FrontmostAvailability {
+    Available,
+    NotOnThisDesktop,     // no source exists on this desktop: the default profile applies
+    NeedsGnomeExtension,  // GNOME Shell without Tocko's extension enabled
+};
+
 // The session's notion of the active application.
 class FrontmostAppSource {
 public:
     using Handler = std::function<void(const FrontmostApp&)>;
     virtual ~FrontmostAppSource() = default;
+    virtual FrontmostAvailability availability() { return FrontmostAvailability::Available; }
     // The application in front now; both values absent when there is none or
     // the session offers no way to ask.
     virtual FrontmostApp frontmost() = 0;
@@ -42,10 +50,6 @@ public:
 // EWMH _NET_ACTIVE_WINDOW on a connection of its own; where none exists, a
 // source that reports nothing and says so through frontmostAvailable().
 std::unique_ptr<FrontmostAppSource> makeFrontmostAppSource();
-
-// Whether the last source made by makeFrontmostAppSource() can tell the
-// application in front.
-bool frontmostAvailable();
 
 // Whether a report names this very process: its process id, or the
 // application ids Tocko's windows carry ("com.pollix.Tocko", "tocko").
@@ -69,6 +73,13 @@ public:
     // How long a report of "no active window" waits for a window to follow
     // (window managers clear _NET_ACTIVE_WINDOW between two windows).
     static constexpr std::chrono::milliseconds kEmptySettleTime{100};
+
+    FrontmostAvailability availability() const { return source_->availability(); }
+
+    // Installs Tocko's GNOME Shell extension from `extensionDir` for this
+    // user and asks the Shell to enable it; false with a readable reason.
+    static bool enableGnomeExtension(const std::string& extensionDir, std::string& error);
+    static constexpr const char* kGnomeExtensionUUID = "tocko-focus@pollix.com";
 
 private:
     void activated(const FrontmostApp& app);

@@ -64,6 +64,22 @@ public:
     FrontmostApp frontmost() override { return current_; }
     void observe(Handler onActivate) override { handler_ = std::move(onActivate); }
 
+    FrontmostAvailability availability() override {
+        if (reporter_ != FocusReporter::GnomeShellExtension || heardFromReporter_)
+            return FrontmostAvailability::Available;
+        // Asked when a view shows the status, not on every focus change.
+        QDBusMessage m =
+            QDBusMessage::createMethodCall("org.gnome.Shell.Extensions", "/org/gnome/Shell/Extensions",
+                                           "org.gnome.Shell.Extensions", "GetExtensionInfo");
+        m << QString(WorkspaceMonitor::kGnomeExtensionUUID);
+        const QDBusMessage reply = bus_.call(m, QDBus::Block, 500);
+        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+            const QVariantMap info = qdbus_cast<QVariantMap>(reply.arguments().first());
+            if (info.value("state").toDouble() == 1.0) return FrontmostAvailability::Available;  // ENABLED
+        }
+        return FrontmostAvailability::NeedsGnomeExtension;
+    }
+
 public slots:
     // appID: desktop file id (KWin's desktopFileName, GNOME's app id without
     // ".desktop"); resourceClass: the X11-style class; caption: the window
@@ -87,6 +103,7 @@ public slots:
         const qlonglong number = pid.toLongLong(&ok);
         if (ok && number > 0) app.pid = number;
         current_ = app;
+        heardFromReporter_ = true;
         if (handler_) handler_(app);
     }
 
@@ -142,6 +159,7 @@ private:
     QString compositorOwner_;  // unique name allowed to report; empty while the compositor is away
     QDBusServiceWatcher watcher_;
     FrontmostApp current_;
+    bool heardFromReporter_ = false;
     Handler handler_;
     DesktopEntries entries_;
     Logger log_{"WorkspaceMonitor"};
@@ -164,6 +182,38 @@ function report(w) {
 (workspace.windowActivated || workspace.clientActivated).connect(report);
 report(workspace.activeWindow || workspace.activeClient);
 )JS";
+}
+
+bool WorkspaceMonitor::enableGnomeExtension(const std::string& extensionDir, std::string& error) {
+    // The Shell reads user extensions from here; a copy of Tocko's own.
+    const QString uuid = kGnomeExtensionUUID;
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty()) dataHome = QDir::homePath() + "/.local/share";
+    const QString target = dataHome + "/gnome-shell/extensions/" + uuid;
+    const QDir source(QString::fromStdString(extensionDir));
+    if (!QDir().mkpath(target)) {
+        error = "cannot create " + target.toStdString();
+        return false;
+    }
+    for (const QString& name : {QString("metadata.json"), QString("extension.js")}) {
+        QFile::remove(target + "/" + name);
+        if (!QFile::copy(source.filePath(name), target + "/" + name)) {
+            error = "cannot copy " + source.filePath(name).toStdString();
+            return false;
+        }
+    }
+    // Same as `gnome-extensions enable tocko-focus@pollix.com`. A Shell
+    // that started before the copy existed loads it at the next login.
+    QDBusMessage m =
+        QDBusMessage::createMethodCall("org.gnome.Shell.Extensions", "/org/gnome/Shell/Extensions",
+                                       "org.gnome.Shell.Extensions", "EnableExtension");
+    m << uuid;
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(m, QDBus::Block, 3000);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        error = reply.errorMessage().toStdString();
+        return false;
+    }
+    return true;
 }
 
 std::unique_ptr<FrontmostAppSource> makeDBusFrontmostAppSource(FocusReporter reporter) {

@@ -13,10 +13,9 @@ namespace tocko {
 
 namespace {
 
-bool gAvailable = false;
-
 class NoFrontmostAppSource final : public FrontmostAppSource {
 public:
+    FrontmostAvailability availability() override { return FrontmostAvailability::NotOnThisDesktop; }
     FrontmostApp frontmost() override { return {}; }
     void observe(Handler) override {}
 };
@@ -63,12 +62,12 @@ std::unique_ptr<FrontmostAppSource> choose() {
 
 std::unique_ptr<FrontmostAppSource> makeFrontmostAppSource() {
     auto source = choose();
-    gAvailable = source != nullptr;
-    if (!source) return std::make_unique<NoFrontmostAppSource>();
+    if (!source) {
+        Logger("WorkspaceMonitor").info("No way to tell the frontmost application on this desktop");
+        return std::make_unique<NoFrontmostAppSource>();
+    }
     return source;
 }
-
-bool frontmostAvailable() { return gAvailable; }
 
 FrontmostApp identifyAppID(const std::optional<std::string>& appID, DesktopEntries& entries,
                            const std::optional<std::string>& fallbackClass) {
