@@ -21,7 +21,7 @@ PACKAGES=(
   libwayland-dev libwayland-bin qt6-wayland
   # Test only: a wlroots compositor, a native Wayland client and an X11
   # window manager for the frontmost-application tests.
-  sway foot openbox
+  sway foot openbox dbus-daemon
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
