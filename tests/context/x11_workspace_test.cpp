@@ -199,7 +199,10 @@ namespace {
 class ManagedDisplay {
 public:
     ManagedDisplay() {
-        name_ = ":" + QString::number(200 + getpid() % 50);
+        // A display number nobody holds (other X servers may run here).
+        int number = 250 + getpid() % 50;
+        while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock") && number < 400) ++number;
+        name_ = ":" + QString::number(number);
         xvfb_.setStandardErrorFile(QProcess::nullDevice());
         xvfb_.start("Xvfb", {name_, "-screen", "0", "800x600x24", "-nolisten", "tcp"});
         if (!xvfb_.waitForStarted(5000)) return;
