@@ -380,7 +380,7 @@ QString AppState::frontmostStatus() const {
 
 void AppState::enableGnomeExtension() {
     std::string error;
-    const std::string dir = resourcesDirectory() + "/gnome-shell/" + WorkspaceMonitor::kGnomeExtensionUUID;
+    const std::string dir = resourcesDirectory() + "/gnome-shell";
     if (WorkspaceMonitor::enableGnomeExtension(dir, error))
         log_.info("GNOME Shell extension {} enabled", {pub(WorkspaceMonitor::kGnomeExtensionUUID)});
     else

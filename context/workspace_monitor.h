@@ -76,9 +76,11 @@ public:
 
     FrontmostAvailability availability() const { return source_->availability(); }
 
-    // Installs Tocko's GNOME Shell extension from `extensionDir` for this
-    // user and asks the Shell to enable it; false with a readable reason.
-    static bool enableGnomeExtension(const std::string& extensionDir, std::string& error);
+    // Installs Tocko's GNOME Shell extension for this user from
+    // `extensionsRoot` (<root>/<uuid> for GNOME 40-44, <root>/45/<uuid> for
+    // GNOME 45 and later) and asks the Shell to enable it; false with a
+    // readable reason.
+    static bool enableGnomeExtension(const std::string& extensionsRoot, std::string& error);
     static constexpr const char* kGnomeExtensionUUID = "tocko-focus@pollix.com";
 
 private:

@@ -11,6 +11,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
 #include <QObject>
@@ -184,13 +185,26 @@ report(workspace.activeWindow || workspace.activeClient);
 )JS";
 }
 
-bool WorkspaceMonitor::enableGnomeExtension(const std::string& extensionDir, std::string& error) {
+bool WorkspaceMonitor::enableGnomeExtension(const std::string& extensionsRoot, std::string& error) {
     // The Shell reads user extensions from here; a copy of Tocko's own.
     const QString uuid = kGnomeExtensionUUID;
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (dataHome.isEmpty()) dataHome = QDir::homePath() + "/.local/share";
     const QString target = dataHome + "/gnome-shell/extensions/" + uuid;
-    const QDir source(QString::fromStdString(extensionDir));
+    // GNOME Shell 45 and later load extensions as ES modules: another copy.
+    QDBusMessage version = QDBusMessage::createMethodCall("org.gnome.Shell", "/org/gnome/Shell",
+                                                          "org.freedesktop.DBus.Properties", "Get");
+    version << QString("org.gnome.Shell") << QString("ShellVersion");
+    const QDBusMessage versionReply = QDBusConnection::sessionBus().call(version, QDBus::Block, 1000);
+    int major = 0;
+    if (versionReply.type() == QDBusMessage::ReplyMessage && !versionReply.arguments().isEmpty())
+        major = qvariant_cast<QDBusVariant>(versionReply.arguments().first())
+                    .variant()
+                    .toString()
+                    .section('.', 0, 0)
+                    .toInt();
+    const QString root = QString::fromStdString(extensionsRoot);
+    const QDir source(major >= 45 ? root + "/45/" + uuid : root + "/" + uuid);
     if (!QDir().mkpath(target)) {
         error = "cannot create " + target.toStdString();
         return false;

@@ -15,6 +15,7 @@
 #include <QDBusMessage>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 #include <filesystem>
 #include <fstream>
 
@@ -186,6 +187,83 @@ TEST(DBusFocus, GnomeShellExtensionReportsAreTakenOnlyFromTheShell) {
     // Tocko's bus name is held by this process.
     EXPECT_EQ(QDBusConnection::sessionBus().interface()->serviceOwner("com.pollix.Tocko").value(),
               QDBusConnection::sessionBus().baseService());
+}
+
+namespace {
+
+// GNOME Shell's extension service and version, answered from a thread of its
+// own: the calls that enable the extension wait for their replies.
+class ShellExtensionsStandIn : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.gnome.Shell.Extensions")
+public:
+    QStringList enabled;  // uuids asked to enable; touched only on the Shell stand-in's thread
+
+public slots:
+    Q_SCRIPTABLE bool EnableExtension(const QString& uuid) {
+        enabled << uuid;
+        return true;
+    }
+    Q_SCRIPTABLE QVariantMap GetExtensionInfo(const QString& uuid) {
+        if (!enabled.contains(uuid)) return {};
+        return {{"uuid", uuid}, {"state", 1.0}};
+    }
+};
+
+class ShellVersionStandIn : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.gnome.Shell")
+    Q_PROPERTY(QString ShellVersion READ shellVersion)
+public:
+    QString shellVersion() const { return "46.2"; }
+};
+
+}  // namespace
+
+TEST(DBusFocus, SettingsCanInstallAndEnableTheGnomeShellExtension) {
+    ASSERT_TRUE(privateSessionBus()) << "dbus-daemon did not start";
+    QThread shellThread;
+    auto* extensions = new ShellExtensionsStandIn;
+    auto* version = new ShellVersionStandIn;
+    extensions->moveToThread(&shellThread);
+    version->moveToThread(&shellThread);
+    shellThread.start();
+    bool registered = false;
+    QMetaObject::invokeMethod(
+        extensions,
+        [&] {
+            QDBusConnection bus = QDBusConnection::connectToBus(busAddress(), "gnome-shell");
+            registered =
+                bus.registerObject("/org/gnome/Shell/Extensions", extensions,
+                                   QDBusConnection::ExportScriptableSlots) &&
+                bus.registerObject("/org/gnome/Shell", version, QDBusConnection::ExportAllProperties) &&
+                bus.registerService("org.gnome.Shell.Extensions") && bus.registerService("org.gnome.Shell");
+        },
+        Qt::BlockingQueuedConnection);
+    ASSERT_TRUE(registered);
+
+    auto source = makeDBusFrontmostAppSource(FocusReporter::GnomeShellExtension);
+    ASSERT_TRUE(source);
+    EXPECT_EQ(source->availability(), FrontmostAvailability::NeedsGnomeExtension);
+
+    std::string error;
+    ASSERT_TRUE(WorkspaceMonitor::enableGnomeExtension(TOCKO_SOURCE_DIR "/resources/gnome-shell", error))
+        << error;
+    const fs::path installed =
+        fs::path(getenv("XDG_DATA_HOME")) / "gnome-shell/extensions/tocko-focus@pollix.com";
+    std::ifstream metadata(installed / "metadata.json");
+    const std::string text((std::istreambuf_iterator<char>(metadata)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("\"46\""), std::string::npos) << "GNOME 46 needs the ES module copy";
+    EXPECT_TRUE(fs::exists(installed / "extension.js"));
+    EXPECT_EQ(source->availability(), FrontmostAvailability::Available);
+
+    source.reset();
+    QMetaObject::invokeMethod(
+        extensions, [] { QDBusConnection::disconnectFromBus("gnome-shell"); }, Qt::BlockingQueuedConnection);
+    shellThread.quit();
+    shellThread.wait();
+    delete extensions;
+    delete version;
 }
 
 #include "dbus_focus_test.moc"
