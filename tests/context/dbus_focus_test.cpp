@@ -7,6 +7,7 @@
 // interface, and reports focus as the KWin script and the Shell extension do.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QDBusAbstractAdaptor>
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QThread>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -41,6 +43,9 @@ bool privateSessionBus() {
     daemon = new QProcess;
     daemon->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
     if (!daemon->waitForStarted(5000)) return false;
+    // The daemon would outlive the test process otherwise.
+    static const pid_t pid = pid_t(daemon->processId());
+    std::atexit([] { ::kill(pid, SIGTERM); });
     waitUntil([&] { return daemon->canReadLine(); }, std::chrono::seconds(5));
     address = QString::fromUtf8(daemon->readLine()).trimmed();
     if (address.isEmpty()) return false;
