@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMetaMethod>
+#include <QPointer>
 #include <QProcess>
 #include <QSettings>
 #include <QTimer>
@@ -15,6 +16,7 @@
 
 #include "app/engine_sink.h"
 #include "app/main_dispatcher.h"
+#include "app/platform.h"
 #include "context/context_engine.h"
 #include "context/mic_monitor.h"
 #include "context/mouse_sound.h"
@@ -232,15 +234,18 @@ void AppState::launch() {
     // 12. Frontmost application and microphone.
     QPointer<ContextEngine> context = context_;
     std::weak_ptr<AppState*> weakSelf = self_;
+    QPointer<AppState> selfForStatus = this;
     workspaceMonitor_ = new WorkspaceMonitor(
-        [context, weakSelf](const std::optional<std::string>& bundleID,
-                            const std::optional<std::string>& name) {
+        [context, weakSelf, selfForStatus](const std::optional<std::string>& bundleID,
+                                           const std::optional<std::string>& name) {
             if (!context) return;
             context->setCurrentApp(bundleID, name);
             context->applyEffective();
             // A passphrase prompt in front is a secret being typed.
             if (auto self = weakSelf.lock(); self && (*self)->secureInputMonitor_)
                 (*self)->secureInputMonitor_->setFrontmostApp(bundleID, name);
+            // A first report from a compositor's reporter makes it available.
+            if (selfForStatus) emit selfForStatus->frontmostStatusChanged();
         },
         std::move(deps_.frontmost), this);
     micMonitor_ = new MicMonitor(
@@ -405,6 +410,29 @@ void AppState::secureInputChanged(bool active, const std::optional<std::string>&
 
 QString AppState::secureInputHolderText() const {
     return secureInputHolder_ ? QString::fromStdString(*secureInputHolder_) : QString();
+}
+
+QString AppState::frontmostStatus() const {
+    if (!workspaceMonitor_) return {};
+    switch (workspaceMonitor_->availability()) {
+        case FrontmostAvailability::Available:
+            return {};
+        case FrontmostAvailability::NotOnThisDesktop:
+            return QStringLiteral("unavailable");
+        case FrontmostAvailability::NeedsGnomeExtension:
+            return QStringLiteral("gnome-extension");
+    }
+    return {};
+}
+
+void AppState::enableGnomeExtension() {
+    std::string error;
+    const std::string dir = resourcesDirectory() + "/gnome-shell";
+    if (WorkspaceMonitor::enableGnomeExtension(dir, error))
+        log_.info("GNOME Shell extension {} enabled", {pub(WorkspaceMonitor::kGnomeExtensionUUID)});
+    else
+        log_.error("Could not enable the GNOME Shell extension: {}", {pub(error)});
+    emit frontmostStatusChanged();
 }
 
 QString AppState::inputAccessHelpText() const { return QString::fromStdString(listenAccessHelpText()); }

@@ -106,6 +106,10 @@ class AppState : public QObject {
     Q_PROPERTY(tocko::ContextEngine* context READ contextObject CONSTANT)
     Q_PROPERTY(QString installPath READ installPathText CONSTANT)
     Q_PROPERTY(QString inputAccessHelpText READ inputAccessHelpText CONSTANT)
+    // "" when the application in front is known; "unavailable" when this
+    // desktop offers no way to tell; "gnome-extension" when GNOME Shell
+    // needs Tocko's extension enabled.
+    Q_PROPERTY(QString frontmostStatus READ frontmostStatus NOTIFY frontmostStatusChanged)
 
 public:
     // The platform services; every empty member gets the system's.
@@ -179,6 +183,10 @@ public:
     // The completion runs on the main thread with the ten-line text.
     void collectDiagnostics(std::function<void(std::string)> completion);
     Q_INVOKABLE void requestDiagnostics();
+    // Installs and enables the GNOME Shell extension that reports the
+    // application in front; the result arrives as frontmostStatusChanged.
+    Q_INVOKABLE void enableGnomeExtension();
+    QString frontmostStatus() const;
     Q_INVOKABLE void runAudioCheck();
     Q_INVOKABLE void runToggleTest();
     Q_INVOKABLE void runLocalizationCheck();
@@ -211,6 +219,7 @@ signals:
     void tourRequested();
     void inputAccessHelpRequested(const QString& text);
     void diagnosticsReady(const QString& text);
+    void frontmostStatusChanged();
 
 private:
     void launch();

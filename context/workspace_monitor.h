@@ -1,8 +1,13 @@
 #pragma once
 // Reports which application is in front: once at start, and again every time
-// another window becomes active. No filtering and no de-duplication.
+// another window becomes active. Tocko's own windows are passed over (the
+// application the user came from stays in force), and a moment with no
+// active window is reported only when no window follows it shortly.
 
 #include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,9 +18,17 @@
 namespace tocko {
 
 struct FrontmostApp {
-    std::optional<std::string> bundleID;  // application identifier
-    std::optional<std::string> name;      // human-readable name
+    std::optional<std::string> bundleID;        // application identifier
+    std::optional<std::string> name;            // human-readable name
+    std::optional<int64_t> pid = std::nullopt;  // process owning the window, when the source knows it
     friend bool operator==(const FrontmostApp&, const FrontmostApp&) = default;
+};
+
+// Whether the session can tell which application is in front.
+enum class FrontmostAvailability {
+    Available,
+    NotOnThisDesktop,     // no source exists on this desktop: the default profile applies
+    NeedsGnomeExtension,  // GNOME Shell without Tocko's extension enabled
 };
 
 // The session's notion of the active application.
@@ -23,6 +36,7 @@ class FrontmostAppSource {
 public:
     using Handler = std::function<void(const FrontmostApp&)>;
     virtual ~FrontmostAppSource() = default;
+    virtual FrontmostAvailability availability() { return FrontmostAvailability::Available; }
     // The application in front now; both values absent when there is none or
     // the session offers no way to ask.
     virtual FrontmostApp frontmost() = 0;
@@ -31,9 +45,15 @@ public:
     virtual void observe(Handler onActivate) = 0;
 };
 
-// X11 EWMH _NET_ACTIVE_WINDOW on a connection of its own; without an X
-// display (a Wayland session without X), a source that reports nothing.
+// The session's own source: on a Wayland session the compositor's (wlroots
+// foreign toplevels, the KWin script, the GNOME Shell extension), else X11
+// EWMH _NET_ACTIVE_WINDOW on a connection of its own; where none exists, a
+// source that reports nothing and says so through frontmostAvailable().
 std::unique_ptr<FrontmostAppSource> makeFrontmostAppSource();
+
+// Whether a report names this very process: its process id, or the
+// application ids Tocko's windows carry ("com.pollix.Tocko", "tocko").
+bool isOwnApplication(const FrontmostApp& app);
 
 class WorkspaceMonitor : public QObject {
     Q_OBJECT
@@ -50,10 +70,27 @@ public:
     // application synchronously. Called once.
     void start();
 
+    // How long a report of "no active window" waits for a window to follow
+    // (window managers clear _NET_ACTIVE_WINDOW between two windows).
+    static constexpr std::chrono::milliseconds kEmptySettleTime{100};
+
+    FrontmostAvailability availability() const { return source_->availability(); }
+
+    // Installs Tocko's GNOME Shell extension for this user from
+    // `extensionsRoot` (<root>/<uuid> for GNOME 40-44, <root>/45/<uuid> for
+    // GNOME 45 and later) and asks the Shell to enable it; false with a
+    // readable reason.
+    static bool enableGnomeExtension(const std::string& extensionsRoot, std::string& error);
+    static constexpr const char* kGnomeExtensionUUID = "tocko-focus@pollix.com";
+
 private:
+    void activated(const FrontmostApp& app);
+    void deliver(const FrontmostApp& app);
+
     OnChange onChange_;
     std::unique_ptr<FrontmostAppSource> source_;
     bool observing_ = false;
+    QTimer* emptyTimer_ = nullptr;  // pending report of no active window
     Logger log_{"WorkspaceMonitor"};
 };
 

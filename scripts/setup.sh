@@ -48,6 +48,8 @@ case "$family" in
       fonts-noto-cjk
       # the accessibility bus, through which password fields are seen
       at-spi2-core
+      # the application in front on Wayland (wayland-client, wayland-scanner), Qt on Wayland
+      libwayland-dev libwayland-bin qt6-wayland
     )
     TEST=(
       libgtest-dev libgmock-dev libbenchmark-dev clang-format qml6-module-qttest
@@ -55,6 +57,7 @@ case "$family" in
       desktop-file-utils appstream rpm dpkg-dev
       clang libclang-rt-14-dev
       dbus-daemon python3-gi gir1.2-gtk-3.0
+      sway foot openbox
     )
     PIPEWIRE=(pipewire pipewire-bin pipewire-pulse wireplumber dbus)
     ;;
@@ -65,14 +68,14 @@ case "$family" in
       libarchive-devel soxr-devel
       mesa-libGL-devel
       qt6-qtbase-devel qt6-qtdeclarative-devel qt6-qttools-devel qt6-linguist qt6-qtsvg-devel qt6-qt5compat-devel
-      google-noto-sans-cjk-fonts at-spi2-core
+      google-noto-sans-cjk-fonts at-spi2-core wayland-devel qt6-qtwayland
     )
     TEST=(
       gtest-devel gmock-devel google-benchmark-devel clang-tools-extra
       pulseaudio pulseaudio-utils xorg-x11-server-Xvfb xdpyinfo xdotool sox dbus-daemon
       desktop-file-utils appstream rpm-build dpkg
       clang compiler-rt
-      python3-gobject gtk3
+      python3-gobject gtk3 sway foot openbox
     )
     PIPEWIRE=(pipewire pipewire-pulseaudio wireplumber dbus-daemon)
     ;;
@@ -81,13 +84,13 @@ case "$family" in
       base-devel cmake ninja pkgconf
       libpulse libsndfile systemd-libs libevdev libx11 libxi libxtst mesa libarchive libsoxr
       qt6-base qt6-declarative qt6-tools qt6-svg qt6-5compat
-      noto-fonts-cjk at-spi2-core
+      noto-fonts-cjk at-spi2-core wayland qt6-wayland
     )
     TEST=(
       gtest benchmark clang
       pulseaudio xorg-server-xvfb xorg-xdpyinfo xdotool sox dbus
       desktop-file-utils appstream rpm-tools dpkg
-      compiler-rt python-gobject gtk3
+      compiler-rt python-gobject gtk3 sway foot openbox
     )
     PIPEWIRE=(pipewire pipewire-pulse wireplumber dbus)
     ;;

@@ -72,12 +72,6 @@ std::optional<std::string> nonEmpty(const char* s) {
     return std::string(s);
 }
 
-class NoFrontmostAppSource final : public FrontmostAppSource {
-public:
-    FrontmostApp frontmost() override { return {}; }
-    void observe(Handler) override {}
-};
-
 class X11FrontmostAppSource final : public QObject, public FrontmostAppSource {
 public:
     explicit X11FrontmostAppSource(Display* display) : display_(display), root_(DefaultRootWindow(display)) {
@@ -88,6 +82,7 @@ public:
         netActiveWindow_ = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
         gtkApplicationID_ = XInternAtom(display_, "_GTK_APPLICATION_ID", False);
         utf8String_ = XInternAtom(display_, "UTF8_STRING", False);
+        netWmPid_ = XInternAtom(display_, "_NET_WM_PID", False);
     }
     ~X11FrontmostAppSource() override {
         delete notifier_;
@@ -180,12 +175,28 @@ private:
             if (hint.res_name) XFree(hint.res_name);
             if (hint.res_class) XFree(hint.res_class);
         }
-        return identifyApplication(info, entries_);
+        FrontmostApp app = identifyApplication(info, entries_);
+        app.pid = windowPid(w);
+        return app;
+    }
+
+    std::optional<int64_t> windowPid(Window w) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::optional<int64_t> pid;
+        if (XGetWindowProperty(display_, w, netWmPid_, 0, 1, False, XA_CARDINAL, &type, &format, &count,
+                               &after, &data) == Success &&
+            type == XA_CARDINAL && format == 32 && count == 1 && data)
+            pid = int64_t(reinterpret_cast<unsigned long*>(data)[0]);
+        if (data) XFree(data);
+        return pid;
     }
 
     Display* display_;
     Window root_;
-    Atom netActiveWindow_ = None, gtkApplicationID_ = None, utf8String_ = None;
+    Atom netActiveWindow_ = None, gtkApplicationID_ = None, utf8String_ = None, netWmPid_ = None;
     Window lastWindow_ = None;
     bool broken_ = false;  // the connection to the server was lost
     QSocketNotifier* notifier_ = nullptr;
@@ -218,11 +229,11 @@ FrontmostApp identifyApplication(const WindowClassInfo& info, DesktopEntries& en
     return app;
 }
 
-std::unique_ptr<FrontmostAppSource> makeFrontmostAppSource() {
+std::unique_ptr<FrontmostAppSource> makeX11FrontmostAppSource() {
     const char* display = std::getenv("DISPLAY");
     if (display && *display)
         if (Display* d = XOpenDisplay(display)) return std::make_unique<X11FrontmostAppSource>(d);
-    return std::make_unique<NoFrontmostAppSource>();
+    return nullptr;
 }
 
 }  // namespace tocko

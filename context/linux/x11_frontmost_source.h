@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -17,5 +18,8 @@ struct WindowClassInfo {
     std::optional<std::string> wmClass;     // WM_CLASS res_class
 };
 FrontmostApp identifyApplication(const WindowClassInfo& info, DesktopEntries& entries);
+
+// _NET_ACTIVE_WINDOW of the X display in $DISPLAY; null without one.
+std::unique_ptr<FrontmostAppSource> makeX11FrontmostAppSource();
 
 }  // namespace tocko

@@ -180,6 +180,18 @@
         <translation>Stav</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>na této ploše není k dispozici</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>vyžaduje rozšíření Tocko pro GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Zapnout rozšíření GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Aktuální aplikace</translation>
     </message>

@@ -180,6 +180,18 @@
         <translation>Status</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>auf diesem Desktop nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>braucht die Tocko-Erweiterung für GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>GNOME-Shell-Erweiterung aktivieren</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Aktuelle App</translation>
     </message>

@@ -180,6 +180,18 @@
         <translation>Κατάσταση</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>μη διαθέσιμο σε αυτή την επιφάνεια εργασίας</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>χρειάζεται την επέκταση Tocko για το GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Ενεργοποίηση επέκτασης GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Τρέχουσα εφαρμογή</translation>
     </message>

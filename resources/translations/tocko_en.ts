@@ -180,6 +180,18 @@
         <translation>Status</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>not available on this desktop</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>needs the Tocko GNOME Shell extension</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Enable GNOME Shell Extension</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Current app</translation>
     </message>

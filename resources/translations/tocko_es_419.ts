@@ -180,6 +180,18 @@
         <translation>Estado</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>no disponible en este escritorio</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>necesita la extensión de Tocko para GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Activar extensión de GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>App actual</translation>
     </message>

@@ -180,6 +180,18 @@
         <translation>État</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>non disponible sur ce bureau</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>nécessite l’extension Tocko pour GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Activer l’extension GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>App actuelle</translation>
     </message>

@@ -180,6 +180,18 @@
         <translation>Status</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>nije dostupno na ovoj radnoj površini</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>treba proširenje Tocko za GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Uključi proširenje za GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Trenutačna aplikacija</translation>
     </message>

@@ -180,6 +180,18 @@
         <translation>Állapot</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>ezen az asztali környezeten nem érhető el</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>a Tocko GNOME Shell-bővítménye kell hozzá</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>GNOME Shell-bővítmény bekapcsolása</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Jelenlegi alkalmazás</translation>
     </message>

@@ -180,6 +180,18 @@
         <translation>Status</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>tidak tersedia di desktop ini</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>memerlukan ekstensi GNOME Shell Tocko</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Aktifkan Ekstensi GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>App saat ini</translation>
     </message>

@@ -180,6 +180,18 @@
         <translation>Stato</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>non disponibile su questo desktop</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>richiede l’estensione Tocko per GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Attiva estensione GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>App attuale</translation>
     </message>

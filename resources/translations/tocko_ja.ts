@@ -180,6 +180,18 @@
         <translation>状況</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>このデスクトップでは利用できません</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>Tocko の GNOME Shell 拡張機能が必要です</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>GNOME Shell 拡張機能を有効にする</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>現在のアプリ</translation>
     </message>

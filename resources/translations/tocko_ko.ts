@@ -180,6 +180,18 @@
         <translation>상태</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>이 데스크톱에서는 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>Tocko GNOME Shell 확장이 필요함</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>GNOME Shell 확장 켜기</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>현재 앱</translation>
     </message>

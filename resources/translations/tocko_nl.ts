@@ -180,6 +180,18 @@
         <translation>Status</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>niet beschikbaar op dit bureaublad</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>heeft de Tocko-extensie voor GNOME Shell nodig</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>GNOME Shell-extensie inschakelen</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Huidige app</translation>
     </message>

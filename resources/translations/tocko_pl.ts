@@ -180,6 +180,18 @@
         <translation>Stan</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>niedostępne na tym pulpicie</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>wymaga rozszerzenia Tocko dla GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Włącz rozszerzenie GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Bieżąca aplikacja</translation>
     </message>

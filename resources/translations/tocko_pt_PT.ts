@@ -180,6 +180,18 @@
         <translation>Estado</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>indisponível neste ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>precisa da extensão do Tocko para o GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Ativar extensão do GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>App atual</translation>
     </message>

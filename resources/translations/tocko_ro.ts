@@ -180,6 +180,18 @@
         <translation>Stare</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>indisponibil pe acest desktop</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>necesită extensia Tocko pentru GNOME Shell</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Activează extensia GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Aplicația curentă</translation>
     </message>

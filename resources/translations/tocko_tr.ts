@@ -180,6 +180,18 @@
         <translation>Durum</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>bu masaüstünde kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>Tocko GNOME Shell uzantısı gerekiyor</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>GNOME Shell Uzantısını Etkinleştir</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Geçerli uygulama</translation>
     </message>

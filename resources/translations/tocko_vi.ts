@@ -180,6 +180,18 @@
         <translation>Trạng thái</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>không khả dụng trên màn hình này</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>cần tiện ích GNOME Shell của Tocko</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>Bật tiện ích GNOME Shell</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>Ứng dụng hiện tại</translation>
     </message>

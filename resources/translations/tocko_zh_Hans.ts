@@ -180,6 +180,18 @@
         <translation>状态</translation>
     </message>
     <message>
+        <source>not available on this desktop</source>
+        <translation>此桌面不支持</translation>
+    </message>
+    <message>
+        <source>needs the Tocko GNOME Shell extension</source>
+        <translation>需要 Tocko 的 GNOME Shell 扩展</translation>
+    </message>
+    <message>
+        <source>Enable GNOME Shell Extension</source>
+        <translation>启用 GNOME Shell 扩展</translation>
+    </message>
+    <message>
         <source>Current app</source>
         <translation>当前应用</translation>
     </message>

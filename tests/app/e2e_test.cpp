@@ -23,6 +23,8 @@
 #include <thread>
 #include <vector>
 
+#include "../context/sway_session.h"
+
 // Last: Xlib's macros (None, Bool, Status) would break the headers above.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -331,4 +333,89 @@ TEST_F(EndToEnd, AudioCheckAndToggleTestPassTogether) {
             EXPECT_TRUE(line.ends_with(" PASS")) << line;
         }
     }
+}
+
+// On a wlroots compositor (Sway, headless, no input devices): the frontmost
+// application comes from Sway's foreign-toplevel list, switched by swaymsg
+// between two native Wayland clients; one has a rule (clicky at full volume),
+// the other gets the default profile (soft, quiet). Sway headless has no
+// evdev device and XTEST reaches only X11, so the keys are typed into the
+// X11 tap on the Xvfb display of this suite: the input path is the real X11
+// backend, the frontmost source the real Wayland one.
+TEST_F(EndToEnd, OnSwayTheRuleOfTheFocusedWaylandAppDecidesWhatIsHeard) {
+    if (!tocko::test::SwaySession::available()) GTEST_SKIP() << "sway or foot not installed";
+    tocko::test::SwaySession sway;
+    ASSERT_TRUE(sway.ready()) << "sway did not start headless";
+    ASSERT_TRUE(sway.startClient("org.tocko.Quiet"));
+    ASSERT_TRUE(sway.startClient("org.tocko.Loud"));  // Sway focuses the newest window
+    std::ofstream(home + "/data/Pollix/profiles.json", std::ios::trunc)
+        << R"({"defaultProfile": {"bundleID": "*default", "displayName": "Default", "muted": false,)"
+        << R"( "pack": "soft", "volume": 0.15}, "rules": {"org.tocko.Loud": {"bundleID": "org.tocko.Loud",)"
+        << R"( "displayName": "Loud", "muted": false, "pack": "clicky", "volume": 1.0}}})";
+
+    const std::string wav = home + "/monitor.wav";
+    Child recorder({"parecord", "--device=tocko_null.monitor", "--file-format=wav", "--format=float32le",
+                    "--channels=1", "--rate=48000", "--latency-msec=10", wav},
+                   currentEnvironment(), false);
+    std::this_thread::sleep_for(2500ms);
+
+    std::vector<std::string> env;
+    for (const std::string& v : tockoEnvironment())
+        if (v.rfind("TOCKO_AUDIOCHECK=", 0) != 0 && v.rfind("WAYLAND_DISPLAY=", 0) != 0) env.push_back(v);
+    // An absolute WAYLAND_DISPLAY: Tocko keeps the audio server's runtime folder.
+    env.push_back("WAYLAND_DISPLAY=" + sway.runtimeDir() + "/" + sway.waylandDisplay());
+    env.push_back("QT_QPA_PLATFORM=offscreen");
+    Child tocko({executable(), "--headless"}, env, true);
+    ASSERT_TRUE(tocko.waitForLine("[Tocko] KeyTap: listenOnly", 10s)) << "the key tap never went live";
+    ASSERT_TRUE(tocko.waitForLine(
+        "[Tocko] WorkspaceMonitor: observer active, initial frontmost = org.tocko.Loud", 1s));
+    std::this_thread::sleep_for(kQuietBeforeTyping);
+
+    const KeySym keys[] = {XK_a, XK_s, XK_d, XK_f};
+    auto typeKeys = [&] {
+        for (KeySym k : keys) {
+            tap(XKeysymToKeycode(display, k));
+            std::this_thread::sleep_for(260ms);
+        }
+    };
+    typeKeys();  // the rule: clicky, loud
+    ASSERT_TRUE(sway.focus("org.tocko.Quiet"));
+    ASSERT_TRUE(tocko.waitForLine("[Tocko] Effective: PLAY soft@0.15", 2s))
+        << "the default did not take over";
+    std::this_thread::sleep_for(300ms);
+    typeKeys();  // the default: soft, quiet
+    ASSERT_TRUE(sway.focus("org.tocko.Loud"));
+    ASSERT_TRUE(tocko.waitForLine("[Tocko] Effective: PLAY clicky@1.00", 2s));
+    std::this_thread::sleep_for(300ms);
+    typeKeys();  // the rule again
+    std::this_thread::sleep_for(2500ms);
+    EXPECT_EQ(tocko.stop(SIGTERM), 0);
+    recorder.stop(SIGINT);
+
+    // Each click's peak, after the quiet that precedes the typing.
+    const std::vector<float> samples = readWav(wav);
+    ASSERT_FALSE(samples.empty()) << "nothing recorded from tocko_null.monitor";
+    const std::vector<double> all = onsets(samples, 0);
+    size_t first = 0;
+    for (size_t i = 1; i < all.size(); ++i)
+        if (all[i] - all[i - 1] > seconds(kQuietBeforeTyping) - 0.4) first = i;
+    std::vector<float> peaks;
+    for (size_t i = first; i < all.size(); ++i) {
+        const size_t from = size_t(all[i] * kRate),
+                     to = std::min(samples.size(), from + size_t(0.15 * kRate));
+        float peak = 0;
+        for (size_t s = from; s < to; ++s) peak = std::max(peak, std::fabs(samples[s]));
+        peaks.push_back(peak);
+    }
+    std::string heard;
+    for (float p : peaks) heard += " " + std::to_string(p).substr(0, 5);
+    // Twelve clicks: the rule's four loud ones, the default's four quiet
+    // ones (about a seventh as loud), the rule's four again.
+    ASSERT_EQ(peaks.size(), 12u) << "peaks:" << heard;
+    const float loudest = *std::max_element(peaks.begin(), peaks.end());
+    for (size_t i = 0; i < peaks.size(); ++i) {
+        const bool rule = i < 4 || i >= 8;
+        EXPECT_EQ(peaks[i] > loudest / 3, rule) << "click " << i << "; peaks:" << heard;
+    }
+    std::printf("click peaks:%s\n", heard.c_str());
 }

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <set>
 
+#include "context/frontmost_sources.h"
 #include "context/linux/desktop_entries.h"
 #include "context/linux/proc_names.h"
 #include "context/linux/x11_frontmost_source.h"
@@ -70,6 +71,71 @@ TEST(WorkspaceMonitor, ReportsTheInitialApplicationAtOnceAndEveryActivation) {
     EXPECT_EQ(r.seen.size(), 4u);
     EXPECT_EQ(r.seen[1], (std::pair<Opt, Opt>{std::nullopt, "No Identity"}));
     EXPECT_EQ(r.seen[3], (std::pair<Opt, Opt>{"org.tocko.Tocko", "Tocko"}));
+}
+
+TEST(WorkspaceMonitor, PassesOverItsOwnWindowsAndAMomentWithoutAWindow) {
+    auto source = std::make_unique<FakeFrontmost>();
+    FakeFrontmost* fake = source.get();
+    fake->now = {"com.pollix.Tocko", "Tocko", std::nullopt};  // the panel was open at start
+    Reports r;
+    WorkspaceMonitor monitor(r.callback(), std::move(source));
+    monitor.start();
+    using R = std::pair<Opt, Opt>;
+    ASSERT_EQ(r.seen, (std::vector<R>{{std::nullopt, std::nullopt}}));
+
+    const FrontmostApp editor{"org.tocko.Editor", "Editor", 4242};
+    const FrontmostApp ownByPid{"some.Window", "Panel", int64_t(getpid())};
+    fake->handler(editor);
+    // Tocko's panel and Settings, known by process or by id: the editor stays.
+    fake->handler(ownByPid);
+    fake->handler({"tocko", "tocko", std::nullopt});
+    // A window manager clearing the active window between two windows.
+    fake->handler({});
+    fake->handler({"org.tocko.Mail", "Mail", std::nullopt});
+    // The same, with Tocko's panel as the next window.
+    fake->handler({});
+    fake->handler(ownByPid);
+    waitUntil([] { return false; }, WorkspaceMonitor::kEmptySettleTime * 3);
+    EXPECT_EQ(r.seen,
+              (std::vector<R>{
+                  {std::nullopt, std::nullopt}, {"org.tocko.Editor", "Editor"}, {"org.tocko.Mail", "Mail"}}));
+    // Nothing in front for good: reported once it has lasted.
+    fake->handler({});
+    fake->handler({});
+    EXPECT_EQ(r.seen.size(), 3u);
+    ASSERT_TRUE(waitUntil([&] { return r.seen.size() == 4; }));
+    EXPECT_EQ(r.seen.back(), (R{std::nullopt, std::nullopt}));
+    waitUntil([] { return false; }, WorkspaceMonitor::kEmptySettleTime * 2);
+    EXPECT_EQ(r.seen.size(), 4u);
+}
+
+TEST(FrontmostIdentity, AWaylandAppIDNamesTheSameApplicationAsOnX11) {
+    const fs::path dir = fs::path(tocko::test::isolatedHome()) / "ids" / "applications";
+    writeText(dir / "org.gnome.TextEditor.desktop", "[Desktop Entry]\nType=Application\nName=Text Editor\n");
+    writeText(dir / "firefox-esr.desktop",
+              "[Desktop Entry]\nType=Application\nName=Firefox ESR\nStartupWMClass=firefox-esr\n");
+    writeText(dir / "org.kde.konsole.desktop",
+              "[Desktop Entry]\nType=Application\nName=Konsole\nStartupWMClass=konsole\n");
+    DesktopEntries entries({dir.string()}, "C");
+    using F = FrontmostApp;
+    // app_id is the desktop file id.
+    EXPECT_EQ(identifyAppID("org.gnome.TextEditor", entries), (F{"org.gnome.TextEditor", "Text Editor", {}}));
+    // Older toolkits use their WM_CLASS as app_id: the rule written on X11 matches.
+    EXPECT_EQ(identifyAppID("firefox-esr", entries), (F{"firefox-esr", "Firefox ESR", {}}));
+    WindowClassInfo x11{std::nullopt, "Navigator", "firefox-esr"};
+    EXPECT_EQ(identifyApplication(x11, entries).bundleID, "firefox-esr");
+    EXPECT_EQ(identifyAppID("Org.KDE.Konsole", entries), (F{"org.kde.konsole", "Konsole", {}}));
+    // Unknown ids stand for themselves; without any, only a class can name it.
+    EXPECT_EQ(identifyAppID("foot", entries), (F{"foot", "foot", {}}));
+    EXPECT_EQ(identifyAppID(std::nullopt, entries), F{});
+    EXPECT_EQ(identifyAppID(std::nullopt, entries, "konsole"), (F{"org.kde.konsole", "Konsole", {}}));
+}
+
+TEST(FrontmostIdentity, TockoKnowsItsOwnWindows) {
+    EXPECT_TRUE(isOwnApplication({"com.pollix.Tocko", std::nullopt, std::nullopt}));
+    EXPECT_TRUE(isOwnApplication({std::nullopt, std::nullopt, int64_t(getpid())}));
+    EXPECT_FALSE(isOwnApplication({"org.tocko.Editor", "Editor", int64_t(getpid()) + 1}));
+    EXPECT_FALSE(isOwnApplication({}));
 }
 
 TEST(DesktopEntries, ParsesTheMainGroupWithLocalizedNames) {

@@ -192,3 +192,215 @@ TEST(X11Workspace, AVanishedServerEndsTheWatchNotTheProcess) {
     // Reaching this line is the point: the lost connection did not end the process.
     EXPECT_LE(seen.size(), 2u);
 }
+
+namespace {
+
+// A private X server with a real window manager (openbox) on it.
+class ManagedDisplay {
+public:
+    ManagedDisplay() {
+        // A display number nobody holds (other X servers may run here).
+        int number = 250 + getpid() % 50;
+        while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock") && number < 400) ++number;
+        name_ = ":" + QString::number(number);
+        xvfb_.setStandardErrorFile(QProcess::nullDevice());
+        xvfb_.start("Xvfb", {name_, "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        if (!xvfb_.waitForStarted(5000)) return;
+        display_ = openDisplay(name_.toUtf8().constData());
+        if (!display_) return;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", name_);
+        wm_.setProcessEnvironment(env);
+        wm_.setStandardErrorFile(QProcess::nullDevice());
+        wm_.start("openbox", {"--sm-disable"});
+        if (!wm_.waitForStarted(5000)) return;
+        const Atom check = XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False);
+        managed_ = waitUntil(
+            [&] {
+                Atom type;
+                int format;
+                unsigned long n, after;
+                unsigned char* data = nullptr;
+                XGetWindowProperty(display_, DefaultRootWindow(display_), check, 0, 1, False, XA_WINDOW,
+                                   &type, &format, &n, &after, &data);
+                if (data) XFree(data);
+                return n == 1;
+            },
+            std::chrono::seconds(5));
+    }
+    ~ManagedDisplay() {
+        for (QProcess* p : clients_) {
+            p->kill();
+            p->waitForFinished(2000);
+            delete p;
+        }
+        if (display_) XCloseDisplay(display_);
+        wm_.kill();
+        wm_.waitForFinished(2000);
+        xvfb_.terminate();
+        xvfb_.waitForFinished(5000);
+    }
+    bool ready() const { return managed_; }
+    Display* display() const { return display_; }
+    const QString& name() const { return name_; }
+
+    // Another application's window, by its WM_CLASS instance name.
+    Window startClient(const QString& instance) {
+        auto* p = new QProcess;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", name_);
+        p->setProcessEnvironment(env);
+        p->start("xmessage", {"-name", instance, "-timeout", "60", instance});
+        clients_.push_back(p);
+        Window found = None;
+        waitUntil([&] { return (found = findByInstance(instance.toStdString())) != None; },
+                  std::chrono::seconds(5));
+        return found;
+    }
+    // A window of this very process, as Tocko's panel would be: Qt sets
+    // _NET_WM_PID on every window it makes.
+    Window ownWindow() {
+        Window w = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 200, 100, 0, 0, 0);
+        XClassHint hint{const_cast<char*>("tocko"), const_cast<char*>("Tocko")};
+        XSetClassHint(display_, w, &hint);
+        const unsigned long pid = static_cast<unsigned long>(getpid());
+        XChangeProperty(display_, w, XInternAtom(display_, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+        XMapWindow(display_, w);
+        XSync(display_, False);
+        return w;
+    }
+    // Asks the window manager to activate `w`, as a pager would, and waits
+    // until it has; asks again while a new window is not managed yet.
+    bool activate(Window w) {
+        const Atom active = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+        for (int attempt = 0; attempt < 15; ++attempt) {
+            XEvent ev{};
+            ev.xclient.type = ClientMessage;
+            ev.xclient.window = w;
+            ev.xclient.message_type = active;
+            ev.xclient.format = 32;
+            ev.xclient.data.l[0] = 2;  // from a pager
+            ev.xclient.data.l[1] = CurrentTime;
+            XSendEvent(display_, DefaultRootWindow(display_), False,
+                       SubstructureRedirectMask | SubstructureNotifyMask, &ev);
+            XSync(display_, False);
+            if (waitUntil([&] { return activeWindow() == w; }, std::chrono::milliseconds(200))) return true;
+        }
+        return false;
+    }
+    Window activeWindow() {
+        Atom type;
+        int format;
+        unsigned long n, after;
+        unsigned char* data = nullptr;
+        Window w = None;
+        XGetWindowProperty(display_, DefaultRootWindow(display_),
+                           XInternAtom(display_, "_NET_ACTIVE_WINDOW", False), 0, 1, False, XA_WINDOW, &type,
+                           &format, &n, &after, &data);
+        if (data && n == 1) w = *reinterpret_cast<Window*>(data);
+        if (data) XFree(data);
+        return w;
+    }
+
+private:
+    Window findByInstance(const std::string& instance) {
+        Window root, parent, *children = nullptr;
+        unsigned n = 0;
+        Window found = None;
+        std::vector<Window> todo{DefaultRootWindow(display_)};
+        while (!todo.empty() && found == None) {
+            const Window w = todo.back();
+            todo.pop_back();
+            XClassHint hint{nullptr, nullptr};
+            if (XGetClassHint(display_, w, &hint)) {
+                if (hint.res_name && instance == hint.res_name) found = w;
+                if (hint.res_name) XFree(hint.res_name);
+                if (hint.res_class) XFree(hint.res_class);
+            }
+            if (XQueryTree(display_, w, &root, &parent, &children, &n)) {
+                for (unsigned i = 0; i < n; ++i) todo.push_back(children[i]);
+                if (children) XFree(children);
+            }
+        }
+        return found;
+    }
+
+    QString name_;
+    QProcess xvfb_, wm_;
+    std::vector<QProcess*> clients_;
+    Display* display_ = nullptr;
+    bool managed_ = false;
+};
+
+}  // namespace
+
+TEST(X11Workspace, TockosOwnWindowsLeaveTheApplicationTheUserCameFromInForce) {
+    ManagedDisplay x;
+    if (!x.ready()) GTEST_SKIP() << "Xvfb with openbox did not come up";
+    const fs::path apps = fs::path(getenv("XDG_DATA_HOME")) / "applications";
+    writeText(apps / "tocko-alpha.desktop",
+              "[Desktop Entry]\nType=Application\nName=Alpha\nStartupWMClass=tockoalpha\n");
+    writeText(apps / "tocko-beta.desktop",
+              "[Desktop Entry]\nType=Application\nName=Beta\nStartupWMClass=tockobeta\n");
+    const Window alpha = x.startClient("tockoalpha");
+    const Window beta = x.startClient("tockobeta");
+    ASSERT_NE(alpha, Window(None));
+    ASSERT_NE(beta, Window(None));
+    // Each is active once, so both are managed (and no late mapping moves
+    // the focus) before the watch starts.
+    ASSERT_TRUE(x.activate(beta));
+    ASSERT_TRUE(x.activate(alpha));
+
+    const QByteArray saved = qgetenv("DISPLAY");
+    qputenv("DISPLAY", x.name().toUtf8());
+    qputenv("TOCKO_FRONTMOST_SOURCE", "x11");
+    auto source = makeFrontmostAppSource();
+    qputenv("DISPLAY", saved);
+    qunsetenv("TOCKO_FRONTMOST_SOURCE");
+    std::vector<Report> seen;
+    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); },
+                             std::move(source));
+    monitor.start();
+    ASSERT_EQ(seen, std::vector<Report>{Report("tocko-alpha", "Alpha")});
+
+    // The panel opens: the window manager makes it active, Alpha stays in force.
+    const Window panel = x.ownWindow();
+    ASSERT_TRUE(x.activate(panel));
+    waitUntil([] { return false; }, std::chrono::milliseconds(400));
+    EXPECT_EQ(seen, std::vector<Report>{Report("tocko-alpha", "Alpha")});
+
+    ASSERT_TRUE(x.activate(beta));
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; }));
+    EXPECT_EQ(seen.back(), Report("tocko-beta", "Beta"));
+    ASSERT_TRUE(x.activate(panel));
+    ASSERT_TRUE(x.activate(alpha));
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 3; }));
+    EXPECT_EQ(seen.back(), Report("tocko-alpha", "Alpha"));
+    waitUntil([] { return false; }, std::chrono::milliseconds(300));
+    EXPECT_EQ(seen.size(), 3u) << "a window switch made more than one report";
+}
+
+TEST(X11Workspace, AnActiveWindowClearedBetweenTwoWindowsIsOneSwitch) {
+    Display* d = openDisplay();
+    if (!d) GTEST_SKIP() << "no X display reachable";
+    FakeWindowManager wm(d);
+    const Window one = wm.window("one", "TockoOne");
+    const Window two = wm.window("two", "TockoTwo");
+    wm.activate(one);
+    std::vector<Report> seen;
+    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); });
+    monitor.start();
+    for (size_t i = 0; i < 3; ++i) {
+        // The source sees the empty value on its own before the next window.
+        wm.clear();
+        waitUntil([] { return false; }, std::chrono::milliseconds(30));
+        wm.activate(i % 2 ? one : two);
+        ASSERT_TRUE(waitUntil([&] { return seen.size() == i + 2; }));
+    }
+    waitUntil([] { return false; }, std::chrono::milliseconds(300));
+    EXPECT_EQ(seen, (std::vector<Report>{{"TockoOne", "TockoOne"},
+                                         {"TockoTwo", "TockoTwo"},
+                                         {"TockoOne", "TockoOne"},
+                                         {"TockoTwo", "TockoTwo"}}));
+}

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDateTime>
 #include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,6 +27,7 @@
 #include "ui/views/brand.h"
 #include "ui/views/context_model.h"
 #include "ui/views/onboarding_window.h"
+#include "ui/views/pack_catalog.h"
 #include "ui/views/view_actions.h"
 #include "ui/views/views.h"
 
@@ -117,19 +119,13 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
     tray_ = std::make_unique<QSystemTrayIcon>(trayIcon());
     tray_->setToolTip(lookup("Tocko"));
     trayMenu_ = std::make_unique<QMenu>();
-    QAction* open = trayMenu_->addAction(lookup("Tocko"));
-    connect(open, &QAction::triggered, this, &TockoUi::showPanel);
-    QAction* settings = trayMenu_->addAction(lookup("Settings"));
-    connect(settings, &QAction::triggered, this, &TockoUi::openSettings);
-    trayMenu_->addSeparator();
-    QAction* quit = trayMenu_->addAction(lookup("Quit Tocko"));
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    connect(&LocalizationStore::shared(), &LocalizationStore::languageChanged, this, [=, this] {
-        tray_->setToolTip(lookup("Tocko"));
-        open->setText(lookup("Tocko"));
-        settings->setText(lookup("Settings"));
-        quit->setText(lookup("Quit Tocko"));
-    });
+    // Built afresh each time it opens, so it always shows the state of now
+    // and the current language. It offers every command of the panel, for
+    // desktops where the panel cannot open where it belongs.
+    connect(trayMenu_.get(), &QMenu::aboutToShow, this, &TockoUi::fillTrayMenu);
+    fillTrayMenu();
+    connect(&LocalizationStore::shared(), &LocalizationStore::languageChanged, this,
+            [this] { tray_->setToolTip(lookup("Tocko")); });
     tray_->setContextMenu(trayMenu_.get());
     connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) togglePanel();
@@ -178,6 +174,78 @@ QQuickWindow* TockoUi::createWindow(const char* type) {
     return window;
 }
 
+void TockoUi::fillTrayMenu() {
+    QMenu* menu = trayMenu_.get();
+    menu->clear();
+    connect(menu->addAction(lookup("Tocko")), &QAction::triggered, this, &TockoUi::showPanel);
+    menu->addSeparator();
+
+    QAction* enable = menu->addAction(lookup("Enable clicks"));
+    enable->setCheckable(true);
+    enable->setChecked(state_.isEnabled());
+    connect(enable, &QAction::toggled, this, [this](bool on) { state_.setIsEnabled(on); });
+
+    // The pack and volume of the profile in force, as the panel edits them.
+    const QVariantMap edited = context_->editedProfile();
+    const QString heading = context_->editingRule()
+                                ? lookup("Sound for %1")
+                                      .arg(context_->currentAppName().isEmpty() ? context_->currentBundleID()
+                                                                                : context_->currentAppName())
+                                : lookup("Default Sound");
+    QMenu* sound = menu->addMenu(heading);
+    PackCatalog catalog;
+    for (const QVariant& entry : catalog.pickerEntries()) {
+        const QVariantMap e = entry.toMap();
+        if (e.value("kind") == "header") {
+            sound->addSection(lookup(e.value("text").toString().toUtf8().constData()));
+            continue;
+        }
+        QAction* pack = sound->addAction(e.value("text").toString());
+        pack->setCheckable(true);
+        pack->setChecked(e.value("value") == edited.value("pack"));
+        const QString id = e.value("value").toString();
+        connect(pack, &QAction::triggered, this, [this, id] { context_->setEditedPack(id); });
+    }
+    QMenu* volume = menu->addMenu(lookup("Volume"));
+    const int current = qRound(edited.value("volume").toDouble() * 100);
+    for (int percent : {10, 25, 50, 75, 100}) {
+        QAction* step = volume->addAction(QString::number(percent) + " %");
+        step->setCheckable(true);
+        step->setChecked(percent == current);
+        connect(step, &QAction::triggered, this,
+                [this, percent] { context_->setEditedVolume(percent / 100.0); });
+    }
+    connect(menu->addAction(lookup("Test Sound")), &QAction::triggered, actions_.get(),
+            &ViewActions::testSound);
+
+    const QDateTime until = context_->snoozeUntil();
+    if (until.isValid() && until > QDateTime::currentDateTime())
+        connect(menu->addAction(lookup("Unmute")), &QAction::triggered, this,
+                [this] { context_->cancelSnooze(); });
+    else
+        connect(menu->addAction(lookup("Mute for 10 min")), &QAction::triggered, this,
+                [this] { context_->snooze(10); });
+
+    if (!state_.permissionGranted())
+        connect(menu->addAction(lookup("Turn On Typing Feedback…")), &QAction::triggered, actions_.get(),
+                &ViewActions::turnOnTypingFeedback);
+    if (state_.needsRelaunchToActivate())
+        connect(menu->addAction(lookup("Relaunch")), &QAction::triggered, actions_.get(),
+                &ViewActions::relaunch);
+    if (state_.frontmostStatus() == QLatin1String("gnome-extension"))
+        connect(menu->addAction(lookup("Enable GNOME Shell Extension")), &QAction::triggered, &state_,
+                &AppState::enableGnomeExtension);
+
+    menu->addSeparator();
+    connect(menu->addAction(lookup("Copy Diagnostics")), &QAction::triggered, actions_.get(),
+            &ViewActions::copyDiagnostics);
+    connect(menu->addAction(lookup("Settings")), &QAction::triggered, this, &TockoUi::openSettings);
+    connect(menu->addAction(lookup("Check for Updates…")), &QAction::triggered, actions_.get(),
+            &ViewActions::checkForUpdates);
+    menu->addSeparator();
+    connect(menu->addAction(lookup("Quit Tocko")), &QAction::triggered, qApp, &QCoreApplication::quit);
+}
+
 void TockoUi::togglePanel() {
     if (panel_ && panel_->isVisible()) {
         panel_->hide();
@@ -187,7 +255,13 @@ void TockoUi::togglePanel() {
 }
 
 void TockoUi::showPanel() {
-    if (!panel_) panel_ = createWindow("MenuPanel");
+    if (!panel_) {
+        panel_ = createWindow("MenuPanel");
+        // Wayland lets no window place itself: there the panel is a normal,
+        // decorated window that the compositor places and the user can move.
+        if (panel_ && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            panel_->setFlags(Qt::Window);
+    }
     if (!panel_) return;
     placePanel();
     panel_->show();

@@ -56,10 +56,12 @@ public:
     // The windows once made (null before).
     QQuickWindow* panelWindow() const { return panel_; }
     QQuickWindow* settingsWindow() const { return settings_; }
+    QMenu* trayMenu() const { return trayMenu_.get(); }
 
 private:
     QQuickWindow* createWindow(const char* type);
     void placePanel();
+    void fillTrayMenu();
     void showInputAccessHelp(const QString& text);
     void checkTrayArrived();
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMenu>
 #include <QSettings>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -176,3 +177,39 @@ TEST_F(EntryTest, WithoutATraySettingsOpensAndSaysHowToGetOne) {
 }
 
 }  // namespace
+
+// Where the panel cannot open (no tray geometry, a compositor that places
+// windows itself), the tray menu alone reaches every command of the panel.
+TEST_F(EntryTest, TheTrayMenuOffersEveryCommandOfThePanel) {
+    QMenu* menu = ui->trayMenu();
+    ASSERT_TRUE(menu);
+    emit menu->aboutToShow();
+    auto action = [&](const QString& text) -> QAction* {
+        for (QAction* a : menu->actions())
+            if (a->text() == text || (a->menu() && a->menu()->title() == text)) return a;
+        return nullptr;
+    };
+    for (const char* text :
+         {"Tocko", "Enable clicks", "Default Sound", "Volume", "Test Sound", "Mute for 10 min",
+          "Copy Diagnostics", "Settings", "Check for Updates…", "Quit Tocko"})
+        EXPECT_TRUE(action(QString::fromUtf8(text))) << "missing: " << text;
+
+    // Each entry acts on the same state as the panel's control.
+    const bool wasEnabled = state->isEnabled();
+    action("Enable clicks")->trigger();
+    EXPECT_EQ(state->isEnabled(), !wasEnabled);
+    QMenu* sound = action("Default Sound")->menu();
+    QAction* clicky = nullptr;
+    for (QAction* a : sound->actions())
+        if (a->text() == "Clicky") clicky = a;
+    ASSERT_TRUE(clicky);
+    clicky->trigger();
+    EXPECT_EQ(state->context().store().defaultProfile.pack, PackID::clicky);
+    for (QAction* a : action("Volume")->menu()->actions())
+        if (a->text() == "25 %") a->trigger();
+    EXPECT_DOUBLE_EQ(state->context().store().defaultProfile.volume, 0.25);
+    action("Mute for 10 min")->trigger();
+    emit menu->aboutToShow();
+    EXPECT_TRUE(action("Unmute"));
+    EXPECT_FALSE(action("Mute for 10 min"));
+}

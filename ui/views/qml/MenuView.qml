@@ -16,8 +16,11 @@ Rectangle {
     property ViewActions actions
 
     readonly property var edited: context ? context.editedProfile : ({})
-    readonly property string frontName: context
-        ? (context.currentAppName || context.currentBundleID || "—") : "—"
+    readonly property string frontName: app && app.frontmostStatus === "unavailable"
+        ? qsTranslate("Tocko", "not available on this desktop")
+        : app && app.frontmostStatus === "gnome-extension"
+        ? qsTranslate("Tocko", "needs the Tocko GNOME Shell extension")
+        : context ? (context.currentAppName || context.currentBundleID || "—") : "—"
     readonly property string holder: app && app.secureInputHolder
         ? app.secureInputHolder : qsTranslate("Tocko", "an app")
 

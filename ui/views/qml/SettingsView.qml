@@ -180,7 +180,17 @@ Rectangle {
                 StatusRow {
                     objectName: "currentApp"
                     label: qsTranslate("Tocko", "Current app")
-                    value: root.context ? (root.context.currentAppName || root.context.currentBundleID || "—") : "—"
+                    value: root.app && root.app.frontmostStatus === "unavailable"
+                        ? qsTranslate("Tocko", "not available on this desktop")
+                        : root.app && root.app.frontmostStatus === "gnome-extension"
+                        ? qsTranslate("Tocko", "needs the Tocko GNOME Shell extension")
+                        : root.context ? (root.context.currentAppName || root.context.currentBundleID || "—") : "—"
+                }
+                FormButton {
+                    objectName: "enableGnomeExtension"
+                    visible: root.app ? root.app.frontmostStatus === "gnome-extension" : false
+                    text: qsTranslate("Tocko", "Enable GNOME Shell Extension")
+                    onClicked: root.app.enableGnomeExtension()
                 }
                 StatusRow {
                     objectName: "bundleID"
