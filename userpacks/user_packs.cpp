@@ -5,6 +5,7 @@
 #include <sndfile.h>
 #include <soxr.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,6 +18,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "audio/sound_engine.h"
 #include "userpacks/pack_config.h"
@@ -402,6 +404,33 @@ std::vector<float> readSound(const QString& path, int rate, QString& error) {
 }
 
 }  // namespace
+
+QString defaultPacksDir() {
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/Pollix/packs"));
+}
+
+int importFromCommandLine(const QString& source, const QString& packsDir) {
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    ImportOptions options;
+    options.packsDir = packsDir;
+    if (terminal)
+        options.progress = [](int percent, const QString& step) {
+            std::fprintf(stderr, "\r%-10s %3d%%", qPrintable(step), percent);
+            std::fflush(stderr);
+        };
+    const ImportResult result = importPack(source, options);
+    if (terminal) std::fputs("\r                \r", stderr);
+    if (!result.ok) {
+        std::fprintf(stderr, "tocko: cannot import %s: %s\n", qPrintable(source), qPrintable(result.error));
+        return 1;
+    }
+    std::fprintf(stdout, "Imported \"%s\"\n%s\n", qPrintable(result.name), qPrintable(result.packId));
+    std::fflush(stdout);
+    return 0;
+}
 
 bool isUserPackId(const QString& id) {
     return id.startsWith(QLatin1String(kUserPackPrefix)) && id.size() > int(strlen(kUserPackPrefix)) &&

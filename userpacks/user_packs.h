@@ -35,6 +35,14 @@ struct ImportResult {
 // Imports a folder or a .zip. On failure nothing is left in packsDir.
 ImportResult importPack(const QString& source, const ImportOptions& options);
 
+// <XDG data home>/Pollix/packs
+QString defaultPacksDir();
+
+// `tocko --import-pack PATH`: progress on stderr when it is a terminal, the
+// stored id as the last line on stdout. Returns the exit code (0, or 1 with
+// the reason on stderr).
+int importFromCommandLine(const QString& source, const QString& packsDir);
+
 struct UserPackInfo {
     QString id;
     QString name;
