@@ -10,11 +10,14 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <cstdlib>
 #include <cstring>
 
 #include "app/main_dispatcher.h"
 #include "app/platform.h"
+#include "support/log.h"
+#include "support/regular_file.h"
 
 #ifndef TOCKO_VERSION_TEXT
 #define TOCKO_VERSION_TEXT ""
@@ -50,6 +53,18 @@ void registerFontFiles(const QString& folder) {
     while (it.hasNext()) QFontDatabase::addApplicationFont(it.next());
 }
 
+// QSettings reads its file as it is constructed: a FIFO there would block the
+// start for good, a link to a device would fill the memory. Such a file is
+// moved aside before anything asks for a setting.
+void setAsideUnusableSettings() {
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Pollix/Tocko.conf";
+    const std::string aside = setAsideUnusableFile(path.toStdString(), 1024 * 1024);
+    if (!aside.empty())
+        Logger("AppState").error("Settings file is not a regular file of sensible size; moved to {}",
+                                 {pub(aside)});
+}
+
 }  // namespace
 
 AppRuntime::AppRuntime(int& argc, char** argv) {
@@ -65,6 +80,7 @@ AppRuntime::AppRuntime(int& argc, char** argv) {
     QCoreApplication::setApplicationVersion(TOCKO_VERSION_TEXT);
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installQtMainDispatcher();
+    setAsideUnusableSettings();
     registerFontFiles(QString::fromStdString(resourcesDirectory() + "/fonts"));
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalPipe) == 0) {

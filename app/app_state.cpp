@@ -38,6 +38,7 @@ namespace tocko {
 namespace {
 
 constexpr const char* kCompletedOnboardingKey = "hasCompletedOnboarding";
+constexpr const char* kReleaseSoundsKey = "releaseSounds";
 constexpr std::chrono::milliseconds kPermissionPollInterval{2000};
 
 std::mutex gFactoryMutex;
@@ -92,6 +93,20 @@ std::function<void(uint16_t)> AppState::makeKeyHandler(std::shared_ptr<SoundEngi
             muted = p.muted;
         });
         if (!muted) engine->play(pack, volume, true);
+    };
+}
+
+std::function<void()> AppState::makeKeyUpHandler(std::shared_ptr<SoundEngine> engine) {
+    return [engine = std::move(engine)] {
+        PackID pack = kDefaultPack;
+        float volume = 0;
+        bool muted = true;
+        engine->state().with([&](Playback& p) {
+            pack = p.pack;
+            volume = p.masterVolume;
+            muted = p.muted;
+        });
+        if (!muted) engine->playRelease(pack, volume);
     };
 }
 
@@ -205,6 +220,9 @@ void AppState::launch() {
         };
     }
     keyTap_->onMouseDown = makeMouseHandler(soundEngine_);
+    releaseSounds_ = userDefaults().value(kReleaseSoundsKey, true).toBool();
+    keyTap_->onKeyUp = makeKeyUpHandler(soundEngine_);
+    keyTap_->setKeyUpsWanted(releaseSounds_);
 
     // 12. Frontmost application and microphone.
     QPointer<ContextEngine> context = context_;
@@ -467,7 +485,9 @@ void AppState::refreshPermission() {
 
 void AppState::relaunch() {
     const QString program = QString::fromStdString(installPath_);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    // The new instance waits for this one to give up the session-bus name.
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.contains(QStringLiteral("--replace"))) arguments << QStringLiteral("--replace");
     if (!QProcess::startDetached(program, arguments))
         log_.error("Relaunch failed to start {}", {pub(installPath_)});
     else
@@ -483,6 +503,14 @@ void AppState::setLaunchAtLogin(bool on) {
     launchAtLogin_ = on;
     emit launchAtLoginChanged();
     launchAtLoginDidChange(old, on);
+}
+
+void AppState::setReleaseSounds(bool on) {
+    if (on == releaseSounds_) return;
+    releaseSounds_ = on;
+    userDefaults().setValue(kReleaseSoundsKey, on);
+    keyTap_->setKeyUpsWanted(on);
+    emit releaseSoundsChanged();
 }
 
 void AppState::launchAtLoginDidChange(bool oldValue, bool newValue) {

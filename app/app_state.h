@@ -11,6 +11,7 @@
 //   bool    needsRelaunchToActivate  the tap could not be created although feedback is on
 //   bool    needsInstall           the executable lies outside /usr/, /opt/ and ~/.local/
 //   bool    launchAtLogin          read/write: the XDG autostart entry (its setter writes/removes it)
+//   bool    releaseSounds          read/write: key-ups play the pack's release sound (stored, on by default)
 //   QString currentOutputDevice    name of the default output device
 //   bool    secureInputActive      another application holds secure keyboard entry
 //   QString secureInputHolder      its name; empty when none is known
@@ -89,6 +90,7 @@ class AppState : public QObject {
         bool needsRelaunchToActivate READ needsRelaunchToActivate NOTIFY needsRelaunchToActivateChanged)
     Q_PROPERTY(bool needsInstall READ needsInstall NOTIFY needsInstallChanged)
     Q_PROPERTY(bool launchAtLogin READ launchAtLogin WRITE setLaunchAtLogin NOTIFY launchAtLoginChanged)
+    Q_PROPERTY(bool releaseSounds READ releaseSounds WRITE setReleaseSounds NOTIFY releaseSoundsChanged)
     Q_PROPERTY(QString currentOutputDevice READ currentOutputDeviceText NOTIFY currentOutputDeviceChanged)
     Q_PROPERTY(bool secureInputActive READ secureInputActive NOTIFY secureInputActiveChanged)
     Q_PROPERTY(QString secureInputHolder READ secureInputHolderText NOTIFY secureInputHolderChanged)
@@ -129,6 +131,8 @@ public:
     bool needsRelaunchToActivate() const { return needsRelaunchToActivate_; }
     bool needsInstall() const { return needsInstall_; }
     bool launchAtLogin() const { return launchAtLogin_; }
+    bool releaseSounds() const { return releaseSounds_; }
+    void setReleaseSounds(bool on);
     void setLaunchAtLogin(bool on);
     const std::string& currentOutputDevice() const { return currentOutputDevice_; }
     bool secureInputActive() const { return secureInputActive_; }
@@ -173,6 +177,8 @@ public:
     // benchmarks; they run on the tap thread).
     static std::function<void(uint16_t)> makeKeyHandler(std::shared_ptr<SoundEngine> engine);
     static std::function<void()> makeMouseHandler(std::shared_ptr<SoundEngine> engine);
+    // Key-up: the active pack's release sound, unless muted; counts no invocation.
+    static std::function<void()> makeKeyUpHandler(std::shared_ptr<SoundEngine> engine);
 
     // `needsInstall` for an executable at `path` with home folder `home`.
     static bool pathNeedsInstall(const std::string& path, const std::string& home);
@@ -183,6 +189,7 @@ signals:
     void needsRelaunchToActivateChanged();
     void needsInstallChanged();
     void launchAtLoginChanged();
+    void releaseSoundsChanged();
     void currentOutputDeviceChanged();
     void secureInputActiveChanged();
     void secureInputHolderChanged();
@@ -219,6 +226,7 @@ private:
     bool needsInstall_ = false;
     bool suppressLaunchToggleSideEffect_ = false;
     bool launchAtLogin_ = false;
+    bool releaseSounds_ = true;
     std::string currentOutputDevice_;
     bool secureInputActive_ = false;
     std::optional<std::string> secureInputHolder_;

@@ -1,19 +1,34 @@
-// The tocko executable: one application state for the life of the process,
-// and with a display the tray icon, its panel and the windows over it.
+// The tocko executable: the command line first (help, version and control
+// verbs never start the application), then one application per session:
+// one application state for the life of the process, and with a display the
+// tray icon, its panel and the windows over it.
 
 #include <memory>
 
 #include "app/app_runtime.h"
 #include "app/app_state.h"
+#include "app/command_line.h"
+#include "platform/linux/single_instance.h"
 #include "ui/views/ui_entry.h"
 
 int main(int argc, char** argv) {
+    const tocko::CommandLine command = tocko::parseCommandLine(tocko::argumentList(argc, argv));
+    if (command.action != tocko::CommandLine::Action::Run) return tocko::runCommand(command, argc, argv);
+
     tocko::AppRuntime runtime(argc, argv);
+    tocko::SingleInstance instance;
+    if (const std::optional<int> handedOver = instance.start(command)) return *handedOver;
+
     tocko::ui::prepareApplication();
     tocko::AppState state;
     // Without a display (or with --headless) the state runs on its own:
     // clicks, monitors, self-tests.
     std::unique_ptr<tocko::ui::TockoUi> ui;
-    if (runtime.hasDisplay()) ui = tocko::ui::install(state);
+    if (runtime.hasDisplay())
+        ui = tocko::ui::install(
+            state, {.background = command.background, .noTrayFallbackAfter = std::chrono::seconds(5)});
+    tocko::AppControl::Hooks hooks;
+    if (ui) hooks.openSettings = [&ui] { ui->openSettings(); };
+    instance.serve(state, std::move(hooks));
     return runtime.exec();
 }

@@ -65,7 +65,9 @@ public:
 // in under ":/tocko/i18n") and renders with QPainter offscreen.
 std::shared_ptr<LocalizationProbe> makeLocalizationProbe(std::string translationsDir);
 
-// $TOCKO_RESOURCES, else the resources folder of the source tree.
+// $TOCKO_RESOURCES; else <prefix>/share/tocko when the executable runs from
+// <prefix>/bin; else the resources folder of the source tree (a build-tree
+// run).
 std::string resourcesDirectory();
 
 }  // namespace tocko

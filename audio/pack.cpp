@@ -191,4 +191,11 @@ std::string displayName(PackID pack) {
 
 std::string sampleFileName(PackID pack) { return "pack-" + std::string(rawValue(pack)) + ".wav"; }
 
+std::string takeFileName(PackID pack, int take) {
+    if (take <= 0) return sampleFileName(pack);
+    return "pack-" + std::string(rawValue(pack)) + "-" + std::to_string(take + 1) + ".wav";
+}
+
+std::string releaseFileName(PackID pack) { return "pack-" + std::string(rawValue(pack)) + "-release.wav"; }
+
 }  // namespace tocko

@@ -86,4 +86,10 @@ std::string displayName(PackID pack);
 // "pack-" + raw id + ".wav"
 std::string sampleFileName(PackID pack);
 
+// A pack's press sound comes in several takes: take 0 is sampleFileName(),
+// take k > 0 is "pack-<id>-<k+1>.wav". Its key-up sound is "pack-<id>-release.wav".
+inline constexpr int kMaxTakes = 8;
+std::string takeFileName(PackID pack, int take);
+std::string releaseFileName(PackID pack);
+
 }  // namespace tocko

@@ -1,9 +1,11 @@
 #include "audio/sound_engine.h"
 
 #include <sys/random.h>
+#include <unistd.h>
 
 #include <cmath>
 
+#include "audio/loudness.h"
 #include "audio/mixer.h"
 #include "audio/sample.h"
 #include "support/format.h"
@@ -52,14 +54,20 @@ float sampleRms(const float* samples, size_t frames) {
     return float(std::sqrt(sum / double(frames)));
 }
 
-float loudnessGain(const float* samples, size_t frames) {
-    if (samples == nullptr || frames == 0) return 1.0f;
-    const float peak = samplePeak(samples, frames);
-    const float rms = sampleRms(samples, frames);
-    const float rmsGain = rms > 0 ? SoundEngine::kTargetRms / rms : 1.0f;
-    const float peakGain = peak > 0 ? SoundEngine::kPeakCeiling / peak : 1.0f;
-    return std::min(rmsGain, peakGain);
+float loudnessGain(double typingLevel, float peak) {
+    if (!(typingLevel > 0) || !(peak > 0)) return 1.0f;
+    const float levelGain = SoundEngine::kTargetLevel / float(typingLevel);
+    const float peakGain = SoundEngine::kPeakCeiling / peak;
+    return std::min(levelGain, peakGain);
 }
+
+namespace {
+std::vector<float> firstChannel(const SampleBuffer& b) {
+    std::vector<float> first(b.frames);
+    for (uint32_t i = 0; i < b.frames; ++i) first[i] = b.at(i, 0);
+    return first;
+}
+}  // namespace
 
 std::shared_ptr<SoundEngine> SoundEngine::create(Options options) {
     std::shared_ptr<SoundEngine> engine(new SoundEngine(std::move(options)));
@@ -70,7 +78,8 @@ std::shared_ptr<SoundEngine> SoundEngine::create(Options options) {
 SoundEngine::SoundEngine(Options options)
     : output_(options.output ? std::move(options.output) : makeDefaultOutput()),
       mixer_(std::make_unique<Mixer>()),
-      uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)) {
+      uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)),
+      clock_(options.clock ? std::move(options.clock) : [] { return std::chrono::steady_clock::now(); }) {
     buildGraph(options.soundsDir);
     output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
         mixer->render(buf, frames, channels, rate);
@@ -82,26 +91,61 @@ SoundEngine::~SoundEngine() { output_->stop(); }
 void SoundEngine::buildGraph(const std::string& soundsDir) {
     bool haveFormat = false;
     int graphChannels = 1;
-    for (PackID pack : allPacks()) {
+    // All voices run in one graph format: that of the first file that loaded.
+    auto load = [&](const std::string& file, bool quietIfMissing) -> std::shared_ptr<SampleBuffer> {
+        const std::string path = soundsDir + "/" + file;
+        if (quietIfMissing && ::access(path.c_str(), F_OK) != 0) return nullptr;
         std::string reason;
-        auto buffer = loadSample(soundsDir + "/" + sampleFileName(pack), reason);
-        // All voices run in one graph format: that of the first file that loaded.
-        if (buffer && haveFormat && (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels))
+        auto buffer = loadSample(path, reason);
+        if (buffer && haveFormat && (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels)) {
             buffer.reset();
-        if (!buffer) {
-            log_.error("Failed to load pack-{}.wav from bundle", {pub(rawValue(pack))});
-            continue;
+            reason = "format differs from the first pack's";
         }
+        if (!buffer) {
+            log_.error("Failed to load {} from bundle", {pub(file)});
+            // Standard error names it too: a silent default pack must not
+            // leave its user guessing.
+            trace(kComponent, "failed to load " + file + ": " + reason);
+        }
+        return buffer;
+    };
+    for (PackID pack : allPacks()) {
+        auto buffer = load(sampleFileName(pack), false);
+        if (!buffer) continue;
         if (!haveFormat) {
             haveFormat = true;
             graphSampleRate_ = buffer->sampleRate;
             graphChannels = buffer->channels;
         }
-        // Loudness is measured on the first channel.
-        std::vector<float> first(buffer->frames);
-        for (uint32_t i = 0; i < buffer->frames; ++i) first[i] = buffer->at(i, 0);
-        packBaseGain_[pack] = loudnessGain(first.data(), first.size());
+        // Further takes follow as pack-<id>-2.wav, -3 ...; the list ends at the first gap.
+        std::vector<std::shared_ptr<SampleBuffer>> takes{buffer};
+        for (int take = 1; take < kMaxTakes; ++take) {
+            auto more = load(takeFileName(pack, take), true);
+            if (!more) break;
+            takes.push_back(std::move(more));
+        }
+        auto release = load(releaseFileName(pack), true);
+        // Loudness is measured on the first channel, over typing with every take and the release.
+        std::vector<double> energies;
+        float peak = 0;
+        for (const auto& t : takes) {
+            const std::vector<float> first = firstChannel(*t);
+            energies.push_back(kWeightedEnergy(first.data(), first.size(), t->sampleRate));
+            peak = std::max(peak, samplePeak(first.data(), first.size()));
+        }
+        double releaseEnergy = 0;
+        if (release) {
+            const std::vector<float> first = firstChannel(*release);
+            releaseEnergy = kWeightedEnergy(first.data(), first.size(), release->sampleRate);
+            peak = std::max(peak, samplePeak(first.data(), first.size()));
+        }
+        const double level = tocko::typingLevel(energies, releaseEnergy, buffer->sampleRate);
+        typingLevel_[pack] = level;
+        packBaseGain_[pack] = loudnessGain(level, peak);
         buffers_[pack] = std::move(buffer);
+        takes_[pack] = std::move(takes);
+        lastTake_[pack] = 0;  // filled here so that playing never allocates
+        if (release) releases_[pack] = std::move(release);
     }
     reportGains();
     loudnessSelfCheck();
@@ -134,10 +178,8 @@ void SoundEngine::loudnessSelfCheck() {
         auto b = buffers_.find(pack);
         auto g = packBaseGain_.find(pack);
         if (b == buffers_.end() || g == packBaseGain_.end()) continue;
-        float peak = 0, rms = 0;
-        firstChannelStats(*b->second, peak, rms);
-        const float level = rms * g->second;
-        if (std::fabs(level - kTargetRms) >= kSelfCheckTolerance) {
+        const float level = float(typingLevel(pack)) * g->second;
+        if (std::fabs(level - kTargetLevel) >= kSelfCheckTolerance) {
             if (!capped.empty()) capped += ',';
             capped += rawValue(pack);
             ++cappedCount;
@@ -165,6 +207,16 @@ std::vector<BufferStat> SoundEngine::bufferStats() const {
         stats.push_back(s);
     }
     return stats;
+}
+
+size_t SoundEngine::takeCount(PackID pack) const {
+    auto it = takes_.find(pack);
+    return it == takes_.end() ? 0 : it->second.size();
+}
+
+double SoundEngine::typingLevel(PackID pack) const {
+    auto it = typingLevel_.find(pack);
+    return it == typingLevel_.end() ? 0 : it->second;
 }
 
 std::optional<float> SoundEngine::baseGain(PackID pack) const {
@@ -208,7 +260,38 @@ void SoundEngine::playOnQueue(PackID pack, float volume, bool vary) {
     voiceRate_[size_t(i)] = rate;
     voiceVolume_[size_t(i)] = v;
     output_->wake();
-    mixer_->schedule(i, it->second.get(), rate, v);
+    mixer_->schedule(i, nextTake(pack), rate, v);
+}
+
+// A take other than the one played last, at random; the first take when there is only one.
+const SampleBuffer* SoundEngine::nextTake(PackID pack) {
+    const auto& takes = takes_.at(pack);
+    if (takes.size() < 2) return takes.front().get();
+    size_t& last = lastTake_.at(pack);
+    size_t pick = size_t(uniform_()) % (takes.size() - 1);
+    if (pick >= last) ++pick;
+    last = pick;
+    return takes[pick].get();
+}
+
+void SoundEngine::playRelease(PackID pack, float volume) {
+    queue_.async([weak = weak_from_this(), pack, volume] {
+        if (auto self = weak.lock()) self->playReleaseOnQueue(pack, volume);
+    });
+}
+
+void SoundEngine::playReleaseOnQueue(PackID pack, float volume) {
+    auto it = releases_.find(pack);
+    if (it == releases_.end()) return;
+    ensureRunning();
+    if (!output_->isRunning()) return;
+    const int i = nextIndex_;
+    nextIndex_ = (i + 1) % poolSize;
+    const float v = std::min(volume * baseGain(pack).value_or(1.0f), 1.0f);
+    voiceRate_[size_t(i)] = 1.0f;
+    voiceVolume_[size_t(i)] = v;
+    output_->wake();
+    mixer_->schedule(i, it->second.get(), 1.0f, v);
 }
 
 void SoundEngine::setActivePack(PackID pack) {
@@ -226,7 +309,10 @@ void SoundEngine::setActivePack(PackID pack) {
 
 void SoundEngine::start() {
     queue_.async([weak = weak_from_this()] {
-        if (auto self = weak.lock()) self->ensureRunning();
+        auto self = weak.lock();
+        if (!self) return;
+        self->stopAfterMeasures_ = false;
+        self->ensureRunning();
     });
 }
 
@@ -258,9 +344,14 @@ void SoundEngine::ensureRunning() {
     if (mixer_->connectedFormat().sampleRate <= 0) mixer_->connect(output_->format());
     std::string error;
     if (!output_->start(error)) {
-        log_.error("AVAudioEngine failed to start: {}", {pub(error)});
+        reportStartFailure(error);
         return;
     }
+    if (startFailing_ && unreportedStartFailures_ > 0)
+        log_.error("audio output failed to start {} more time(s) before it started",
+                   {pub(unreportedStartFailures_)});
+    startFailing_ = false;
+    unreportedStartFailures_ = 0;
     // The stream may have come up in another format than the one last seen.
     const OutputFormat f = output_->format();
     if (f.sampleRate > 0 && f.channels > 0) mixer_->connect(f);
@@ -275,8 +366,32 @@ void SoundEngine::ensureRunning() {
     }
 }
 
+void SoundEngine::reportStartFailure(const std::string& error) {
+    const auto now = clock_();
+    if (!startFailing_) {
+        startFailing_ = true;
+        startFailureReportedAt_ = now;
+        unreportedStartFailures_ = 0;
+        log_.error("AVAudioEngine failed to start: {}", {pub(error)});
+        return;
+    }
+    ++unreportedStartFailures_;
+    if (now - startFailureReportedAt_ < std::chrono::minutes(1)) return;
+    log_.error("audio output failed to start {} more time(s) in the last minute: {}",
+               {pub(unreportedStartFailures_), pub(error)});
+    startFailureReportedAt_ = now;
+    unreportedStartFailures_ = 0;
+}
+
 void SoundEngine::stopAsDisabled() {
     userIntendedRunning_ = false;
+    if (measuring_) {
+        // A measurement holds the output until its window has been read;
+        // stopping under it would make a self-test fail for nothing.
+        stopAfterMeasures_ = true;
+        return;
+    }
+    stopAfterMeasures_ = false;
     if (!output_->isRunning()) return;
     output_->stop();
     mixer_->resetWhileStopped();
@@ -343,24 +458,69 @@ void SoundEngine::reconfigure(const std::string& reason, bool force) {
 // ---- Metering and diagnostics ----------------------------------------------
 
 void SoundEngine::measure(double afterSeconds, std::function<void(float, float)> completion) {
-    queue_.async([weak = weak_from_this(), afterSeconds, completion = std::move(completion)] {
+    queue_.async([weak = weak_from_this(), afterSeconds, completion = std::move(completion)]() mutable {
         auto self = weak.lock();
         if (!self) return completion(0, 0);
-        self->ensureRunning();
-        if (!self->output_->isRunning()) return completion(0, 0);
-        auto tap = std::make_shared<TapAccumulator>();
-        self->mixer_->installTap(tap.get());
-        const PackID pack = self->state_.with([](Playback& p) { return p.pack; });
-        self->playOnQueue(pack, 0.9f, false);
-        auto delay = std::chrono::duration_cast<SerialQueue::Clock::duration>(
-            std::chrono::duration<double>(std::max(0.0, afterSeconds)));
-        self->queue_.asyncAfter(delay, [weak, tap, completion] {
-            auto s = weak.lock();
-            if (!s) return completion(0, 0);
-            s->mixer_->removeTap();
-            completion(tap->peak(), tap->rms());
-        });
+        self->measures_.push_back({afterSeconds, std::move(completion)});
+        if (!self->measuring_) self->startNextMeasure();
     });
+}
+
+void SoundEngine::startNextMeasure() {
+    if (measures_.empty()) {
+        measuring_ = false;
+        if (stopAfterMeasures_) stopAsDisabled();
+        return;
+    }
+    measuring_ = true;
+    ensureRunning();
+    if (!output_->isRunning()) return finishMeasure(0, 0);
+    // First see the output render at all: a sink that idled (the null sink
+    // sleeps on a two-second timer) starts pulling only some time after the
+    // stream has started, and a window opened before would measure nothing.
+    auto probe = std::make_shared<TapAccumulator>();
+    mixer_->installTap(probe.get());
+    waitForRender(std::move(probe), std::chrono::steady_clock::now() + kRenderWaitLimit);
+}
+
+void SoundEngine::waitForRender(std::shared_ptr<TapAccumulator> probe,
+                                std::chrono::steady_clock::time_point deadline) {
+    queue_.asyncAfter(std::chrono::milliseconds(20), [weak = weak_from_this(), probe, deadline] {
+        auto self = weak.lock();
+        if (!self) return;
+        // Removing the tap waits for the render thread to let go of it, so
+        // its count can be read.
+        self->mixer_->removeTap();
+        if (probe->count() == 0 && std::chrono::steady_clock::now() < deadline &&
+            self->output_->isRunning()) {
+            self->mixer_->installTap(probe.get());
+            self->waitForRender(probe, deadline);
+            return;
+        }
+        self->meterWindow();
+    });
+}
+
+void SoundEngine::meterWindow() {
+    auto tap = std::make_shared<TapAccumulator>();
+    mixer_->installTap(tap.get());
+    const PackID pack = state_.with([](Playback& p) { return p.pack; });
+    playOnQueue(pack, 0.9f, false);
+    auto delay = std::chrono::duration_cast<SerialQueue::Clock::duration>(
+        std::chrono::duration<double>(std::max(0.0, measures_.front().afterSeconds)));
+    queue_.asyncAfter(delay, [weak = weak_from_this(), tap] {
+        auto self = weak.lock();
+        if (!self) return;
+        self->mixer_->removeTap();
+        self->finishMeasure(tap->peak(), tap->rms());
+    });
+}
+
+void SoundEngine::finishMeasure(float peak, float rms) {
+    PendingMeasure done = std::move(measures_.front());
+    measures_.pop_front();
+    done.completion(peak, rms);
+    startNextMeasure();
 }
 
 std::string SoundEngine::graphLine(const std::string& label) {

@@ -5,6 +5,8 @@
 // output (libpulse, or the null output).
 
 #include <array>
+#include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -22,6 +24,7 @@
 namespace tocko {
 
 class Mixer;
+class TapAccumulator;
 struct SampleBuffer;
 
 struct BufferStat {
@@ -30,9 +33,10 @@ struct BufferStat {
     float rms = 0;
 };
 
-// Gain that brings a sample to the target RMS without pushing its peak above
-// the ceiling (1.0 for empty or silent samples).
-float loudnessGain(const float* samples, size_t frames);
+// Gain that brings a pack's typing level (K-weighted RMS of steady typing with
+// its takes and release, audio/loudness.h) to the target without pushing its
+// loudest sample above the ceiling (1.0 when either is zero).
+float loudnessGain(double typingLevel, float peak);
 float sampleRms(const float* samples, size_t frames);
 float samplePeak(const float* samples, size_t frames);
 
@@ -42,13 +46,16 @@ using UniformSource = std::function<uint32_t()>;
 class SoundEngine : public std::enable_shared_from_this<SoundEngine> {
 public:
     struct Options {
-        std::string soundsDir;                 // folder holding pack-<id>.wav
-        std::unique_ptr<AudioOutput> output;   // default: chosen by makeDefaultOutput()
-        UniformSource uniform;                 // default: the system's secure random source
+        std::string soundsDir;                // folder holding pack-<id>.wav
+        std::unique_ptr<AudioOutput> output;  // default: chosen by makeDefaultOutput()
+        UniformSource uniform;                // default: the system's secure random source
+        // Paces the reports of a failing output; default: the steady clock.
+        std::function<std::chrono::steady_clock::time_point()> clock;
     };
 
     static constexpr int poolSize = 16;
-    static constexpr float kTargetRms = 0.09f;
+    // K-weighted RMS of steady typing after the gains: about -24.5 LUFS.
+    static constexpr float kTargetLevel = 0.057f;
     static constexpr float kPeakCeiling = 0.98f;
     static constexpr float kSelfCheckTolerance = 0.001f;
 
@@ -58,6 +65,9 @@ public:
     ~SoundEngine();
 
     void play(PackID pack, float volume, bool vary);
+    // The pack's key-up sound, when it has one; at the volume and gain of a
+    // press without variation.
+    void playRelease(PackID pack, float volume);
     void setActivePack(PackID pack);
     Locked<Playback>& state() { return state_; }
 
@@ -70,10 +80,20 @@ public:
 
     std::vector<BufferStat> bufferStats() const;
     size_t loadedPackCount() const { return buffers_.size(); }
+    // Press takes of a pack (the first is its sample file), 0 if it did not load.
+    size_t takeCount(PackID pack) const;
+    bool hasRelease(PackID pack) const { return releases_.count(pack) != 0; }
+    // The typing level a pack's gain was computed from (0 if it did not load).
+    double typingLevel(PackID pack) const;
     std::optional<float> baseGain(PackID pack) const;
 
-    // Completion on the engine's queue.
+    // Plays the active pack once and meters the mix for `afterSeconds` from
+    // the moment the output is seen rendering (an idle sink may take a while
+    // to wake; after kRenderWaitLimit the window starts anyway). Measurements
+    // run one at a time, in the order asked for, as there is one metering
+    // tap. Completion on the engine's queue.
     void measure(double afterSeconds, std::function<void(float peak, float rms)> completion);
+    static constexpr std::chrono::milliseconds kRenderWaitLimit{3000};
     void logGraph(std::string label);
     // Completions on the main thread.
     void status(std::function<void(bool isRunning, bool muted)> completion);
@@ -98,6 +118,8 @@ private:
     void stopAsDisabled();
     void reconfigure(const std::string& reason, bool force);
     void playOnQueue(PackID pack, float volume, bool vary);
+    void playReleaseOnQueue(PackID pack, float volume);
+    const SampleBuffer* nextTake(PackID pack);
     float drawUniform(float lower, float upper, bool* wasUpper);
     std::string graphLine(const std::string& label);
 
@@ -105,6 +127,10 @@ private:
     std::unique_ptr<Mixer> mixer_;
     std::map<PackID, std::shared_ptr<SampleBuffer>> buffers_;
     std::map<PackID, float> packBaseGain_;
+    std::map<PackID, std::vector<std::shared_ptr<SampleBuffer>>> takes_;
+    std::map<PackID, std::shared_ptr<SampleBuffer>> releases_;
+    std::map<PackID, double> typingLevel_;
+    std::map<PackID, size_t> lastTake_;  // queue only
     double graphSampleRate_ = 48000;
     int nextIndex_ = 0;
     bool hasStartedBefore_ = false;
@@ -115,6 +141,26 @@ private:
     std::array<float, poolSize> voiceRate_{};
     std::function<void(const std::string&)> onOutputDeviceChanged_;
     UniformSource uniform_;
+    // Measurements waiting for the metering tap (engine queue only).
+    struct PendingMeasure {
+        double afterSeconds;
+        std::function<void(float, float)> completion;
+    };
+    void startNextMeasure();
+    void waitForRender(std::shared_ptr<TapAccumulator> probe, std::chrono::steady_clock::time_point deadline);
+    void meterWindow();
+    void finishMeasure(float peak, float rms);
+    std::deque<PendingMeasure> measures_;
+    bool measuring_ = false;
+    bool stopAfterMeasures_ = false;  // a stop asked for while measuring
+    // A failing output start is logged once, then as a count at most once a
+    // minute: a line per key press would write the user's typing rhythm to
+    // the journal.
+    void reportStartFailure(const std::string& error);
+    std::function<std::chrono::steady_clock::time_point()> clock_;
+    std::chrono::steady_clock::time_point startFailureReportedAt_{};
+    long long unreportedStartFailures_ = 0;
+    bool startFailing_ = false;
     Locked<Playback> state_;
     Logger log_{"SoundEngine"};
     SerialQueue queue_{"com.tocko.sound", SerialQueue::Priority::UserInteractive};

@@ -26,18 +26,15 @@ bool readAutoMuteDefault() {
     return true;
 }
 
+// Clamped as a double: a volume outside float's range has no float value.
 float clampedVolume(double volume) {
     if (std::isnan(volume)) return 0.0f;
-    return std::clamp(static_cast<float>(volume), 0.0f, 1.0f);
+    return static_cast<float>(std::clamp(volume, 0.0, 1.0));
 }
 
 // "%.2f" without the C locale's say: QCoreApplication adopts the user's
 // locale, which may write a decimal comma.
-std::string twoDecimals(double value) {
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
-    return res.ec == std::errc() ? std::string(buf, res.ptr) : fixedText(value, 2);
-}
+std::string twoDecimals(double value) { return fixedText(value, 2); }
 
 QString toQString(const std::optional<std::string>& s) { return s ? QString::fromStdString(*s) : QString(); }
 

@@ -1,5 +1,6 @@
 #include "context/profile_store.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <cmath>
 
 #include "support/log.h"
+#include "support/regular_file.h"
 
 namespace tocko {
 
@@ -29,9 +31,47 @@ std::string resolveSupportDirectory() {
     return QDir::cleanPath(base + "/Pollix").toStdString();
 }
 
+// Rules are a few hundred bytes each; anything this large is not ours.
+constexpr size_t kMaxStoreBytes = 4 * 1024 * 1024;
+// Earlier quarantine copies kept beside the newest one.
+constexpr int kAgedBackups = 5;
+
+QString agedBackupPrefix() { return QStringLiteral("profiles.corrupt."); }
+
+// A name for an earlier quarantine copy: "profiles.corrupt.<UTC time>.json",
+// which sorts by age.
+QString agedBackupPath() {
+    const QString dir = qpath(ProfileStore::supportDirectory()) + "/";
+    const QString stamp = QDateTime::currentDateTimeUtc().toString("yyyyMMdd-HHmmss-zzz");
+    QString path = dir + agedBackupPrefix() + stamp + ".json";
+    for (int n = 1; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++n)
+        path = dir + agedBackupPrefix() + stamp + "-" + QString::number(n) + ".json";
+    return path;
+}
+
+void pruneAgedBackups() {
+    QDir dir(qpath(ProfileStore::supportDirectory()));
+    QStringList aged =
+        dir.entryList({agedBackupPrefix() + "*.json"}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    aged.removeAll(QFileInfo(qpath(ProfileStore::backupURL())).fileName());
+    for (qsizetype i = 0; i + kAgedBackups < aged.size(); ++i) dir.remove(aged[i]);
+}
+
+// Moves the damaged file to backupURL. An earlier copy there is not lost: it
+// moves to a timestamped name first, and only the oldest beyond a handful go.
 void quarantine() {
-    QFile::remove(qpath(ProfileStore::backupURL()));
-    QFile::rename(qpath(ProfileStore::fileURL()), qpath(ProfileStore::backupURL()));
+    const QString file = qpath(ProfileStore::fileURL()), backup = qpath(ProfileStore::backupURL());
+    const QFileInfo old(backup);
+    if (old.exists() || old.isSymLink()) {
+        if (!QFile::rename(backup, agedBackupPath())) {
+            // The earlier copy stays where it is; keep this one beside it.
+            QFile::rename(file, agedBackupPath());
+            pruneAgedBackups();
+            return;
+        }
+    }
+    QFile::rename(file, backup);
+    pruneAgedBackups();
 }
 
 // Shape check for a store that decoded to the empty store: an object with no
@@ -132,8 +172,16 @@ void ProfileStore::save() const {
         storeLog().error("Failed to encode ProfileStore");
         return;
     }
+    if (bytes->isEmpty()) {  // never replace the store with nothing
+        storeLog().error("Failed to encode ProfileStore");
+        return;
+    }
+    // Unbuffered: a buffered QSaveFile only meets a write error (a full disk)
+    // while committing, after it has decided that the write went well, and
+    // would then put a short or empty file in place of the good one.
     QSaveFile file(qpath(fileURL()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(*bytes) != bytes->size() ||
+        !file.flush() || !file.commit()) {
         storeLog().error("Failed to write profiles.json: {}", {pub(file.errorString().toStdString())});
         file.cancelWriting();
     }
@@ -142,35 +190,44 @@ void ProfileStore::save() const {
 ProfileStore ProfileStore::load() {
     QDir().mkpath(qpath(supportDirectory()));
     const Logger& log = storeLog();
-
-    QFile file(qpath(fileURL()));
-    const bool exists = QFileInfo::exists(file.fileName());
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        const bool readFailed = file.error() != QFileDevice::NoError;
-        file.close();
-        if (readFailed) {
-            // Present but not readable to the end: keep it rather than
-            // overwrite the user's rules with the defaults.
-            quarantine();
-            log.error("profiles.json unreadable; backed up to {}, using defaults", {pub(backupURL())});
-        } else if (std::optional<ProfileStore> store = decode(bytes); !store) {
-            quarantine();
-            log.error("profiles.json unreadable; backed up to {}, using defaults", {pub(backupURL())});
-        } else if (!store->rules.empty() || store->defaultProfile != AppProfile::builtInDefault() ||
-                   !hasWrongShape(bytes)) {
-            log.info("Loaded {} rule(s) from {}",
-                     {pub(static_cast<long long>(store->rules.size())), pub(fileURL())});
-            return std::move(*store);
-        } else {
-            quarantine();
-            log.error("profiles.json wrong shape; backed up to {}, using defaults", {pub(backupURL())});
-            trace("ProfileStore", "wrong-shape file quarantined to " +
-                                      QFileInfo(qpath(backupURL())).fileName().toStdString());
-        }
-    } else if (exists && !QFileInfo(file.fileName()).isDir()) {
+    const auto unreadable = [&] {
+        // Present but not readable to the end: keep it rather than overwrite
+        // the user's rules with the defaults.
         quarantine();
         log.error("profiles.json unreadable; backed up to {}, using defaults", {pub(backupURL())});
+    };
+
+    // Only a regular file is read, and only up to a size no store reaches:
+    // a FIFO would block the start, a link to a device would never end.
+    const FileContents contents = readRegularFile(fileURL(), kMaxStoreBytes);
+    switch (contents.status) {
+        case FileStatus::missing:
+            break;
+        case FileStatus::notRegular:
+            // A folder is left alone (writing the store then fails and says so).
+            if (!QFileInfo(qpath(fileURL())).isDir()) unreadable();
+            break;
+        case FileStatus::tooLarge:
+        case FileStatus::failed:
+            unreadable();
+            break;
+        case FileStatus::ok: {
+            const QByteArray bytes = QByteArray::fromStdString(contents.bytes);
+            if (std::optional<ProfileStore> store = decode(bytes); !store) {
+                unreadable();
+            } else if (!store->rules.empty() || store->defaultProfile != AppProfile::builtInDefault() ||
+                       !hasWrongShape(bytes)) {
+                log.info("Loaded {} rule(s) from {}",
+                         {pub(static_cast<long long>(store->rules.size())), pub(fileURL())});
+                return std::move(*store);
+            } else {
+                quarantine();
+                log.error("profiles.json wrong shape; backed up to {}, using defaults", {pub(backupURL())});
+                trace("ProfileStore", "wrong-shape file quarantined to " +
+                                          QFileInfo(qpath(backupURL())).fileName().toStdString());
+            }
+            break;
+        }
     }
 
     ProfileStore store = emptyStore();

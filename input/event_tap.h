@@ -1,7 +1,7 @@
 #pragma once
 // The narrow interface between KeyTap and the platform's input backends.
 //
-// A backend opens an event tap: a listen-only source of key-down and
+// A backend opens an event tap: a listen-only source of key-down, key-up and
 // left/right mouse-down events. The tap hands its descriptors to a RunLoop
 // through a RunLoopSource and reports each event it was asked for to the
 // tap callback on the loop's thread. It never alters, swallows or grabs input.
@@ -14,12 +14,14 @@ namespace tocko {
 
 class RunLoop;
 
-// The only events a tap reports. Key-ups, modifier-only changes, scrolling,
-// motion and other buttons are never asked for.
+// The only events a tap reports. Modifier-only changes, scrolling, motion and
+// other buttons are never asked for.
 enum class TapEventType : uint8_t {
     LeftMouseDown,
     RightMouseDown,
     KeyDown,
+    // A key other than a modifier went up.
+    KeyUp,
     // The system stopped delivering to the tap because the reader fell behind
     // (evdev: the kernel dropped events, SYN_DROPPED). The tap is disabled
     // until the callback enables it again; missed events are not replayed.
@@ -28,7 +30,7 @@ enum class TapEventType : uint8_t {
 
 struct TapEvent {
     TapEventType type;
-    uint16_t keyCode = 0;     // KeyDown: evdev key code
+    uint16_t keyCode = 0;     // KeyDown, KeyUp: evdev key code
     bool autorepeat = false;  // KeyDown: an auto-repeat of a held key
 };
 

@@ -184,6 +184,9 @@ void KeyTap::tapCallback(const TapEvent& event) {
             if (event.autorepeat || !handler_) break;
             handler_(event.keyCode);
             break;
+        case TapEventType::KeyUp:
+            if (keyUpsWanted() && onKeyUp) onKeyUp();
+            break;
         case TapEventType::TapDisabledByTimeout: {
             auto tap = runLock_.with([](const TapState& s) { return s.eventTap; });
             if (tap) tap->setEnabled(true);

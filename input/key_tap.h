@@ -8,6 +8,7 @@
 // onActivationResult before the first start(). Every callback runs on the
 // tap thread and must return quickly.
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -64,6 +65,12 @@ public:
 
     std::function<void()> onMouseDown;
     std::function<void(bool)> onActivationResult;
+    // Called for every key-up (no key code) while key-ups are wanted; set
+    // before the first start().
+    std::function<void()> onKeyUp;
+    // Whether key-ups reach onKeyUp (off by default). Safe from any thread.
+    void setKeyUpsWanted(bool wanted) { keyUpsWanted_.store(wanted, std::memory_order_relaxed); }
+    bool keyUpsWanted() const { return keyUpsWanted_.load(std::memory_order_relaxed); }
 
 private:
     struct TapState {
@@ -84,6 +91,7 @@ private:
     const Handler handler_;
     const std::shared_ptr<TapBackendFactory> backends_;
     Logger log_{"KeyTap"};
+    std::atomic<bool> keyUpsWanted_{false};
     // Held only for single field reads and writes, never across a call out.
     Locked<TapState> runLock_;
 };

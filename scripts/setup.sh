@@ -1,27 +1,127 @@
 #!/usr/bin/env bash
-# Installs every Debian package Tocko needs to build, run and test.
+# Installs the packages Tocko needs, from the distribution's own repositories.
+#
+#   scripts/setup.sh          what building and running need (run.sh)
+#   scripts/setup.sh --test   that, plus what the tests, benchmarks, CI and
+#                             packaging need (test.sh, .ci/run)
+#
+# The run list never holds a sound server, a display server or a test tool:
+# Tocko talks to whatever sound server the desktop already runs (PipeWire or
+# PulseAudio) through the client library. The test list adds a private
+# PulseAudio daemon and Xvfb, which only the tests start (scripts/services.sh).
+# Nothing asks for sudo when every package is present already.
 set -euo pipefail
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-PACKAGES=(
-  build-essential cmake ninja-build pkg-config clang-format
-  libgtest-dev libgmock-dev libbenchmark-dev
-  libpulse-dev libsndfile1-dev libsystemd-dev libevdev-dev
-  libx11-dev libxi-dev libxtst-dev
-  qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
-  qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
-  qml6-module-qtqml qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qt5compat-graphicaleffects
-  qt6-svg-dev
-  libgl1-mesa-dev
-  pulseaudio pulseaudio-utils xvfb x11-utils xdotool
-  sox
-)
+
+WITH_TESTS=0
+[ "${1:-}" = "--test" ] && WITH_TESTS=1
+
+# TOCKO_OS_RELEASE: another os-release file, to try the other distributions' branches.
+. "${TOCKO_OS_RELEASE:-/etc/os-release}" 2>/dev/null || true
+family=""
+for id in ${ID:-} ${ID_LIKE:-}; do
+  case "$id" in
+    debian | ubuntu) family=apt; break ;;
+    fedora | rhel | centos) family=dnf; break ;;
+    arch) family=pacman; break ;;
+  esac
+done
+
+case "$family" in
+  apt)
+    RUN=(
+      build-essential cmake ninja-build pkg-config
+      libpulse-dev libsndfile1-dev libsystemd-dev libevdev-dev libx11-dev libxi-dev libxtst-dev libgl1-mesa-dev
+      qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
+      qt6-qpa-plugins qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
+      qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
+      qml6-module-qtqml qml6-module-qtquick-shapes qml6-module-qt5compat-graphicaleffects
+    )
+    TEST=(
+      libgtest-dev libgmock-dev libbenchmark-dev clang-format qml6-module-qttest
+      pulseaudio pulseaudio-utils xvfb x11-utils xdotool sox dbus
+      desktop-file-utils appstream rpm dpkg-dev
+      clang libclang-rt-14-dev
+    )
+    ;;
+  dnf)
+    RUN=(
+      gcc-c++ make cmake ninja-build pkgconf-pkg-config
+      pulseaudio-libs-devel libsndfile-devel systemd-devel libevdev-devel libX11-devel libXi-devel libXtst-devel
+      mesa-libGL-devel
+      qt6-qtbase-devel qt6-qtdeclarative-devel qt6-qttools-devel qt6-linguist qt6-qtsvg-devel qt6-qt5compat-devel
+    )
+    TEST=(
+      gtest-devel gmock-devel google-benchmark-devel clang-tools-extra
+      pulseaudio pulseaudio-utils xorg-x11-server-Xvfb xdpyinfo xdotool sox dbus-daemon
+      desktop-file-utils appstream rpm-build dpkg
+      clang compiler-rt
+    )
+    ;;
+  pacman)
+    RUN=(
+      base-devel cmake ninja pkgconf
+      libpulse libsndfile systemd-libs libevdev libx11 libxi libxtst mesa
+      qt6-base qt6-declarative qt6-tools qt6-svg qt6-5compat
+    )
+    TEST=(
+      gtest benchmark clang
+      pulseaudio xorg-server-xvfb xorg-xdpyinfo xdotool sox dbus
+      desktop-file-utils appstream rpm-tools dpkg
+      compiler-rt
+    )
+    ;;
+esac
+
+if [ -z "$family" ]; then
+  cat >&2 <<'TEXT'
+setup.sh: this distribution is not one it knows (Debian, Ubuntu, Fedora, Arch).
+Install these with your package manager, then run the command again:
+  to build and run: a C++20 compiler, CMake 3.22+, Ninja, pkg-config, and the
+    development files of Qt 6.4+ (Base, Declarative, Tools/Linguist, Svg), libpulse
+    (client library only), libsndfile, libsystemd, libevdev, libX11, libXi, libXtst,
+    OpenGL (Mesa); at run time the Qt Quick QML modules (QtQuick, Controls, Window)
+  for the tests: GoogleTest/GoogleMock, Google Benchmark, clang-format, Xvfb,
+    xdpyinfo, xdotool, sox, a PulseAudio daemon and its tools, dbus-daemon,
+    desktop-file-utils, appstream (appstreamcli)
+TEXT
+  exit 1
+fi
+
+PACKAGES=("${RUN[@]}")
+[ "$WITH_TESTS" = 1 ] && PACKAGES+=("${TEST[@]}")
+
+installed() {
+  case "$family" in
+    apt) dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed" ;;
+    dnf) rpm -q --whatprovides "$1" >/dev/null 2>&1 ;;
+    pacman) pacman -Qq "$1" >/dev/null 2>&1 || pacman -Qqg "$1" >/dev/null 2>&1 ;;
+  esac
+}
+
+# On a desktop whose sound server is PipeWire, the PulseAudio daemon would
+# replace PipeWire's pulse server: the tests use PipeWire's instead.
+if installed pipewire-pulse || installed pipewire-pulseaudio; then
+  kept=()
+  for p in "${PACKAGES[@]}"; do [ "$p" = pulseaudio ] || kept+=("$p"); done
+  PACKAGES=("${kept[@]}")
+fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
-fi
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "setup.sh: installing ${missing[*]}" >&2
+case "$family" in
+  apt)
+    $SUDO apt-get update -qq
+    # --no-install-recommends: a recommended sound or display server must
+    # never come along.
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    ;;
+  dnf) $SUDO dnf install -y --setopt=install_weak_deps=False "${missing[@]}" ;;
+  pacman) $SUDO pacman -S --needed --noconfirm "${missing[@]}" ;;
+esac

@@ -1,6 +1,8 @@
 #include "support/format.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace tocko {
 
@@ -21,8 +23,11 @@ std::string shortestText(double value) { return shortest(value); }
 // Unlike printf, to_chars ignores the C locale, which Qt sets from the
 // user's environment: a German desktop must not turn 0.05 into "0,05".
 std::string fixedText(double value, int decimals) {
-    char buf[64];
+    decimals = std::clamp(decimals, 0, 17);
+    // The largest double has 309 integer digits.
+    char buf[std::numeric_limits<double>::max_exponent10 + 1 + 1 + 1 + 17 + 8];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (res.ec != std::errc()) return shortest(value);  // not reached with the buffer above
     return std::string(buf, res.ptr);
 }
 

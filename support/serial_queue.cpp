@@ -46,13 +46,17 @@ SerialQueue::~SerialQueue() {
 void SerialQueue::async(Task task) { asyncAfter(Clock::duration::zero(), std::move(task)); }
 
 void SerialQueue::asyncAfter(Clock::duration delay, Task task) {
+    // Once the lock is released the task may already run and destroy this
+    // queue (see the header), so nothing of `this` is touched after that:
+    // the state is held through a copy of its pointer.
+    const std::shared_ptr<State> s = state_;
     {
-        std::lock_guard lock(state_->mutex);
-        if (state_->stopping) return;
-        state_->heap.push_back({Clock::now() + delay, state_->nextSeq++, std::move(task)});
-        std::push_heap(state_->heap.begin(), state_->heap.end(), [](auto& a, auto& b) { return later(a, b); });
+        std::lock_guard lock(s->mutex);
+        if (s->stopping) return;
+        s->heap.push_back({Clock::now() + delay, s->nextSeq++, std::move(task)});
+        std::push_heap(s->heap.begin(), s->heap.end(), [](auto& a, auto& b) { return later(a, b); });
     }
-    state_->cv.notify_one();
+    s->cv.notify_one();
 }
 
 void SerialQueue::sync(const Task& task) {

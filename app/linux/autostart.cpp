@@ -7,6 +7,8 @@
 #include <QTextStream>
 #include <cstdlib>
 
+#include "support/log.h"
+
 namespace tocko {
 
 namespace {
@@ -19,6 +21,12 @@ std::string defaultConfigHome() {
 
 bool isFalse(const QString& v) { return v.trimmed().compare("false", Qt::CaseInsensitive) == 0; }
 bool isTrue(const QString& v) { return v.trimmed().compare("true", Qt::CaseInsensitive) == 0; }
+
+// <prefix>/bin/tocko with its <prefix>/share/tocko beside it.
+bool isInstalledLayout(const std::string& executable) {
+    const QFileInfo exe(QString::fromStdString(executable));
+    return QFileInfo(exe.absolutePath() + "/../share/tocko/sounds").isDir();
+}
 
 }  // namespace
 
@@ -63,8 +71,8 @@ std::optional<std::string> AutostartLoginItem::entryText() const {
            "Comment=Keyboard sounds for every key press\n"
            "Exec=" +
            *exec +
-           "\n"
-           "Icon=tocko\n"
+           " --background\n"
+           "Icon=com.pollix.Tocko\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
 }
@@ -115,6 +123,13 @@ bool AutostartLoginItem::registerItem(std::string& error) {
         error = file.errorString().toStdString();
         return false;
     }
+    std::string where =
+        "autostart entry " + path.toStdString() + " starts " + executablePath_ + " --background";
+    if (!isInstalledLayout(executablePath_))
+        where +=
+            " (a build-tree copy: once that build is moved or removed the entry starts nothing; install "
+            "Tocko, then switch Launch at login off and on)";
+    trace("LoginItem", where);
     return true;
 }
 

@@ -74,6 +74,12 @@ int compareVersions(const QString& a, const QString& b) {
     return (aLonger == longerIsNewer) ? 1 : -1;
 }
 
+bool isWebUrl(const QUrl& url) {
+    return url.isValid() &&
+           (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http")) &&
+           !url.host().isEmpty();
+}
+
 std::optional<std::vector<AppcastItem>> parseAppcast(const QByteArray& data) {
     QXmlStreamReader xml(data);
     std::vector<AppcastItem> items;
@@ -116,11 +122,10 @@ std::optional<std::vector<AppcastItem>> parseAppcast(const QByteArray& data) {
             }
         } else if (xml.isEndElement() && current && xml.name() == QLatin1String("item") &&
                    xml.namespaceUri().isEmpty()) {
-            if (current->downloadUrl.isEmpty() && !link.isEmpty()) current->downloadUrl = QUrl(link);
-            if (!current->version.isEmpty() && current->downloadUrl.isValid() &&
-                !current->downloadUrl.isEmpty()) {
-                items.push_back(*current);
-            }
+            // Anything but a web address (file:, ssh:, a custom scheme) would be
+            // opened by whatever the desktop associates with it.
+            if (!isWebUrl(current->downloadUrl)) current->downloadUrl = QUrl(link);
+            if (!current->version.isEmpty() && isWebUrl(current->downloadUrl)) items.push_back(*current);
             current.reset();
         }
     }

@@ -26,8 +26,16 @@ struct AppcastItem {
     QString displayVersion() const { return shortVersionString.isEmpty() ? version : shortVersionString; }
 };
 
-// Every item with a version and somewhere to download from, in feed order.
-// Absent when the data is not a well-formed RSS document.
+// Feeds are small; a longer body is refused unread.
+inline constexpr qint64 kMaxAppcastBytes = 1024 * 1024;
+
+// An http or https address with a host: the only kind of link from a feed
+// that is handed to the desktop.
+bool isWebUrl(const QUrl& url);
+
+// Every item with a version and a web address to download from (the
+// enclosure's url, else the item's link), in feed order. Absent when the
+// data is not a well-formed RSS document.
 std::optional<std::vector<AppcastItem>> parseAppcast(const QByteArray& data);
 
 // Orders versions the way Sparkle does: split into runs of digits, runs of

@@ -36,7 +36,7 @@ public:
         box->setDefaultButton(download);
         const QUrl url = update.downloadUrl;
         present(box, [done, download, url](QAbstractButton* clicked) {
-            if (clicked == download) QDesktopServices::openUrl(url);
+            if (clicked == download && isWebUrl(url)) QDesktopServices::openUrl(url);
             done();
         });
     }

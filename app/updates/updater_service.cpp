@@ -1,11 +1,13 @@
 #include "app/updates/updater_service.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSettings>
 
+#include "app/updates/appcast.h"
 #include "support/log.h"
 
 #ifndef TOCKO_APPCAST_URL
@@ -20,10 +22,13 @@ namespace tocko {
 namespace {
 const Logger log{"Updater"};
 
+// https only: a feed read in the clear could offer anything to download.
+// Plain http is left for a server on this machine (tests, local mirrors).
 bool usableFeed(const QUrl& url) {
-    return url.isValid() &&
-           (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http")) &&
-           !url.host().isEmpty();
+    if (!isWebUrl(url)) return false;
+    if (url.scheme() == QLatin1String("https")) return true;
+    const QString host = url.host();
+    return host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
 }
 }  // namespace
 
@@ -74,6 +79,14 @@ void UpdaterService::checkForUpdates() {
                       QStringLiteral("Tocko/%1 (update check)").arg(currentVersion_));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     QNetworkReply* reply = network_->get(request);
+    // The body is held in memory: a feed that is (or announces itself as)
+    // larger than any appcast is cut off as soon as that shows.
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received > kMaxAppcastBytes || total > kMaxAppcastBytes) {
+            reply->setProperty("tockoTooLarge", true);
+            reply->abort();
+        }
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { finished(reply); });
 }
 
@@ -83,6 +96,12 @@ void UpdaterService::finished(QNetworkReply* reply) {
     auto done = [self] {
         if (self) self->sessionEnded();
     };
+    if (reply->property("tockoTooLarge").toBool()) {
+        const QString detail = QStringLiteral("The feed is larger than 1 MiB.");
+        log.error("Update check failed: {}", {pub(detail.toStdString())});
+        driver_->showError(detail, done);
+        return;
+    }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError || (status != 0 && status != 200)) {
         const QString detail = reply->error() != QNetworkReply::NoError
@@ -92,7 +111,14 @@ void UpdaterService::finished(QNetworkReply* reply) {
         driver_->showError(detail, done);
         return;
     }
-    const auto items = parseAppcast(reply->readAll());
+    const QByteArray body = reply->read(kMaxAppcastBytes + 1);
+    if (body.size() > kMaxAppcastBytes) {
+        const QString detail = QStringLiteral("The feed is larger than 1 MiB.");
+        log.error("Update check failed: {}", {pub(detail.toStdString())});
+        driver_->showError(detail, done);
+        return;
+    }
+    const auto items = parseAppcast(body);
     if (!items) {
         log.error("Update check failed: the feed is not a readable appcast");
         driver_->showError(QStringLiteral("The feed is not a readable appcast."), done);

@@ -1,5 +1,6 @@
 # Shared by the app benchmark scripts: starts tocko headless on a fresh home
 # whose default profile plays "soft" at full volume, with feedback on.
+# TOCKO_BIN replaces the build's program (an installed one, say).
 # TOCKO_ARGS replaces the default "--headless" (TOCKO_ARGS= runs with the
 # user interface when a display is there). Sets TOCKO_PID and BENCH_TMP;
 # stop_tocko ends it.
@@ -15,7 +16,7 @@ start_tocko() {
 JSON
   HOME="$BENCH_TMP" XDG_CONFIG_HOME="$BENCH_TMP/config" XDG_DATA_HOME="$BENCH_TMP/data" \
     TOCKO_NO_ONBOARDING=1 TOCKO_INPUT_BACKEND="${TOCKO_INPUT_BACKEND:-x11}" \
-    "$BUILD/app/tocko" ${TOCKO_ARGS---headless} 2>"$BENCH_TMP/tocko.log" &
+    "${TOCKO_BIN:-$BUILD/app/tocko}" ${TOCKO_ARGS---headless} 2>"$BENCH_TMP/tocko.log" &
   TOCKO_PID=$!
   for _ in $(seq 1 100); do
     grep -q "KeyTap: listenOnly" "$BENCH_TMP/tocko.log" 2>/dev/null && return 0

@@ -21,6 +21,17 @@ namespace tocko {
 namespace {
 
 constexpr pa_usec_t kRetryDelay = 3 * PA_USEC_PER_SEC;
+// How long a connection may take to become ready (and give its first
+// answers), and how long any one query may wait for its reply. A server that
+// accepts connections and never answers would otherwise hold the start for
+// libpulse's own timeout of half a minute.
+constexpr pa_usec_t kAnswerTimeout = 2 * PA_USEC_PER_SEC;
+
+pa_time_event* armTimer(pa_mainloop_api* api, pa_usec_t after, pa_time_event_cb_t callback, void* userdata) {
+    timeval tv;
+    pa_timeval_add(pa_gettimeofday(&tv), after);
+    return api->time_new(api, &tv, callback, userdata);
+}
 
 class PulseInputDevices final : public InputDeviceSystem {
 public:
@@ -145,13 +156,32 @@ private:
 
     pa_mainloop_api* api() { return pa_threaded_mainloop_get_api(mainloop_); }
 
-    // Waits, lock held, until the reply has come or the connection is lost.
+    // Waits, lock held, until the reply has come, the connection is lost or
+    // the server has kept silent for kAnswerTimeout; a silent server is
+    // dropped and tried again later.
     void run(pa_operation* op) {
         if (!op) return;
-        while (pa_operation_get_state(op) == PA_OPERATION_RUNNING && ready_)
+        struct Deadline {
+            PulseInputDevices* self;
+            bool passed = false;
+        } deadline{this};
+        pa_time_event* timer = armTimer(
+            api(), kAnswerTimeout,
+            [](pa_mainloop_api*, pa_time_event*, const timeval*, void* ud) {
+                auto* d = static_cast<Deadline*>(ud);
+                d->passed = true;
+                pa_threaded_mainloop_signal(d->self->mainloop_, 0);
+            },
+            &deadline);
+        while (pa_operation_get_state(op) == PA_OPERATION_RUNNING && ready_ && !deadline.passed)
             pa_threaded_mainloop_wait(mainloop_);
+        if (timer) api()->time_free(timer);
         if (pa_operation_get_state(op) == PA_OPERATION_RUNNING) pa_operation_cancel(op);
         pa_operation_unref(op);
+        if (deadline.passed && ready_) {
+            dropContext();
+            connectionLost();
+        }
     }
 
     // --- on the main loop's thread (or with its lock held) ---
@@ -165,10 +195,31 @@ private:
         pa_context_set_state_callback(
             context_, [](pa_context* c, void* ud) { static_cast<PulseInputDevices*>(ud)->stateChanged(c); },
             this);
-        if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) connectionLost();
+        if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+            connectionLost();
+            return;
+        }
+        // Not ready, or no first answer, in time: the server is taken as gone.
+        connectTimer_ = armTimer(
+            api(), kAnswerTimeout,
+            [](pa_mainloop_api* a, pa_time_event* e, const timeval*, void* ud) {
+                auto* self = static_cast<PulseInputDevices*>(ud);
+                a->time_free(e);
+                self->connectTimer_ = nullptr;
+                if (self->ready_ && !self->waitingForFirstState_) return;
+                self->dropContext();
+                self->connectionLost();
+            },
+            this);
+    }
+
+    void stopConnectTimer() {
+        if (connectTimer_) api()->time_free(connectTimer_);
+        connectTimer_ = nullptr;
     }
 
     void dropContext() {
+        stopConnectTimer();
         if (!context_) return;
         pa_context_set_state_callback(context_, nullptr, nullptr);
         pa_context_set_subscribe_callback(context_, nullptr, nullptr);
@@ -206,6 +257,7 @@ private:
     }
 
     void connectionLost() {
+        stopConnectTimer();
         ready_ = false;
         runningStates_.clear();
         if (waitingForFirstState_) {
@@ -332,6 +384,7 @@ private:
     pa_threaded_mainloop* mainloop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_time_event* retry_ = nullptr;
+    pa_time_event* connectTimer_ = nullptr;
     bool ready_ = false;
     bool waitingForFirstState_ = true;
     DeviceID trackedDefault_ = 0;

@@ -43,9 +43,16 @@ std::optional<TapEvent> EvdevDecoder::decode(const input_event& record) {
         return TapEvent{record.code == BTN_LEFT ? TapEventType::LeftMouseDown : TapEventType::RightMouseDown};
     }
     if (!isEvdevKeyCode(record.code) || isModifierKeyCode(record.code)) return std::nullopt;
-    if (record.value == 1) return TapEvent{TapEventType::KeyDown, record.code, false};
+    if (record.value == 1) {
+        down_.set(record.code);
+        return TapEvent{TapEventType::KeyDown, record.code, false};
+    }
     if (record.value == 2) return TapEvent{TapEventType::KeyDown, record.code, true};
-    return std::nullopt;  // release
+    if (record.value == 0 && down_.test(record.code)) {
+        down_.reset(record.code);
+        return TapEvent{TapEventType::KeyUp, record.code, false};
+    }
+    return std::nullopt;
 }
 
 }  // namespace tocko

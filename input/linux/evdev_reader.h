@@ -5,6 +5,7 @@
 #include <linux/input.h>
 #include <unistd.h>
 
+#include <bitset>
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
@@ -33,6 +34,9 @@ public:
 
 private:
     bool dropping_ = false;
+    // Keys seen going down, so that a key held since before the device was
+    // opened does not report a lone key-up.
+    std::bitset<KEY_MAX + 1> down_;
 };
 
 class EvdevReader {

@@ -3,6 +3,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 #include <sys/epoll.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 #include <mutex>
 #include <set>
@@ -55,14 +57,29 @@ void initXlibOnce() {
     });
 }
 
+// Xlib itself is initialised for threads, but the extension libraries keep
+// process-wide records that they create and extend without a lock (libXi's
+// on the first XInput request of each display). Opening a connection on one
+// thread (the listen check) while another opens or closes one (the tap)
+// corrupts the heap, so every open, extension set-up and close of these
+// connections takes this lock.
+std::mutex gXlibSetupMutex;
+
 struct Connection {
     Display* display = nullptr;
     int opcode = -1;
 };
 
+void disconnectLocked(Display* display) {
+    XCloseDisplay(display);
+    std::lock_guard lock(gDisplaysMutex);
+    gOurDisplays.erase(display);
+}
+
 // Opens the display and checks for XInput 2; nothing is logged.
 Connection connect(const std::string& displayName, std::string* why) {
     initXlibOnce();
+    std::lock_guard setup(gXlibSetupMutex);
     Connection c;
     c.display = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
     if (!c.display) {
@@ -81,19 +98,14 @@ Connection connect(const std::string& displayName, std::string* why) {
     } else {
         return c;
     }
-    {
-        std::lock_guard lock(gDisplaysMutex);
-        gOurDisplays.erase(c.display);
-    }
-    XCloseDisplay(c.display);
+    disconnectLocked(c.display);
     c.display = nullptr;
     return c;
 }
 
 void disconnect(Display* display) {
-    XCloseDisplay(display);
-    std::lock_guard lock(gDisplaysMutex);
-    gOurDisplays.erase(display);
+    std::lock_guard setup(gXlibSetupMutex);
+    disconnectLocked(display);
 }
 
 }  // namespace
@@ -109,23 +121,34 @@ std::shared_ptr<X11Tap> X11Tap::open(TapCallback callback, const std::string& di
         return nullptr;
     }
     auto tap = std::make_shared<X11Tap>(std::move(callback));
-    tap->display_ = c.display;
-    tap->opcode_ = c.opcode;
-    // A lost server connection must end this tap, not the process.
-    XSetIOErrorExitHandler(c.display, &X11Tap::onConnectionBroken, tap.get());
+    tap->displayName_ = displayName;
+    if (!tap->attach(c.display, c.opcode)) return nullptr;
+    return tap;
+}
+
+bool X11Tap::attach(Display* display, int opcode) {
+    display_ = display;
+    opcode_ = opcode;
+    broken_.store(false);
+    held_.reset();
+    // A lost server connection must end this connection, not the process.
+    XSetIOErrorExitHandler(display, &X11Tap::onConnectionBroken, this);
 
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
     XISetMask(bits, XI_RawKeyPress);
     XISetMask(bits, XI_RawKeyRelease);
     XISetMask(bits, XI_RawButtonPress);
     XIEventMask mask{XIAllMasterDevices, static_cast<int>(sizeof bits), bits};
-    XISelectEvents(c.display, DefaultRootWindow(c.display), &mask, 1);
-    XSync(c.display, False);
-    if (tap->broken_.load()) return nullptr;
-    return tap;
+    {
+        std::lock_guard setup(gXlibSetupMutex);
+        XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+        XSync(display, False);
+    }
+    return !broken_.load();
 }
 
 X11Tap::~X11Tap() {
+    stopReconnecting();
     if (display_) disconnect(display_);
 }
 
@@ -143,6 +166,7 @@ void X11Tap::addTo(RunLoop& loop) {
 
 void X11Tap::removeFrom(RunLoop& loop) {
     if (display_) loop.removeFd(ConnectionNumber(display_));
+    stopReconnecting();
     loop_ = nullptr;
 }
 
@@ -175,9 +199,16 @@ void X11Tap::handle(int evtype, const void* rawEvent) {
                 callback_(TapEvent{TapEventType::KeyDown, static_cast<uint16_t>(detail - 8), repeat});
             return;
         }
-        case XI_RawKeyRelease:
-            if (detail >= 0 && detail <= 255) held_.reset(detail);
+        case XI_RawKeyRelease: {
+            if (detail < 8 || detail > 255) return;
+            // Only a key seen going down: not one held since before the tap opened.
+            const bool wasHeld = held_.test(detail);
+            held_.reset(detail);
+            if (!wasHeld || isModifierKeyCode(static_cast<unsigned>(detail - 8))) return;
+            if (enabled_.load(std::memory_order_relaxed))
+                callback_(TapEvent{TapEventType::KeyUp, static_cast<uint16_t>(detail - 8), false});
             return;
+        }
         case XI_RawButtonPress:
             if (raw->flags & XIPointerEmulated) return;  // a touch, not a button
             if (!enabled_.load(std::memory_order_relaxed)) return;
@@ -191,14 +222,55 @@ void X11Tap::handle(int evtype, const void* rawEvent) {
 
 void X11Tap::connectionLost() {
     broken_.store(true);
-    if (lossReported_) return;
-    lossReported_ = true;
-    log_.error("X display connection lost; no key or mouse events until the tap is started again");
+    if (!display_) return;
+    log_.error("X display connection lost; listening again once a display answers");
+    trace("KeyTap", "X display connection lost; listening again once a display answers");
     if (loop_) loop_->removeFd(ConnectionNumber(display_));
     // Xlib leaves a broken display locked to the thread that found it broken:
     // it has to be closed here, on the tap thread, not by whoever drops the tap.
     disconnect(display_);
     display_ = nullptr;
+    startReconnecting();
+}
+
+// A restarted X server (or one started later) is picked up again: the loop
+// tries to connect once a second until a display answers with XInput 2.
+void X11Tap::startReconnecting() {
+    if (!loop_ || retryFd_ >= 0) return;
+    retryFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (retryFd_ < 0) return;
+    const itimerspec every{{kReconnectSeconds, 0}, {kReconnectSeconds, 0}};
+    timerfd_settime(retryFd_, 0, &every, nullptr);
+    if (!loop_->addFd(retryFd_, [this](uint32_t) { tryReconnect(); })) stopReconnecting();
+}
+
+void X11Tap::stopReconnecting() {
+    if (retryFd_ < 0) return;
+    if (loop_) loop_->removeFd(retryFd_);
+    ::close(retryFd_);
+    retryFd_ = -1;
+}
+
+void X11Tap::tryReconnect() {
+    uint64_t expirations = 0;
+    [[maybe_unused]] ssize_t n = ::read(retryFd_, &expirations, sizeof expirations);
+    std::string why;
+    const Connection c = connect(displayName_, &why);
+    if (!c.display) return;
+    if (!attach(c.display, c.opcode)) {
+        disconnect(c.display);
+        display_ = nullptr;
+        broken_.store(true);
+        return;
+    }
+    stopReconnecting();
+    if (!loop_->addFd(ConnectionNumber(display_), [this](uint32_t events) { drain(events); })) {
+        log_.error("Cannot watch the X connection");
+        return;
+    }
+    log_.info("X display answers again; listening");
+    trace("KeyTap", "X display answers again; listening");
+    drain(0);
 }
 
 bool X11TapFactory::canListen() {

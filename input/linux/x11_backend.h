@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <bitset>
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -35,7 +36,14 @@ public:
     explicit X11Tap(TapCallback callback);
 
 private:
+    static constexpr time_t kReconnectSeconds = 1;
     static void onConnectionBroken(Display* display, void* self);
+    // Takes over an open connection and selects the raw events on it; false
+    // when the connection broke meanwhile.
+    bool attach(Display* display, int opcode);
+    void startReconnecting();
+    void stopReconnecting();
+    void tryReconnect();
     void drain(uint32_t epollEvents);
     void handle(int evtype, const void* rawEvent);
     void connectionLost();
@@ -46,7 +54,8 @@ private:
     int opcode_ = -1;
     std::atomic<bool> enabled_{false};
     std::atomic<bool> broken_{false};
-    bool lossReported_ = false;
+    std::string displayName_;  // empty: $DISPLAY
+    int retryFd_ = -1;         // timerfd while the display is gone
     RunLoop* loop_ = nullptr;
     // Keys currently held, only to tell a held key's repeated presses from
     // new ones; never leaves this object.

@@ -152,6 +152,10 @@
         <translation>Spouštět Tocko po přihlášení</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Zvuk při uvolnění klávesy</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Zvuky psaní jsou vypnuté. Zapnete je přes ikonu na řádku nabídek.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Tocko bei der Anmeldung starten</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Ton beim Loslassen der Taste</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Tippgeräusche sind aus. Öffne das Symbol in der Menüleiste, um sie einzuschalten.</translation>
     </message>

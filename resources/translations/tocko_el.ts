@@ -152,6 +152,10 @@
         <translation>Άνοιγμα του Tocko κατά τη σύνδεση</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Ήχος κατά την απελευθέρωση πλήκτρου</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Οι ήχοι πληκτρολόγησης είναι ανενεργοί. Ανοίξτε το εικονίδιο στη γραμμή μενού για να τους ενεργοποιήσετε.</translation>
     </message>

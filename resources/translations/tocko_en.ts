@@ -152,6 +152,10 @@
         <translation>Launch Tocko at login</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Sound on key release</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Typing feedback is off. Open the menu-bar icon to turn it on.</translation>
     </message>

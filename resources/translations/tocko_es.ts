@@ -152,6 +152,10 @@
         <translation>Abrir Tocko al iniciar sesión</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Sonido al soltar la tecla</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>El sonido al escribir está desactivado. Abre el icono de la barra de menús para activarlo.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Ouvrir Tocko à la connexion</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Son au relâchement de la touche</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Les sons de frappe sont désactivés. Ouvrez l’icône de la barre des menus pour les activer.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Pokreni Tocko pri prijavi</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Zvuk pri otpuštanju tipke</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Zvukovi tipkanja su isključeni. Otvorite ikonu na traci s izbornicima kako biste ih uključili.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Tocko indítása bejelentkezéskor</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Hang a billentyű felengedésekor</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>A gépelési hang ki van kapcsolva. A bekapcsoláshoz nyisd meg a menüsoron lévő ikont.</translation>
     </message>

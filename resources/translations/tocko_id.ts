@@ -152,6 +152,10 @@
         <translation>Buka Tocko saat masuk</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Suara saat tombol dilepas</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Suara ketikan nonaktif. Buka ikon di bar menu untuk mengaktifkannya.</translation>
     </message>

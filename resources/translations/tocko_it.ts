@@ -152,6 +152,10 @@
         <translation>Apri Tocko al login</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Suono al rilascio del tasto</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>I suoni di digitazione sono disattivati. Apri l’icona nella barra dei menu per attivarli.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>ログイン時に Tocko を開く</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>キーを離したときの音</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>タイピング音はオフです。メニューバーのアイコンを開いてオンにしてください。</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>로그인 시 Tocko 실행</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>키를 뗄 때 소리</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>타이핑 사운드가 꺼져 있습니다. 메뉴 막대 아이콘을 열어 켜세요.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Open Tocko bij inloggen</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Geluid bij loslaten van toets</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Typgeluid staat uit. Open het symbool in de menubalk om het in te schakelen.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Otwieraj Tocko po zalogowaniu</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Dźwięk przy puszczeniu klawisza</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Dźwięki pisania są wyłączone. Otwórz ikonę na pasku menu, aby je włączyć.</translation>
     </message>

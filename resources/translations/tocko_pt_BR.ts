@@ -152,6 +152,10 @@
         <translation>Abrir o Tocko ao iniciar sessão</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Som ao soltar a tecla</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>O som de digitação está desativado. Abra o ícone da barra de menus para ativá-lo.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Abrir o Tocko ao iniciar sessão</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Som ao soltar a tecla</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>O som ao escrever está desativado. Abra o ícone da barra de menus para o ativar.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Deschide Tocko la autentificare</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Sunet la eliberarea tastei</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Sunetele la tastare sunt dezactivate. Deschide pictograma din bara de meniu pentru a le activa.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Girişte Tocko’yu başlat</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Tuş bırakıldığında ses</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Yazma sesi kapalı. Açmak için menü çubuğundaki simgeyi açın.</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>Mở Tocko khi đăng nhập</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>Âm thanh khi nhả phím</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>Âm thanh gõ phím đang tắt. Hãy mở biểu tượng trên thanh menu để bật.</translation>
     </message>

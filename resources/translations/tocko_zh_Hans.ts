@@ -152,6 +152,10 @@
         <translation>登录时启动 Tocko</translation>
     </message>
     <message>
+        <source>Sound on key release</source>
+        <translation>松开按键时的声音</translation>
+    </message>
+    <message>
         <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
         <translation>打字音效已关闭。打开菜单栏图标即可开启。</translation>
     </message>

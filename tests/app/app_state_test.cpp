@@ -335,6 +335,19 @@ TEST_F(HandlerTest, KeyPressCountsEvenWhenMutedAndPlaysTheDecision) {
     EXPECT_NEAR(engine->voiceRateForTesting(0), 1.0f, 1e-5);
 }
 
+TEST_F(HandlerTest, KeyUpPlaysTheReleaseUnlessMutedAndCountsNothing) {
+    auto up = AppState::makeKeyUpHandler(engine);
+    ASSERT_TRUE(engine->hasRelease(PackID::tock));
+    set(PackID::tock, 0.5f, true);
+    up();
+    EXPECT_EQ(played(), 0);
+    set(PackID::tock, 0.5f, false);
+    up();
+    ASSERT_EQ(played(), 1);
+    EXPECT_NEAR(engine->voiceVolumeForTesting(0), 0.5f * *engine->baseGain(PackID::tock), 1e-5);
+    EXPECT_EQ(engine->state().get().playInvocations, 0);
+}
+
 TEST_F(HandlerTest, MousePressFollowsTheStoredChoice) {
     auto mouse = AppState::makeMouseHandler(engine);
     set(PackID::soft, 0.4f, false);
@@ -476,6 +489,23 @@ TEST_F(AppStateTest, LoginSwitchRegistersOnlyOnChangesAndRevertsOnFailure) {
     EXPECT_EQ(world.loginItem->unregisterCalls, 1);
     EXPECT_EQ(logs.errors("AppState"),
               std::vector<std::string>{"LaunchAtLogin toggle failed: no space left"});
+}
+
+TEST_F(AppStateTest, ReleaseSoundsAreOnByDefaultStoredAndGateKeyUps) {
+    make();
+    EXPECT_TRUE(state->releaseSounds());
+    EXPECT_TRUE(state->keyTap()->keyUpsWanted());
+    int changes = 0;
+    QObject::connect(state.get(), &AppState::releaseSoundsChanged, [&] { ++changes; });
+    state->setReleaseSounds(false);
+    state->setReleaseSounds(false);
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(state->keyTap()->keyUpsWanted());
+    EXPECT_FALSE(QSettings("Pollix", "Tocko").value("releaseSounds", true).toBool());
+    state.reset();
+    make();  // the next launch keeps the choice
+    EXPECT_FALSE(state->releaseSounds());
+    EXPECT_FALSE(state->keyTap()->keyUpsWanted());
 }
 
 TEST_F(AppStateTest, LoginSwitchFollowsTheSystemWithoutCallingIt) {

@@ -46,7 +46,9 @@ TEST_F(AutostartTest, RegisterWritesAnEnabledEntryAndUnregisterRemovesIt) {
     const std::string text = readFile(item.entryPath());
     EXPECT_EQ(text.rfind("[Desktop Entry]\n", 0), 0u);
     EXPECT_NE(text.find("\nType=Application\n"), std::string::npos);
-    EXPECT_NE(text.find("\nExec=/home/ada/.local/bin/tocko\n"), std::string::npos);
+    // The installed program, without windows at login, under the application's icon.
+    EXPECT_NE(text.find("\nExec=/home/ada/.local/bin/tocko --background\n"), std::string::npos);
+    EXPECT_NE(text.find("\nIcon=com.pollix.Tocko\n"), std::string::npos);
     ASSERT_TRUE(item.unregisterItem(error)) << error;
     EXPECT_FALSE(std::filesystem::exists(item.entryPath()));
     EXPECT_FALSE(item.isEnabled());

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/loudness.h"
 #include "audio/null_output.h"
 #include "audio/sound_engine.h"
 #include "support/log.h"
@@ -30,13 +31,22 @@ inline void writeWav(const std::string& path, const std::vector<float>& interlea
     sf_close(f);
 }
 
-// A signal with exactly the given rms and peak (alternating +-a, one peak sample).
-inline std::vector<float> withLevels(float rms, float peak, size_t n = 4800) {
-    const double a = std::sqrt((double(rms) * rms * double(n) - double(peak) * peak) / double(n - 1));
-    std::vector<float> v(n);
-    for (size_t i = 0; i < n; ++i) v[i] = float((i % 2 ? 1 : -1) * a);
-    v[n / 2] = peak;
-    return v;
+// A signal whose typing level (audio/loudness.h) is `level`, with one sample at `peak` and the
+// rest alternating +-a.
+inline std::vector<float> withLevels(float level, float peak, size_t n = 4800) {
+    auto make = [&](double a) {
+        std::vector<float> v(n);
+        for (size_t i = 0; i < n; ++i) v[i] = float((i % 2 ? 1 : -1) * a);
+        v[n / 2] = peak;
+        return v;
+    };
+    auto levelOf = [&](double a) {
+        const std::vector<float> v = make(a);
+        return typingLevel({kWeightedEnergy(v.data(), v.size(), 48000)}, 0, 48000);
+    };
+    double lo = 0, hi = 1;
+    for (int i = 0; i < 60; ++i) ((levelOf((lo + hi) / 2) < level) ? lo : hi) = (lo + hi) / 2;
+    return make((lo + hi) / 2);
 }
 
 class LogRecorder {

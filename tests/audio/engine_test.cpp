@@ -1,8 +1,12 @@
+#include <sys/stat.h>
+
 #include <fstream>
 #include <future>
+#include <set>
 #include <thread>
 
 #include "audio/mixer.h"
+#include "audio/sample.h"
 #include "engine_fixture.h"
 
 using namespace tocko;
@@ -10,12 +14,12 @@ using namespace tocko::testing;
 
 class Engine : public EngineTest {
 public:
-    // clicky reaches the target by its rms (gain 2.0), blue too (0.45),
+    // clicky reaches the target by its level (gain 2.0), blue too (0.45),
     // tactile is held back by the peak ceiling (1.4).
     void threePacks() {
-        writePack("clicky", withLevels(0.045f, 0.3f));
-        writePack("blue", withLevels(0.2f, 0.99f));
-        writePack("tactile", withLevels(0.03f, 0.7f));
+        writePack("clicky", withLevels(SoundEngine::kTargetLevel / 2.0f, 0.3f));
+        writePack("blue", withLevels(SoundEngine::kTargetLevel / 0.45f, 0.99f));
+        writePack("tactile", withLevels(SoundEngine::kTargetLevel / 3.0f, 0.7f));
     }
 };
 
@@ -39,8 +43,8 @@ TEST_F(Engine, LoadReportsGainsSelfCheckAndMissingPacks) {
     auto stats = engine->bufferStats();
     ASSERT_EQ(stats.size(), 28u);
     EXPECT_EQ(stats[0].pack, PackID::clicky);
-    EXPECT_NEAR(stats[0].rms, 0.045f, 1e-5);  // raw, without gain
-    EXPECT_NEAR(stats[0].peak, 0.3f, 1e-6);
+    EXPECT_GT(stats[0].rms, 0.0f);
+    EXPECT_NEAR(stats[0].peak, 0.3f, 1e-6);  // raw, without gain
     EXPECT_EQ(stats[3].rms, 0.0f);  // brown did not load
     EXPECT_EQ(stats[27].pack, PackID::chips);
 }
@@ -64,6 +68,74 @@ TEST_F(Engine, DamagedOrForeignFilesGiveSilentPacksNotCrashes) {
     engine->play(PackID::blue, 1.0f, false);
     drain();
     EXPECT_EQ(engine->nextIndexForTesting(), 0);
+}
+
+TEST_F(Engine, EachFailedPackIsNamedOnStandardErrorWithItsReason) {
+    writePack("clicky", withLevels(0.05f, 0.5f));
+    writePack("blue", withLevels(0.05f, 0.5f), 44100);
+    writePack("tactile", withLevels(0.05f, 0.5f));
+    std::filesystem::resize_file(path("tactile"), std::filesystem::file_size(path("tactile")) / 2);
+    build();
+    const auto traces = logs.traces();
+    auto has = [&](const std::string& line) {
+        return std::find(traces.begin(), traces.end(), line) != traces.end();
+    };
+    EXPECT_TRUE(has("[Tocko] SoundEngine: failed to load pack-tactile.wav: truncated"));
+    EXPECT_TRUE(
+        has("[Tocko] SoundEngine: failed to load pack-blue.wav: format differs from the first pack's"));
+    EXPECT_TRUE(has("[Tocko] SoundEngine: failed to load pack-soft.wav: No such file or directory"));
+    EXPECT_EQ(
+        std::count_if(traces.begin(), traces.end(),
+                      [](const std::string& t) { return t.find("failed to load") != std::string::npos; }),
+        27);
+}
+
+TEST_F(Engine, FilesThatAreNotSoundFilesNeitherBlockNorExhaustMemory) {
+    writePack("clicky", withLevels(0.05f, 0.5f));
+    ASSERT_EQ(::mkfifo(path("blue").c_str(), 0600), 0);             // would block the start
+    std::filesystem::create_symlink("/dev/zero", path("tactile"));  // would never end
+    writePack("brown", std::vector<float>(kMaxSampleFileBytes / sizeof(float) + 1, 0.1f));  // too large
+    build();
+    EXPECT_EQ(engine->loadedPackCount(), 1u);
+    const auto errors = logs.errors();
+    for (const char* bad : {"blue", "tactile", "brown"})
+        EXPECT_NE(std::find(errors.begin(), errors.end(),
+                            "Failed to load pack-" + std::string(bad) + ".wav from bundle"),
+                  errors.end())
+            << bad;
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: failed to load pack-blue.wav: not a regular file"));
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: failed to load pack-brown.wav: larger than 16 MiB"));
+}
+
+TEST(SampleLoading, TruncationIsToldByFrameCountsNotByTheFolderName) {
+    // libsndfile's log text repeats the path; words in it must not matter.
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("tocko-" + std::to_string(::getpid()) + " truncated, should be here");
+    std::filesystem::create_directories(dir);
+    const std::string whole = (dir / "whole.wav").string(), cut = (dir / "cut.wav").string();
+    writeWav(whole, withLevels(0.05f, 0.5f));
+    writeWav(cut, withLevels(0.05f, 0.5f));
+    std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 6);  // not even a whole frame short
+    std::string reason;
+    auto loaded = loadSample(whole, reason);
+    ASSERT_TRUE(loaded) << reason;
+    EXPECT_EQ(loaded->frames, 4800u);
+    EXPECT_FALSE(loadSample(cut, reason));
+    EXPECT_EQ(reason, "truncated");
+    // 16-bit files too.
+    SF_INFO info{};
+    info.samplerate = 48000;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* f = sf_open(cut.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(f, nullptr);
+    std::vector<short> pcm(2 * 1000, 1000);
+    sf_writef_short(f, pcm.data(), 1000);
+    sf_close(f);
+    ASSERT_TRUE(loadSample(cut, reason)) << reason;
+    std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 4);
+    EXPECT_FALSE(loadSample(cut, reason));
+    std::filesystem::remove_all(dir);
 }
 
 TEST_F(Engine, NoSamplesAtAllStillBuildsAndStaysSilent) {
@@ -192,6 +264,40 @@ TEST_F(Engine, StartFailureDropsTheClickAndTheNextOneRecovers) {
     EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: AVAudioEngine started, 3 packs ready"));
 }
 
+TEST_F(Engine, AFailingOutputIsLoggedOnceThenCountedAtMostOnceAMinute) {
+    threePacks();
+    auto now = std::chrono::steady_clock::time_point(std::chrono::hours(1));
+    auto out = std::make_unique<NullOutput>(manual());
+    output = out.get();
+    engine = SoundEngine::create({dir.string(), std::move(out), {}, [&] { return now; }});
+    output->setStartFailure("Connection refused");
+    const auto failures = [&] {
+        std::vector<std::string> out;
+        for (const std::string& e : logs.errors())
+            if (e.find("failed to start") != std::string::npos) out.push_back(e);
+        return out;
+    };
+    for (int i = 0; i < 50; ++i) {  // fifty key presses within a second
+        engine->play(PackID::clicky, 1.0f, false);
+        drain();
+        now += std::chrono::milliseconds(20);
+    }
+    EXPECT_EQ(failures(), std::vector<std::string>{"AVAudioEngine failed to start: Connection refused"});
+    now += std::chrono::seconds(59);
+    engine->play(PackID::clicky, 1.0f, false);
+    drain();
+    EXPECT_EQ(failures().size(), 2u);
+    EXPECT_EQ(failures().back(),
+              "audio output failed to start 50 more time(s) in the last minute: Connection refused");
+    engine->play(PackID::clicky, 1.0f, false);
+    drain();
+    output->setStartFailure(std::nullopt);
+    engine->play(PackID::clicky, 1.0f, false);
+    drain();
+    EXPECT_EQ(failures().back(), "audio output failed to start 1 more time(s) before it started");
+    EXPECT_EQ(failures().size(), 3u);
+}
+
 TEST_F(Engine, OutputChangesReconfigureUnlessNothingChanged) {
     threePacks();
     build();
@@ -284,6 +390,33 @@ TEST_F(Engine, MeasureSeesTheTestClickOnlyWhileTheTapIsInstalled) {
     EXPECT_EQ(quiet.get_future().get(), std::make_pair(0.0f, 0.0f));
 }
 
+TEST_F(Engine, MeasuringWaitsForAnIdleOutputToWakeAndRunsOneAtATime) {
+    writePack("soft", std::vector<float>(2400, 0.1f));
+    build();
+    const float level = 0.1f * 0.9f * *engine->baseGain(PackID::soft);
+    std::promise<std::pair<float, float>> first, second;
+    // Two self-tests at once: they share the one metering tap.
+    engine->measure(0.05, [&](float p, float r) { first.set_value({p, r}); });
+    engine->measure(0.05, [&](float p, float r) { second.set_value({p, r}); });
+    // The output pulls nothing for a while, as an idle sink that sleeps on
+    // its timer; the windows are long over by the time it wakes.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto f1 = first.get_future(), f2 = second.get_future();
+    while (f2.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
+    EXPECT_FLOAT_EQ(f1.get().first, level);
+    EXPECT_FLOAT_EQ(f2.get().first, level);
+
+    // A stop asked for during a measurement waits for its window.
+    std::promise<std::pair<float, float>> third;
+    engine->measure(0.05, [&](float p, float r) { third.set_value({p, r}); });
+    engine->stop();
+    auto f3 = third.get_future();
+    while (f3.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
+    EXPECT_FLOAT_EQ(f3.get().first, level);
+    drain();
+    EXPECT_FALSE(output->isRunning());
+}
+
 TEST_F(Engine, MeasureWithAnEngineThatCannotStartReturnsZero) {
     writePack("soft", std::vector<float>(2400, 0.1f));
     build();
@@ -349,4 +482,79 @@ TEST_F(Engine, ClockedNullOutputPlaysInRealTimeAndCapturesToAFile) {
     EXPECT_GT(info.frames, 4800);  // about 200 ms went by
     const size_t loud = size_t(std::count_if(samples.begin(), samples.end(), [](float s) { return s > 0.05f; }));  // 0.3 x gain 0.3
     EXPECT_EQ(loud, 960u);  // the click, whole and once
+}
+
+// ---- Takes and release ------------------------------------------------------
+
+class Takes : public EngineTest {
+public:
+    // Plays one press without variation and returns the first rendered sample.
+    float pressed(PackID pack) {
+        engine->play(pack, 1.0f, false);
+        drain();
+        output->pump(1024);
+        return output->takeRendered()[0];
+    }
+};
+
+TEST_F(Takes, NeverRepeatsThePreviousTakeAndVisitsEveryOne) {
+    writePack("clicky", std::vector<float>(480, 0.1f));
+    writePack("clicky-2", std::vector<float>(480, 0.2f));
+    writePack("clicky-3", std::vector<float>(480, 0.3f));
+    uint32_t k = 0;
+    build(manual(), [&] { return (k = k * 1103515245u + 12345u) >> 8; });
+    ASSERT_EQ(engine->takeCount(PackID::clicky), 3u);
+    const float gain = *engine->baseGain(PackID::clicky);
+    std::set<int> seen;
+    int previous = -1;
+    for (int i = 0; i < 40; ++i) {
+        const int take = int(std::lround(pressed(PackID::clicky) / gain * 10.0f));
+        ASSERT_GE(take, 1);
+        ASSERT_LE(take, 3);
+        EXPECT_NE(take, previous) << "press " << i;
+        previous = take;
+        seen.insert(take);
+    }
+    EXPECT_EQ(seen.size(), 3u);
+}
+
+TEST_F(Takes, TheListEndsAtTheFirstGapAndAOneTakePackDrawsNothing) {
+    writePack("clicky", std::vector<float>(480, 0.1f));
+    writePack("clicky-2", std::vector<float>(480, 0.2f));
+    writePack("clicky-4", std::vector<float>(480, 0.4f));
+    writePack("blue", std::vector<float>(480, 0.1f));
+    int draws = 0;
+    build(manual(), [&] { return uint32_t(++draws); });
+    EXPECT_EQ(engine->takeCount(PackID::clicky), 2u);
+    EXPECT_EQ(engine->takeCount(PackID::blue), 1u);
+    EXPECT_EQ(engine->takeCount(PackID::soft), 0u);
+    pressed(PackID::blue);
+    EXPECT_EQ(draws, 0);
+    EXPECT_TRUE(logs.errors().size() == 26u) << "only the 26 missing packs are errors, not the missing takes";
+}
+
+TEST_F(Takes, ReleasePlaysAtTheGainOfItsPackAndCountsInTheLoudness) {
+    const std::vector<float> press = withLevels(SoundEngine::kTargetLevel / 2.0f, 0.3f);
+    writePack("clicky", press);
+    writePack("clicky-release", press);
+    writePack("blue", press);
+    writePack("tactile", std::vector<float>(480, 0.25f));
+    writePack("tactile-release", std::vector<float>(480, -0.5f));
+    build();
+    EXPECT_TRUE(engine->hasRelease(PackID::clicky));
+    EXPECT_FALSE(engine->hasRelease(PackID::blue));
+    // Typing with a release as loud as the press carries twice the energy: 3 dB less gain.
+    EXPECT_NEAR(*engine->baseGain(PackID::blue), 2.0f, 1e-3);
+    EXPECT_NEAR(*engine->baseGain(PackID::clicky), 2.0f / std::sqrt(2.0f), 1e-3);
+
+    engine->playRelease(PackID::tactile, 0.5f);
+    drain();
+    EXPECT_EQ(engine->nextIndexForTesting(), 1);
+    output->pump(512);
+    const float gain = *engine->baseGain(PackID::tactile);
+    EXPECT_FLOAT_EQ(output->takeRendered()[0], -0.5f * 0.5f * gain);
+
+    engine->playRelease(PackID::blue, 1.0f);  // no release sound: no voice used
+    drain();
+    EXPECT_EQ(engine->nextIndexForTesting(), 1);
 }

@@ -4,9 +4,12 @@
 
 #include <QSettings>
 #include <QTimer>
+#include <cmath>
 #include <filesystem>
+#include <limits>
 
 #include "context/mouse_sound.h"
+#include "support/format.h"
 #include "test_support.h"
 
 using namespace tocko;
@@ -323,4 +326,19 @@ TEST_F(ContextEngineTest, MouseClicksFollowTheKeyboardDecision) {
     playMouseClick(*sink, MouseSound::off());
     EXPECT_EQ(playback().playInvocations, 3);
     EXPECT_EQ(sink->plays.size(), 2u);
+}
+
+TEST_F(ContextEngineTest, HugeAndNonFiniteVolumesAreWrittenInFullAndClampedBeforePlaying) {
+    // Volumes far outside float's range (a hand-edited file may hold any
+    // double) must neither overflow the text nor the conversion to float.
+    for (double volume : {1e62, 1e308, -1e300, std::numeric_limits<double>::infinity(), std::nan("")}) {
+        SCOPED_TRACE(volume);
+        ProfileStore store;
+        store.defaultProfile.volume = volume;
+        LogCapture logs;
+        auto e = makeEnabled(store);
+        // fixedText matches printf for any double (see the support tests).
+        EXPECT_EQ(effectiveLines(logs).back(), "Effective: PLAY soft@" + fixedText(volume, 2));
+        EXPECT_EQ(playback().masterVolume, std::isnan(volume) || volume < 0 ? 0.0f : 1.0f);
+    }
 }

@@ -1,13 +1,18 @@
 #include "context/profile_store.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "test_support.h"
@@ -113,7 +118,7 @@ TEST_F(ProfileStoreFile, UnreadableJsonIsQuarantinedAndReplacedByDefaults) {
         writeText(file(), bad);
         LogCapture logs;
         EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
-        EXPECT_EQ(readText(backup()), bad);  // a second quarantine replaces the first
+        EXPECT_EQ(readText(backup()), bad);  // the newest quarantine keeps the plain name
         expectDefaultsWritten();
         EXPECT_EQ(logs.messages("ProfileStore"),
                   (std::vector<std::string>{
@@ -246,4 +251,122 @@ TEST(ProfileDecoding, EachMemberMustHaveItsJsonType) {
     QJsonObject numericMuted = good;
     numericMuted.insert("muted", 0);
     EXPECT_FALSE(AppProfile::fromJson(numericMuted));
+}
+
+namespace {
+
+// Every file write of this process fails as on a full disk (EFBIG instead of
+// ENOSPC) while it lives.
+class FullDisk {
+public:
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit none = saved_;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    sighandler_t oldHandler_{};
+};
+
+std::vector<std::string> agedBackups() {
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator(ProfileStore::supportDirectory())) {
+        const std::string name = e.path().filename().string();
+        if (name.rfind("profiles.corrupt.", 0) == 0 && name != "profiles.corrupt.json") out.push_back(name);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+}  // namespace
+
+TEST_F(ProfileStoreFile, AFullDiskKeepsTheOldFileAndEveryQuarantinedCopy) {
+    ProfileStore good;
+    good.rules.emplace("com.keep", AppProfile{"com.keep", "Keep", PackID::felt, 0.4, false});
+    good.save();
+    const std::string before = readText(file());
+    ProfileStore changed = good;
+    changed.rules.at("com.keep").volume = 0.9;
+    {
+        FullDisk full;
+        LogCapture logs;
+        changed.save();
+        const auto lines = logs.messages("ProfileStore");
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].rfind("Failed to write profiles.json: ", 0), 0u) << lines[0];
+        EXPECT_GT(lines[0].size(), std::string("Failed to write profiles.json: ").size());
+        EXPECT_EQ(logs.records().front().level, LogLevel::Error);
+    }
+    EXPECT_EQ(readText(file()), before);  // byte for byte
+    // No temporary file is left behind.
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(ProfileStore::supportDirectory()), fs::directory_iterator()), 1);
+}
+
+TEST_F(ProfileStoreFile, DamagedFileOnAFullDiskSurvivesTwoStarts) {
+    writeText(file(), "{\"rules\": {\"com.mine\": ");  // cut off mid-write
+    {
+        FullDisk full;
+        LogCapture logs;
+        EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+        EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+        const auto lines = logs.messages("ProfileStore");
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [](const std::string& l) {
+                                    return l.rfind("Failed to write profiles.json: ", 0) == 0;
+                                }),
+                  2);
+    }
+    EXPECT_EQ(readText(backup()), "{\"rules\": {\"com.mine\": ");
+    EXPECT_FALSE(fs::exists(file()));  // never an empty store
+}
+
+TEST_F(ProfileStoreFile, EarlierQuarantinedCopiesAreKeptUnderTimestampedNames) {
+    for (int i = 0; i < 8; ++i) {
+        writeText(file(), "damaged " + std::to_string(i));
+        ProfileStore::load();
+        EXPECT_EQ(readText(backup()), "damaged " + std::to_string(i));
+    }
+    const std::vector<std::string> aged = agedBackups();
+    ASSERT_EQ(aged.size(), 5u);  // the oldest two went
+    for (size_t i = 0; i < aged.size(); ++i) {
+        EXPECT_EQ(aged[i].substr(aged[i].size() - 5), ".json") << aged[i];
+        EXPECT_EQ(readText(ProfileStore::supportDirectory() + "/" + aged[i]),
+                  "damaged " + std::to_string(i + 2));
+    }
+}
+
+TEST_F(ProfileStoreFile, OnlyARegularFileOfSensibleSizeIsRead) {
+    const std::string big = R"({"rules": {}, "pad": ")" + std::string(4 * 1024 * 1024, 'x') + "\"}";
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+    };
+    const std::vector<Case> cases = {
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", file()); }},
+        {"FIFO", [&] { ASSERT_EQ(mkfifo(file().c_str(), 0600), 0); }},
+        {"over 4 MiB", [&] { writeText(file(), big); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(ProfileStore::supportDirectory());
+        fs::create_directories(ProfileStore::supportDirectory());
+        c.make();
+        LogCapture logs;
+        EXPECT_EQ(ProfileStore::load(), ProfileStore::emptyStore());
+        EXPECT_EQ(logs.messages("ProfileStore"),
+                  (std::vector<std::string>{
+                      "profiles.json unreadable; backed up to " + backup() + ", using defaults",
+                      "Created default store at " + file()}));
+        EXPECT_TRUE(fs::is_symlink(backup()) || fs::exists(backup()));
+        expectDefaultsWritten();
+    }
 }

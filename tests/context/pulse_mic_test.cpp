@@ -2,11 +2,21 @@
 // "tocko_mic" is the default input, and parecord plays the call.
 
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <atomic>
+#include <cstdio>
+#include <future>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "context/mic_monitor.h"
 #include "test_support.h"
@@ -203,4 +213,74 @@ TEST(PulseMicServer, LosingTheServerReadsAsNoDeviceAndItsReturnIsFollowed) {
         qunsetenv("PULSE_SERVER");
     else
         qputenv("PULSE_SERVER", saved);
+}
+
+namespace {
+
+// An audio server that takes every connection and never says a word.
+class SilentServer {
+public:
+    SilentServer() {
+        path_ = QDir::tempPath().toStdString() + "/tocko-silent-pulse-" + std::to_string(::getpid());
+        ::unlink(path_.c_str());
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", path_.c_str());
+        if (::bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd_, 16) != 0)
+            return;
+        thread_ = std::thread([this] {
+            for (;;) {
+                pollfd p{fd_, POLLIN, 0};
+                if (::poll(&p, 1, 50) < 0 || stop_) return;
+                if (!(p.revents & POLLIN)) continue;
+                const int client = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+                if (client < 0) continue;
+                std::lock_guard lock(mutex_);
+                clients_.push_back(client);
+            }
+        });
+    }
+    ~SilentServer() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+        for (int c : clients_) ::close(c);
+        ::close(fd_);
+        ::unlink(path_.c_str());
+    }
+    const std::string& path() const { return path_; }
+    size_t connections() {
+        std::lock_guard lock(mutex_);
+        return clients_.size();
+    }
+
+private:
+    std::string path_;
+    int fd_ = -1;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+    std::mutex mutex_;
+    std::vector<int> clients_;
+};
+
+}  // namespace
+
+TEST(PulseSilentServer, StartDoesNotWaitForItAndTheMonitorRetriesInTheBackground) {
+    SilentServer server;
+    const QByteArray previous = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", QByteArray::fromStdString("unix:" + server.path()));
+    auto starting = std::async(std::launch::async, [] { return makeInputDeviceSystem(); });
+    // libpulse alone would wait half a minute for the silent server.
+    ASSERT_EQ(starting.wait_for(15s), std::future_status::ready);
+    std::unique_ptr<InputDeviceSystem> devices = starting.get();
+    EXPECT_GE(server.connections(), 1u);
+    EXPECT_EQ(devices->defaultInputDevice(), 0u);
+    EXPECT_EQ(devices->deviceIsRunning(1), std::nullopt);
+    // Tried again, and given up on again, while the caller goes on.
+    EXPECT_TRUE(waitUntil([&] { return server.connections() >= 3; }, 30s));
+    devices.reset();
+    if (previous.isNull())
+        qunsetenv("PULSE_SERVER");
+    else
+        qputenv("PULSE_SERVER", previous);
 }

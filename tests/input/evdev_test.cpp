@@ -50,8 +50,10 @@ protected:
     int error = -1;
 };
 
-TEST_F(EvdevReaderTest, OnlyPressesOfKeysAndLeftRightButtonsCount) {
-    send(fds[1], {rec(EV_MSC, MSC_SCAN, 0x70004),
+TEST_F(EvdevReaderTest, OnlyKeysAndLeftRightButtonPressesCount) {
+    send(fds[1], {rec(EV_KEY, KEY_Z, 0),  // held since before the device was opened: no key-up
+                  syn(),
+                  rec(EV_MSC, MSC_SCAN, 0x70004),
                   rec(EV_KEY, KEY_A, 1),
                   syn(),
                   rec(EV_KEY, KEY_A, 2),
@@ -59,6 +61,7 @@ TEST_F(EvdevReaderTest, OnlyPressesOfKeysAndLeftRightButtonsCount) {
                   rec(EV_KEY, KEY_A, 0),
                   syn(),  // release
                   rec(EV_KEY, KEY_LEFTSHIFT, 1),
+                  rec(EV_KEY, KEY_LEFTSHIFT, 0),
                   rec(EV_KEY, KEY_CAPSLOCK, 1),
                   rec(EV_LED, LED_CAPSL, 1),
                   rec(EV_KEY, KEY_RIGHTMETA, 1),
@@ -77,14 +80,15 @@ TEST_F(EvdevReaderTest, OnlyPressesOfKeysAndLeftRightButtonsCount) {
                   syn()});
     EXPECT_EQ(drain(), EvdevReader::Result::Drained);
 
-    ASSERT_EQ(events.size(), 5u);
+    ASSERT_EQ(events.size(), 6u);
     EXPECT_EQ(events[0].type, TapEventType::KeyDown);
     EXPECT_EQ(events[0].keyCode, KEY_A);
     EXPECT_FALSE(events[0].autorepeat);
     EXPECT_TRUE(events[1].autorepeat);
-    EXPECT_EQ(events[2].keyCode, KEY_VOLUMEUP);
-    EXPECT_EQ(events[3].type, TapEventType::LeftMouseDown);
-    EXPECT_EQ(events[4].type, TapEventType::RightMouseDown);
+    EXPECT_EQ(events[2].type, TapEventType::KeyUp);  // modifiers go up silently too
+    EXPECT_EQ(events[3].keyCode, KEY_VOLUMEUP);
+    EXPECT_EQ(events[4].type, TapEventType::LeftMouseDown);
+    EXPECT_EQ(events[5].type, TapEventType::RightMouseDown);
 }
 
 TEST_F(EvdevReaderTest, AfterSynDroppedEverythingUpToTheNextReportIsDiscarded) {

@@ -72,6 +72,7 @@ struct TapHarness {
         tap = std::make_shared<KeyTap>([this](uint16_t code) { record([&] { keys.push_back(code); }); },
                                        std::move(factory));
         tap->onMouseDown = [this] { record([&] { ++mouseDowns; }); };
+        tap->onKeyUp = [this] { record([&] { ++keyUps; }); };
         tap->onActivationResult = [this](bool ok) { record([&] { activations.push_back(ok); }); };
     }
     ~TapHarness() { stopAndJoin(); }
@@ -103,6 +104,7 @@ struct TapHarness {
     mutable std::mutex mutex;
     std::vector<uint16_t> keys;
     int mouseDowns = 0;
+    int keyUps = 0;
     std::vector<bool> activations;
     std::vector<std::string> threadNames;
     std::vector<std::thread::id> threads;

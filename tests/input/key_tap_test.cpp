@@ -64,6 +64,29 @@ TEST_F(KeyTapTest, DeliversPressesOnItsOwnThreadAndDropsRepeats) {
     EXPECT_EQ(h.tap->thread(), nullptr);
 }
 
+TEST_F(KeyTapTest, KeyUpsReachTheirHandlerOnlyWhileWanted) {
+    ASSERT_TRUE(h.startLive());
+    auto fake = factory->tap(0);
+    const TapEvent up{TapEventType::KeyUp, 30};
+    EXPECT_FALSE(h.tap->keyUpsWanted());  // off until asked for
+    fake->inject(key(30));
+    fake->inject(up);
+    ASSERT_TRUE(eventually([&] { return h.get(h.keys).size() == 1; }));
+    h.tap->setKeyUpsWanted(true);
+    fake->inject(key(31));
+    fake->inject(key(31, true));
+    fake->inject(up);
+    fake->inject(key(32));  // a marker: everything before it has been handled
+    ASSERT_TRUE(eventually([&] { return h.get(h.keys).size() == 3; }));
+    EXPECT_EQ(h.get(h.keyUps), 1);
+    h.tap->setKeyUpsWanted(false);
+    fake->inject(up);
+    fake->inject(key(33));
+    ASSERT_TRUE(eventually([&] { return h.get(h.keys).size() == 4; }));
+    EXPECT_EQ(h.get(h.keyUps), 1);
+    EXPECT_EQ(h.get(h.keys), (std::vector<uint16_t>{30, 31, 32, 33}));  // the repeat stays silent
+}
+
 TEST_F(KeyTapTest, RefusedStartsLeaveNoThreadAndCanBeRetried) {
     factory->listenGranted = false;
     h.tap->start();

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 #include "input/linux/x11_backend.h"
 #include "input_test_util.h"
@@ -138,6 +140,9 @@ struct PrivateXServer {
             if (access(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), F_OK) != 0)
                 name = ":" + std::to_string(n);
         }
+        start();
+    }
+    void start() {
         pid = fork();
         if (pid == 0) {
             execlp("Xvfb", "Xvfb", name.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0", "640x480x24",
@@ -168,17 +173,40 @@ struct PrivateXServer {
     bool ready = false;
 };
 
-TEST(X11Backend, VanishingServerEndsTheTapNotTheProcess) {
+TEST(X11Backend, VanishingServerPausesTheTapNotTheProcessAndItsReturnIsFollowed) {
     PrivateXServer server;
     if (!server.ready) GTEST_SKIP() << "could not start a private Xvfb";
     TapHarness h(std::make_shared<X11TapFactory>(server.name));
     ASSERT_TRUE(h.startLive());
 
     server.kill();
-    ASSERT_TRUE(
-        h.logs.waitFor("X display connection lost; no key or mouse events until the tap is started again"));
+    ASSERT_TRUE(h.logs.waitFor("X display connection lost; listening again once a display answers"));
+    EXPECT_EQ(
+        h.logs.count("[Tocko] KeyTap: X display connection lost; listening again once a display answers",
+                     LogRecord::Kind::Trace),
+        1);
     EXPECT_FALSE(h.tap->isTapEnabled());
     EXPECT_TRUE(h.tap->isListening());
+
+    // The server comes back (as after a restart of the session's X server).
+    server.start();
+    ASSERT_TRUE(server.ready);
+    ASSERT_TRUE(h.logs.waitFor("X display answers again; listening"));
+    EXPECT_EQ(h.logs.count("[Tocko] KeyTap: X display answers again; listening", LogRecord::Kind::Trace), 1);
+    EXPECT_TRUE(h.tap->isTapEnabled());
+    Display* injector = XOpenDisplay(server.name.c_str());
+    ASSERT_NE(injector, nullptr);
+    XTestFakeKeyEvent(injector, x(KEY_B), True, CurrentTime);
+    XTestFakeKeyEvent(injector, x(KEY_B), False, CurrentTime);
+    XFlush(injector);
+    EXPECT_TRUE(eventually([&] {
+        const auto keys = h.get(h.keys);
+        return !keys.empty() && keys.back() == KEY_B;
+    }));
+    XCloseDisplay(injector);
+
+    server.kill();
+    ASSERT_TRUE(h.logs.waitFor("X display connection lost; listening again once a display answers", 2));
     ASSERT_TRUE(h.stopAndJoin());
     EXPECT_EQ(h.logs.count("KeyTap run loop exited"), 1);
 
@@ -187,4 +215,42 @@ TEST(X11Backend, VanishingServerEndsTheTapNotTheProcess) {
 }
 
 }  // namespace
+
+#if defined(__SANITIZE_THREAD__)
+constexpr int kToggles = 100;  // ThreadSanitizer makes each open ten times slower
+#else
+constexpr int kToggles = 1000;
+#endif
+
+TEST_F(X11TapTest, ToggledAThousandTimesWithoutDelay) {
+    // As the switch does it: the listen check on this thread while the tap
+    // thread opens and closes its own connection. Run under AddressSanitizer.
+    const auto threadCount = [] {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("Threads:", 0) == 0) return std::stoi(line.substr(8));
+        return 0;
+    };
+    const int threadsBefore = threadCount();
+    auto factory = std::make_shared<X11TapFactory>();
+    h.reset();  // one log capture at a time
+    {
+        TapHarness toggled(factory);
+        for (int i = 0; i < kToggles; ++i) {
+            factory->canListen();
+            toggled.tap->start();
+            toggled.tap->stop();
+        }
+        EXPECT_TRUE(toggled.stopAndJoin());
+    }
+    // Threads overtaken by a later stop() finish on their own (ThreadSanitizer
+    // adds a thread of its own with the first one); then a fresh tap still
+    // hears keys.
+    EXPECT_TRUE(eventually([&] { return threadCount() <= threadsBefore + 1; }, 60s));
+    h = std::make_unique<TapHarness>(factory);
+    EXPECT_TRUE(h->startLive());
+    const size_t before = h->get(h->keys).size();
+    EXPECT_TRUE(settle(before));
+}
+
 }  // namespace tocko

@@ -213,3 +213,52 @@ TEST(UpdaterConfiguration, FeedAddressComesFromTheSettings) {
     settings.remove("SUFeedURL");
     settings.sync();
 }
+
+TEST(Appcast, OnlyWebAddressesAreOfferedForDownload) {
+    const QByteArray feed = R"feed(<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+  <channel>
+    <item><sparkle:version>1</sparkle:version><enclosure url="file:///etc/passwd"/></item>
+    <item><sparkle:version>2</sparkle:version><enclosure url="ssh://evil.example.com/x"/></item>
+    <item><sparkle:version>3</sparkle:version><enclosure url="javascript:alert(1)"/></item>
+    <item><sparkle:version>4</sparkle:version><enclosure url="smb://share/tocko.tar.gz"/>
+          <link>https://example.com/tocko-4.html</link></item>
+    <item><sparkle:version>5</sparkle:version><enclosure url="http://example.com/tocko-5.tar.gz"/></item>
+    <item><sparkle:version>6</sparkle:version><link>file:///tmp/x</link></item>
+  </channel>
+</rss>)feed";
+    const auto items = parseAppcast(feed);
+    ASSERT_TRUE(items);
+    ASSERT_EQ(items->size(), 2u);
+    EXPECT_EQ((*items)[0].version, "4");
+    EXPECT_EQ((*items)[0].downloadUrl, QUrl("https://example.com/tocko-4.html"));
+    EXPECT_EQ((*items)[1].downloadUrl, QUrl("http://example.com/tocko-5.tar.gz"));
+    EXPECT_FALSE(isWebUrl(QUrl("https://")));
+}
+
+TEST_F(UpdaterFixture, FeedsAreHttpsExceptOnThisMachine) {
+    EXPECT_TRUE(make("0.1.0", QUrl("https://updates.example.com/appcast.xml"))->canCheckForUpdates());
+    EXPECT_FALSE(make("0.1.0", QUrl("http://updates.example.com/appcast.xml"))->canCheckForUpdates());
+    EXPECT_FALSE(make("0.1.0", QUrl("ftp://updates.example.com/appcast.xml"))->canCheckForUpdates());
+    EXPECT_TRUE(make("0.1.0", QUrl("http://localhost:8080/appcast.xml"))->canCheckForUpdates());
+    EXPECT_TRUE(make("0.1.0", QUrl("http://[::1]:8080/appcast.xml"))->canCheckForUpdates());
+    EXPECT_TRUE(make("0.1.0", server.url())->canCheckForUpdates());  // 127.0.0.1
+}
+
+TEST_F(UpdaterFixture, AFeedOverOneMebibyteIsRefused) {
+    // Well-formed, so only its size can make it fail.
+    QByteArray padded = kFeed;
+    padded.insert(padded.indexOf("<channel>") + 9,
+                  "<description>" + QByteArray(int(kMaxAppcastBytes), 'x') + "</description>");
+    server.body = padded;
+    auto updater = make("0.1.0");
+    updater->checkForUpdates();
+    ASSERT_TRUE(waitShown());
+    EXPECT_EQ(driver->shown, "error");
+    driver->dismiss();
+
+    driver->shown.clear();
+    server.body = kFeed;  // a normal feed still reads
+    updater->checkForUpdates();
+    ASSERT_TRUE(waitShown());
+    EXPECT_EQ(driver->shown, "update 0.3 over 0.1.0");
+}

@@ -12,6 +12,7 @@
 #include <QQuickWindow>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "app/app_state.h"
 #include "app/uninstall/uninstall.h"
@@ -51,14 +52,29 @@ QIcon trayIcon() {
 
 void prepareApplication() {
     static const bool registered = [] {
+        // The windows are small, flat and uncomposited: Qt Quick's software
+        // renderer draws them without loading an OpenGL or Vulkan driver
+        // (tens of megabytes resident, more under a software GL). Unless the
+        // user picks a backend with QT_QUICK_BACKEND.
+        if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         registerBundledFonts();
         return true;
     }();
     (void)registered;
 }
 
-TockoUi::TockoUi(AppState& state, QObject* parent)
-    : QObject(parent), state_(state), engine_(std::make_unique<QQmlEngine>()) {
+QString noTrayHelpText() {
+    return lookup(
+        "No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again "
+        "from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable "
+        "the "
+        "AppIndicator extension (package gnome-shell-extension-appindicator, or \"AppIndicator and "
+        "KStatusNotifierItem Support\" from extensions.gnome.org), then log out and in.");
+}
+
+TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
+    : QObject(parent), state_(state), engine_(std::make_unique<QQmlEngine>()), options_(options) {
     prepareApplication();
     prepareViewEngine(*engine_);
     context_ = std::make_unique<ContextModel>(&state.context());
@@ -118,6 +134,21 @@ TockoUi::TockoUi(AppState& state, QObject* parent)
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         trace("UI", "no system tray yet; the icon appears when the desktop offers one");
     tray_->show();
+    if (options_.noTrayFallbackAfter)
+        QTimer::singleShot(*options_.noTrayFallbackAfter, this, &TockoUi::checkTrayArrived);
+}
+
+// A desktop without a tray host (stock GNOME) would leave no way to reach
+// Tocko: open Settings instead, and say how to get the icon.
+void TockoUi::checkTrayArrived() {
+    if (QSystemTrayIcon::isSystemTrayAvailable()) return;
+    if (options_.background) {
+        trace("UI", "no system tray; open Tocko again to reach its Settings window");
+        return;
+    }
+    trace("UI", "no system tray; opened the Settings window");
+    openSettings();
+    showInputAccessHelp(noTrayHelpText());
 }
 
 TockoUi::~TockoUi() {
@@ -199,6 +230,8 @@ void TockoUi::showInputAccessHelp(const QString& text) {
     box->activateWindow();
 }
 
-std::unique_ptr<TockoUi> install(AppState& state) { return std::make_unique<TockoUi>(state); }
+std::unique_ptr<TockoUi> install(AppState& state, UiOptions options) {
+    return std::make_unique<TockoUi>(state, options);
+}
 
 }  // namespace tocko::ui

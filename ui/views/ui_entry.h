@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QQuickWindow>
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -26,12 +28,24 @@ class ViewActions;
 // built, so its launch trace sees them.
 void prepareApplication();
 
+struct UiOptions {
+    // Started at login: no window of its own at start.
+    bool background = false;
+    // When no system tray has appeared this long after start, open Settings
+    // and tell how to get a tray (unless `background`). Empty: never.
+    std::optional<std::chrono::milliseconds> noTrayFallbackAfter;
+};
+
+// What the user reads when the desktop shows no tray icons.
+QString noTrayHelpText();
+
 class TockoUi : public QObject {
     Q_OBJECT
 public:
     // Builds the tray icon and readies the windows; installs the tour window
     // for the state's showOnboarding().
-    explicit TockoUi(AppState& state, QObject* parent = nullptr);
+    explicit TockoUi(AppState& state, QObject* parent = nullptr) : TockoUi(state, UiOptions{}, parent) {}
+    TockoUi(AppState& state, UiOptions options, QObject* parent = nullptr);
     ~TockoUi() override;
 
     void togglePanel();
@@ -47,6 +61,7 @@ private:
     QQuickWindow* createWindow(const char* type);
     void placePanel();
     void showInputAccessHelp(const QString& text);
+    void checkTrayArrived();
 
     AppState& state_;
     std::unique_ptr<QQmlEngine> engine_;
@@ -56,9 +71,10 @@ private:
     std::unique_ptr<QMenu> trayMenu_;
     QPointer<QQuickWindow> panel_;
     QPointer<QQuickWindow> settings_;
+    UiOptions options_;
 };
 
 // The views of the application state, until the process ends.
-std::unique_ptr<TockoUi> install(AppState& state);
+std::unique_ptr<TockoUi> install(AppState& state, UiOptions options = {});
 
 }  // namespace tocko::ui

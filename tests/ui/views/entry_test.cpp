@@ -1,8 +1,11 @@
 // The entry over a real application state built on fakes: the panel and
 // Settings windows read the one state, and the tour window opens at the
 // requested step and records completion however it is closed.
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QSettings>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <cstdlib>
 
@@ -53,6 +56,13 @@ protected:
         unsetenv("TOCKO_ONBOARDING_STEP");
     }
     static void settle() { QTest::qWait(30); }
+
+    // The open message box, if any.
+    static QMessageBox* helpBox() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+        return nullptr;
+    }
 
     // The open tour window, if any.
     static QQuickWindow* tourWindow() {
@@ -139,6 +149,30 @@ TEST_F(EntryTest, TheLastButtonClosesTheTour) {
     settle();
     EXPECT_FALSE(state->onboardingOpen());
     EXPECT_TRUE(QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool());
+}
+
+// Without a tray host (stock GNOME, or this test's X server) the only way in
+// would be killing the process: Settings opens with the way to get a tray,
+// unless Tocko was started in the background at login.
+TEST_F(EntryTest, WithoutATraySettingsOpensAndSaysHowToGetOne) {
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable()) << "this test needs a display without a tray";
+    ui.reset();
+    ui = ui::install(*state, {.background = true, .noTrayFallbackAfter = std::chrono::milliseconds(20)});
+    QTest::qWait(200);
+    EXPECT_EQ(ui->settingsWindow(), nullptr);
+    EXPECT_EQ(helpBox(), nullptr);
+
+    ui.reset();
+    ui = ui::install(*state, {.noTrayFallbackAfter = std::chrono::milliseconds(20)});
+    EXPECT_EQ(ui->settingsWindow(), nullptr);  // not before the wait is over
+    QTest::qWait(200);
+    ASSERT_TRUE(ui->settingsWindow());
+    EXPECT_TRUE(ui->settingsWindow()->isVisible());
+    QMessageBox* box = helpBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text(), ui::noTrayHelpText());
+    EXPECT_TRUE(box->text().contains("AppIndicator"));
+    box->close();
 }
 
 }  // namespace

@@ -122,6 +122,12 @@ Rectangle {
                     onFlipped: function(on) { root.context.autoMuteOnCalls = on }
                 }
                 ToggleSwitch {
+                    objectName: "releaseSoundsSwitch"
+                    text: qsTranslate("Tocko", "Sound on key release")
+                    value: root.app ? root.app.releaseSounds : true
+                    onFlipped: function(on) { root.app.releaseSounds = on }
+                }
+                ToggleSwitch {
                     objectName: "loginSwitch"
                     text: qsTranslate("Tocko", "Launch Tocko at login")
                     value: root.app ? root.app.launchAtLogin : false

@@ -54,6 +54,12 @@ TourStep {
         context: step.context
         actions: step.actions
     }
+    ToggleSwitch {
+        objectName: "releaseSoundsSwitch"
+        text: qsTranslate("Tocko", "Sound on key release")
+        value: step.app ? step.app.releaseSounds : true
+        onFlipped: function(on) { step.app.releaseSounds = on }
+    }
     BodyText {
         source: qsTranslate("Tocko", "This becomes your default sound. Commitment issues? Switch anytime from the Tocko menu, or give each app its own.")
         size: 13

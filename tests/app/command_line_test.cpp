@@ -1,0 +1,83 @@
+// Parsing of the tocko command line: what starts the application, what goes
+// to the running instance, and what is refused as a usage error.
+
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+using namespace tocko;
+
+namespace {
+
+CommandLine parse(QStringList words) {
+    words.prepend("tocko");
+    return parseCommandLine(words);
+}
+
+}  // namespace
+
+TEST(CommandLineTest, OptionsThatStartOrAnswerAtOnce) {
+    EXPECT_EQ(parse({}).action, CommandLine::Action::Run);
+    EXPECT_FALSE(parse({}).background);
+    const CommandLine background = parse({"--background"});
+    EXPECT_EQ(background.action, CommandLine::Action::Run);
+    EXPECT_TRUE(background.background);
+    EXPECT_TRUE(parse({"--headless"}).headless);
+    EXPECT_TRUE(parse({"--replace"}).replace);
+    for (const char* word : {"--help", "-h", "-help"})
+        EXPECT_EQ(parse({word}).action, CommandLine::Action::Help);
+    for (const char* word : {"--version", "-v"})
+        EXPECT_EQ(parse({word}).action, CommandLine::Action::Version);
+    // Help wins over everything else on the line, even a bad verb.
+    EXPECT_EQ(parse({"frobnicate", "--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(parseCommandLine({}).action, CommandLine::Action::Run);
+}
+
+TEST(CommandLineTest, EveryVerbAndTheSnoozeLength) {
+    const std::pair<const char*, Verb> verbs[] = {
+        {"toggle", Verb::Toggle},     {"on", Verb::On},
+        {"off", Verb::Off},           {"snooze", Verb::Snooze},
+        {"unsnooze", Verb::Unsnooze}, {"status", Verb::Status},
+        {"settings", Verb::Settings}, {"quit", Verb::Quit},
+    };
+    for (const auto& [word, verb] : verbs) {
+        const CommandLine c = parse({word});
+        EXPECT_EQ(c.action, CommandLine::Action::Verb) << word;
+        EXPECT_EQ(c.verb, verb) << word;
+        EXPECT_EQ(verbName(verb), word);
+    }
+    EXPECT_EQ(parse({"snooze"}).snoozeMinutes, 10);
+    EXPECT_EQ(parse({"snooze", "25"}).snoozeMinutes, 25);
+    EXPECT_EQ(parse({"snooze", "1440"}).snoozeMinutes, 1440);
+}
+
+TEST(CommandLineTest, UsageErrorsNameWhatWasWrong) {
+    struct Case {
+        QStringList words;
+        const char* mentions;
+    };
+    const Case cases[] = {
+        {{"--bogus"}, "bogus"},           {{"frobnicate"}, "frobnicate"},
+        {{"Toggle"}, "Toggle"},  // verbs are lower case
+        {{"status", "now"}, "now"},       {{"snooze", "0"}, "0"},
+        {{"snooze", "1441"}, "1441"},     {{"snooze", "ten"}, "ten"},
+        {{"snooze", "5", "6"}, "6"},      {{"--background", "toggle"}, "toggle"},
+        {{"quit", "--headless"}, "quit"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine parsed = parse(c.words);
+        EXPECT_EQ(parsed.action, CommandLine::Action::UsageError) << c.words.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(c.mentions)) << parsed.error.toStdString();
+    }
+}
+
+TEST(CommandLineTest, HelpListsEveryVerbAndTheExitCodes) {
+    const QString help = helpText("tocko");
+    EXPECT_TRUE(help.startsWith("Usage: tocko"));
+    for (Verb v : {Verb::Toggle, Verb::On, Verb::Off, Verb::Snooze, Verb::Unsnooze, Verb::Status,
+                   Verb::Settings, Verb::Quit})
+        EXPECT_TRUE(help.contains("\n  " + verbName(v) + " ")) << verbName(v).toStdString();
+    EXPECT_TRUE(help.contains("--background"));
+    EXPECT_TRUE(help.contains("2 on a\nusage error"));
+    EXPECT_TRUE(versionText().startsWith("Tocko " + QStringLiteral(TOCKO_VERSION_TEXT)));
+}

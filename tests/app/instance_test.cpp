@@ -1,0 +1,202 @@
+// The tocko executable as the desktop meets it, on a private session bus
+// (ctest runs this under dbus-run-session): answers that never start the
+// application, usage errors, one instance per session, and the control
+// verbs reaching the running one. TOCKO_TEST_EXECUTABLE runs them against an
+// installed program instead of the build's.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string executable() {
+    const char* chosen = std::getenv("TOCKO_TEST_EXECUTABLE");
+    return chosen && *chosen ? chosen : TOCKO_EXECUTABLE;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Result {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+class InstanceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) GTEST_SKIP() << "no session bus";
+        char dir[] = "/tmp/tocko-instance-XXXXXX";
+        ASSERT_NE(mkdtemp(dir), nullptr);
+        home = dir;
+        // No display: the instances run headless; no audio server needed.
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        setenv("HOME", home.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+        setenv("TOCKO_AUDIO_OUTPUT", "null", 1);
+        setenv("TOCKO_NO_ONBOARDING", "1", 1);
+    }
+    void TearDown() override {
+        if (pid > 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+        if (!home.empty()) std::filesystem::remove_all(home);
+    }
+
+    Result run(const std::string& args) const {
+        const std::string out = home + "/out", err = home + "/err";
+        const int status = std::system(("'" + executable() + "' " + args + " >" + out + " 2>" + err).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
+    }
+
+    // Starts a long-running instance whose trace goes to <home>/trace.
+    void start(const char* option) {
+        pid = fork();
+        if (pid == 0) {
+            const std::string trace = home + "/trace";
+            freopen(trace.c_str(), "w", stderr);
+            freopen("/dev/null", "w", stdout);
+            const std::string exe = executable();
+            execl(exe.c_str(), exe.c_str(), option, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    std::string trace() const { return readFile(home + "/trace"); }
+    bool waitForTrace(const std::string& text, std::chrono::seconds timeout = 15s) const {
+        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;
+             std::this_thread::sleep_for(50ms))
+            if (trace().find(text) != std::string::npos) return true;
+        return false;
+    }
+    int waitForExit(std::chrono::seconds timeout) {
+        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;
+             std::this_thread::sleep_for(50ms)) {
+            int status = 0;
+            if (waitpid(pid, &status, WNOHANG) == pid) {
+                pid = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+        }
+        return -2;
+    }
+
+    std::string home;
+    pid_t pid = -1;
+};
+
+}  // namespace
+
+TEST_F(InstanceTest, AnswersAndUsageErrorsNeverStartTocko) {
+    Result help = run("--help");
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("Usage: tocko"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("  snooze [MINUTES]"), std::string::npos);
+    EXPECT_EQ(help.err, "");  // no launch trace: nothing started
+
+    Result version = run("--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out.rfind("Tocko " TOCKO_VERSION_TEXT, 0), 0u) << version.out;
+    EXPECT_EQ(version.err, "");
+
+    for (const char* bad : {"--bogus", "frobnicate", "snooze 0", "status now", "--background toggle"}) {
+        Result r = run(bad);
+        EXPECT_EQ(r.code, 2) << bad;
+        EXPECT_NE(r.err.find("Try 'tocko --help'"), std::string::npos) << bad << ": " << r.err;
+        EXPECT_EQ(r.out, "") << bad;
+    }
+
+    // A verb with nobody to hear it says so and fails.
+    Result lonely = run("status");
+    EXPECT_EQ(lonely.code, 1);
+    EXPECT_NE(lonely.err.find("Tocko is not running"), std::string::npos) << lonely.err;
+}
+
+TEST_F(InstanceTest, VerbsReachTheRunningInstanceAndASecondLaunchHandsOver) {
+    start("--headless");
+    ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();
+    ASSERT_TRUE(waitForTrace("[Tocko] Launch: ContextEngine resolved effective")) << trace();
+
+    Result status = run("status");
+    ASSERT_EQ(status.code, 0) << status.err;
+    EXPECT_NE(status.out.find("\nFrontmost: "), std::string::npos) << status.out;
+    EXPECT_NE(status.out.find("\nEffective: "), std::string::npos) << status.out;
+
+    Result off = run("off");
+    EXPECT_EQ(off.code, 0);
+    EXPECT_EQ(off.out, "Keyboard sounds off\n");
+    status = run("status");
+    EXPECT_EQ(status.out.rfind("Keyboard sounds off\n", 0), 0u) << status.out;
+    EXPECT_NE(status.out.find("Effective: SILENT"), std::string::npos) << status.out;
+
+    EXPECT_EQ(run("toggle").out.rfind("Keyboard sounds on", 0), 0u);
+    EXPECT_EQ(run("snooze 5").out, "Muted for 5 min\n");
+    EXPECT_NE(run("status").out.find("SILENT: snoozed"), std::string::npos);
+    EXPECT_EQ(run("unsnooze").code, 0);
+    EXPECT_EQ(run("status").out.find("snoozed"), std::string::npos);
+
+    // A headless instance has no Settings window to open.
+    Result settings = run("settings");
+    EXPECT_EQ(settings.code, 1);
+    EXPECT_NE(settings.err.find("without windows"), std::string::npos) << settings.err;
+
+    // A second launch hands over and ends; it never starts a second tap.
+    Result second = run("--headless");
+    EXPECT_EQ(second.code, 0) << second.err;
+    EXPECT_NE(second.out.find("Tocko already runs"), std::string::npos) << second.out;
+    EXPECT_EQ(second.err.find("KeyTap"), std::string::npos) << second.err;
+    EXPECT_EQ(run("--background").code, 0);
+    EXPECT_TRUE(waitForTrace("[Tocko] Control: another launch in the background"));
+
+    Result quit = run("quit");
+    EXPECT_EQ(quit.code, 0) << quit.err;
+    EXPECT_EQ(waitForExit(10s), 0) << trace();
+    EXPECT_EQ(run("status").code, 1);
+}
+
+// The menu's relaunch starts the new instance before the old one has quit:
+// it waits for the name instead of handing over.
+TEST_F(InstanceTest, ARelaunchTakesOverOnceTheOldInstanceHasGone) {
+    start("--headless");
+    ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();
+    const pid_t old = pid;
+    const std::string newTrace = home + "/trace-new";
+    pid = fork();
+    if (pid == 0) {
+        freopen(newTrace.c_str(), "w", stderr);
+        freopen("/dev/null", "w", stdout);
+        const std::string exe = executable();
+        execl(exe.c_str(), exe.c_str(), "--headless", "--replace", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(readFile(newTrace).find("Instance: owns"), std::string::npos)
+        << "took the name while it was held";
+    EXPECT_EQ(kill(old, SIGTERM), 0);
+    waitpid(old, nullptr, 0);
+    bool owned = false;
+    for (int i = 0; i < 200 && !owned; ++i, std::this_thread::sleep_for(50ms))
+        owned = readFile(newTrace).find("[Tocko] Instance: owns com.pollix.Tocko") != std::string::npos;
+    EXPECT_TRUE(owned) << readFile(newTrace);
+    EXPECT_EQ(run("quit").code, 0);
+    EXPECT_EQ(waitForExit(10s), 0);
+}
