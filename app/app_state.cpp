@@ -1,5 +1,8 @@
 #include "app/app_state.h"
 
+#include "userpacks/user_pack_library.h"
+#include "userpacks/user_packs.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -82,7 +85,7 @@ bool AppState::pathNeedsInstall(const std::string& path, const std::string& home
 }
 
 std::function<void(uint16_t)> AppState::makeKeyHandler(std::shared_ptr<SoundEngine> engine) {
-    return [engine = std::move(engine)](uint16_t) {
+    return [engine = std::move(engine)](uint16_t key) {
         PackID pack = kDefaultPack;
         float volume = 0;
         bool muted = true;
@@ -92,12 +95,12 @@ std::function<void(uint16_t)> AppState::makeKeyHandler(std::shared_ptr<SoundEngi
             volume = p.masterVolume;
             muted = p.muted;
         });
-        if (!muted) engine->play(pack, volume, true);
+        if (!muted) engine->play(pack, volume, true, key);
     };
 }
 
-std::function<void()> AppState::makeKeyUpHandler(std::shared_ptr<SoundEngine> engine) {
-    return [engine = std::move(engine)] {
+std::function<void(uint16_t)> AppState::makeKeyUpHandler(std::shared_ptr<SoundEngine> engine) {
+    return [engine = std::move(engine)](uint16_t key) {
         PackID pack = kDefaultPack;
         float volume = 0;
         bool muted = true;
@@ -106,7 +109,7 @@ std::function<void()> AppState::makeKeyUpHandler(std::shared_ptr<SoundEngine> en
             volume = p.masterVolume;
             muted = p.muted;
         });
-        if (!muted) engine->playRelease(pack, volume);
+        if (!muted) engine->playRelease(pack, volume, key);
     };
 }
 
@@ -137,6 +140,9 @@ AppState::AppState(Dependencies deps, QObject* parent)
     if (engineOptions.soundsDir.empty()) engineOptions.soundsDir = defaultSoundsDirectory();
     soundEngine_ = SoundEngine::create(std::move(engineOptions));
     playbackSink_ = std::make_shared<EnginePlaybackSink>(soundEngine_);
+    // Imported packs decode on the engine's queue: the launch does not wait for them.
+    userPacks_ = new userpacks::UserPackLibrary(soundEngine_, userpacks::defaultPacksDir(), this);
+    userPacks_->loadStored();
 
     // Loading may create the file, so its existence is noted first.
     const bool profilesFileExisted = QFileInfo::exists(QString::fromStdString(ProfileStore::fileURL()));
@@ -545,4 +551,8 @@ void AppState::playSound(const QString& pack, double volume, bool vary) {
     soundEngine_->play(decodePack(pack.toStdString()), v, vary);
 }
 
+}  // namespace tocko
+
+namespace tocko {
+QObject* AppState::userPacksObject() const { return userPacks_; }
 }  // namespace tocko

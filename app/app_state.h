@@ -70,6 +70,9 @@ class TapBackendFactory;
 class WorkspaceMonitor;
 
 class AppState;
+namespace userpacks {
+class UserPackLibrary;
+}
 
 // The tour window as the application state sees it.
 class OnboardingPresenter {
@@ -96,6 +99,8 @@ class AppState : public QObject {
     Q_PROPERTY(QString secureInputHolder READ secureInputHolderText NOTIFY secureInputHolderChanged)
     Q_PROPERTY(bool onboardingOpen READ onboardingOpen NOTIFY onboardingOpenChanged)
     Q_PROPERTY(tocko::ContextEngine* context READ contextObject CONSTANT)
+    // The user's imported packs (userpacks::UserPackLibrary).
+    Q_PROPERTY(QObject* userPacks READ userPacksObject CONSTANT)
     Q_PROPERTY(QString installPath READ installPathText CONSTANT)
     Q_PROPERTY(QString inputAccessHelpText READ inputAccessHelpText CONSTANT)
 
@@ -178,7 +183,7 @@ public:
     static std::function<void(uint16_t)> makeKeyHandler(std::shared_ptr<SoundEngine> engine);
     static std::function<void()> makeMouseHandler(std::shared_ptr<SoundEngine> engine);
     // Key-up: the active pack's release sound, unless muted; counts no invocation.
-    static std::function<void()> makeKeyUpHandler(std::shared_ptr<SoundEngine> engine);
+    static std::function<void(uint16_t)> makeKeyUpHandler(std::shared_ptr<SoundEngine> engine);
 
     // `needsInstall` for an executable at `path` with home folder `home`.
     static bool pathNeedsInstall(const std::string& path, const std::string& home);
@@ -214,6 +219,8 @@ private:
     void postToSelf(std::function<void(AppState&)> task);
 
     ContextEngine* contextObject() const { return context_; }
+
+    QObject* userPacksObject() const;
     QString currentOutputDeviceText() const { return QString::fromStdString(currentOutputDevice_); }
     QString secureInputHolderText() const;
     QString installPathText() const { return QString::fromStdString(installPath_); }
@@ -241,6 +248,7 @@ private:
     std::shared_ptr<SoundEngine> soundEngine_;
     std::shared_ptr<EnginePlaybackSink> playbackSink_;
     ContextEngine* context_ = nullptr;  // child QObject
+    userpacks::UserPackLibrary* userPacks_ = nullptr;
     std::shared_ptr<KeyTap> keyTap_;
     WorkspaceMonitor* workspaceMonitor_ = nullptr;      // child QObject
     MicMonitor* micMonitor_ = nullptr;                  // child QObject

@@ -20,7 +20,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "audio/sound_engine.h"
 #include "userpacks/pack_config.h"
 
 namespace tocko::userpacks {
@@ -591,11 +590,6 @@ std::optional<UserPackAudio> loadUserPack(const QString& packsDir, const QString
         error = QStringLiteral("%1 has no press sound").arg(id);
         return std::nullopt;
     }
-    // One gain for the whole pack, from all its press sounds, so that keys keep
-    // their loudness relative to each other.
-    std::vector<float> all;
-    for (const auto& s : pack.press) all.insert(all.end(), s.begin(), s.end());
-    pack.gain = loudnessGain(all.data(), all.size());
     pack.keyPress = readKeyMap(manifest.value(QLatin1String("pressKeys")).toObject(), int(pack.press.size()));
     pack.keyRelease =
         readKeyMap(manifest.value(QLatin1String("releaseKeys")).toObject(), int(pack.release.size()));

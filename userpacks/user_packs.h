@@ -52,12 +52,12 @@ std::vector<UserPackInfo> listUserPacks(const QString& packsDir);
 bool isUserPackId(const QString& id);
 bool removeUserPack(const QString& packsDir, const QString& id, QString& error);
 
-// A stored pack decoded for playing: mono float at `sampleRate`.
+// A stored pack decoded for playing: mono float at `sampleRate`. The engine
+// brings it to the built-in packs' loudness when it is installed.
 struct UserPackAudio {
     QString id;
     QString name;
     int sampleRate = 0;
-    float gain = 1;                           // brings the pack to the built-in packs' loudness
     std::vector<std::vector<float>> press;    // at least one
     std::vector<std::vector<float>> release;  // may be empty
     std::map<int, int> keyPress;              // evdev code -> index into press
