@@ -80,7 +80,9 @@ void AppState::setOnboardingFactory(OnboardingFactory factory) {
 
 bool AppState::pathNeedsInstall(const std::string& path, const std::string& home) {
     auto startsWith = [&](const std::string& prefix) { return path.compare(0, prefix.size(), prefix) == 0; };
-    if (startsWith("/usr/") || startsWith("/opt/")) return false;
+    // Distribution packages, /opt, Flatpak, Snap and Nix stores.
+    for (const char* prefix : {"/usr/", "/opt/", "/app/", "/snap/", "/nix/store/"})
+        if (startsWith(prefix)) return false;
     return !startsWith(home + "/.local/");
 }
 
@@ -126,6 +128,7 @@ AppState::AppState(Dependencies deps, QObject* parent)
     installQtMainDispatcher();
     if (!deps_.tapBackends) deps_.tapBackends = systemTapBackendFactory();
     if (!deps_.permission) deps_.permission = makeInputPermission(deps_.tapBackends);
+    if (!deps_.accessGranter) deps_.accessGranter = makeInputAccessGranter();
     installPath_ = deps_.executablePath.value_or(defaultExecutablePath());
     homeDirectory_ = deps_.homeDirectory.value_or(QDir::homePath().toStdString());
     if (!deps_.loginItem) deps_.loginItem = makeLoginItemService(installPath_);
@@ -200,7 +203,9 @@ void AppState::launch() {
 
     // 6-8. Permission, login item, output.
     permissionGranted_ = deps_.permission->preflight();
-    trace("Launch", std::string("Input Monitoring granted = ") + boolText(permissionGranted_));
+    permissionPartial_ = !permissionGranted_ && deps_.permission->partial();
+    trace("Launch", std::string("Input access granted = ") + boolText(permissionGranted_));
+    if (permissionPartial_) trace("Launch", "Input access partial: X11 windows only (Wayland session)");
     trace("Launch", std::string("launchAtLogin=") + boolText(launchAtLogin_));
     trace("Launch", "Output: " + currentOutputDevice_);
 
@@ -232,11 +237,16 @@ void AppState::launch() {
 
     // 12. Frontmost application and microphone.
     QPointer<ContextEngine> context = context_;
+    std::weak_ptr<AppState*> weakSelf = self_;
     workspaceMonitor_ = new WorkspaceMonitor(
-        [context](const std::optional<std::string>& bundleID, const std::optional<std::string>& name) {
+        [context, weakSelf](const std::optional<std::string>& bundleID,
+                            const std::optional<std::string>& name) {
             if (!context) return;
             context->setCurrentApp(bundleID, name);
             context->applyEffective();
+            // A passphrase prompt in front is a secret being typed.
+            if (auto self = weakSelf.lock(); self && (*self)->secureInputMonitor_)
+                (*self)->secureInputMonitor_->setFrontmostApp(bundleID, name);
         },
         std::move(deps_.frontmost), this);
     micMonitor_ = new MicMonitor(
@@ -256,8 +266,10 @@ void AppState::launch() {
             },
             std::move(deps_.secureInput), this);
     }
+    secureInputMonitor_->setFrontmostApp(context_->currentBundleID(), context_->currentAppName());
     secureInputMonitor_->start();
     setSecureInput(secureInputMonitor_->isActive(), secureInputMonitor_->holderName());
+    context_->setSecureInput(secureInputActive_, secureInputHolder_);
     trace("SecureInput", std::string("initial=") + boolText(secureInputActive_));
 
     // 14-16. Decision self-test, optional localization check, the decision.
@@ -265,8 +277,9 @@ void AppState::launch() {
     if (envSwitch("TOCKO_L10N_CHECK")) runLocalizationCheck();
     context_->applyEffective();
 
-    // 17. Feedback on when the permission is already there.
-    if (permissionGranted_) setIsEnabled(true);
+    // 17. Feedback on when the permission is already there; the X11-only
+    // fallback of a Wayland session is used meanwhile.
+    if (permissionGranted_ || permissionPartial_) setIsEnabled(true);
 
     // 18. The decision in force.
     std::string effective = "SILENT";
@@ -349,6 +362,22 @@ void AppState::setPermissionGranted(bool granted) {
     emit permissionGrantedChanged();
 }
 
+void AppState::readPermission() {
+    const bool granted = deps_.permission->preflight();
+    const bool partial = !granted && deps_.permission->partial();
+    if (partial != permissionPartial_) {
+        permissionPartial_ = partial;
+        if (granted == permissionGranted_) emit permissionGrantedChanged();
+    }
+    setPermissionGranted(granted);
+}
+
+void AppState::setInputAccessGrant(InputAccessGrant grant) {
+    if (grant == inputAccessGrant_) return;
+    inputAccessGrant_ = grant;
+    emit inputAccessGrantChanged();
+}
+
 void AppState::setNeedsRelaunchToActivate(bool needed) {
     if (needed == needsRelaunchToActivate_) return;
     needsRelaunchToActivate_ = needed;
@@ -373,6 +402,7 @@ void AppState::setSecureInput(bool active, const std::optional<std::string>& hol
 }
 
 void AppState::secureInputChanged(bool active, const std::optional<std::string>& holder) {
+    context_->setSecureInput(active, holder);  // the mute first
     setSecureInput(active, holder);
     const std::string name = holder.value_or("none");
     log_.info("SecureInput: active={} holder={}", {pub(boolText(active)), pub(name)});
@@ -398,23 +428,23 @@ void AppState::setIsEnabled(bool on) {
 
 void AppState::applyEnabledState() {
     if (isEnabled_) {
-        if (!permissionGranted_) {
-            log_.info("Enable requested but Input Monitoring not granted yet");
+        if (!permissionGranted_ && !permissionPartial_) {
+            log_.info("Enable requested but input access not granted yet");
             return;
         }
         soundEngine_->start();
         if (keyTap_) keyTap_->start();
         if (!activityToken_) {
             activityToken_ = std::make_unique<ActivityToken>(ActivityToken::kReason);
-            log_.info("App Nap assertion held");
-            traceLine("App Nap assertion held");
+            log_.info("Activity assertion held");
+            traceLine("Activity assertion held");
         }
     } else {
         if (keyTap_) keyTap_->stop();
         if (activityToken_) {
             activityToken_.reset();
-            log_.info("App Nap assertion released");
-            traceLine("App Nap assertion released");
+            log_.info("Activity assertion released");
+            traceLine("Activity assertion released");
         }
     }
     const char* requested = isEnabled_ ? "ON" : "OFF";
@@ -432,7 +462,7 @@ void AppState::applyEnabledState() {
 void AppState::requestPermission() {
     deps_.permission->request();
     const bool before = permissionGranted_;
-    setPermissionGranted(deps_.permission->preflight());
+    readPermission();
     if (permissionGranted_) {
         if (before)
             setIsEnabled(true);
@@ -443,6 +473,12 @@ void AppState::requestPermission() {
 }
 
 void AppState::permissionArrived() {
+    // A tap on the X11-only fallback is replaced by one that hears every
+    // application.
+    if (keyTap_ && keyTap_->isListening()) {
+        keyTap_->stop();
+        keyTap_->start();
+    }
     // Feedback switched on while the permission was missing started
     // nothing; the grant starts it now rather than leaving the switch on
     // with no sound.
@@ -482,11 +518,32 @@ void AppState::stopPermissionPolling() {
 void AppState::refreshPermission() {
     syncLaunchAtLoginFromSystem();
     const bool before = permissionGranted_;
-    setPermissionGranted(deps_.permission->preflight());
+    readPermission();
     if (!before && permissionGranted_) {
         permissionArrived();
         stopPermissionPolling();
     }
+}
+
+void AppState::grantInputAccess() {
+    if (inputAccessGrant_ == InputAccessGrant::asking) return;
+    setInputAccessGrant(InputAccessGrant::asking);
+    trace("Permission", "grant access requested");
+    std::weak_ptr<AppState*> weak = self_;
+    deps_.accessGranter->grant([weak](InputAccessGrant result) {
+        auto self = weak.lock();
+        if (!self) return;
+        AppState& a = **self;
+        a.log_.info("Input access grant: {}", {pub(grantText(result))});
+        trace("Permission", std::string("grant access result = ") + grantText(result));
+        a.setInputAccessGrant(result);
+        a.refreshPermission();
+        if (!a.permissionGranted_) a.startPermissionPolling();
+    });
+}
+
+QString AppState::inputAccessUndoCommand() const {
+    return QString::fromStdString(deps_.accessGranter->undoCommand());
 }
 
 void AppState::relaunch() {

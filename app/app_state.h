@@ -7,9 +7,12 @@
 //
 // Properties (all NOTIFY <name>Changed unless CONSTANT):
 //   bool    isEnabled              read/write: typing feedback on/off (its setter starts/stops the tap)
-//   bool    permissionGranted      input access as last read
+//   bool    permissionGranted      input access as last read: every application is heard
+//   bool    permissionPartial      not granted, but X11 windows are heard (XWayland fallback)
+//   int     inputAccessGrant       InputAccessGrant of the last "Grant access…" (app/input_access.h)
 //   bool    needsRelaunchToActivate  the tap could not be created although feedback is on
-//   bool    needsInstall           the executable lies outside /usr/, /opt/ and ~/.local/
+//   bool    needsInstall           the executable lies outside an install location (/usr/, /opt/, ~/.local/,
+//                                  Flatpak, Snap, Nix)
 //   bool    launchAtLogin          read/write: the XDG autostart entry (its setter writes/removes it)
 //   bool    releaseSounds          read/write: key-ups play the pack's release sound (stored, on by default)
 //   QString currentOutputDevice    name of the default output device
@@ -25,6 +28,8 @@
 //   onboardingClosed()             the tour window closed: records "hasCompletedOnboarding"
 //   requestPermission()            re-reads input access; turns feedback on when granted
 //   openInputMonitoringSettings()  emits inputAccessHelpRequested(text) and starts the 2 s poll
+//   grantInputAccess()             runs the polkit grant, then re-reads the permission and polls
+//   inputAccessUndoCommand()       the command that takes the granted access back, or ""
 //   startPermissionPolling(), refreshPermission(), syncLaunchAtLoginFromSystem()
 //   requestDiagnostics()           emits diagnosticsReady(text) (C++: collectDiagnostics(completion))
 //   playSound(pack, volume, vary)  one click of a pack id ("soft"), e.g. for previews
@@ -50,6 +55,7 @@
 #include <string>
 
 #include "app/activity.h"
+#include "app/input_access.h"
 #include "app/platform.h"
 #include "audio/sound_engine.h"
 #include "context/context_engine.h"
@@ -89,6 +95,8 @@ class AppState : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isEnabled READ isEnabled WRITE setIsEnabled NOTIFY isEnabledChanged)
     Q_PROPERTY(bool permissionGranted READ permissionGranted NOTIFY permissionGrantedChanged)
+    Q_PROPERTY(bool permissionPartial READ permissionPartial NOTIFY permissionGrantedChanged)
+    Q_PROPERTY(int inputAccessGrant READ inputAccessGrantValue NOTIFY inputAccessGrantChanged)
     Q_PROPERTY(
         bool needsRelaunchToActivate READ needsRelaunchToActivate NOTIFY needsRelaunchToActivateChanged)
     Q_PROPERTY(bool needsInstall READ needsInstall NOTIFY needsInstallChanged)
@@ -107,10 +115,11 @@ class AppState : public QObject {
 public:
     // The platform services; every empty member gets the system's.
     struct Dependencies {
-        SoundEngine::Options engine;                     // soundsDir, output, uniform
-        std::shared_ptr<TapBackendFactory> tapBackends;  // default: systemTapBackendFactory()
-        std::shared_ptr<InputPermission> permission;     // default: from tapBackends
-        std::shared_ptr<LoginItemService> loginItem;     // default: XDG autostart
+        SoundEngine::Options engine;                        // soundsDir, output, uniform
+        std::shared_ptr<TapBackendFactory> tapBackends;     // default: systemTapBackendFactory()
+        std::shared_ptr<InputPermission> permission;        // default: from tapBackends
+        std::shared_ptr<InputAccessGranter> accessGranter;  // default: pkexec
+        std::shared_ptr<LoginItemService> loginItem;        // default: XDG autostart
         std::unique_ptr<FrontmostAppSource> frontmost;
         std::unique_ptr<InputDeviceSystem> inputDevices;
         std::unique_ptr<SecureInputProbe> secureInput;
@@ -133,6 +142,8 @@ public:
     bool isEnabled() const { return isEnabled_; }
     void setIsEnabled(bool on);
     bool permissionGranted() const { return permissionGranted_; }
+    bool permissionPartial() const { return permissionPartial_; }
+    InputAccessGrant inputAccessGrant() const { return inputAccessGrant_; }
     bool needsRelaunchToActivate() const { return needsRelaunchToActivate_; }
     bool needsInstall() const { return needsInstall_; }
     bool launchAtLogin() const { return launchAtLogin_; }
@@ -162,6 +173,8 @@ public:
     Q_INVOKABLE void startPermissionPolling();
     Q_INVOKABLE void refreshPermission();
     Q_INVOKABLE void relaunch();
+    Q_INVOKABLE void grantInputAccess();
+    Q_INVOKABLE QString inputAccessUndoCommand() const;
 
     // ---- Login item and install location
     Q_INVOKABLE void syncLaunchAtLoginFromSystem();
@@ -191,6 +204,7 @@ public:
 signals:
     void isEnabledChanged();
     void permissionGrantedChanged();
+    void inputAccessGrantChanged();
     void needsRelaunchToActivateChanged();
     void needsInstallChanged();
     void launchAtLoginChanged();
@@ -209,6 +223,9 @@ private:
     void applyEnabledState();
     void permissionArrived();
     void setPermissionGranted(bool granted);
+    void readPermission();
+    void setInputAccessGrant(InputAccessGrant grant);
+    int inputAccessGrantValue() const { return int(inputAccessGrant_); }
     void setNeedsRelaunchToActivate(bool needed);
     void setCurrentOutputDevice(const std::string& name);
     void setSecureInput(bool active, const std::optional<std::string>& holder);
@@ -229,6 +246,8 @@ private:
     // Published fields.
     bool isEnabled_ = false;
     bool permissionGranted_ = false;
+    bool permissionPartial_ = false;
+    InputAccessGrant inputAccessGrant_ = InputAccessGrant::idle;
     bool needsRelaunchToActivate_ = false;
     bool needsInstall_ = false;
     bool suppressLaunchToggleSideEffect_ = false;

@@ -19,8 +19,12 @@ class TapBackendFactory;
 class InputPermission {
 public:
     virtual ~InputPermission() = default;
-    // Whether a tap could listen now. Cheap and quiet enough for polling.
+    // Whether a tap could hear every application now. Cheap and quiet
+    // enough for polling.
     virtual bool preflight() = 0;
+    // Whether, short of that, a fallback hears some applications (XWayland:
+    // X11 windows only).
+    virtual bool partial() { return false; }
     // Asks for access. Does not wait for the user.
     virtual void request() = 0;
 };

@@ -79,7 +79,7 @@ SoundEngine::SoundEngine(Options options)
     : output_(options.output ? std::move(options.output) : makeDefaultOutput()),
       mixer_(std::make_unique<Mixer>()),
       uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)),
-      clock_(options.clock ? std::move(options.clock) : [] { return std::chrono::steady_clock::now(); }) {
+      clock_([] { return std::chrono::steady_clock::now(); }) {
     buildGraph(options.soundsDir);
     output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
         mixer->render(buf, frames, channels, rate);
@@ -435,9 +435,15 @@ void SoundEngine::ensureRunning() {
         trace(kComponent, "restarted on demand");
     } else {
         hasStartedBefore_ = true;
-        log_.info("AVAudioEngine started");
-        trace(kComponent, "AVAudioEngine started, " + std::to_string(buffers_.size()) + " packs ready");
+        log_.info("Audio engine started");
+        trace(kComponent, "Audio engine started, " + std::to_string(buffers_.size()) + " packs ready");
     }
+}
+
+void SoundEngine::setClockForTesting(std::function<std::chrono::steady_clock::time_point()> clock) {
+    queue_.async([weak = weak_from_this(), clock = std::move(clock)]() mutable {
+        if (auto self = weak.lock()) self->clock_ = std::move(clock);
+    });
 }
 
 void SoundEngine::reportStartFailure(const std::string& error) {
@@ -446,7 +452,7 @@ void SoundEngine::reportStartFailure(const std::string& error) {
         startFailing_ = true;
         startFailureReportedAt_ = now;
         unreportedStartFailures_ = 0;
-        log_.error("AVAudioEngine failed to start: {}", {pub(error)});
+        log_.error("Audio engine failed to start: {}", {pub(error)});
         return;
     }
     ++unreportedStartFailures_;

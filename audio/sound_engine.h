@@ -54,11 +54,9 @@ struct UserPackSounds {
 class SoundEngine : public std::enable_shared_from_this<SoundEngine> {
 public:
     struct Options {
-        std::string soundsDir;                // folder holding pack-<id>.wav
-        std::unique_ptr<AudioOutput> output;  // default: chosen by makeDefaultOutput()
-        UniformSource uniform;                // default: the system's secure random source
-        // Paces the reports of a failing output; default: the steady clock.
-        std::function<std::chrono::steady_clock::time_point()> clock;
+        std::string soundsDir;                 // folder holding pack-<id>.wav
+        std::unique_ptr<AudioOutput> output;   // default: chosen by makeDefaultOutput()
+        UniformSource uniform;                 // default: the system's secure random source
     };
 
     static constexpr int poolSize = 16;
@@ -109,6 +107,9 @@ public:
     // run one at a time, in the order asked for, as there is one metering
     // tap. Completion on the engine's queue.
     void measure(double afterSeconds, std::function<void(float peak, float rms)> completion);
+    // The clock that paces the reports of a failing output (default: the
+    // steady clock). Takes effect on the engine's queue.
+    void setClockForTesting(std::function<std::chrono::steady_clock::time_point()> clock);
     static constexpr std::chrono::milliseconds kRenderWaitLimit{3000};
     void logGraph(std::string label);
     // Completions on the main thread.

@@ -57,8 +57,11 @@ ContextEngine::~ContextEngine() = default;
 
 ContextEngine::CaseResult ContextEngine::evaluateCase(
     bool globalEnabled, bool autoMuteOnCalls, bool micActive, const std::optional<std::string>& bundleID,
-    const ProfileStore& store, std::optional<Clock::time_point> snoozeUntil, Clock::time_point now) {
+    const ProfileStore& store, std::optional<Clock::time_point> snoozeUntil, Clock::time_point now,
+    const std::optional<SecureInput>& secureInput) {
     if (!globalEnabled) return {std::nullopt, "disabled (master off)"};
+    // Keystroke sounds can give a password away, so a secret is never heard.
+    if (secureInput) return {std::nullopt, "secure input (" + secureInput->holder.value_or("an app") + ")"};
     if (autoMuteOnCalls && micActive) return {std::nullopt, "auto-muted (mic in use / call)"};
     if (snoozeUntil && now < *snoozeUntil)
         return {std::nullopt, "snoozed (" + std::to_string(wholeSecondsLeft(*snoozeUntil, now)) + "s left)"};
@@ -69,13 +72,13 @@ ContextEngine::CaseResult ContextEngine::evaluateCase(
 
 std::optional<ContextEngine::Decision> ContextEngine::resolve() const {
     return evaluateCase(globalEnabled_, autoMuteOnCalls_, micActive_, currentBundleID_, store_, snoozeUntil_,
-                        now())
+                        now(), secureInput_)
         .decision;
 }
 
 std::optional<std::string> ContextEngine::silenceReason() const {
     return evaluateCase(globalEnabled_, autoMuteOnCalls_, micActive_, currentBundleID_, store_, snoozeUntil_,
-                        now())
+                        now(), secureInput_)
         .silenceReason;
 }
 
@@ -159,6 +162,16 @@ void ContextEngine::setMicActive(bool active) {
     micActive_ = active;
     emit micActiveChanged();
     log_.info("micActive -> {}", {pub(boolText(active))});
+    applyEffective();
+}
+
+void ContextEngine::setSecureInput(bool active, const std::optional<std::string>& holder) {
+    std::optional<SecureInput> next;
+    if (active) next = SecureInput{holder};
+    const bool same =
+        next.has_value() == secureInput_.has_value() && (!next || next->holder == secureInput_->holder);
+    if (same) return;
+    secureInput_ = std::move(next);
     applyEffective();
 }
 

@@ -57,10 +57,16 @@ public:
     // One diagnostic line beginning "Context: globalEnabled=".
     std::string contextSummary() const;
 
+    // While a secret is typed: who asks for it (absent when not known).
+    struct SecureInput {
+        std::optional<std::string> holder;
+    };
+
     // The decision rules on explicit inputs, as resolve() and silenceReason().
     static CaseResult evaluateCase(bool globalEnabled, bool autoMuteOnCalls, bool micActive,
                                    const std::optional<std::string>& bundleID, const ProfileStore& store,
-                                   std::optional<Clock::time_point> snoozeUntil, Clock::time_point now);
+                                   std::optional<Clock::time_point> snoozeUntil, Clock::time_point now,
+                                   const std::optional<SecureInput>& secureInput = std::nullopt);
     // Start-up check of the decision rules on fixed inputs; writes
     // "[Tocko] SelfTest: " lines only and touches no state.
     void runSelfTest() const;
@@ -83,6 +89,11 @@ public:
     void setAutoMuteOnCalls(bool on);
 
     bool micActive() const { return micActive_; }
+
+    // The secure-input monitor's report: while active nothing sounds, right
+    // after the master switch. Re-applies the decision when it changes.
+    void setSecureInput(bool active, const std::optional<std::string>& holder);
+    bool secureInputActive() const { return secureInput_.has_value(); }
 
     // Plain assignments: the caller re-applies with applyEffective().
     bool globalEnabled() const { return globalEnabled_; }
@@ -124,6 +135,7 @@ private:
     std::optional<std::string> currentBundleID_;
     std::optional<std::string> currentAppName_;
     std::optional<Clock::time_point> snoozeUntil_;
+    std::optional<SecureInput> secureInput_;
     QTimer* snoozeTimer_ = nullptr;
     bool snoozeTimerCut_ = false;  // the period was longer than one timer interval
     bool globalEnabled_ = false;

@@ -1,5 +1,6 @@
 #include "context/secure_input_monitor.h"
 
+#include <QPointer>
 #include <QTimer>
 
 namespace tocko {
@@ -13,8 +14,14 @@ SecureInputMonitor::SecureInputMonitor(OnChange onChange, std::unique_ptr<Secure
 SecureInputMonitor::~SecureInputMonitor() = default;
 
 void SecureInputMonitor::start() {
-    if (timer_) return;
+    if (started_) return;
+    started_ = true;
     poll(false);
+    QPointer<SecureInputMonitor> self(this);
+    if (probe_->watch([self] {
+            if (self) self->poll(true);
+        }))
+        return;
     // A child timer: it dies with the monitor and never ticks into it after.
     timer_ = new QTimer(this);
     timer_->setInterval(interval_);
@@ -31,7 +38,13 @@ void SecureInputMonitor::poll(bool notify) {
     if (notify && changed && onChange_) onChange_(active, holder);
 }
 
+void SecureInputMonitor::setFrontmostApp(const std::optional<std::string>& appID,
+                                         const std::optional<std::string>& name) {
+    probe_->frontmostChanged(appID, name);
+}
+
 std::optional<std::string> SecureInputMonitor::lookUpHolderName() {
+    if (std::optional<std::string> name = probe_->holderName(); name && !name->empty()) return name;
     const std::optional<int32_t> pid = probe_->holderPID();
     if (!pid) return std::nullopt;
     if (std::optional<std::string> name = probe_->applicationName(*pid); name && !name->empty()) return name;

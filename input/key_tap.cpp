@@ -62,7 +62,7 @@ void KeyTap::start() {
     if (alreadyRunning) return;
 
     if (!backends_->canListen()) {
-        log_.error("start() ignored: Input Monitoring not granted");
+        log_.error("start() ignored: input access not granted");
         runLock_.with([](TapState& s) { s.running = false; });
         return;
     }
@@ -99,7 +99,7 @@ void KeyTap::run(uint64_t generation) {
     if (loop->valid()) tap = backends_->createTap([this](const TapEvent& e) { tapCallback(e); });
 
     if (!tap) {
-        log_.error("CGEvent.tapCreate failed (permission missing or revoked)");
+        log_.error("Input tap creation failed (permission missing or revoked)");
         // Only the current start() owns the running flag and the report; a
         // thread overtaken by stop() (and maybe a newer start) stays quiet.
         const bool current = runLock_.with([&](TapState& s) {
@@ -131,7 +131,7 @@ void KeyTap::run(uint64_t generation) {
     tap->setEnabled(true);
     if (onActivationResult) onActivationResult(true);
     log_.info("Event tap live on dedicated background run loop");
-    trace("KeyTap", "listenOnly CGEventTap live on background run loop");
+    trace("KeyTap", "listenOnly input tap live on background run loop");
 
     loop->run();
     log_.info("KeyTap run loop exited");

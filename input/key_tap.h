@@ -97,8 +97,16 @@ private:
     Locked<TapState> runLock_;
 };
 
-// Whether at least one input backend can listen now: a readable evdev
-// keyboard, or an X display with XInput 2. Quiet; fit for polling.
+// What the system backends can hear now. Quiet; fit for polling.
+enum class ListenAccess {
+    none,     // nothing readable
+    partial,  // only XWayland's XInput 2: X11 windows of a Wayland session
+    full,     // a readable evdev keyboard, or XInput 2 of an X11 session
+};
+ListenAccess listenAccess();
+// Whether the desktop session is a Wayland one (XDG_SESSION_TYPE, WAYLAND_DISPLAY).
+bool isWaylandSession();
+// Input access counts as granted only when every application is heard.
 bool listenAccessGranted();
 // How the user grants input access on Linux (there is no system prompt).
 std::string listenAccessHelpText();

@@ -24,16 +24,14 @@ BackendChoice backendChoice() {
 
 class SystemTapBackendFactory : public TapBackendFactory {
 public:
-    bool canListen() override {
-        switch (backendChoice()) {
-            case BackendChoice::Evdev:
-                return evdev_.canListen();
-            case BackendChoice::X11:
-                return x11_.canListen();
-            case BackendChoice::Automatic:
-                break;
-        }
-        return evdev_.canListen() || x11_.canListen();
+    bool canListen() override { return access() != ListenAccess::none; }
+
+    ListenAccess access() {
+        const BackendChoice choice = backendChoice();
+        if (choice != BackendChoice::X11 && evdev_.canListen()) return ListenAccess::full;
+        if (choice == BackendChoice::Evdev || !x11_.canListen()) return ListenAccess::none;
+        // Under Wayland the X server is XWayland, which sees only X11 windows.
+        return isWaylandSession() ? ListenAccess::partial : ListenAccess::full;
     }
 
     std::shared_ptr<EventTap> createTap(TapCallback callback) override {
@@ -60,12 +58,25 @@ private:
 
 }  // namespace
 
-std::shared_ptr<TapBackendFactory> systemTapBackendFactory() {
+namespace {
+std::shared_ptr<SystemTapBackendFactory> systemFactory() {
     static const auto factory = std::make_shared<SystemTapBackendFactory>();
     return factory;
 }
+}  // namespace
 
-bool listenAccessGranted() { return systemTapBackendFactory()->canListen(); }
+std::shared_ptr<TapBackendFactory> systemTapBackendFactory() { return systemFactory(); }
+
+bool isWaylandSession() {
+    const char* type = std::getenv("XDG_SESSION_TYPE");
+    if (type && std::string_view(type) == "wayland") return true;
+    const char* display = std::getenv("WAYLAND_DISPLAY");
+    return display && *display;
+}
+
+ListenAccess listenAccess() { return systemFactory()->access(); }
+
+bool listenAccessGranted() { return listenAccess() == ListenAccess::full; }
 
 std::string listenAccessHelpText() {
     return "Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and "
@@ -90,6 +101,8 @@ std::string listenAccessHelpText() {
 
 bool requestListenAccess() {
     if (listenAccessGranted()) return true;
+    if (listenAccess() == ListenAccess::partial)
+        trace("KeyTap", "input access partial: XWayland hears X11 windows only");
     Logger("KeyTap").info("Input access requested; Linux has no prompt. {}", {pub(listenAccessHelpText())});
     trace("KeyTap", "input access missing: join the \"input\" group or add a udev uaccess rule");
     return false;

@@ -35,12 +35,17 @@ case "$family" in
       qt6-qpa-plugins qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
       qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
       qml6-module-qtqml qml6-module-qtquick-shapes qml6-module-qt5compat-graphicaleffects
+      # Japanese, Korean and Chinese texts and language names
+      fonts-noto-cjk
+      # the accessibility bus, through which password fields are seen
+      at-spi2-core
     )
     TEST=(
       libgtest-dev libgmock-dev libbenchmark-dev clang-format qml6-module-qttest
       pulseaudio pulseaudio-utils xvfb x11-utils xdotool sox dbus
       desktop-file-utils appstream rpm dpkg-dev
       clang libclang-rt-14-dev
+      dbus-daemon python3-gi gir1.2-gtk-3.0
     )
     ;;
   dnf)
@@ -49,12 +54,14 @@ case "$family" in
       pulseaudio-libs-devel libsndfile-devel systemd-devel libevdev-devel libX11-devel libXi-devel libXtst-devel
       mesa-libGL-devel
       qt6-qtbase-devel qt6-qtdeclarative-devel qt6-qttools-devel qt6-linguist qt6-qtsvg-devel qt6-qt5compat-devel
+      google-noto-sans-cjk-fonts at-spi2-core
     )
     TEST=(
       gtest-devel gmock-devel google-benchmark-devel clang-tools-extra
       pulseaudio pulseaudio-utils xorg-x11-server-Xvfb xdpyinfo xdotool sox dbus-daemon
       desktop-file-utils appstream rpm-build dpkg
       clang compiler-rt
+      python3-gobject gtk3
     )
     ;;
   pacman)
@@ -62,12 +69,13 @@ case "$family" in
       base-devel cmake ninja pkgconf
       libpulse libsndfile systemd-libs libevdev libx11 libxi libxtst mesa
       qt6-base qt6-declarative qt6-tools qt6-svg qt6-5compat
+      noto-fonts-cjk at-spi2-core
     )
     TEST=(
       gtest benchmark clang
       pulseaudio xorg-server-xvfb xorg-xdpyinfo xdotool sox dbus
       desktop-file-utils appstream rpm-tools dpkg
-      compiler-rt
+      compiler-rt python-gobject gtk3
     )
     ;;
 esac

@@ -1,4 +1,5 @@
-// Input access on Linux: granted when a tap backend can listen now.
+// Input access on Linux: granted when a tap backend hears every application;
+// partial when only XWayland's X11 windows are heard.
 
 #include "app/platform.h"
 #include "input/key_tap.h"
@@ -11,7 +12,13 @@ class BackendInputPermission : public InputPermission {
 public:
     explicit BackendInputPermission(std::shared_ptr<TapBackendFactory> backends)
         : backends_(std::move(backends)) {}
-    bool preflight() override { return backends_->canListen(); }
+    bool preflight() override {
+        if (backends_ == systemTapBackendFactory()) return listenAccessGranted();
+        return backends_->canListen();
+    }
+    bool partial() override {
+        return backends_ == systemTapBackendFactory() && listenAccess() == ListenAccess::partial;
+    }
     void request() override {
         // There is no system prompt; the system backends log how to grant access.
         if (backends_ == systemTapBackendFactory()) requestListenAccess();

@@ -31,20 +31,21 @@ bool confirmWithMessageBox(const UninstallTexts& t) {
     return box.clickedButton() == uninstallButton;
 }
 
-bool resultWithMessageBox(const UninstallTexts& t, bool moved) {
+// The process ends right after this box, so the command is shown as
+// selectable text rather than put on a clipboard that would end with it.
+void resultWithMessageBox(const UninstallTexts& t, bool moved, const QString& undoCommand) {
     const QString title = moved ? t.movedTitle : t.notMovedTitle;
     QMessageBox box(QMessageBox::Information, title, title);
-    box.setInformativeText(t.resultBody);
-    QPushButton* openButton = box.addButton(t.openSettingsButton, QMessageBox::AcceptRole);
-    QPushButton* doneButton = box.addButton(t.doneButton, QMessageBox::RejectRole);
-    box.setDefaultButton(openButton);
+    if (!undoCommand.isEmpty()) box.setInformativeText(t.resultBody + QStringLiteral("\n\n") + undoCommand);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPushButton* doneButton = box.addButton(t.doneButton, QMessageBox::AcceptRole);
+    box.setDefaultButton(doneButton);
     box.setEscapeButton(doneButton);
     box.exec();
-    return box.clickedButton() == openButton;
 }
 }  // namespace
 
-UninstallServices defaultUninstallServices(std::function<void()> openInputMonitoringSettings) {
+UninstallServices defaultUninstallServices(std::function<QString()> inputAccessUndoCommand) {
     UninstallServices s;
     s.organization = orDefault(QCoreApplication::organizationName(), "Pollix");
     s.application = orDefault(QCoreApplication::applicationName(), "Tocko");
@@ -60,7 +61,7 @@ UninstallServices defaultUninstallServices(std::function<void()> openInputMonito
         settings.sync();
     };
     s.moveToTrash = moveOwnFileToTrash;
-    s.openInputMonitoringSettings = std::move(openInputMonitoringSettings);
+    s.inputAccessUndoCommand = std::move(inputAccessUndoCommand);
     s.exitProcess = [] {
         std::fflush(nullptr);
         std::_Exit(0);

@@ -84,13 +84,10 @@ UninstallTexts uninstallTexts() {
         t(QT_TRANSLATE_NOOP("Tocko", "Tocko has been moved to the Trash.")),
         t(QT_TRANSLATE_NOOP("Tocko",
                             "Tocko’s settings are removed, but the app couldn’t move itself to the Trash. "
-                            "Drag Tocko from your "
-                            "Applications folder to the Trash.")),
-        t(QT_TRANSLATE_NOOP(
-            "Tocko",
-            "One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System "
-            "Settings › Privacy & Security › Input Monitoring, select Tocko and click the minus button.")),
-        t(QT_TRANSLATE_NOOP("Tocko", "Open Input Monitoring Settings")),
+                            "Remove it with the package manager that installed it.")),
+        t(QT_TRANSLATE_NOOP("Tocko",
+                            "One last step: the input access given to Tocko stays until you take it back "
+                            "with this command:")),
         t(QT_TRANSLATE_NOOP("Tocko", "Done")),
     };
 }
@@ -115,8 +112,8 @@ void uninstall(const UninstallServices& s) {
     removeExistingItems(uninstallTargets(s.locations, s.organization, s.application));
 
     const bool moved = s.moveToTrash && !s.executablePath.isEmpty() && s.moveToTrash(s.executablePath);
-    const bool openSettings = s.showResult && s.showResult(texts, moved);
-    if (openSettings && s.openInputMonitoringSettings) s.openInputMonitoringSettings();
+    const QString undo = s.inputAccessUndoCommand ? s.inputAccessUndoCommand() : QString();
+    if (s.showResult) s.showResult(texts, moved, undo);
     if (s.exitProcess) s.exitProcess();
 }
 

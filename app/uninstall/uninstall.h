@@ -2,7 +2,8 @@
 // Removing the application and everything it stored: after a confirmation
 // the login item is unregistered, the settings are cleared, the data, cache
 // and settings files are deleted, the executable goes to the Trash, the user
-// is told how to take back the input permission, and the process ends with
+// is told how to take back the input access given to Tocko, with the command
+// (when there is any), and the process ends with
 // status 0. Every removal is best effort; only a failed move to the Trash
 // changes what the user is told.
 
@@ -51,7 +52,7 @@ void removeExistingItems(const std::vector<UninstallItem>& items);
 // The user-visible texts, translated into the chosen interface language.
 struct UninstallTexts {
     QString confirmTitle, confirmBody, uninstallButton, cancelButton;
-    QString movedTitle, notMovedTitle, resultBody, openSettingsButton, doneButton;
+    QString movedTitle, notMovedTitle, resultBody, doneButton;
 };
 UninstallTexts uninstallTexts();
 
@@ -68,17 +69,19 @@ struct UninstallServices {
     QString executablePath;
     // Moves the file to the Trash; false when it did not move.
     std::function<bool(const QString& path)> moveToTrash;
-    // Shows the result; true when the user chose "Open Input Monitoring Settings".
-    std::function<bool(const UninstallTexts&, bool moved)> showResult;
-    std::function<void()> openInputMonitoringSettings;
+    // The command that takes back the input access given to Tocko; empty
+    // when there is none to take back.
+    std::function<QString()> inputAccessUndoCommand;
+    // Shows the result, with `undoCommand` under the result text when there is one.
+    std::function<void(const UninstallTexts&, bool moved, const QString& undoCommand)> showResult;
     // Ends the process at once with status 0 (no normal termination).
     std::function<void()> exitProcess;
 };
 
 // The real services: message boxes, the XDG autostart entry, the application's
 // QSettings, the XDG folders, the running executable, the freedesktop Trash.
-// `openInputMonitoringSettings` may be left empty.
-UninstallServices defaultUninstallServices(std::function<void()> openInputMonitoringSettings = {});
+// `inputAccessUndoCommand` may be left empty.
+UninstallServices defaultUninstallServices(std::function<QString()> inputAccessUndoCommand = {});
 
 // Moves `path` to the Trash when it is a file the current user owns in a
 // folder they may write to; false otherwise or when the move fails.

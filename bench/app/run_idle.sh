@@ -8,7 +8,7 @@ cd "$(dirname "$0")/../.."
 trap stop_tocko EXIT
 
 start_tocko
-grep -q "App Nap assertion held" "$BENCH_TMP/tocko.log" || { echo "feedback did not turn on" >&2; exit 1; }
+grep -q "Activity assertion held" "$BENCH_TMP/tocko.log" || { echo "feedback did not turn on" >&2; exit 1; }
 sleep 2  # let the launch click, the engine start and the monitors settle
 ticks() { awk '{print $14 + $15}' "/proc/$TOCKO_PID/stat"; }
 hz=$(getconf CLK_TCK)

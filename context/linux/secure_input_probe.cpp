@@ -1,23 +1,13 @@
-// No client on X11 or Wayland can see whether another program has grabbed
-// the keyboard for secure entry, so the probe answers "off". Holder names,
-// for when a process id is known, come from /proc.
+// The platform's probe: password fields, the session lock and passphrase
+// prompts, watched over D-Bus (platform/linux/secure_input_linux.cpp).
 
 #include <memory>
 
-#include "context/linux/proc_names.h"
 #include "context/secure_input_monitor.h"
+#include "platform/linux/secure_input_linux.h"
 
 namespace tocko {
 
-namespace {
-class LinuxSecureInputProbe final : public SecureInputProbe {
-public:
-    bool isSecureInputEnabled() override { return false; }
-    std::optional<int32_t> holderPID() override { return std::nullopt; }
-    std::optional<std::string> applicationName(int32_t pid) override { return processName(pid); }
-};
-}  // namespace
-
-std::unique_ptr<SecureInputProbe> makeSecureInputProbe() { return std::make_unique<LinuxSecureInputProbe>(); }
+std::unique_ptr<SecureInputProbe> makeSecureInputProbe() { return makeLinuxSecureInputProbe(); }
 
 }  // namespace tocko

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Přesuňte Tocko do složky Aplikace – odsud nebudou zvuky klávesnice fungovat spolehlivě.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko není nainstalované – běží z této složky a položka přihlášení by ho spouštěla odsud.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Zobrazit ve Finderu</translation>
+        <source>Open Folder</source>
+        <translation>Otevřít složku</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>nějaká aplikace</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Zvuky klávesnice jsou pozastaveny – %1 blokuje sledování klávesnice (zabezpečený vstup).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Zvuky klávesnice jsou pozastaveny – %1 žádá o heslo.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Zvuk při uvolnění klávesy</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Zvuky psaní jsou vypnuté. Zapnete je přes ikonu na řádku nabídek.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Zvuky psaní jsou vypnuté. Zapnete je kliknutím na ikonu Tocko v oznamovací oblasti panelu.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Aktuální aplikace</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID balíčku</translation>
+        <source>App ID</source>
+        <translation>ID aplikace</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Přidat</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…nebo ID balíčku (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…nebo ID aplikace (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Odinstalovat Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Odstraní Tocko a vše, co uložilo na tomto Macu.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Odstraní Tocko a vše, co uložilo v tomto počítači.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko bylo přesunuto do koše.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Nastavení Tocko jsou odstraněna, ale aplikace se nemohla sama přesunout do koše. Přetáhněte Tocko ze složky Aplikace do koše.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Nastavení Tocko jsou odstraněna, ale aplikace se nedokázala sama přesunout do koše. Odstraňte ji správcem balíčků, kterým byla nainstalována.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Poslední krok: macOS si ponechává oprávnění Tocko ke sledování vstupu, dokud ho neodeberete. V Nastavení systému › Soukromí a zabezpečení › Sledování vstupu vyberte Tocko a klikněte na tlačítko minus.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Poslední krok: přístup ke vstupním zařízením udělený aplikaci Tocko zůstává, dokud ho nezrušíte tímto příkazem:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Otevřít nastavení sledování vstupu</translation>
+        <source>Grant access…</source>
+        <translation>Udělit přístup…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Zapněte zvuky psaní</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko přehraje zvuk pro každou stisknutou klávesu, v každé aplikaci. K tomu vás macOS požádá o povolení sledování vstupu. Tocko používá jen fyzické kódy kláves a nikdy nezaznamenává, co píšete.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko přehraje zvuk pro každou stisknutou klávesu, v každé aplikaci. K tomu mu Linux musí dovolit číst zařízení klávesnice a myši. Tocko používá jen fyzické kódy kláves a nikdy nezaznamenává, co píšete.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Bez něj zůstane Tocko potichu. Změnit to můžete kdykoli v Nastavení systému.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Bez něj zůstane Tocko potichu. Přístup zajišťuje pravidlo udev nebo skupina input a kdykoli ho můžete odebrat.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Zvuky psaní jsou zapnuté. Zkuste psát.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Otevřít Nastavení systému</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Slyší se jen okna X11. Ve Waylandu potřebuje Tocko přístup k zařízením klávesnice, aby slyšel všechny aplikace.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Ticho při hovorech</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Mikrofon zapnutý kvůli Zoomu, Meetu nebo FaceTimu? Tocko ztichne, aby nikdo neslyšel, jak si o nich píšete poznámky. Po skončení hovoru je zpět.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mikrofon zapnutý kvůli Zoomu, Meetu nebo Jitsi? Tocko ztichne, aby nikdo neslyšel, jak si o nich píšete poznámky. Po skončení hovoru je zpět.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Vše je připraveno</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko bydlí na řádku nabídek</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko bydlí v oznamovací oblasti</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Hledejte K nahoře na obrazovce. Tam bydlí Tocko. Chcete průvodce znovu? Najdete ho v Nastavení.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Hledejte K mezi ikonami v oznamovací oblasti panelu. Tam bydlí Tocko. Chcete průvodce znovu? Najdete ho v Nastavení.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Začněte se svým Macem</translation>
+        <source>Start when you log in</source>
+        <translation>Spouštět po přihlášení</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Otevřít po přihlášení</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Soukromí a zabezpečení › Sledování vstupu</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Vstupní zařízení › Klávesnice a myši</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Přístup udělen. Odhlaste se a znovu přihlaste, aby Tocko slyšel všechny aplikace.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Přístup nebyl udělen.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>V tomto systému není k dispozici výzva správce (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko přehraje cvaknutí, když uvidí stisk klávesy. V Linuxu se to dozví ze zařízení klávesnice a myši v /dev/input, která smí číst jen skupina input, nebo v relaci X11 od X serveru.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>„Udělit přístup…“ požádá o heslo správce a pak přidá pravidlo udev, které dovolí tomu, kdo sedí u tohoto počítače, číst klávesnice a myši. Bez systemd-logind vás místo toho přidá do skupiny input; pak se odhlaste a znovu přihlaste.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Klávesnici pak mohou číst i jiné programy, které spouštíte. Tocko si jen všimne, že byla stisknuta klávesa; nikdy nezaznamenává ani neodesílá, co píšete.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Chcete-li to udělat sami, spusťte:</translation>
     </message>
 </context>
 </TS>

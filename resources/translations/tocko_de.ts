@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Bewege Tocko in deinen Programme-Ordner – von hier aus funktionieren die Tastengeräusche nicht zuverlässig.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko ist nicht installiert – es läuft aus diesem Ordner, und das Anmeldeobjekt würde es von hier starten.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Im Finder zeigen</translation>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>eine App</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Tastengeräusche pausiert – %1 blockiert die Tastaturüberwachung (sichere Eingabe).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Tastengeräusche pausiert – %1 fragt nach einem Passwort.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Ton beim Loslassen der Taste</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Tippgeräusche sind aus. Öffne das Symbol in der Menüleiste, um sie einzuschalten.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Tippgeräusche sind aus. Klicke auf das Tocko-Symbol im Infobereich der Leiste, um sie einzuschalten.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Aktuelle App</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>Bundle-ID</translation>
+        <source>App ID</source>
+        <translation>App-ID</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>… oder eine Bundle-ID (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…oder eine App-ID (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Tocko deinstallieren …</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Entfernt Tocko und alles, was es auf diesem Mac gespeichert hat.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Entfernt Tocko und alles, was es auf diesem Computer gespeichert hat.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko wurde in den Papierkorb bewegt.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Die Einstellungen von Tocko sind entfernt, aber die App konnte sich nicht selbst in den Papierkorb bewegen. Ziehe Tocko aus deinem Programme-Ordner in den Papierkorb.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Die Einstellungen von Tocko sind entfernt, aber die App konnte sich nicht selbst in den Papierkorb bewegen. Entferne sie mit dem Paketmanager, der sie installiert hat.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Ein letzter Schritt: macOS behält die Berechtigung zur Eingabeüberwachung für Tocko, bis du sie entfernst. Wähle unter Systemeinstellungen › Datenschutz &amp; Sicherheit › Eingabeüberwachung Tocko aus und klicke auf die Minustaste.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Ein letzter Schritt: Der Eingabezugriff, den Tocko bekommen hat, bleibt, bis du ihn mit diesem Befehl zurücknimmst:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Einstellungen für Eingabeüberwachung öffnen</translation>
+        <source>Grant access…</source>
+        <translation>Zugriff gewähren …</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Tippgeräusche einschalten</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko spielt für jede gedrückte Taste einen Sound, in jeder App. Dafür bittet dich macOS, die Eingabeüberwachung zu erlauben. Tocko verwendet nur physische Tastencodes und zeichnet nie auf, was du tippst.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko spielt für jede gedrückte Taste einen Sound, in jeder App. Dafür muss Linux Tocko deine Tastatur- und Mausgeräte lesen lassen. Tocko verwendet nur physische Tastencodes und zeichnet nie auf, was du tippst.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Ohne sie bleibt Tocko still. Du kannst das jederzeit in den Systemeinstellungen ändern.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Ohne ihn bleibt Tocko still. Der Zugriff kommt von einer udev-Regel oder der Gruppe input, und du kannst ihn jederzeit zurücknehmen.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Tippgeräusche sind an. Tipp mal los.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Systemeinstellungen öffnen</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Nur X11-Fenster sind zu hören. Unter Wayland braucht Tocko Zugriff auf die Tastaturgeräte, um jede App zu hören.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Ruhe bei Anrufen</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Mikro an für Zoom, Meet oder FaceTime? Tocko verstummt, damit niemand hört, wie du Notizen über die anderen tippst. Nach dem Anruf ist es wieder da.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mikro an für Zoom, Meet oder Jitsi? Tocko verstummt, damit niemand hört, wie du Notizen über die anderen tippst. Nach dem Anruf ist es wieder da.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Alles bereit</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko wohnt in deiner Menüleiste</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko wohnt in deinem Infobereich</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Halte oben auf deinem Bildschirm Ausschau nach dem K. Dort wohnt Tocko. Die Tour noch einmal? Sie ist in den Einstellungen.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Halte unter den Symbolen im Infobereich deiner Leiste Ausschau nach dem K. Dort wohnt Tocko. Die Tour noch einmal? Sie ist in den Einstellungen.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Mit deinem Mac starten</translation>
+        <source>Start when you log in</source>
+        <translation>Bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Bei Anmeldung öffnen</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Datenschutz &amp; Sicherheit › Eingabeüberwachung</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Eingabegeräte › Tastaturen und Mäuse</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Zugriff gewährt. Melde dich ab und wieder an, damit Tocko jede App hört.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Zugriff wurde nicht gewährt.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Auf diesem System gibt es keine Administratorabfrage (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko spielt sein Klicken, wenn es eine Taste heruntergehen sieht. Unter Linux erfährt es das von den Tastatur- und Mausgeräten in /dev/input, die nur die Gruppe input lesen darf, oder in einer X11-Sitzung vom X-Server.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>„Zugriff gewähren …“ fragt nach einem Administratorpasswort und legt dann eine udev-Regel an, die jeden, der an diesem Computer sitzt, Tastaturen und Mäuse lesen lässt. Ohne systemd-logind fügt es dich stattdessen der Gruppe input hinzu; melde dich danach ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Andere Programme, die du startest, können die Tastatur dann ebenfalls lesen. Tocko merkt sich nur, dass eine Taste gedrückt wurde; es zeichnet nie auf und sendet nie, was du tippst.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Um es selbst zu tun, führe aus:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Μετακινήστε το Tocko στον φάκελο «Εφαρμογές» — από εδώ οι ήχοι του πληκτρολογίου δεν θα λειτουργούν αξιόπιστα.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Το Tocko δεν είναι εγκατεστημένο — εκτελείται από αυτόν τον φάκελο και το στοιχείο σύνδεσης θα το ξεκινούσε από εδώ.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Εμφάνιση στο Finder</translation>
+        <source>Open Folder</source>
+        <translation>Άνοιγμα φακέλου</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>μια εφαρμογή</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Οι ήχοι του πληκτρολογίου έχουν παύσει — η εφαρμογή %1 εμποδίζει την παρακολούθηση του πληκτρολογίου (Ασφαλής εισαγωγή).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Οι ήχοι του πληκτρολογίου έχουν παύσει — η εφαρμογή %1 ζητά κωδικό πρόσβασης.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Ήχος κατά την απελευθέρωση πλήκτρου</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Οι ήχοι πληκτρολόγησης είναι ανενεργοί. Ανοίξτε το εικονίδιο στη γραμμή μενού για να τους ενεργοποιήσετε.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Οι ήχοι πληκτρολόγησης είναι ανενεργοί. Κάντε κλικ στο εικονίδιο του Tocko στην περιοχή ειδοποιήσεων για να τους ενεργοποιήσετε.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Τρέχουσα εφαρμογή</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>Αναγνωριστικό πακέτου</translation>
+        <source>App ID</source>
+        <translation>ID εφαρμογής</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Προσθήκη</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…ή ένα αναγνωριστικό πακέτου (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…ή ένα ID εφαρμογής (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Απεγκατάσταση του Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Αφαιρεί το Tocko και ό,τι έχει αποθηκεύσει σε αυτό το Mac.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Αφαιρεί το Tocko και ό,τι έχει αποθηκεύσει σε αυτόν τον υπολογιστή.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Το Tocko μετακινήθηκε στον Κάδο.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Οι ρυθμίσεις του Tocko αφαιρέθηκαν, αλλά η εφαρμογή δεν μπόρεσε να μετακινηθεί μόνη της στον Κάδο. Σύρετε το Tocko από τον φάκελο «Εφαρμογές» στον Κάδο.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Οι ρυθμίσεις του Tocko αφαιρέθηκαν, αλλά η εφαρμογή δεν μπόρεσε να μετακινηθεί η ίδια στον Κάδο. Αφαιρέστε την με τον διαχειριστή πακέτων που την εγκατέστησε.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Ένα τελευταίο βήμα: το macOS διατηρεί την άδεια Παρακολούθησης εισόδου του Tocko μέχρι να την αφαιρέσετε. Στις Ρυθμίσεις συστήματος › Απόρρητο και ασφάλεια › Παρακολούθηση εισόδου, επιλέξτε το Tocko και κάντε κλικ στο κουμπί μείον.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Ένα τελευταίο βήμα: η πρόσβαση εισόδου που δόθηκε στο Tocko παραμένει μέχρι να την ανακαλέσετε με αυτή την εντολή:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Άνοιγμα ρυθμίσεων Παρακολούθησης εισόδου</translation>
+        <source>Grant access…</source>
+        <translation>Παροχή πρόσβασης…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Ενεργοποιήστε τους ήχους πληκτρολόγησης</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Το Tocko παίζει έναν ήχο για κάθε πλήκτρο που πατάτε, σε κάθε εφαρμογή. Γι’ αυτό, το macOS σάς ζητά να επιτρέψετε την Παρακολούθηση εισόδου. Το Tocko χρησιμοποιεί μόνο φυσικούς κωδικούς πλήκτρων και δεν καταγράφει ποτέ τι πληκτρολογείτε.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Το Tocko παίζει έναν ήχο για κάθε πλήκτρο που πατάτε, σε κάθε εφαρμογή. Γι’ αυτό, το Linux πρέπει να επιτρέψει στο Tocko να διαβάζει τις συσκευές πληκτρολογίου και ποντικιού. Το Tocko χρησιμοποιεί μόνο φυσικούς κωδικούς πλήκτρων και δεν καταγράφει ποτέ τι πληκτρολογείτε.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Χωρίς αυτήν, το Tocko μένει σιωπηλό. Μπορείτε να το αλλάξετε οποιαδήποτε στιγμή στις Ρυθμίσεις συστήματος.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Χωρίς αυτήν, το Tocko μένει σιωπηλό. Η πρόσβαση δίνεται από έναν κανόνα udev ή την ομάδα input, και μπορείτε να την ανακαλέσετε οποιαδήποτε στιγμή.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Οι ήχοι πληκτρολόγησης είναι ενεργοί. Δοκιμάστε να γράψετε.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Άνοιγμα Ρυθμίσεων συστήματος</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Ακούγονται μόνο παράθυρα X11. Στο Wayland, το Tocko χρειάζεται πρόσβαση στις συσκευές πληκτρολογίου για να ακούει κάθε εφαρμογή.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Ησυχία στις κλήσεις</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Μικρόφωνο ανοιχτό για Zoom, Meet ή FaceTime; Το Tocko σωπαίνει, ώστε κανείς να μη σας ακούει να κρατάτε σημειώσεις για αυτούς. Επιστρέφει όταν τελειώσει η κλήση.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Μικρόφωνο ανοιχτό για Zoom, Meet ή Jitsi; Το Tocko σωπαίνει, ώστε κανείς να μη σας ακούει να κρατάτε σημειώσεις για αυτούς. Επιστρέφει όταν τελειώσει η κλήση.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Είστε έτοιμοι</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Το Tocko μένει στη γραμμή μενού σας</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Το Tocko μένει στην περιοχή ειδοποιήσεων</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Ψάξτε το K στο πάνω μέρος της οθόνης. Εκεί μένει το Tocko. Θέλετε ξανά την ξενάγηση; Βρίσκεται στις Ρυθμίσεις.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Ψάξτε το K ανάμεσα στα εικονίδια της περιοχής ειδοποιήσεων του πίνακα. Εκεί μένει το Tocko. Θέλετε ξανά την ξενάγηση; Βρίσκεται στις Ρυθμίσεις.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Ξεκινήστε με το Mac σας</translation>
+        <source>Start when you log in</source>
+        <translation>Έναρξη κατά τη σύνδεση</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Άνοιγμα κατά τη σύνδεση</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Απόρρητο και ασφάλεια › Παρακολούθηση εισόδου</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Συσκευές εισόδου › Πληκτρολόγια και ποντίκια</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Αφαίρεση</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Η πρόσβαση δόθηκε. Αποσυνδεθείτε και συνδεθείτε ξανά, ώστε το Tocko να ακούει κάθε εφαρμογή.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Η πρόσβαση δεν δόθηκε.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Σε αυτό το σύστημα δεν υπάρχει προτροπή διαχειριστή (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Το Tocko παίζει το κλικ του όταν βλέπει ένα πλήκτρο να πατιέται. Στο Linux το μαθαίνει από τις συσκευές πληκτρολογίου και ποντικιού στο /dev/input, που μόνο η ομάδα input μπορεί να διαβάσει, ή, σε συνεδρία X11, από τον διακομιστή X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>Το «Παροχή πρόσβασης…» ζητά κωδικό διαχειριστή και έπειτα προσθέτει έναν κανόνα udev που επιτρέπει σε όποιον κάθεται σε αυτόν τον υπολογιστή να διαβάζει πληκτρολόγια και ποντίκια. Χωρίς systemd-logind, σας προσθέτει αντί γι’ αυτό στην ομάδα input· έπειτα αποσυνδεθείτε και συνδεθείτε ξανά.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Τότε και άλλα προγράμματα που εκτελείτε μπορούν να διαβάζουν το πληκτρολόγιο. Το Tocko σημειώνει μόνο ότι πατήθηκε ένα πλήκτρο· δεν καταγράφει ούτε στέλνει ποτέ τι πληκτρολογείτε.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Για να το κάνετε μόνοι σας, εκτελέστε:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko is not installed — it runs from this folder, and the login item would start it from here.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Reveal in Finder</translation>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>an app</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Keyboard sounds are paused — %1 is asking for a password.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Sound on key release</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Typing feedback is off. Open the menu-bar icon to turn it on.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Current app</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>Bundle ID</translation>
+        <source>App ID</source>
+        <translation>App ID</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Add</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…or a bundle id (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…or an app id (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Uninstall Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Removes Tocko and everything it stored on this Mac.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Removes Tocko and everything it stored on this computer.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko has been moved to the Trash.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>One last step: the input access given to Tocko stays until you take it back with this command:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Open Input Monitoring Settings</translation>
+        <source>Grant access…</source>
+        <translation>Grant access…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Turn on typing feedback</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Without it, Tocko stays silent. You can change this anytime in System Settings.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Typing feedback is on. Try typing.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Open System Settings</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Quiet on calls</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>You’re all set</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko lives in your menu bar</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko lives in your system tray</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Start with your Mac</translation>
+        <source>Start when you log in</source>
+        <translation>Start when you log in</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Open at Login</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Privacy &amp; Security › Input Monitoring</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Input devices › Keyboards and mice</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Access granted. Log out and back in so that Tocko hears every app.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Access was not granted.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>No administrator prompt (pkexec) is available on this system.</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>To do it yourself, run:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Mueve Tocko a tu carpeta Aplicaciones: desde aquí, los sonidos del teclado no funcionarán de forma fiable.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko no está instalado: se ejecuta desde esta carpeta y el elemento de inicio de sesión lo abriría desde aquí.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Mostrar en el Finder</translation>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>una app</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Sonidos del teclado en pausa: %1 está bloqueando la monitorización del teclado (entrada segura).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Sonidos del teclado en pausa: %1 está pidiendo una contraseña.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Sonido al soltar la tecla</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>El sonido al escribir está desactivado. Abre el icono de la barra de menús para activarlo.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>El sonido al escribir está desactivado. Haz clic en el icono de Tocko en la bandeja del sistema para activarlo.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>App actual</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID de paquete</translation>
+        <source>App ID</source>
+        <translation>ID de app</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Añadir</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…o un ID de paquete (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…o un ID de app (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Desinstalar Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Elimina Tocko y todo lo que ha guardado en este Mac.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Elimina Tocko y todo lo que guardó en este ordenador.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko se ha movido a la papelera.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Los ajustes de Tocko se han eliminado, pero la app no ha podido moverse a la papelera. Arrastra Tocko desde tu carpeta Aplicaciones a la papelera.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Los ajustes de Tocko se han eliminado, pero la app no ha podido moverse a la papelera. Elimínala con el gestor de paquetes que la instaló.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Un último paso: macOS conserva el permiso de monitorización de entrada de Tocko hasta que lo elimines. En Ajustes del Sistema › Privacidad y seguridad › Monitorización de entrada, selecciona Tocko y haz clic en el botón de restar.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Un último paso: el acceso de entrada concedido a Tocko sigue activo hasta que lo retires con este comando:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Abrir ajustes de monitorización de entrada</translation>
+        <source>Grant access…</source>
+        <translation>Conceder acceso…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Activa el sonido al escribir</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko reproduce un sonido por cada tecla que pulsas, en todas las apps. Para ello, macOS te pide que permitas la monitorización de entrada. Tocko solo usa códigos físicos de tecla y nunca registra lo que escribes.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko reproduce un sonido por cada tecla que pulsas, en todas las apps. Para ello, Linux debe dejar que Tocko lea tus dispositivos de teclado y ratón. Tocko solo usa códigos físicos de tecla y nunca registra lo que escribes.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Sin él, Tocko se queda en silencio. Puedes cambiarlo cuando quieras en Ajustes del Sistema.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Sin él, Tocko se queda en silencio. El acceso viene de una regla de udev o del grupo input, y puedes retirarlo cuando quieras.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>El sonido al escribir está activado. Prueba a escribir.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Abrir Ajustes del Sistema</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Solo se oyen las ventanas X11. En Wayland, Tocko necesita acceso a los dispositivos de teclado para oír todas las apps.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Silencio en las llamadas</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>¿Micrófono encendido para Zoom, Meet o FaceTime? Tocko se calla para que nadie te oiga tomar notas sobre ellos. Vuelve cuando termina la llamada.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>¿Micrófono encendido para Zoom, Meet o Jitsi? Tocko se calla para que nadie te oiga tomar notas sobre ellos. Vuelve cuando termina la llamada.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Ya está todo listo</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko vive en tu barra de menús</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko vive en tu bandeja del sistema</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Busca la K en la parte superior de la pantalla. Ahí vive Tocko. ¿Quieres repetir el recorrido? Está en Ajustes.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Busca la K entre los iconos de la bandeja del panel de tu escritorio. Ahí vive Tocko. ¿Quieres repetir el recorrido? Está en Ajustes.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Arranca con tu Mac</translation>
+        <source>Start when you log in</source>
+        <translation>Abrir al iniciar sesión</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Abrir al iniciar sesión</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Privacidad y seguridad › Monitorización de entrada</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Dispositivos de entrada › Teclados y ratones</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Acceso concedido. Cierra la sesión y vuelve a entrar para que Tocko oiga todas las apps.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>No se ha concedido el acceso.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Este sistema no tiene aviso de administrador (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko reproduce su clic cuando ve que se pulsa una tecla. En Linux lo sabe por los dispositivos de teclado y ratón de /dev/input, que solo puede leer el grupo input, o, en una sesión X11, por el servidor X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>«Conceder acceso…» pide una contraseña de administrador y después añade una regla de udev que permite a quien esté sentado ante este ordenador leer teclados y ratones. Sin systemd-logind, te añade al grupo input en su lugar; después cierra la sesión y vuelve a entrar.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Otros programas que ejecutes también podrán leer el teclado. Tocko solo anota que se pulsó una tecla; nunca registra ni envía lo que escribes.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Para hacerlo tú mismo, ejecuta:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Déplacez Tocko dans votre dossier Applications — depuis cet emplacement, les sons du clavier ne fonctionneront pas de façon fiable.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko n’est pas installé — il s’exécute depuis ce dossier, et l’élément de connexion le lancerait depuis ici.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Afficher dans le Finder</translation>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>une app</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Sons du clavier en pause — %1 bloque la surveillance du clavier (saisie sécurisée).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Sons du clavier en pause — %1 demande un mot de passe.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Son au relâchement de la touche</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Les sons de frappe sont désactivés. Ouvrez l’icône de la barre des menus pour les activer.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Les sons de frappe sont désactivés. Cliquez sur l’icône de Tocko dans la zone de notification pour les activer.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>App actuelle</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>Identifiant de bundle</translation>
+        <source>App ID</source>
+        <translation>ID d’app</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Ajouter</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…ou un identifiant de bundle (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…ou un ID d’app (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Désinstaller Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Supprime Tocko et tout ce qu’il a enregistré sur ce Mac.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Supprime Tocko et tout ce qu’il a enregistré sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko a été placé dans la corbeille.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Les réglages de Tocko sont supprimés, mais l’app n’a pas pu se placer elle-même dans la corbeille. Faites glisser Tocko de votre dossier Applications vers la corbeille.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Les réglages de Tocko sont supprimés, mais l’app n’a pas pu se placer elle-même dans la corbeille. Supprimez-la avec le gestionnaire de paquets qui l’a installée.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Une dernière étape : macOS conserve l’autorisation de surveillance de l’entrée de Tocko jusqu’à ce que vous la retiriez. Dans Réglages Système › Confidentialité et sécurité › Surveillance de l’entrée, sélectionnez Tocko et cliquez sur le bouton moins.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Une dernière étape : l’accès aux entrées accordé à Tocko reste en place jusqu’à ce que vous le retiriez avec cette commande :</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Ouvrir les réglages de surveillance de l’entrée</translation>
+        <source>Grant access…</source>
+        <translation>Accorder l’accès…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Activez les sons de frappe</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko joue un son pour chaque touche pressée, dans toutes les apps. Pour cela, macOS vous demande d’autoriser la surveillance de l’entrée. Tocko n’utilise que les codes physiques des touches et n’enregistre jamais ce que vous tapez.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko joue un son pour chaque touche pressée, dans toutes les apps. Pour cela, Linux doit permettre à Tocko de lire vos périphériques clavier et souris. Tocko n’utilise que les codes physiques des touches et n’enregistre jamais ce que vous tapez.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Sans elle, Tocko reste silencieux. Vous pouvez modifier cela à tout moment dans Réglages Système.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Sans lui, Tocko reste silencieux. L’accès vient d’une règle udev ou du groupe input, et vous pouvez le retirer à tout moment.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Les sons de frappe sont activés. Essayez de taper.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Ouvrir Réglages Système</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Seules les fenêtres X11 sont entendues. Sous Wayland, Tocko a besoin d’accéder aux périphériques clavier pour entendre toutes les apps.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Silence pendant les appels</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Micro allumé pour Zoom, Meet ou FaceTime ? Tocko se tait, pour que personne ne vous entende prendre des notes sur eux. Il revient à la fin de l’appel.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Micro allumé pour Zoom, Meet ou Jitsi ? Tocko se tait, pour que personne ne vous entende prendre des notes sur eux. Il revient à la fin de l’appel.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Tout est prêt</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko vit dans votre barre des menus</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko vit dans votre zone de notification</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Cherchez le K en haut de votre écran. C’est là que vit Tocko. Envie de refaire la visite ? Elle se trouve dans les Réglages.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Cherchez le K parmi les icônes de la zone de notification de votre tableau de bord. C’est là que vit Tocko. Envie de refaire la visite ? Elle se trouve dans les Réglages.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Démarrer avec votre Mac</translation>
+        <source>Start when you log in</source>
+        <translation>Démarrer à la connexion</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Ouvrir à la connexion</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Confidentialité et sécurité › Surveillance de l’entrée</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Périphériques d’entrée › Claviers et souris</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Accès accordé. Déconnectez-vous puis reconnectez-vous pour que Tocko entende toutes les apps.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>L’accès n’a pas été accordé.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Aucune invite d’administrateur (pkexec) n’est disponible sur ce système.</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko joue son clic quand il voit une touche s’enfoncer. Sous Linux, il l’apprend des périphériques clavier et souris de /dev/input, que seul le groupe input peut lire, ou, dans une session X11, du serveur X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>« Accorder l’accès… » demande un mot de passe administrateur, puis ajoute une règle udev qui permet à la personne assise devant cet ordinateur de lire claviers et souris. Sans systemd-logind, il vous ajoute plutôt au groupe input ; déconnectez-vous ensuite puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>D’autres programmes que vous lancez pourront alors lire le clavier aussi. Tocko note seulement qu’une touche a été enfoncée ; il n’enregistre ni n’envoie jamais ce que vous tapez.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Pour le faire vous-même, exécutez :</translation>
     </message>
 </context>
 </TS>

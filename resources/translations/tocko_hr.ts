@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Premjestite Tocko u mapu Aplikacije — odavde zvukovi tipkovnice neće pouzdano raditi.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko nije instaliran — pokreće se iz ove mape, a stavka za prijavu pokretala bi ga odavde.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Prikaži u Finderu</translation>
+        <source>Open Folder</source>
+        <translation>Otvori mapu</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>neka aplikacija</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Zvukovi tipkovnice su pauzirani — %1 blokira praćenje tipkovnice (sigurni unos).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Zvukovi tipkovnice su pauzirani — %1 traži lozinku.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Zvuk pri otpuštanju tipke</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Zvukovi tipkanja su isključeni. Otvorite ikonu na traci s izbornicima kako biste ih uključili.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Zvukovi tipkanja su isključeni. Kliknite ikonu Tocko u sistemskoj traci kako biste ih uključili.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Trenutačna aplikacija</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID paketa</translation>
+        <source>App ID</source>
+        <translation>ID aplikacije</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Dodaj</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…ili ID paketa (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…ili ID aplikacije (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Deinstaliraj Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Uklanja Tocko i sve što je spremio na ovaj Mac.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Uklanja Tocko i sve što je pohranio na ovom računalu.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko je premješten u Smeće.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Postavke aplikacije Tocko su uklonjene, ali se aplikacija nije mogla sama premjestiti u Smeće. Povucite Tocko iz mape Aplikacije u Smeće.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Postavke Tocka su uklonjene, ali aplikacija se nije mogla sama premjestiti u Smeće. Uklonite je upraviteljem paketa kojim je instalirana.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Još jedan korak: macOS zadržava dopuštenje za praćenje unosa za Tocko dok ga ne uklonite. U Postavkama sustava › Privatnost i sigurnost › Praćenje unosa odaberite Tocko i kliknite tipku minus.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Još jedan korak: pristup unosu dan Tocku ostaje dok ga ne povučete ovom naredbom:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Otvori postavke praćenja unosa</translation>
+        <source>Grant access…</source>
+        <translation>Dodijeli pristup…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Uključite zvukove tipkanja</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko reproducira zvuk za svaku tipku koju pritisnete, u svakoj aplikaciji. Za to macOS traži da dopustite praćenje unosa. Tocko koristi samo fizičke kodove tipki i nikad ne bilježi što tipkate.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko reproducira zvuk za svaku tipku koju pritisnete, u svakoj aplikaciji. Za to Linux mora dopustiti Tocku da čita vaše uređaje tipkovnice i miša. Tocko koristi samo fizičke kodove tipki i nikad ne bilježi što tipkate.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Bez toga Tocko ostaje tih. To možete bilo kada promijeniti u Postavkama sustava.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Bez toga Tocko ostaje tih. Pristup daje pravilo za udev ili grupa input, a možete ga povući bilo kada.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Zvukovi tipkanja su uključeni. Pokušajte tipkati.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Otvori Postavke sustava</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Čuju se samo prozori X11. Na Waylandu Tocko treba pristup uređajima tipkovnice da bi čuo svaku aplikaciju.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Tišina tijekom poziva</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Mikrofon uključen za Zoom, Meet ili FaceTime? Tocko utihne, da nitko ne čuje kako tipkate bilješke o njima. Vraća se kad poziv završi.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mikrofon uključen za Zoom, Meet ili Jitsi? Tocko utihne, da nitko ne čuje kako tipkate bilješke o njima. Vraća se kad poziv završi.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Sve je spremno</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko živi na vašoj traci s izbornicima</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko živi u vašoj sistemskoj traci</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Potražite K na vrhu zaslona. Ondje živi Tocko. Želite ponovno obilazak? Nalazi se u Postavkama.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Potražite K među ikonama sistemske trake na ploči radne površine. Ondje živi Tocko. Želite ponovno obilazak? Nalazi se u Postavkama.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Krenite sa svojim Macom</translation>
+        <source>Start when you log in</source>
+        <translation>Pokreni pri prijavi</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Otvori pri prijavi</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Privatnost i sigurnost › Praćenje unosa</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Ulazni uređaji › Tipkovnice i miševi</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Ukloni</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Pristup je dodijeljen. Odjavite se i ponovno prijavite kako bi Tocko čuo svaku aplikaciju.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Pristup nije dodijeljen.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Na ovom sustavu nema administratorskog upita (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko reproducira svoj klik kad vidi da je tipka pritisnuta. Na Linuxu to saznaje od uređaja tipkovnice i miša u /dev/input, koje smije čitati samo grupa input, ili, u sesiji X11, od X poslužitelja.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>„Dodijeli pristup…” traži administratorsku lozinku, a zatim dodaje pravilo za udev koje svakome tko sjedi za ovim računalom dopušta čitanje tipkovnica i miševa. Bez systemd-logind umjesto toga vas dodaje u grupu input; zatim se odjavite i ponovno prijavite.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Tada i drugi programi koje pokrećete mogu čitati tipkovnicu. Tocko samo bilježi da je tipka pritisnuta; nikad ne snima niti šalje što tipkate.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Da biste to učinili sami, pokrenite:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Helyezd át a Tockót az Alkalmazások mappába – innen a billentyűhangok nem fognak megbízhatóan működni.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>A Tocko nincs telepítve – ebből a mappából fut, és a bejelentkezési elem innen indítaná.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Megjelenítés a Finderben</translation>
+        <source>Open Folder</source>
+        <translation>Mappa megnyitása</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>egy alkalmazás</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>A billentyűhangok szünetelnek – %1 blokkolja a billentyűzet figyelését (biztonságos bevitel).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>A billentyűhangok szünetelnek – %1 jelszót kér.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Hang a billentyű felengedésekor</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>A gépelési hang ki van kapcsolva. A bekapcsoláshoz nyisd meg a menüsoron lévő ikont.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>A gépelési hang ki van kapcsolva. A bekapcsoláshoz kattints a Tocko ikonjára a tálca értesítési területén.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Jelenlegi alkalmazás</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>Csomagazonosító</translation>
+        <source>App ID</source>
+        <translation>Alkalmazásazonosító</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Hozzáadás</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…vagy egy csomagazonosító (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…vagy egy azonosító (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>A Tocko eltávolítása…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Eltávolítja a Tockót és mindent, amit ezen a Macen tárolt.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Eltávolítja a Tockót és mindent, amit ezen a számítógépen tárolt.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>A Tocko a Kukába került.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>A Tocko beállításai törölve, de az alkalmazás nem tudta magát a Kukába helyezni. Húzd a Tockót az Alkalmazások mappából a Kukába.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>A Tocko beállításai törlődtek, de az alkalmazás nem tudta magát a Kukába helyezni. Távolítsd el azzal a csomagkezelővel, amellyel telepítetted.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Még egy utolsó lépés: a macOS megtartja a Tocko bemenetfigyelési engedélyét, amíg el nem távolítod. A Rendszerbeállítások › Adatvédelem és biztonság › Bemenetfigyelés részben jelöld ki a Tockót, és kattints a mínusz gombra.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Még egy lépés: a Tockónak adott bemeneti hozzáférés megmarad, amíg vissza nem vonod ezzel a paranccsal:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Bemenetfigyelési beállítások megnyitása</translation>
+        <source>Grant access…</source>
+        <translation>Hozzáférés megadása…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Kapcsold be a gépelési hangot</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>A Tocko minden lenyomott billentyűhöz hangot játszik le, minden alkalmazásban. Ehhez a macOS arra kér, hogy engedélyezd a bemenetfigyelést. A Tocko csak fizikai billentyűkódokat használ, és soha nem rögzíti, amit begépelsz.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>A Tocko minden lenyomott billentyűhöz hangot játszik le, minden alkalmazásban. Ehhez a Linuxnak engedélyeznie kell, hogy a Tocko olvassa a billentyűzet- és egéreszközöket. A Tocko csak fizikai billentyűkódokat használ, és soha nem rögzíti, amit begépelsz.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Enélkül a Tocko csendben marad. Ezt bármikor megváltoztathatod a Rendszerbeállításokban.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Enélkül a Tocko csendben marad. A hozzáférést egy udev-szabály vagy az input csoport adja, és bármikor visszavonhatod.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>A gépelési hang be van kapcsolva. Próbálj gépelni.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Rendszerbeállítások megnyitása</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Csak az X11-ablakok hallatszanak. Waylanden a Tockónak hozzáférés kell a billentyűzeteszközökhöz, hogy minden alkalmazást halljon.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Csend hívások alatt</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Be van kapcsolva a mikrofon a Zoomhoz, a Meethez vagy a FaceTime-hoz? A Tocko elhallgat, így senki sem hallja, ahogy jegyzeteket gépelsz róluk. A hívás végén visszatér.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Be van kapcsolva a mikrofon a Zoomhoz, a Meethez vagy a Jitsihez? A Tocko elhallgat, így senki sem hallja, ahogy jegyzeteket gépelsz róluk. A hívás végén visszatér.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Minden kész</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>A Tocko a menüsorodban lakik</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>A Tocko a tálca értesítési területén lakik</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Keresd a K betűt a képernyő tetején. Ott lakik a Tocko. Újra megnéznéd a bemutatót? A Beállításokban találod.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Keresd a K betűt a panel értesítési területének ikonjai között. Ott lakik a Tocko. Újra megnéznéd a bemutatót? A Beállításokban találod.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Indulj a Maceddel</translation>
+        <source>Start when you log in</source>
+        <translation>Indítás bejelentkezéskor</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Megnyitás bejelentkezéskor</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Adatvédelem és biztonság › Bemenetfigyelés</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Beviteli eszközök › Billentyűzetek és egerek</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Hozzáférés megadva. Jelentkezz ki, majd be újra, hogy a Tocko minden alkalmazást halljon.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>A hozzáférés nem lett megadva.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Ezen a rendszeren nincs rendszergazdai párbeszédablak (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>A Tocko akkor játssza le a kattanását, amikor lát egy billentyűt lenyomódni. Linuxon ezt a /dev/input billentyűzet- és egéreszközeiből tudja meg, amelyeket csak az input csoport olvashat, vagy X11-munkamenetben az X-kiszolgálótól.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>A „Hozzáférés megadása…” rendszergazdai jelszót kér, majd felvesz egy udev-szabályt, amely megengedi, hogy aki a számítógép előtt ül, olvassa a billentyűzeteket és egereket. systemd-logind nélkül ehelyett az input csoporthoz ad hozzá; utána jelentkezz ki, majd be újra.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Ezután más futtatott programok is olvashatják a billentyűzetet. A Tocko csak azt jegyzi fel, hogy lenyomtak egy billentyűt; soha nem rögzíti és nem küldi el, amit begépelsz.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Ha magad csinálnád, futtasd:</translation>
     </message>
 </context>
 </TS>

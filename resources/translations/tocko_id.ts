@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Pindahkan Tocko ke folder Aplikasi Anda — dari sini, suara keyboard tidak akan berfungsi dengan andal.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko belum terinstal — Tocko berjalan dari folder ini, dan item login akan menjalankannya dari sini.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Tampilkan di Finder</translation>
+        <source>Open Folder</source>
+        <translation>Buka Folder</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>sebuah app</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Suara keyboard dijeda — %1 memblokir pemantauan keyboard (Input Aman).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Suara keyboard dijeda — %1 sedang meminta kata sandi.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Suara saat tombol dilepas</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Suara ketikan nonaktif. Buka ikon di bar menu untuk mengaktifkannya.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Suara ketikan nonaktif. Klik ikon Tocko di baki sistem untuk mengaktifkannya.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>App saat ini</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID bundel</translation>
+        <source>App ID</source>
+        <translation>ID App</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Tambah</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…atau ID bundel (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…atau ID app (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Hapus Instalan Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Menghapus Tocko dan semua yang disimpannya di Mac ini.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Menghapus Tocko dan semua yang disimpannya di komputer ini.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko telah dipindahkan ke Tong Sampah.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Pengaturan Tocko telah dihapus, tetapi app tidak dapat memindahkan dirinya ke Tong Sampah. Seret Tocko dari folder Aplikasi Anda ke Tong Sampah.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Pengaturan Tocko telah dihapus, tetapi app tidak dapat memindahkan dirinya ke Tong Sampah. Hapus dengan pengelola paket yang menginstalnya.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Satu langkah terakhir: macOS menyimpan izin Pemantauan Input Tocko sampai Anda menghapusnya. Di Pengaturan Sistem › Privasi &amp; Keamanan › Pemantauan Input, pilih Tocko lalu klik tombol minus.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Satu langkah terakhir: akses input yang diberikan ke Tocko tetap ada sampai Anda mencabutnya dengan perintah ini:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Buka Pengaturan Pemantauan Input</translation>
+        <source>Grant access…</source>
+        <translation>Beri Akses…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Aktifkan suara ketikan</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko memutar suara untuk setiap tombol yang Anda tekan, di semua app. Untuk itu, macOS meminta Anda mengizinkan Pemantauan Input. Tocko hanya menggunakan kode tombol fisik dan tidak pernah merekam apa yang Anda ketik.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko memutar suara untuk setiap tombol yang Anda tekan, di semua app. Untuk itu, Linux harus mengizinkan Tocko membaca perangkat keyboard dan mouse Anda. Tocko hanya menggunakan kode tombol fisik dan tidak pernah merekam apa yang Anda ketik.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Tanpa izin ini, Tocko tetap senyap. Anda dapat mengubahnya kapan saja di Pengaturan Sistem.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Tanpa akses ini, Tocko tetap senyap. Akses berasal dari aturan udev atau grup input, dan Anda dapat mencabutnya kapan saja.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Suara ketikan aktif. Coba mengetik.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Buka Pengaturan Sistem</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Hanya jendela X11 yang terdengar. Di Wayland, Tocko perlu akses ke perangkat keyboard untuk mendengar semua app.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Senyap saat panggilan</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Mikrofon menyala untuk Zoom, Meet, atau FaceTime? Tocko menjadi senyap, jadi tak seorang pun mendengar Anda mengetik catatan tentang mereka. Ia kembali saat panggilan berakhir.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mikrofon menyala untuk Zoom, Meet, atau Jitsi? Tocko menjadi senyap, jadi tak seorang pun mendengar Anda mengetik catatan tentang mereka. Ia kembali saat panggilan berakhir.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Semua sudah siap</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko tinggal di bar menu Anda</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko tinggal di baki sistem Anda</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Cari huruf K di bagian atas layar Anda. Di situlah Tocko tinggal. Ingin melihat tur lagi? Ada di Pengaturan.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Cari huruf K di antara ikon baki pada panel desktop Anda. Di situlah Tocko tinggal. Ingin melihat tur lagi? Ada di Pengaturan.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Mulai bersama Mac Anda</translation>
+        <source>Start when you log in</source>
+        <translation>Mulai saat masuk</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Buka saat Masuk</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Privasi &amp; Keamanan › Pemantauan Input</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Perangkat input › Keyboard dan mouse</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Akses diberikan. Keluar lalu masuk lagi agar Tocko mendengar semua app.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Akses tidak diberikan.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Tidak ada permintaan administrator (pkexec) di sistem ini.</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko memutar bunyi kliknya saat melihat tombol ditekan. Di Linux, Tocko mengetahuinya dari perangkat keyboard dan mouse di /dev/input, yang hanya boleh dibaca grup input, atau, dalam sesi X11, dari server X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>“Beri Akses…” meminta kata sandi administrator, lalu menambahkan aturan udev yang mengizinkan siapa pun yang duduk di depan komputer ini membaca keyboard dan mouse. Tanpa systemd-logind, Anda akan ditambahkan ke grup input sebagai gantinya; setelah itu keluar lalu masuk lagi.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Program lain yang Anda jalankan juga dapat membaca keyboard. Tocko hanya mencatat bahwa sebuah tombol ditekan; Tocko tidak pernah merekam atau mengirim apa yang Anda ketik.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Untuk melakukannya sendiri, jalankan:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Sposta Tocko nella cartella Applicazioni: da qui i suoni della tastiera non funzioneranno in modo affidabile.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko non è installato: viene eseguito da questa cartella e l’elemento di login lo avvierebbe da qui.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Mostra nel Finder</translation>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>un’app</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Suoni della tastiera in pausa: %1 sta bloccando il monitoraggio della tastiera (input sicuro).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Suoni della tastiera in pausa: %1 sta chiedendo una password.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Suono al rilascio del tasto</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>I suoni di digitazione sono disattivati. Apri l’icona nella barra dei menu per attivarli.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>I suoni di digitazione sono disattivati. Fai clic sull’icona di Tocko nell’area di notifica per attivarli.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>App attuale</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID bundle</translation>
+        <source>App ID</source>
+        <translation>ID app</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Aggiungi</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…oppure un ID bundle (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…o un ID app (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Disinstalla Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Rimuove Tocko e tutto ciò che ha salvato su questo Mac.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Rimuove Tocko e tutto ciò che ha salvato su questo computer.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko è stato spostato nel Cestino.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Le impostazioni di Tocko sono state rimosse, ma l’app non è riuscita a spostarsi nel Cestino. Trascina Tocko dalla cartella Applicazioni al Cestino.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Le impostazioni di Tocko sono state rimosse, ma l’app non è riuscita a spostarsi nel Cestino. Rimuovila con il gestore di pacchetti che l’ha installata.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Un ultimo passo: macOS mantiene l’autorizzazione di Tocko al monitoraggio dell’input finché non la rimuovi. In Impostazioni di Sistema › Privacy e sicurezza › Monitoraggio dell’input, seleziona Tocko e fai clic sul pulsante meno.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Un ultimo passaggio: l’accesso all’input concesso a Tocko resta finché non lo revochi con questo comando:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Apri le impostazioni di Monitoraggio dell’input</translation>
+        <source>Grant access…</source>
+        <translation>Concedi accesso…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Attiva i suoni di digitazione</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko riproduce un suono per ogni tasto che premi, in ogni app. Per farlo, macOS ti chiede di consentire il monitoraggio dell’input. Tocko usa solo i codici fisici dei tasti e non registra mai ciò che scrivi.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko riproduce un suono per ogni tasto che premi, in ogni app. Per farlo, Linux deve permettere a Tocko di leggere i dispositivi di tastiera e mouse. Tocko usa solo i codici fisici dei tasti e non registra mai ciò che scrivi.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Senza, Tocko resta in silenzio. Puoi cambiare questa scelta in qualsiasi momento in Impostazioni di Sistema.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Senza, Tocko resta in silenzio. L’accesso viene da una regola udev o dal gruppo input, e puoi revocarlo in qualsiasi momento.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>I suoni di digitazione sono attivi. Prova a scrivere.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Apri Impostazioni di Sistema</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Si sentono solo le finestre X11. Su Wayland, Tocko ha bisogno di accedere ai dispositivi della tastiera per sentire ogni app.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Silenzio durante le chiamate</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Microfono acceso per Zoom, Meet o FaceTime? Tocko si zittisce, così nessuno ti sente prendere appunti su di loro. Torna quando la chiamata finisce.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfono acceso per Zoom, Meet o Jitsi? Tocko si zittisce, così nessuno ti sente prendere appunti su di loro. Torna quando la chiamata finisce.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>È tutto pronto</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko vive nella barra dei menu</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko vive nella tua area di notifica</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Cerca la K in alto sullo schermo. È lì che vive Tocko. Vuoi rifare il tour? Lo trovi nelle Impostazioni.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Cerca la K tra le icone dell’area di notifica del pannello. È lì che vive Tocko. Vuoi rifare il tour? Lo trovi nelle Impostazioni.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Parti insieme al tuo Mac</translation>
+        <source>Start when you log in</source>
+        <translation>Avvia al login</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Apri al login</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Privacy e sicurezza › Monitoraggio dell’input</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Dispositivi di input › Tastiere e mouse</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Accesso concesso. Esci e rientra nella sessione perché Tocko senta ogni app.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Accesso non concesso.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Su questo sistema non c’è una richiesta di amministratore (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko riproduce il suo clic quando vede premere un tasto. Su Linux lo sa dai dispositivi di tastiera e mouse in /dev/input, che solo il gruppo input può leggere, oppure, in una sessione X11, dal server X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>«Concedi accesso…» chiede una password di amministratore, poi aggiunge una regola udev che permette a chi siede a questo computer di leggere tastiere e mouse. Senza systemd-logind ti aggiunge invece al gruppo input; poi esci e rientra nella sessione.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Anche altri programmi che esegui potranno leggere la tastiera. Tocko nota solo che un tasto è stato premuto; non registra né invia mai ciò che scrivi.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Per farlo da te, esegui:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Tocko を“アプリケーション”フォルダに移動してください — この場所からではキーボードのサウンドが安定して動作しません。</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko はインストールされていません — このフォルダから実行されており、ログイン項目もここから起動することになります。</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Finder に表示</translation>
+        <source>Open Folder</source>
+        <translation>フォルダを開く</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>あるアプリ</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>キーボードのサウンドは一時停止中です — %1 がキーボードの監視をブロックしています（セキュア入力）。</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>キーボードのサウンドは一時停止中です — %1 がパスワードを求めています。</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>キーを離したときの音</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>タイピング音はオフです。メニューバーのアイコンを開いてオンにしてください。</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>タイピング音はオフです。システムトレイの Tocko アイコンをクリックしてオンにしてください。</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>現在のアプリ</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>バンドル ID</translation>
+        <source>App ID</source>
+        <translation>アプリ ID</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>追加</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…またはバンドル ID（com.example.app）</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…またはアプリ ID（org.example.App）</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Tocko をアンインストール…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Tocko と、この Mac に保存されたすべてのデータを削除します。</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Tocko と、このコンピュータに保存したすべてのものを削除します。</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko をゴミ箱に移動しました。</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Tocko の設定は削除されましたが、アプリ自身をゴミ箱に移動できませんでした。“アプリケーション”フォルダから Tocko をゴミ箱にドラッグしてください。</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Tocko の設定は削除されましたが、アプリ自体をゴミ箱に移動できませんでした。インストールに使ったパッケージマネージャで削除してください。</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>最後のステップ: macOS は、削除するまで Tocko の入力監視の許可を保持します。システム設定 › プライバシーとセキュリティ › 入力監視 で Tocko を選択し、マイナスボタンをクリックしてください。</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>最後のステップ：Tocko に与えた入力アクセスは、次のコマンドで取り消すまで残ります：</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>入力監視の設定を開く</translation>
+        <source>Grant access…</source>
+        <translation>アクセスを許可…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>タイピング音をオンにする</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko は、どのアプリでも、押したキーごとにサウンドを鳴らします。そのために、macOS が入力監視の許可を求めます。Tocko が使うのは物理的なキーコードだけで、入力した内容を記録することはありません。</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko は、どのアプリでも、押したキーごとにサウンドを鳴らします。そのために、Linux が Tocko にキーボードとマウスのデバイスの読み取りを許可する必要があります。Tocko が使うのは物理的なキーコードだけで、入力した内容を記録することはありません。</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>許可しないと、Tocko は鳴りません。これはシステム設定でいつでも変更できます。</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>許可しないと、Tocko は鳴りません。アクセスは udev ルールまたは input グループによって与えられ、いつでも取り消せます。</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>タイピング音はオンです。タイプしてみてください。</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>システム設定を開く</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>聞こえるのは X11 のウインドウだけです。Wayland では、すべてのアプリを聞くために Tocko にキーボードデバイスへのアクセスが必要です。</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>通話中は静かに</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Zoom、Meet、FaceTime でマイクがオン? Tocko は静かになるので、相手についてのメモを打っている音は誰にも聞こえません。通話が終わると戻ってきます。</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Zoom、Meet、Jitsi でマイクがオン? Tocko は静かになるので、相手についてのメモを打っている音は誰にも聞こえません。通話が終わると戻ってきます。</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>準備完了</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko はメニューバーにいます</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko はシステムトレイにいます</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>画面の上にある K を探してください。そこが Tocko の居場所です。ツアーをもう一度見たいときは、設定にあります。</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>デスクトップのパネルにあるトレイアイコンの中から K を探してください。そこが Tocko の居場所です。ツアーをもう一度見たいときは、設定にあります。</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Mac と一緒に起動</translation>
+        <source>Start when you log in</source>
+        <translation>ログイン時に起動</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>ログイン時に開く</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>プライバシーとセキュリティ › 入力監視</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>入力デバイス › キーボードとマウス</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>削除</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>アクセスを許可しました。Tocko がすべてのアプリを聞けるよう、一度ログアウトしてログインし直してください。</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>アクセスは許可されませんでした。</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>このシステムには管理者の確認画面（pkexec）がありません。</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko はキーが押されたのを見るとクリック音を鳴らします。Linux では、それを /dev/input のキーボードとマウスのデバイス（input グループだけが読み取れます）から、または X11 セッションでは X サーバから知ります。</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>「アクセスを許可…」は管理者のパスワードを求めたあと、このコンピュータの前に座っている人がキーボードとマウスを読み取れるようにする udev ルールを追加します。systemd-logind がない場合は代わりに input グループに追加するので、そのあとログアウトしてログインし直してください。</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>そうすると、実行する他のプログラムもキーボードを読み取れるようになります。Tocko はキーが押されたことだけを記録し、入力した内容を保存したり送信したりすることはありません。</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>自分で行うには、次を実行します：</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Tocko를 응용 프로그램 폴더로 옮기세요 — 이 위치에서는 키보드 사운드가 안정적으로 작동하지 않습니다.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko가 설치되지 않았습니다 — 이 폴더에서 실행 중이며, 로그인 항목도 여기에서 실행하게 됩니다.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Finder에서 보기</translation>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>어떤 앱</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>키보드 사운드가 일시 정지됨 — %1이(가) 키보드 모니터링을 차단하고 있습니다(보안 입력).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>키보드 사운드가 일시 정지됨 — %1이(가) 암호를 요청하고 있습니다.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>키를 뗄 때 소리</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>타이핑 사운드가 꺼져 있습니다. 메뉴 막대 아이콘을 열어 켜세요.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>타이핑 사운드가 꺼져 있습니다. 시스템 트레이의 Tocko 아이콘을 클릭해 켜세요.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>현재 앱</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>번들 ID</translation>
+        <source>App ID</source>
+        <translation>앱 ID</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>추가</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…또는 번들 ID(com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…또는 앱 ID(org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Tocko 제거…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Tocko와 이 Mac에 저장된 모든 항목을 제거합니다.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Tocko와 이 컴퓨터에 저장한 모든 항목을 제거합니다.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko가 휴지통으로 이동되었습니다.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Tocko의 설정은 제거되었지만 앱을 휴지통으로 이동할 수 없었습니다. 응용 프로그램 폴더에서 Tocko를 휴지통으로 드래그하세요.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Tocko의 설정은 제거되었지만 앱이 스스로 휴지통으로 이동하지 못했습니다. 설치에 사용한 패키지 관리자로 제거하세요.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>마지막 단계: macOS는 사용자가 제거할 때까지 Tocko의 입력 모니터링 권한을 유지합니다. 시스템 설정 › 개인정보 보호 및 보안 › 입력 모니터링에서 Tocko를 선택하고 빼기 버튼을 클릭하세요.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>마지막 단계: Tocko에 준 입력 접근 권한은 다음 명령으로 취소할 때까지 남아 있습니다:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>입력 모니터링 설정 열기</translation>
+        <source>Grant access…</source>
+        <translation>접근 허용…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>타이핑 사운드 켜기</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko는 모든 앱에서 누르는 키마다 사운드를 재생합니다. 이를 위해 macOS가 입력 모니터링을 허용해 달라고 요청합니다. Tocko는 물리적인 키 코드만 사용하며 입력한 내용을 절대 기록하지 않습니다.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko는 모든 앱에서 누르는 키마다 사운드를 재생합니다. 이를 위해 Linux가 Tocko에 키보드와 마우스 장치를 읽도록 허용해야 합니다. Tocko는 물리적인 키 코드만 사용하며 입력한 내용을 절대 기록하지 않습니다.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>허용하지 않으면 Tocko는 조용히 있습니다. 시스템 설정에서 언제든지 변경할 수 있습니다.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>허용하지 않으면 Tocko는 조용히 있습니다. 접근 권한은 udev 규칙이나 input 그룹으로 주어지며, 언제든지 취소할 수 있습니다.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>타이핑 사운드가 켜져 있습니다. 타이핑해 보세요.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>시스템 설정 열기</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>X11 창만 들립니다. Wayland에서는 모든 앱을 들으려면 Tocko에 키보드 장치 접근 권한이 필요합니다.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>통화 중에는 조용히</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Zoom, Meet 또는 FaceTime 때문에 마이크가 켜져 있나요? Tocko가 조용해지니 상대에 대한 메모를 입력하는 소리를 아무도 듣지 못합니다. 통화가 끝나면 다시 돌아옵니다.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Zoom, Meet 또는 Jitsi 때문에 마이크가 켜져 있나요? Tocko가 조용해지니 상대에 대한 메모를 입력하는 소리를 아무도 듣지 못합니다. 통화가 끝나면 다시 돌아옵니다.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>모든 준비 완료</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko는 메뉴 막대에 있습니다</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko는 시스템 트레이에 삽니다</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>화면 상단에서 K를 찾으세요. 그곳이 Tocko가 사는 곳입니다. 투어를 다시 보고 싶나요? 설정에 있습니다.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>데스크톱 패널의 트레이 아이콘 중에서 K를 찾으세요. 그곳이 Tocko가 사는 곳입니다. 투어를 다시 보고 싶나요? 설정에 있습니다.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Mac과 함께 시작</translation>
+        <source>Start when you log in</source>
+        <translation>로그인 시 시작</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>로그인 시 열기</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>개인정보 보호 및 보안 › 입력 모니터링</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>입력 장치 › 키보드 및 마우스</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>접근이 허용되었습니다. Tocko가 모든 앱을 들을 수 있도록 로그아웃했다가 다시 로그인하세요.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>접근이 허용되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>이 시스템에는 관리자 확인 창(pkexec)이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko는 키가 눌리는 것을 보면 클릭 소리를 냅니다. Linux에서는 input 그룹만 읽을 수 있는 /dev/input의 키보드와 마우스 장치에서, 또는 X11 세션에서는 X 서버에서 이를 알아냅니다.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>‘접근 허용…’은 관리자 암호를 요청한 다음, 이 컴퓨터 앞에 앉은 사람이 키보드와 마우스를 읽을 수 있게 하는 udev 규칙을 추가합니다. systemd-logind가 없으면 대신 사용자를 input 그룹에 추가하므로, 그 후 로그아웃했다가 다시 로그인하세요.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>그러면 실행하는 다른 프로그램도 키보드를 읽을 수 있습니다. Tocko는 키가 눌렸다는 사실만 기록하며, 입력한 내용을 저장하거나 보내지 않습니다.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>직접 하려면 다음을 실행하세요:</translation>
     </message>
 </context>
 </TS>

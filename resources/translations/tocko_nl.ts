@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Verplaats Tocko naar je map Apps — vanaf hier werken de toetsgeluiden niet betrouwbaar.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko is niet geïnstalleerd — het draait vanuit deze map, en het inlogonderdeel zou het van hieruit starten.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Toon in Finder</translation>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>een app</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Toetsgeluiden gepauzeerd — %1 blokkeert het volgen van het toetsenbord (beveiligde invoer).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Toetsgeluiden gepauzeerd — %1 vraagt om een wachtwoord.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Geluid bij loslaten van toets</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Typgeluid staat uit. Open het symbool in de menubalk om het in te schakelen.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Typgeluid staat uit. Klik op het Tocko-symbool in het systeemvak om het in te schakelen.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Huidige app</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>Bundel-ID</translation>
+        <source>App ID</source>
+        <translation>App-ID</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Voeg toe</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…of een bundel-ID (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…of een app-ID (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Verwijder Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Verwijdert Tocko en alles wat het op deze Mac heeft bewaard.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Verwijdert Tocko en alles wat het op deze computer heeft bewaard.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko is naar de prullenmand verplaatst.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>De instellingen van Tocko zijn verwijderd, maar de app kon zichzelf niet naar de prullenmand verplaatsen. Sleep Tocko vanuit je map Apps naar de prullenmand.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>De instellingen van Tocko zijn verwijderd, maar de app kon zichzelf niet naar de prullenmand verplaatsen. Verwijder hem met de pakketbeheerder die hem heeft geïnstalleerd.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Nog één stap: macOS bewaart de toestemming voor invoermonitoring van Tocko totdat je die verwijdert. Selecteer in Systeeminstellingen › Privacy en beveiliging › Invoermonitoring Tocko en klik op de minknop.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Nog één stap: de invoertoegang die Tocko kreeg, blijft bestaan tot je die intrekt met deze opdracht:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Open instellingen voor invoermonitoring</translation>
+        <source>Grant access…</source>
+        <translation>Toegang verlenen…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Schakel typgeluid in</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko speelt een geluid af voor elke toets die je indrukt, in elke app. Daarvoor vraagt macOS je om invoermonitoring toe te staan. Tocko gebruikt alleen fysieke toetscodes en legt nooit vast wat je typt.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko speelt een geluid af voor elke toets die je indrukt, in elke app. Daarvoor moet Linux Tocko je toetsenbord- en muisapparaten laten lezen. Tocko gebruikt alleen fysieke toetscodes en legt nooit vast wat je typt.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Zonder toestemming blijft Tocko stil. Je kunt dit altijd wijzigen in Systeeminstellingen.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Zonder toegang blijft Tocko stil. De toegang komt van een udev-regel of de groep input, en je kunt hem altijd weer intrekken.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Typgeluid staat aan. Probeer maar te typen.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Open Systeeminstellingen</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Alleen X11-vensters zijn te horen. Onder Wayland heeft Tocko toegang tot de toetsenbordapparaten nodig om elke app te horen.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Stil tijdens gesprekken</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Microfoon aan voor Zoom, Meet of FaceTime? Tocko wordt stil, zodat niemand je notities over hen hoort typen. Na het gesprek is het terug.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfoon aan voor Zoom, Meet of Jitsi? Tocko wordt stil, zodat niemand je notities over hen hoort typen. Na het gesprek is het terug.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Je bent er klaar voor</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko woont in je menubalk</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko woont in je systeemvak</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Zoek de K boven in je scherm. Daar woont Tocko. Wil je de rondleiding nog eens? Die staat in Instellingen.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Zoek de K tussen de symbolen in het systeemvak van je paneel. Daar woont Tocko. Wil je de rondleiding nog eens? Die staat in Instellingen.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Start met je Mac</translation>
+        <source>Start when you log in</source>
+        <translation>Starten bij inloggen</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Open bij inloggen</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Privacy en beveiliging › Invoermonitoring</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Invoerapparaten › Toetsenborden en muizen</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Verwijder</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Toegang verleend. Log uit en weer in zodat Tocko elke app hoort.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Toegang is niet verleend.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Dit systeem heeft geen beheerdersprompt (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko speelt zijn klik wanneer het een toets omlaag ziet gaan. Op Linux haalt het dat uit de toetsenbord- en muisapparaten in /dev/input, die alleen de groep input mag lezen, of, in een X11-sessie, uit de X-server.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>‘Toegang verlenen…’ vraagt om een beheerderswachtwoord en voegt dan een udev-regel toe waarmee wie er aan deze computer zit toetsenborden en muizen mag lezen. Zonder systemd-logind voegt het je in plaats daarvan toe aan de groep input; log daarna uit en weer in.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Andere programma’s die je start, kunnen het toetsenbord dan ook lezen. Tocko noteert alleen dat er een toets werd ingedrukt; het legt nooit vast en verstuurt nooit wat je typt.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Zelf doen? Voer dit uit:</translation>
     </message>
 </context>
 </TS>

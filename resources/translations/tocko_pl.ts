@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Przenieś Tocko do katalogu Aplikacje — stąd dźwięki klawiatury nie będą działać niezawodnie.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko nie jest zainstalowane — działa z tego folderu, a element logowania uruchamiałby je stąd.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Pokaż w Finderze</translation>
+        <source>Open Folder</source>
+        <translation>Otwórz folder</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>aplikacja</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Dźwięki klawiatury wstrzymane — %1 blokuje monitorowanie klawiatury (bezpieczne wprowadzanie).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Dźwięki klawiatury wstrzymane — %1 prosi o hasło.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Dźwięk przy puszczeniu klawisza</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Dźwięki pisania są wyłączone. Otwórz ikonę na pasku menu, aby je włączyć.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Dźwięki pisania są wyłączone. Kliknij ikonę Tocko w zasobniku systemowym, aby je włączyć.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Bieżąca aplikacja</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID pakietu</translation>
+        <source>App ID</source>
+        <translation>ID aplikacji</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Dodaj</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…lub ID pakietu (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…lub ID aplikacji (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Odinstaluj Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Usuwa Tocko i wszystko, co zapisało na tym Macu.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Usuwa Tocko i wszystko, co zapisało na tym komputerze.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko zostało przeniesione do kosza.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Ustawienia Tocko zostały usunięte, ale aplikacja nie mogła sama przenieść się do kosza. Przeciągnij Tocko z katalogu Aplikacje do kosza.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Ustawienia Tocko zostały usunięte, ale aplikacja nie mogła sama przenieść się do kosza. Usuń ją menedżerem pakietów, którym została zainstalowana.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Ostatni krok: macOS zachowuje uprawnienie Tocko do monitorowania wprowadzania, dopóki go nie usuniesz. W Ustawieniach systemowych › Prywatność i ochrona › Monitorowanie wprowadzania zaznacz Tocko i kliknij przycisk minus.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Ostatni krok: dostęp do urządzeń wejściowych przyznany Tocko pozostaje, dopóki nie cofniesz go tym poleceniem:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Otwórz ustawienia monitorowania wprowadzania</translation>
+        <source>Grant access…</source>
+        <translation>Przyznaj dostęp…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Włącz dźwięki pisania</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko odtwarza dźwięk dla każdego naciśniętego klawisza, w każdej aplikacji. Aby to było możliwe, macOS prosi o zezwolenie na monitorowanie wprowadzania. Tocko używa wyłącznie fizycznych kodów klawiszy i nigdy nie zapisuje tego, co piszesz.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko odtwarza dźwięk dla każdego naciśniętego klawisza, w każdej aplikacji. Aby to było możliwe, Linux musi pozwolić Tocko odczytywać urządzenia klawiatury i myszy. Tocko używa wyłącznie fizycznych kodów klawiszy i nigdy nie zapisuje tego, co piszesz.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Bez tego Tocko milczy. Możesz to zmienić w dowolnej chwili w Ustawieniach systemowych.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Bez tego Tocko milczy. Dostęp daje reguła udev lub grupa input i w każdej chwili możesz go cofnąć.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Dźwięki pisania są włączone. Spróbuj coś napisać.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Otwórz Ustawienia systemowe</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Słychać tylko okna X11. W Waylandzie Tocko potrzebuje dostępu do urządzeń klawiatury, aby słyszeć każdą aplikację.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Cisza podczas rozmów</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Mikrofon włączony w Zoomie, Meet lub FaceTime? Tocko milknie, żeby nikt nie słyszał, jak piszesz o nich notatki. Wraca, gdy rozmowa się skończy.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Mikrofon włączony w Zoomie, Meet lub Jitsi? Tocko milknie, żeby nikt nie słyszał, jak piszesz o nich notatki. Wraca, gdy rozmowa się skończy.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Wszystko gotowe</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko mieszka na pasku menu</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko mieszka w zasobniku systemowym</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Poszukaj litery K u góry ekranu. Tam mieszka Tocko. Chcesz jeszcze raz obejrzeć przewodnik? Jest w Ustawieniach.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Poszukaj litery K wśród ikon zasobnika na panelu pulpitu. Tam mieszka Tocko. Chcesz jeszcze raz obejrzeć przewodnik? Jest w Ustawieniach.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Startuj razem z Makiem</translation>
+        <source>Start when you log in</source>
+        <translation>Uruchamiaj po zalogowaniu</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Otwieraj po zalogowaniu</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Prywatność i ochrona › Monitorowanie wprowadzania</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Urządzenia wejściowe › Klawiatury i myszy</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Dostęp przyznany. Wyloguj się i zaloguj ponownie, aby Tocko słyszało każdą aplikację.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Dostęp nie został przyznany.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>W tym systemie nie ma okna uprawnień administratora (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko odtwarza swoje kliknięcie, gdy widzi naciśnięcie klawisza. W Linuksie dowiaduje się o tym z urządzeń klawiatury i myszy w /dev/input, które może odczytywać tylko grupa input, albo, w sesji X11, od serwera X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>„Przyznaj dostęp…” prosi o hasło administratora, a potem dodaje regułę udev, która pozwala osobie siedzącej przy tym komputerze odczytywać klawiatury i myszy. Bez systemd-logind zamiast tego dodaje cię do grupy input; wtedy wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Inne uruchamiane przez ciebie programy też będą mogły odczytywać klawiaturę. Tocko tylko odnotowuje, że klawisz został naciśnięty; nigdy nie zapisuje ani nie wysyła tego, co piszesz.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Aby zrobić to samodzielnie, uruchom:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Mova o Tocko para a pasta Aplicações — a partir daqui, os sons do teclado não vão funcionar de forma fiável.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>O Tocko não está instalado — é executado a partir desta pasta, e o item de início de sessão iniciá-lo-ia daqui.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Mostrar no Finder</translation>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>uma app</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Sons do teclado em pausa — %1 está a bloquear a monitorização do teclado (entrada segura).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Sons do teclado em pausa — %1 está a pedir uma palavra-passe.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Som ao soltar a tecla</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>O som ao escrever está desativado. Abra o ícone da barra de menus para o ativar.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>O som ao escrever está desativado. Clique no ícone do Tocko na área de notificação para o ativar.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>App atual</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID do pacote</translation>
+        <source>App ID</source>
+        <translation>ID da app</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Adicionar</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…ou um ID de pacote (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…ou um ID de app (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Desinstalar o Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Remove o Tocko e tudo o que guardou neste Mac.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Remove o Tocko e tudo o que guardou neste computador.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>O Tocko foi movido para o Lixo.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>As definições do Tocko foram removidas, mas a app não conseguiu mover-se para o Lixo. Arraste o Tocko da pasta Aplicações para o Lixo.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>As definições do Tocko foram removidas, mas a app não conseguiu mover-se para o Lixo. Remova-a com o gestor de pacotes que a instalou.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Um último passo: o macOS mantém a autorização de monitorização de entrada do Tocko até a remover. Em Definições do Sistema › Privacidade e segurança › Monitorização de entrada, selecione o Tocko e clique no botão de menos.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Um último passo: o acesso de entrada dado ao Tocko mantém-se até o revogar com este comando:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Abrir definições de monitorização de entrada</translation>
+        <source>Grant access…</source>
+        <translation>Conceder acesso…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Ative o som ao escrever</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>O Tocko reproduz um som por cada tecla que prime, em todas as apps. Para isso, o macOS pede-lhe que autorize a monitorização de entrada. O Tocko usa apenas códigos físicos de tecla e nunca regista o que escreve.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>O Tocko reproduz um som por cada tecla que prime, em todas as apps. Para isso, o Linux tem de deixar o Tocko ler os seus dispositivos de teclado e rato. O Tocko usa apenas códigos físicos de tecla e nunca regista o que escreve.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Sem isto, o Tocko fica em silêncio. Pode alterar isto a qualquer momento nas Definições do Sistema.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Sem isto, o Tocko fica em silêncio. O acesso vem de uma regra do udev ou do grupo input, e pode revogá-lo a qualquer momento.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>O som ao escrever está ativado. Experimente escrever.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Abrir Definições do Sistema</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Só se ouvem as janelas X11. No Wayland, o Tocko precisa de acesso aos dispositivos de teclado para ouvir todas as apps.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Silêncio nas chamadas</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Microfone ligado para Zoom, Meet ou FaceTime? O Tocko fica em silêncio, para que ninguém o ouça a escrever notas sobre eles. Volta quando a chamada termina.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfone ligado para Zoom, Meet ou Jitsi? O Tocko fica em silêncio, para que ninguém o ouça a escrever notas sobre eles. Volta quando a chamada termina.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Está tudo pronto</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>O Tocko vive na sua barra de menus</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>O Tocko vive na área de notificação</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Procure o K no topo do ecrã. É aí que o Tocko vive. Quer rever a visita? Está nas Definições.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Procure o K entre os ícones da área de notificação do painel do ambiente de trabalho. É aí que o Tocko vive. Quer rever a visita? Está nas Definições.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Comece com o seu Mac</translation>
+        <source>Start when you log in</source>
+        <translation>Iniciar com a sessão</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Abrir ao iniciar sessão</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Privacidade e segurança › Monitorização de entrada</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Dispositivos de entrada › Teclados e ratos</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Acesso concedido. Termine a sessão e volte a iniciá-la para que o Tocko ouça todas as apps.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>O acesso não foi concedido.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Este sistema não tem um pedido de administrador (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>O Tocko reproduz o seu clique quando vê uma tecla a ser premida. No Linux, sabe-o pelos dispositivos de teclado e rato em /dev/input, que só o grupo input pode ler, ou, numa sessão X11, pelo servidor X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>«Conceder acesso…» pede uma palavra-passe de administrador e depois adiciona uma regra do udev que deixa quem está sentado a este computador ler teclados e ratos. Sem o systemd-logind, adiciona-o antes ao grupo input; depois termine a sessão e volte a iniciá-la.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Outros programas que executar também poderão ler o teclado. O Tocko só regista que uma tecla foi premida; nunca grava nem envia o que escreve.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Para o fazer manualmente, execute:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Mută Tocko în dosarul Aplicații — de aici, sunetele tastaturii nu vor funcționa fiabil.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko nu este instalat — rulează din acest dosar, iar elementul de autentificare l-ar porni de aici.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Afișează în Finder</translation>
+        <source>Open Folder</source>
+        <translation>Deschide dosarul</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>o aplicație</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Sunetele tastaturii sunt în pauză — %1 blochează monitorizarea tastaturii (introducere securizată).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Sunetele tastaturii sunt în pauză — %1 cere o parolă.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Sunet la eliberarea tastei</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Sunetele la tastare sunt dezactivate. Deschide pictograma din bara de meniu pentru a le activa.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Sunetele la tastare sunt dezactivate. Fă clic pe pictograma Tocko din zona de notificare pentru a le activa.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Aplicația curentă</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID pachet</translation>
+        <source>App ID</source>
+        <translation>ID aplicație</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Adaugă</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…sau un ID de pachet (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…sau un ID de aplicație (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Dezinstalează Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Elimină Tocko și tot ce a salvat pe acest Mac.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Elimină Tocko și tot ce a stocat pe acest computer.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko a fost mutat în Coș.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Configurările Tocko au fost eliminate, dar aplicația nu s-a putut muta singură în Coș. Trage Tocko din dosarul Aplicații în Coș.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Configurările Tocko au fost eliminate, dar aplicația nu s-a putut muta singură în Coș. Elimin-o cu managerul de pachete care a instalat-o.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Un ultim pas: macOS păstrează permisiunea de monitorizare a introducerii pentru Tocko până când o elimini. În Configurări sistem › Confidențialitate și securitate › Monitorizare introducere, selectează Tocko și fă clic pe butonul minus.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Un ultim pas: accesul la intrare acordat lui Tocko rămâne până îl retragi cu această comandă:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Deschide configurările de monitorizare a introducerii</translation>
+        <source>Grant access…</source>
+        <translation>Acordă acces…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Activează sunetele la tastare</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko redă un sunet pentru fiecare tastă apăsată, în orice aplicație. Pentru asta, macOS îți cere să permiți monitorizarea introducerii. Tocko folosește doar coduri fizice de taste și nu înregistrează niciodată ce tastezi.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko redă un sunet pentru fiecare tastă apăsată, în orice aplicație. Pentru asta, Linux trebuie să-i permită lui Tocko să citească dispozitivele de tastatură și mouse. Tocko folosește doar coduri fizice de taste și nu înregistrează niciodată ce tastezi.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Fără ea, Tocko rămâne silențios. Poți schimba asta oricând din Configurări sistem.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Fără el, Tocko rămâne silențios. Accesul vine de la o regulă udev sau de la grupul input și îl poți retrage oricând.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Sunetele la tastare sunt activate. Încearcă să tastezi.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Deschide Configurări sistem</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Se aud doar ferestrele X11. În Wayland, Tocko are nevoie de acces la dispozitivele de tastatură ca să audă orice aplicație.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Liniște în apeluri</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Microfon pornit pentru Zoom, Meet sau FaceTime? Tocko tace, ca nimeni să nu te audă tastând notițe despre ei. Revine când se termină apelul.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Microfon pornit pentru Zoom, Meet sau Jitsi? Tocko tace, ca nimeni să nu te audă tastând notițe despre ei. Revine când se termină apelul.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Totul e gata</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko locuiește în bara de meniu</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko locuiește în zona de notificare</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Caută litera K în partea de sus a ecranului. Acolo locuiește Tocko. Vrei din nou turul? Îl găsești în Configurări.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Caută litera K printre pictogramele din zona de notificare a panoului. Acolo locuiește Tocko. Vrei din nou turul? Îl găsești în Configurări.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Pornește odată cu Mac-ul</translation>
+        <source>Start when you log in</source>
+        <translation>Pornește la autentificare</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Deschide la autentificare</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Confidențialitate și securitate › Monitorizare introducere</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Dispozitive de intrare › Tastaturi și mouse-uri</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Elimină</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Acces acordat. Deconectează-te și autentifică-te din nou ca Tocko să audă orice aplicație.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Accesul nu a fost acordat.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Acest sistem nu are o solicitare de administrator (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko își redă clicul când vede o tastă apăsată. Pe Linux află asta de la dispozitivele de tastatură și mouse din /dev/input, pe care doar grupul input le poate citi, sau, într-o sesiune X11, de la serverul X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>„Acordă acces…” cere o parolă de administrator, apoi adaugă o regulă udev care îi permite celui care stă la acest computer să citească tastaturile și mouse-urile. Fără systemd-logind, te adaugă în schimb în grupul input; apoi deconectează-te și autentifică-te din nou.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Și alte programe pe care le rulezi vor putea citi tastatura. Tocko notează doar că o tastă a fost apăsată; nu înregistrează și nu trimite niciodată ce tastezi.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Ca să faci asta singur, rulează:</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Tocko’yu Uygulamalar klasörünüze taşıyın; buradan çalışırken klavye sesleri güvenilir şekilde çalışmaz.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko yüklü değil; bu klasörden çalışıyor ve oturum açma öğesi onu buradan başlatır.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Finder’da Göster</translation>
+        <source>Open Folder</source>
+        <translation>Klasörü Aç</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>bir uygulama</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Klavye sesleri duraklatıldı; %1, klavye izlemeyi engelliyor (Güvenli Giriş).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Klavye sesleri duraklatıldı; %1 bir parola istiyor.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Tuş bırakıldığında ses</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Yazma sesi kapalı. Açmak için menü çubuğundaki simgeyi açın.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Yazma sesi kapalı. Açmak için sistem tepsisindeki Tocko simgesine tıklayın.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Geçerli uygulama</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>Paket kimliği</translation>
+        <source>App ID</source>
+        <translation>Uygulama kimliği</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Ekle</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…veya bir paket kimliği (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…veya bir uygulama kimliği (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Tocko’yu Kaldır…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Tocko’yu ve bu Mac’te depoladığı her şeyi kaldırır.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Tocko’yu ve bu bilgisayarda sakladığı her şeyi kaldırır.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko Çöp Sepeti’ne taşındı.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Tocko’nun ayarları kaldırıldı ancak uygulama kendini Çöp Sepeti’ne taşıyamadı. Tocko’yu Uygulamalar klasörünüzden Çöp Sepeti’ne sürükleyin.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Tocko’nun ayarları kaldırıldı ancak uygulama kendini Çöp Sepeti’ne taşıyamadı. Onu yükleyen paket yöneticisiyle kaldırın.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Son bir adım: macOS, siz kaldırana kadar Tocko’nun Girdi İzleme iznini saklar. Sistem Ayarları › Gizlilik ve Güvenlik › Girdi İzleme bölümünde Tocko’yu seçip eksi düğmesini tıklayın.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Son bir adım: Tocko’ya verilen girdi erişimi, bu komutla geri alana kadar kalır:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Girdi İzleme Ayarlarını Aç</translation>
+        <source>Grant access…</source>
+        <translation>Erişim Ver…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Yazma sesini açın</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko, her uygulamada bastığınız her tuş için bir ses çalar. Bunun için macOS sizden Girdi İzleme’ye izin vermenizi ister. Tocko yalnızca fiziksel tuş kodlarını kullanır ve yazdıklarınızı asla kaydetmez.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko, her uygulamada bastığınız her tuş için bir ses çalar. Bunun için Linux’un, Tocko’nun klavye ve fare aygıtlarınızı okumasına izin vermesi gerekir. Tocko yalnızca fiziksel tuş kodlarını kullanır ve yazdıklarınızı asla kaydetmez.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>İzin olmadan Tocko sessiz kalır. Bunu istediğiniz zaman Sistem Ayarları’ndan değiştirebilirsiniz.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Erişim olmadan Tocko sessiz kalır. Erişim bir udev kuralından veya input grubundan gelir ve istediğiniz zaman geri alabilirsiniz.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Yazma sesi açık. Bir şeyler yazmayı deneyin.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Sistem Ayarları’nı Aç</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Yalnızca X11 pencereleri duyuluyor. Wayland’de Tocko’nun her uygulamayı duyması için klavye aygıtlarına erişmesi gerekir.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Aramalarda sessizlik</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Zoom, Meet veya FaceTime için mikrofon açık mı? Tocko sessizleşir, böylece kimse onlar hakkında not aldığınızı duymaz. Arama bitince geri gelir.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Zoom, Meet veya Jitsi için mikrofon açık mı? Tocko sessizleşir, böylece kimse onlar hakkında not aldığınızı duymaz. Arama bitince geri gelir.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Her şey hazır</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko menü çubuğunuzda yaşar</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko sistem tepsinizde yaşar</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Ekranınızın üst kısmında K harfini arayın. Tocko orada yaşar. Turu yeniden görmek mi istiyorsunuz? Ayarlar’da.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Masaüstü panelinizin tepsi simgeleri arasında K harfini arayın. Tocko orada yaşar. Turu yeniden görmek mi istiyorsunuz? Ayarlar’da.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Mac’inizle başlasın</translation>
+        <source>Start when you log in</source>
+        <translation>Oturum açılınca başlat</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Girişte Aç</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Gizlilik ve Güvenlik › Girdi İzleme</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Girdi aygıtları › Klavyeler ve fareler</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Erişim verildi. Tocko’nun her uygulamayı duyması için oturumu kapatıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Erişim verilmedi.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Bu sistemde yönetici istemi (pkexec) yok.</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko, bir tuşun basıldığını gördüğünde tıkını çalar. Linux’ta bunu, yalnızca input grubunun okuyabildiği /dev/input içindeki klavye ve fare aygıtlarından ya da bir X11 oturumunda X sunucusundan öğrenir.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>“Erişim Ver…” bir yönetici parolası ister, ardından bu bilgisayarın başında oturan kişinin klavyeleri ve fareleri okumasına izin veren bir udev kuralı ekler. systemd-logind yoksa bunun yerine sizi input grubuna ekler; ardından oturumu kapatıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Çalıştırdığınız diğer programlar da klavyeyi okuyabilir. Tocko yalnızca bir tuşa basıldığını not eder; yazdıklarınızı asla kaydetmez veya göndermez.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Bunu kendiniz yapmak için şunu çalıştırın:</translation>
     </message>
 </context>
 </TS>

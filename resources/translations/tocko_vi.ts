@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>Hãy chuyển Tocko vào thư mục Ứng dụng — chạy từ đây, âm thanh bàn phím sẽ không hoạt động ổn định.</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko chưa được cài đặt — nó đang chạy từ thư mục này, và mục đăng nhập sẽ khởi động nó từ đây.</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>Hiển thị trong Finder</translation>
+        <source>Open Folder</source>
+        <translation>Mở thư mục</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>một ứng dụng</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>Âm thanh bàn phím đang tạm dừng — %1 đang chặn việc giám sát bàn phím (Nhập liệu bảo mật).</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>Âm thanh bàn phím đang tạm dừng — %1 đang yêu cầu mật khẩu.</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>Âm thanh khi nhả phím</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>Âm thanh gõ phím đang tắt. Hãy mở biểu tượng trên thanh menu để bật.</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>Âm thanh gõ phím đang tắt. Hãy nhấp vào biểu tượng Tocko trong khay hệ thống để bật.</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>Ứng dụng hiện tại</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>ID gói</translation>
+        <source>App ID</source>
+        <translation>ID ứng dụng</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>Thêm</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…hoặc một ID gói (com.example.app)</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…hoặc một ID ứng dụng (org.example.App)</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>Gỡ cài đặt Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>Xóa Tocko và mọi thứ nó đã lưu trên máy Mac này.</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>Xóa Tocko và mọi thứ nó đã lưu trên máy tính này.</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko đã được chuyển vào Thùng rác.</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Cài đặt của Tocko đã bị xóa, nhưng ứng dụng không thể tự chuyển vào Thùng rác. Hãy kéo Tocko từ thư mục Ứng dụng vào Thùng rác.</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Cài đặt của Tocko đã bị xóa, nhưng ứng dụng không thể tự chuyển vào Thùng rác. Hãy gỡ nó bằng trình quản lý gói đã cài đặt nó.</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>Một bước cuối: macOS giữ quyền Giám sát đầu vào của Tocko cho đến khi bạn xóa nó. Trong Cài đặt hệ thống › Quyền riêng tư &amp; Bảo mật › Giám sát đầu vào, hãy chọn Tocko rồi bấm nút dấu trừ.</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>Bước cuối cùng: quyền truy cập đầu vào đã cấp cho Tocko vẫn còn cho đến khi bạn thu hồi bằng lệnh này:</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>Mở cài đặt Giám sát đầu vào</translation>
+        <source>Grant access…</source>
+        <translation>Cấp quyền truy cập…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>Bật âm thanh gõ phím</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>Tocko phát một âm thanh cho mỗi phím bạn nhấn, trong mọi ứng dụng. Để làm được vậy, macOS yêu cầu bạn cho phép Giám sát đầu vào. Tocko chỉ dùng mã phím vật lý và không bao giờ ghi lại những gì bạn gõ.</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>Tocko phát một âm thanh cho mỗi phím bạn nhấn, trong mọi ứng dụng. Để làm được vậy, Linux phải cho phép Tocko đọc các thiết bị bàn phím và chuột của bạn. Tocko chỉ dùng mã phím vật lý và không bao giờ ghi lại những gì bạn gõ.</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>Nếu không có quyền này, Tocko sẽ im lặng. Bạn có thể thay đổi bất cứ lúc nào trong Cài đặt hệ thống.</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>Nếu không có quyền này, Tocko sẽ im lặng. Quyền truy cập đến từ một quy tắc udev hoặc nhóm input, và bạn có thể thu hồi bất cứ lúc nào.</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>Âm thanh gõ phím đã bật. Hãy thử gõ.</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Mở Cài đặt hệ thống</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>Chỉ nghe được các cửa sổ X11. Trên Wayland, Tocko cần quyền truy cập thiết bị bàn phím để nghe mọi ứng dụng.</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>Yên lặng khi gọi</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>Bật micrô cho Zoom, Meet hay FaceTime? Tocko sẽ im lặng để không ai nghe thấy bạn đang gõ ghi chú về họ. Nó quay lại khi cuộc gọi kết thúc.</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>Bật micrô cho Zoom, Meet hay Jitsi? Tocko sẽ im lặng để không ai nghe thấy bạn đang gõ ghi chú về họ. Nó quay lại khi cuộc gọi kết thúc.</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>Bạn đã sẵn sàng</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko sống trên thanh menu của bạn</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko sống trong khay hệ thống</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>Hãy tìm chữ K ở phía trên màn hình. Đó là nơi Tocko sống. Muốn xem lại chuyến tham quan? Nó nằm trong Cài đặt.</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>Hãy tìm chữ K giữa các biểu tượng khay trên bảng điều khiển của màn hình nền. Đó là nơi Tocko sống. Muốn xem lại chuyến tham quan? Nó nằm trong Cài đặt.</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>Khởi động cùng máy Mac</translation>
+        <source>Start when you log in</source>
+        <translation>Khởi động khi đăng nhập</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>Mở khi đăng nhập</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>Quyền riêng tư &amp; Bảo mật › Giám sát đầu vào</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>Thiết bị đầu vào › Bàn phím và chuột</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>Đã cấp quyền truy cập. Hãy đăng xuất rồi đăng nhập lại để Tocko nghe được mọi ứng dụng.</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>Quyền truy cập chưa được cấp.</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>Hệ thống này không có hộp thoại quản trị viên (pkexec).</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko phát tiếng click khi thấy một phím được nhấn. Trên Linux, nó biết điều đó từ các thiết bị bàn phím và chuột trong /dev/input, mà chỉ nhóm input được đọc, hoặc, trong phiên X11, từ máy chủ X.</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>“Cấp quyền truy cập…” sẽ hỏi mật khẩu quản trị viên, rồi thêm một quy tắc udev cho phép người đang ngồi trước máy tính này đọc bàn phím và chuột. Nếu không có systemd-logind, nó sẽ thêm bạn vào nhóm input thay vào đó; sau đó hãy đăng xuất rồi đăng nhập lại.</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>Khi đó, các chương trình khác bạn chạy cũng có thể đọc bàn phím. Tocko chỉ ghi nhận rằng một phím đã được nhấn; nó không bao giờ ghi lại hay gửi đi những gì bạn gõ.</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>Để tự làm, hãy chạy:</translation>
     </message>
 </context>
 </TS>

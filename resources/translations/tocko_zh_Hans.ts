@@ -8,12 +8,12 @@
         <translation>Tocko</translation>
     </message>
     <message>
-        <source>Move Tocko to your Applications folder — keyboard sounds won&apos;t work reliably from here.</source>
-        <translation>请将 Tocko 移到“应用程序”文件夹 — 从这里运行时，键盘音效无法可靠工作。</translation>
+        <source>Tocko is not installed — it runs from this folder, and the login item would start it from here.</source>
+        <translation>Tocko 尚未安装 — 它正从此文件夹运行，登录项也会从这里启动它。</translation>
     </message>
     <message>
-        <source>Reveal in Finder</source>
-        <translation>在访达中显示</translation>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
     </message>
     <message>
         <source>Sound for %1</source>
@@ -84,8 +84,8 @@
         <translation>某个应用</translation>
     </message>
     <message>
-        <source>Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).</source>
-        <translation>键盘音效已暂停 — %1 正在阻止键盘监控（安全输入）。</translation>
+        <source>Keyboard sounds are paused — %1 is asking for a password.</source>
+        <translation>键盘音效已暂停 — %1 正在请求密码。</translation>
     </message>
     <message>
         <source>Quit %1 or click outside its password field. Mouse clicks still work.</source>
@@ -156,8 +156,8 @@
         <translation>松开按键时的声音</translation>
     </message>
     <message>
-        <source>Typing feedback is off. Open the menu-bar icon to turn it on.</source>
-        <translation>打字音效已关闭。打开菜单栏图标即可开启。</translation>
+        <source>Typing feedback is off. Click the Tocko icon in the system tray to turn it on.</source>
+        <translation>打字音效已关闭。点击系统托盘中的 Tocko 图标即可开启。</translation>
     </message>
     <message>
         <source>Mouse clicks</source>
@@ -184,8 +184,8 @@
         <translation>当前应用</translation>
     </message>
     <message>
-        <source>Bundle ID</source>
-        <translation>Bundle ID</translation>
+        <source>App ID</source>
+        <translation>应用 ID</translation>
     </message>
     <message>
         <source>Microphone in use</source>
@@ -236,8 +236,8 @@
         <translation>添加</translation>
     </message>
     <message>
-        <source>…or a bundle id (com.example.app)</source>
-        <translation>…或输入 Bundle ID（com.example.app）</translation>
+        <source>…or an app id (org.example.App)</source>
+        <translation>…或应用 ID（org.example.App）</translation>
     </message>
     <message>
         <source>Uninstall</source>
@@ -248,8 +248,8 @@
         <translation>卸载 Tocko…</translation>
     </message>
     <message>
-        <source>Removes Tocko and everything it stored on this Mac.</source>
-        <translation>移除 Tocko 及其在这台 Mac 上存储的所有内容。</translation>
+        <source>Removes Tocko and everything it stored on this computer.</source>
+        <translation>移除 Tocko 及其在这台电脑上存储的所有内容。</translation>
     </message>
     <message>
         <source>Sound pack</source>
@@ -284,16 +284,16 @@
         <translation>Tocko 已移到废纸篓。</translation>
     </message>
     <message>
-        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your Applications folder to the Trash.</source>
-        <translation>Tocko 的设置已移除，但应用无法将自身移到废纸篓。请将 Tocko 从“应用程序”文件夹拖到废纸篓。</translation>
+        <source>Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the package manager that installed it.</source>
+        <translation>Tocko 的设置已移除，但应用无法将自身移到废纸篓。请用安装它的软件包管理器移除它。</translation>
     </message>
     <message>
-        <source>One last step: macOS keeps Tocko’s Input Monitoring permission until you remove it. In System Settings › Privacy &amp; Security › Input Monitoring, select Tocko and click the minus button.</source>
-        <translation>最后一步：在你移除之前，macOS 会保留 Tocko 的输入监控权限。请在“系统设置 › 隐私与安全性 › 输入监控”中选择 Tocko，然后点按减号按钮。</translation>
+        <source>One last step: the input access given to Tocko stays until you take it back with this command:</source>
+        <translation>最后一步：授予 Tocko 的输入访问权限会一直保留，直到你用以下命令将其撤销：</translation>
     </message>
     <message>
-        <source>Open Input Monitoring Settings</source>
-        <translation>打开输入监控设置</translation>
+        <source>Grant access…</source>
+        <translation>授予访问权限…</translation>
     </message>
     <message>
         <source>Done</source>
@@ -376,20 +376,20 @@
         <translation>打开打字音效</translation>
     </message>
     <message>
-        <source>Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.</source>
-        <translation>在任何应用中，你每按一个键，Tocko 都会播放一个声音。为此，macOS 会请你允许输入监控。Tocko 只使用物理按键码，绝不会记录你输入的内容。</translation>
+        <source>Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.</source>
+        <translation>在任何应用中，你每按一个键，Tocko 都会播放一个声音。为此，Linux 需要允许 Tocko 读取你的键盘和鼠标设备。Tocko 只使用物理按键码，绝不会记录你输入的内容。</translation>
     </message>
     <message>
-        <source>Without it, Tocko stays silent. You can change this anytime in System Settings.</source>
-        <translation>没有这项权限，Tocko 将保持安静。你可以随时在“系统设置”中更改。</translation>
+        <source>Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.</source>
+        <translation>没有这项权限，Tocko 将保持安静。访问权限来自一条 udev 规则或 input 组，你可以随时撤销。</translation>
     </message>
     <message>
         <source>Typing feedback is on. Try typing.</source>
         <translation>打字音效已开启。试着打几个字吧。</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>打开“系统设置”</translation>
+        <source>Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every app.</source>
+        <translation>只能听到 X11 窗口。在 Wayland 上，Tocko 需要访问键盘设备才能听到所有应用。</translation>
     </message>
     <message>
         <source>28 packs · 5 styles</source>
@@ -456,8 +456,8 @@
         <translation>通话时保持安静</translation>
     </message>
     <message>
-        <source>Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
-        <translation>为 Zoom、Meet 或 FaceTime 打开了麦克风？Tocko 会自动静音，没人会听到你在打关于他们的笔记。通话结束后它就会回来。</translation>
+        <source>Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.</source>
+        <translation>为 Zoom、Meet 或 Jitsi 打开了麦克风？Tocko 会自动静音，没人会听到你在打关于他们的笔记。通话结束后它就会回来。</translation>
     </message>
     <message>
         <source>Mute for 10 minutes</source>
@@ -472,16 +472,16 @@
         <translation>一切就绪</translation>
     </message>
     <message>
-        <source>Tocko lives in your menu bar</source>
-        <translation>Tocko 住在你的菜单栏里</translation>
+        <source>Tocko lives in your system tray</source>
+        <translation>Tocko 住在你的系统托盘里</translation>
     </message>
     <message>
-        <source>Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
-        <translation>在屏幕顶部找找那个 K。那就是 Tocko 的家。想再看一遍导览？它就在“设置”里。</translation>
+        <source>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</source>
+        <translation>在桌面面板的托盘图标中找找那个 K。那就是 Tocko 的家。想再看一遍导览？它就在“设置”里。</translation>
     </message>
     <message>
-        <source>Start with your Mac</source>
-        <translation>随 Mac 一同启动</translation>
+        <source>Start when you log in</source>
+        <translation>登录时启动</translation>
     </message>
     <message>
         <source>Turn this on and Tocko is ready before your first coffee, every time you log in. Change it anytime in Settings.</source>
@@ -492,8 +492,8 @@
         <translation>登录时打开</translation>
     </message>
     <message>
-        <source>Privacy &amp; Security › Input Monitoring</source>
-        <translation>隐私与安全性 › 输入监控</translation>
+        <source>Input devices › Keyboards and mice</source>
+        <translation>输入设备 › 键盘和鼠标</translation>
     </message>
     <message>
         <source>Allows key sounds in every app</source>
@@ -502,6 +502,34 @@
     <message>
         <source>Remove</source>
         <translation>移除</translation>
+    </message>
+    <message>
+        <source>Access granted. Log out and back in so that Tocko hears every app.</source>
+        <translation>已授予访问权限。请注销并重新登录，让 Tocko 能听到所有应用。</translation>
+    </message>
+    <message>
+        <source>Access was not granted.</source>
+        <translation>未授予访问权限。</translation>
+    </message>
+    <message>
+        <source>No administrator prompt (pkexec) is available on this system.</source>
+        <translation>此系统没有管理员授权提示（pkexec）。</translation>
+    </message>
+    <message>
+        <source>Tocko plays its click when it sees a key go down. On Linux it learns that from the keyboard and mouse devices in /dev/input, which only the input group may read, or, in an X11 session, from the X server.</source>
+        <translation>Tocko 看到按键被按下时就会播放咔嗒声。在 Linux 上，它从 /dev/input 中的键盘和鼠标设备（只有 input 组可以读取）得知这一点，或者在 X11 会话中从 X 服务器得知。</translation>
+    </message>
+    <message>
+        <source>“Grant access…” asks for an administrator’s password, then adds a udev rule that lets whoever sits at this computer read keyboards and mice. Without systemd-logind it adds you to the input group instead; then log out and back in.</source>
+        <translation>“授予访问权限…”会请求管理员密码，然后添加一条 udev 规则，让坐在这台电脑前的人可以读取键盘和鼠标。如果没有 systemd-logind，它会改为把你加入 input 组；之后请注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>Other programs you run can then read the keyboard too. Tocko only notes that a key went down; it never records or sends what you type.</source>
+        <translation>之后你运行的其他程序也能读取键盘。Tocko 只记录有键被按下；它从不记录或发送你输入的内容。</translation>
+    </message>
+    <message>
+        <source>To do it yourself, run:</source>
+        <translation>如需自己操作，请运行：</translation>
     </message>
 </context>
 </TS>

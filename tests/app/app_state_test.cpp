@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QSettings>
+#include <QTimer>
 #include <cmath>
 
 #include "app/self_test_support.h"
@@ -59,12 +60,12 @@ TEST_F(AppStateTest, LaunchTraceIsWrittenOnceInItsFixedOrder) {
         "[Tocko] Version: ",
         "[Tocko] Fonts: zillaSlab=false courierPrime=true",
         "[Tocko] Launch: SoundEngine started + launch test-click scheduled",
-        "[Tocko] Launch: Input Monitoring granted = true",
+        "[Tocko] Launch: Input access granted = true",
         "[Tocko] Launch: launchAtLogin=false",
         "[Tocko] Launch: Output: Null Output",
         "[Tocko] SecureInput: initial=false",
         "[Tocko] SelfTest: (a) default -> ",
-        "[Tocko] App Nap assertion held",
+        "[Tocko] Activity assertion held",
         "[Tocko] Launch: ContextEngine resolved effective = play(tock, 0.35) (frontmost=nil, mic=false)",
     };
     long last = -1;
@@ -109,6 +110,10 @@ TEST_F(AppStateTest, InstallLocationIsAPlainPrefixTest) {
     EXPECT_FALSE(AppState::pathNeedsInstall("/usr/bin/tocko", home));
     EXPECT_FALSE(AppState::pathNeedsInstall("/opt/tocko/bin/tocko", home));
     EXPECT_FALSE(AppState::pathNeedsInstall("/home/ada/.local/bin/tocko", home));
+    EXPECT_FALSE(AppState::pathNeedsInstall("/app/bin/tocko", home));  // Flatpak
+    EXPECT_FALSE(AppState::pathNeedsInstall("/snap/tocko/12/usr/bin/tocko", home));
+    EXPECT_FALSE(AppState::pathNeedsInstall("/nix/store/abc-tocko-1.0/bin/tocko", home));
+    EXPECT_TRUE(AppState::pathNeedsInstall("/home/ada/src/tocko/build/app/tocko", home));  // a build folder
     EXPECT_TRUE(AppState::pathNeedsInstall("/home/ada/Downloads/tocko", home));
     EXPECT_TRUE(AppState::pathNeedsInstall("/usrx/bin/tocko", home));
     EXPECT_TRUE(AppState::pathNeedsInstall("/home/ada/.localx/tocko", home));
@@ -153,7 +158,7 @@ TEST_F(AppStateTest, GrantedAtLaunchTurnsFeedbackOnAfterTheDecision) {
     EXPECT_TRUE(state->hasActivityToken());
     EXPECT_FALSE(state->isPermissionPolling());
     const long selfTest = logs.indexOf("[Tocko] SelfTest: (g)");
-    const long held = logs.indexOf("[Tocko] App Nap assertion held");
+    const long held = logs.indexOf("[Tocko] Activity assertion held");
     const long effective = logs.indexOf("[Tocko] Launch: ContextEngine resolved effective = ");
     EXPECT_LT(selfTest, held);
     EXPECT_LT(held, effective);
@@ -183,17 +188,17 @@ TEST_F(AppStateTest, SwitchingOffAndOnReleasesAndRetakesOneAssertion) {
     state->setIsEnabled(true);
     ASSERT_TRUE(waitForEnableLines(2));
     const std::vector<std::string> expected = {
-        "[Tocko] App Nap assertion released", "[Tocko] Enable: OFF (engineRunning=true muted=true)",
-        "[Tocko] App Nap assertion held", "[Tocko] Enable: ON (engineRunning=true muted=false)"};
+        "[Tocko] Activity assertion released", "[Tocko] Enable: OFF (engineRunning=true muted=true)",
+        "[Tocko] Activity assertion held", "[Tocko] Enable: ON (engineRunning=true muted=false)"};
     std::vector<std::string> seen;
     for (const std::string& t : logs.traces())
-        if (t.rfind("[Tocko] App Nap", 0) == 0 || t.rfind("[Tocko] Enable", 0) == 0) seen.push_back(t);
+        if (t.rfind("[Tocko] Activity", 0) == 0 || t.rfind("[Tocko] Enable", 0) == 0) seen.push_back(t);
     EXPECT_EQ(seen, expected);
     EXPECT_TRUE(state->hasActivityToken());
-    EXPECT_EQ(
-        logs.infos("AppState"),
-        (std::vector<std::string>{"App Nap assertion released", "Enable: OFF (engineRunning=true muted=true)",
-                                  "App Nap assertion held", "Enable: ON (engineRunning=true muted=false)"}));
+    EXPECT_EQ(logs.infos("AppState"),
+              (std::vector<std::string>{
+                  "Activity assertion released", "Enable: OFF (engineRunning=true muted=true)",
+                  "Activity assertion held", "Enable: ON (engineRunning=true muted=false)"}));
 }
 
 TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
@@ -202,7 +207,7 @@ TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
     EXPECT_FALSE(state->permissionGranted());
     EXPECT_FALSE(state->isEnabled());
     EXPECT_TRUE(state->isPermissionPolling());
-    EXPECT_EQ(logs.countTrace("[Tocko] Launch: Input Monitoring granted = false"), 1u);
+    EXPECT_EQ(logs.countTrace("[Tocko] Launch: Input access granted = false"), 1u);
     EXPECT_EQ(world.taps->createCalls(), 0);
 
     state->refreshPermission();  // still missing: nothing changes
@@ -258,7 +263,7 @@ TEST_F(AppStateTest, EnablingWithoutPermissionOnlyLogs) {
     EXPECT_EQ(world.taps->createCalls(), 0);
     EXPECT_EQ(logs.traces(), std::vector<std::string>{"[Tocko] Effective: PLAY soft@0.05"});
     EXPECT_EQ(logs.infos("AppState"),
-              std::vector<std::string>{"Enable requested but Input Monitoring not granted yet"});
+              std::vector<std::string>{"Enable requested but input access not granted yet"});
 
     // The grant then starts what the switch asked for.
     world.taps->listenGranted = true;
@@ -282,6 +287,84 @@ TEST_F(AppStateTest, RequestPermissionWhenGrantedTurnsFeedbackOn) {
     state->openInputMonitoringSettings();
     EXPECT_TRUE(state->isPermissionPolling());
     EXPECT_GE(logs.indexOf("[Tocko] Permission: Tocko plays its click"), 0);
+}
+
+namespace {
+// Access as a Wayland session may see it: nothing, XWayland only, or all.
+struct ScriptedPermission : InputPermission {
+    std::atomic<bool> full{false};
+    std::atomic<bool> fallback{false};
+    bool preflight() override { return full; }
+    bool partial() override { return fallback; }
+    void request() override {}
+};
+// Answers on a later turn, as the administrator prompt does.
+struct ScriptedGranter : InputAccessGranter {
+    InputAccessGrant answer = InputAccessGrant::needsNewLogin;
+    std::function<void()> beforeAnswer;
+    int calls = 0;
+    void grant(std::function<void(InputAccessGrant)> done) override {
+        ++calls;
+        QTimer::singleShot(10, [this, done] {
+            if (beforeAnswer) beforeAnswer();
+            done(answer);
+        });
+    }
+    std::string undoCommand() override { return "sudo gpasswd -d ada input"; }
+};
+}  // namespace
+
+TEST_F(AppStateTest, PartialAccessListensMeanwhileAndFullAccessReplacesTheTap) {
+    auto permission = std::make_shared<ScriptedPermission>();
+    permission->fallback = true;
+    world.permission = permission;
+    make();
+    EXPECT_FALSE(state->permissionGranted());
+    EXPECT_TRUE(state->permissionPartial());
+    EXPECT_TRUE(state->isEnabled()) << "the X11-only fallback is used meanwhile";
+    EXPECT_TRUE(state->isPermissionPolling()) << "and the poll waits for the real grant";
+    EXPECT_EQ(logs.countTrace("[Tocko] Launch: Input access granted = false"), 1u);
+    EXPECT_EQ(logs.countTrace("[Tocko] Launch: Input access partial: X11 windows only (Wayland session)"),
+              1u);
+    ASSERT_TRUE(world.taps->waitForLive(0, 2s));
+
+    permission->full = true;
+    state->refreshPermission();
+    EXPECT_TRUE(state->permissionGranted());
+    EXPECT_FALSE(state->permissionPartial());
+    EXPECT_FALSE(state->isPermissionPolling());
+    EXPECT_TRUE(state->isEnabled());
+    ASSERT_TRUE(world.taps->waitForLive(1, 2s)) << "a new tap that hears every application";
+    EXPECT_TRUE(state->keyTap()->isListening());
+}
+
+TEST_F(AppStateTest, GrantingAccessTellsWhenANewLoginIsNeeded) {
+    auto permission = std::make_shared<ScriptedPermission>();
+    auto granter = std::make_shared<ScriptedGranter>();
+    world.permission = permission;
+    world.accessGranter = granter;
+    make();
+    EXPECT_FALSE(state->isEnabled());
+    EXPECT_EQ(state->inputAccessUndoCommand(), "sudo gpasswd -d ada input");
+
+    state->grantInputAccess();
+    state->grantInputAccess();  // the prompt is already up
+    EXPECT_EQ(state->inputAccessGrant(), InputAccessGrant::asking);
+    EXPECT_EQ(granter->calls, 1);
+    ASSERT_TRUE(waitUntil([&] { return state->inputAccessGrant() != InputAccessGrant::asking; }));
+    EXPECT_EQ(state->inputAccessGrant(), InputAccessGrant::needsNewLogin);
+    EXPECT_FALSE(state->permissionGranted());
+    EXPECT_TRUE(state->isPermissionPolling());
+    EXPECT_EQ(logs.countTrace("[Tocko] Permission: grant access result = needsNewLogin"), 1u);
+
+    // A udev rule takes effect at once; the re-read after the grant sees it.
+    granter->answer = InputAccessGrant::granted;
+    granter->beforeAnswer = [&] { permission->full = true; };
+    state->grantInputAccess();
+    ASSERT_TRUE(waitUntil([&] { return state->inputAccessGrant() == InputAccessGrant::granted; }));
+    EXPECT_TRUE(state->permissionGranted());
+    EXPECT_TRUE(state->isEnabled());
+    EXPECT_FALSE(state->isPermissionPolling());
 }
 
 TEST_F(AppStateTest, TapThatCannotBeCreatedAsksForARelaunch) {
@@ -574,7 +657,7 @@ TEST_F(AppStateTest, LocalizationCheckRunsOnlyWhenAsked) {
     EXPECT_EQ(world.localization->keys, std::vector<std::string>(3, "Enable Tocko"));
     // Between the decision self-test and the decision itself.
     EXPECT_LT(logs.indexOf("[Tocko] SelfTest: (g)"), logs.indexOf("[Tocko] L10n self-check"));
-    EXPECT_LT(logs.indexOf("[Tocko] L10n self-check"), logs.indexOf("[Tocko] App Nap assertion held"));
+    EXPECT_LT(logs.indexOf("[Tocko] L10n self-check"), logs.indexOf("[Tocko] Activity assertion held"));
 }
 
 TEST_F(AppStateTest, AudioCheckEndsWithTwoPassVerdicts) {
@@ -615,15 +698,15 @@ TEST_F(AppStateTest, ToggleTestSwitchesOffAndOnThenMeasures) {
     ASSERT_TRUE(waitUntil([&] { return logs.indexOf("[Tocko] ToggleTest: ") >= 0; }, 5s));
     std::vector<std::string> seen;
     for (const std::string& t : logs.traces())
-        if (t.rfind("[Tocko] App Nap", 0) == 0 || t.rfind("[Tocko] Enable", 0) == 0 ||
+        if (t.rfind("[Tocko] Activity", 0) == 0 || t.rfind("[Tocko] Enable", 0) == 0 ||
             t.rfind("[Tocko] ToggleTest", 0) == 0)
             seen.push_back(t.rfind("[Tocko] ToggleTest", 0) == 0 ? t.substr(t.size() - 4) : t);
     // The launch's own Enable line may land before or after the switch-off.
     std::erase(seen, "[Tocko] Enable: ON (engineRunning=true muted=false)");
-    EXPECT_EQ(seen, (std::vector<std::string>{"[Tocko] App Nap assertion held",
-                                              "[Tocko] App Nap assertion released",
+    EXPECT_EQ(seen, (std::vector<std::string>{"[Tocko] Activity assertion held",
+                                              "[Tocko] Activity assertion released",
                                               "[Tocko] Enable: OFF (engineRunning=true muted=true)",
-                                              "[Tocko] App Nap assertion held", "PASS"}));
+                                              "[Tocko] Activity assertion held", "PASS"}));
     EXPECT_TRUE(state->isEnabled());
 }
 

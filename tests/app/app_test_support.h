@@ -51,7 +51,9 @@ struct FakeWorld {
     std::shared_ptr<FakeTapFactory> taps = std::make_shared<FakeTapFactory>();
     std::shared_ptr<FakeLoginItem> loginItem = std::make_shared<FakeLoginItem>();
     std::shared_ptr<FakeLocalizationProbe> localization = std::make_shared<FakeLocalizationProbe>();
-    NullOutput* output = nullptr;  // owned by the engine once made
+    std::shared_ptr<InputPermission> permission;        // empty: from the taps
+    std::shared_ptr<InputAccessGranter> accessGranter;  // empty: the system's
+    NullOutput* output = nullptr;                       // owned by the engine once made
     FakeFrontmostSource* frontmost = nullptr;
     int foreignSounds = 0;
     bool micRunning = false;

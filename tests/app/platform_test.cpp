@@ -3,12 +3,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QThread>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 
+#include "app/input_access.h"
 #include "app/linux/autostart.h"
 #include "app/linux/bell.h"
 #include "app/main_dispatcher.h"
@@ -138,4 +140,26 @@ TEST(MainDispatcher, PostedWorkRunsOnTheQtMainThread) {
     }).join();
     ASSERT_TRUE(waitUntil([&] { return ran.load(); }));
     EXPECT_TRUE(onMain);
+}
+
+// The script run as root through pkexec: valid shell, and it refuses every
+// mode but its two, and the group mode without pkexec's caller id.
+TEST(InputAccessGrantScript, IsValidShellAndRefusesWhatItDoesNotKnow) {
+    const QString script = QString::fromStdString(inputAccessGrantScript());
+    auto run = [&](const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment()) {
+        QProcess sh;
+        sh.setProcessEnvironment(env);
+        sh.start(QStringLiteral("/bin/sh"), args);
+        EXPECT_TRUE(sh.waitForFinished(5000));
+        return sh.exitCode();
+    };
+    EXPECT_EQ(run({"-n", "-c", script}), 0) << "syntax";
+    EXPECT_EQ(run({"-c", script, "tocko-input-access", "everything"}), 2);
+    EXPECT_NE(run({"-c", script, "tocko-input-access", "group"}), 0) << "no PKEXEC_UID: no user to add";
+    EXPECT_TRUE(script.contains("/etc/udev/rules.d/70-tocko-input.rules"));
+    EXPECT_TRUE(script.contains("TAG+=\"uaccess\""));
+
+    const std::string manual = manualInputAccessCommands();
+    EXPECT_NE(manual.find("ENV{ID_INPUT_KEYBOARD}==\"1\""), std::string::npos);
+    EXPECT_NE(manual.find("usermod -aG input"), std::string::npos);
 }

@@ -97,6 +97,8 @@ std::unique_ptr<AppState> FakeWorld::make() {
     output = out.get();
     deps.engine.output = std::move(out);
     deps.tapBackends = taps;
+    deps.permission = permission;
+    deps.accessGranter = accessGranter;
     deps.loginItem = loginItem;
     deps.localization = localization;
     auto source = std::make_unique<FakeFrontmostSource>();

@@ -241,7 +241,7 @@ TEST_F(Engine, StartMessagesDependOnWhetherItRanBefore) {
             t.find("restarted") != std::string::npos)
             lifecycle.push_back(t);
     EXPECT_EQ(lifecycle, (std::vector<std::string>{
-                             "[Tocko] SoundEngine: AVAudioEngine started, 3 packs ready",
+                             "[Tocko] SoundEngine: Audio engine started, 3 packs ready",
                              "[Tocko] SoundEngine: engine stopped (disabled)",
                              "[Tocko] SoundEngine: restarted on demand",
                          }));
@@ -256,20 +256,19 @@ TEST_F(Engine, StartFailureDropsTheClickAndTheNextOneRecovers) {
     drain();
     EXPECT_EQ(engine->nextIndexForTesting(), 0);
     auto errors = logs.errors();
-    EXPECT_EQ(errors.back(), "AVAudioEngine failed to start: Connection refused");
+    EXPECT_EQ(errors.back(), "Audio engine failed to start: Connection refused");
     output->setStartFailure(std::nullopt);
     engine->play(PackID::clicky, 1.0f, false);
     drain();
     EXPECT_EQ(engine->nextIndexForTesting(), 1);
-    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: AVAudioEngine started, 3 packs ready"));
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: Audio engine started, 3 packs ready"));
 }
 
 TEST_F(Engine, AFailingOutputIsLoggedOnceThenCountedAtMostOnceAMinute) {
     threePacks();
     auto now = std::chrono::steady_clock::time_point(std::chrono::hours(1));
-    auto out = std::make_unique<NullOutput>(manual());
-    output = out.get();
-    engine = SoundEngine::create({dir.string(), std::move(out), {}, [&] { return now; }});
+    build();
+    engine->setClockForTesting([&] { return now; });
     output->setStartFailure("Connection refused");
     const auto failures = [&] {
         std::vector<std::string> out;
@@ -282,7 +281,7 @@ TEST_F(Engine, AFailingOutputIsLoggedOnceThenCountedAtMostOnceAMinute) {
         drain();
         now += std::chrono::milliseconds(20);
     }
-    EXPECT_EQ(failures(), std::vector<std::string>{"AVAudioEngine failed to start: Connection refused"});
+    EXPECT_EQ(failures(), std::vector<std::string>{"Audio engine failed to start: Connection refused"});
     now += std::chrono::seconds(59);
     engine->play(PackID::clicky, 1.0f, false);
     drain();

@@ -106,7 +106,7 @@ TEST_F(Pulse, ClickReachesTheNullSinkMonitor) {
     const float expected = 0.2f * *engine->baseGain(PackID::soft);
     EXPECT_NEAR(peak, expected, 0.02f);
     EXPECT_NEAR(double(loud), 2400.0, 400.0);  // about 50 ms of click, once
-    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: AVAudioEngine started, 1 packs ready"));
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: Audio engine started, 1 packs ready"));
 }
 
 TEST_F(Pulse, FollowsAChangeOfDefaultSink) {
@@ -145,7 +145,7 @@ TEST_F(Pulse, WithoutAServerClicksAreSilentAndTheEngineRecovers) {
     engine->queue().sync([] {});
     auto errors = logs.errors();
     ASSERT_FALSE(errors.empty());
-    EXPECT_EQ(errors.back().rfind("AVAudioEngine failed to start: ", 0), 0u) << errors.back();
+    EXPECT_EQ(errors.back().rfind("Audio engine failed to start: ", 0), 0u) << errors.back();
     EXPECT_EQ(engine->nextIndexForTesting(), 0);
 
     // The server is back: the next click starts the engine.
@@ -155,7 +155,7 @@ TEST_F(Pulse, WithoutAServerClicksAreSilentAndTheEngineRecovers) {
         setenv("PULSE_SERVER", saved.c_str(), 1);
     engine->play(PackID::soft, 1.0f, false);
     engine->queue().sync([] {});
-    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: AVAudioEngine started, 1 packs ready"));
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: Audio engine started, 1 packs ready"));
     EXPECT_EQ(engine->nextIndexForTesting(), 1);
     EXPECT_EQ(engine->currentOutputDeviceName(), "Tocko-Null-Output");
 }

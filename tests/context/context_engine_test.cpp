@@ -87,6 +87,35 @@ TEST_F(ContextEngineTest, SilenceFollowsTheFixedPrecedence) {
     EXPECT_EQ(e->effectiveDescription(), "PLAY soft@0.05");
 }
 
+TEST_F(ContextEngineTest, SecureInputSilencesRightAfterTheMasterSwitch) {
+    LogCapture logs;
+    auto e = make();
+    e->setMicActive(true);
+    e->snooze(10);
+    e->setSecureInput(true, "Passwords");
+    EXPECT_EQ(e->silenceReason(), "disabled (master off)");
+    e->setGlobalEnabled(true);
+    e->applyEffective();
+    EXPECT_EQ(e->silenceReason(), "secure input (Passwords)");
+    EXPECT_TRUE(playback().muted);
+    e->setSecureInput(true, std::nullopt);  // the holder is not known
+    EXPECT_EQ(e->effectiveDescription(), "SILENT: secure input (an app)");
+    e->setSecureInput(false, std::nullopt);  // re-applies at once
+    EXPECT_EQ(e->silenceReason(), "auto-muted (mic in use / call)");
+    e->setMicActive(false);
+    e->cancelSnooze();
+    EXPECT_FALSE(playback().muted);
+
+    // A secret mutes every press: still counted, never played.
+    e->setSecureInput(true, "Passwords");
+    e->setSecureInput(true, "Passwords");  // a repeat changes nothing
+    playMouseClick(*sink, MouseSound::sameAsKeyboard());
+    EXPECT_TRUE(sink->plays.empty());
+    EXPECT_EQ(playback().playInvocations, 1);
+    const std::vector<std::string> lines = effectiveLines(logs);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Effective: SILENT: secure input (Passwords)"), 2);
+}
+
 TEST_F(ContextEngineTest, RulesMatchTheExactBundleIdentifierOnly) {
     ProfileStore store;
     store.rules.emplace("com.example.app", rule("com.example.app", PackID::tactile, 0.8));

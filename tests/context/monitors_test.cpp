@@ -205,7 +205,38 @@ TEST(SecureInputMonitor, PollsOnTheMainThreadTimer) {
     EXPECT_EQ(r.seen.front(), (std::pair<bool, Opt>{true, "pid 4242"}));
 }
 
-TEST(SecureInputMonitor, LinuxProbeAnswersOffAndNamesProcessesFromProc) {
+TEST(SecureInputMonitor, AWatchingProbeReportsAtOnceAndIsNeverPolled) {
+    struct WatchingProbe : FakeProbe {
+        std::function<void()> changed;
+        std::optional<std::string> name;
+        std::vector<std::pair<Opt, Opt>> fronts;
+        std::optional<std::string> holderName() override { return name; }
+        bool watch(std::function<void()> c) override {
+            changed = std::move(c);
+            return true;
+        }
+        void frontmostChanged(const Opt& id, const Opt& n) override { fronts.emplace_back(id, n); }
+    };
+    auto probe = std::make_unique<WatchingProbe>();
+    WatchingProbe* p = probe.get();
+    SecureReports r;
+    SecureInputMonitor monitor(r.callback(), std::move(probe));
+    monitor.setPollIntervalForTesting(1ms);
+    monitor.start();
+    EXPECT_TRUE(monitor.isStarted());
+    EXPECT_FALSE(monitor.isPolling());
+    p->enabled = true;
+    p->name = "Firefox";
+    p->pid = 5;  // the probe's own name comes first
+    p->changed();
+    EXPECT_EQ(r.seen, (std::vector<std::pair<bool, Opt>>{{true, "Firefox"}}));
+    p->changed();  // no change, no report
+    EXPECT_EQ(r.seen.size(), 1u);
+    monitor.setFrontmostApp("pinentry-qt", std::nullopt);
+    EXPECT_EQ(p->fronts, (std::vector<std::pair<Opt, Opt>>{{"pinentry-qt", std::nullopt}}));
+}
+
+TEST(SecureInputMonitor, LinuxProbeIsOffUntilItWatchesAndNamesProcessesFromProc) {
     auto probe = makeSecureInputProbe();
     EXPECT_FALSE(probe->isSecureInputEnabled());
     EXPECT_EQ(probe->holderPID(), std::nullopt);

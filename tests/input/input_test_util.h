@@ -63,7 +63,7 @@ private:
     std::vector<LogRecord> records_;
 };
 
-inline const std::string kLiveTrace = "[Tocko] KeyTap: listenOnly CGEventTap live on background run loop";
+inline const std::string kLiveTrace = "[Tocko] KeyTap: listenOnly input tap live on background run loop";
 
 // A KeyTap whose callbacks record what they saw and the thread they ran on.
 // Stops the tap and waits for its thread when destroyed.

@@ -90,7 +90,7 @@ TEST_F(KeyTapTest, KeyUpsReachTheirHandlerOnlyWhileWanted) {
 TEST_F(KeyTapTest, RefusedStartsLeaveNoThreadAndCanBeRetried) {
     factory->listenGranted = false;
     h.tap->start();
-    EXPECT_EQ(logs.count("start() ignored: Input Monitoring not granted"), 1);
+    EXPECT_EQ(logs.count("start() ignored: input access not granted"), 1);
     EXPECT_FALSE(h.tap->isListening());
     EXPECT_EQ(h.tap->thread(), nullptr);
 
@@ -111,7 +111,7 @@ TEST_F(KeyTapTest, FailedTapCreationReportsFalseAndClearsTheFlag) {
     auto th = h.tap->thread();
     ASSERT_NE(th, nullptr);
     ASSERT_TRUE(th->waitUntilFinished(3000ms));
-    EXPECT_EQ(logs.count("CGEvent.tapCreate failed (permission missing or revoked)"), 1);
+    EXPECT_EQ(logs.count("Input tap creation failed (permission missing or revoked)"), 1);
     EXPECT_EQ(h.get(h.activations), std::vector<bool>{false});
     EXPECT_EQ(h.get(h.threads).front(), th->id());
     EXPECT_FALSE(h.tap->isListening());

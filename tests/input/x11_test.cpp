@@ -115,6 +115,21 @@ TEST_F(X11TapTest, SystemBackendsCanBeForcedToX11) {
     unsetenv("TOCKO_INPUT_BACKEND");
 }
 
+TEST_F(X11TapTest, UnderWaylandXInputIsOnlyPartialAccess) {
+    ASSERT_EQ(setenv("TOCKO_INPUT_BACKEND", "x11", 1), 0);
+    ASSERT_EQ(setenv("WAYLAND_DISPLAY", "wayland-tocko-test", 1), 0);
+    EXPECT_TRUE(isWaylandSession());
+    EXPECT_EQ(listenAccess(), ListenAccess::partial);
+    EXPECT_FALSE(listenAccessGranted()) << "XWayland hears X11 windows only";
+    EXPECT_TRUE(systemTapBackendFactory()->canListen()) << "the fallback may still listen";
+    unsetenv("WAYLAND_DISPLAY");
+    if (!isWaylandSession()) {
+        EXPECT_EQ(listenAccess(), ListenAccess::full);
+        EXPECT_TRUE(listenAccessGranted());
+    }
+    unsetenv("TOCKO_INPUT_BACKEND");
+}
+
 TEST(ListenAccess, WithoutAccessTheRequestExplainsHowToGrantIt) {
     LogCapture logs;
     X11TapFactory nowhere(":1999");
@@ -211,7 +226,7 @@ TEST(X11Backend, VanishingServerPausesTheTapNotTheProcessAndItsReturnIsFollowed)
     EXPECT_EQ(h.logs.count("KeyTap run loop exited"), 1);
 
     h.tap->start();  // nothing to listen to any more
-    EXPECT_EQ(h.logs.count("start() ignored: Input Monitoring not granted"), 1);
+    EXPECT_EQ(h.logs.count("start() ignored: input access not granted"), 1);
 }
 
 }  // namespace

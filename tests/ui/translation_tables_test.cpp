@@ -131,8 +131,10 @@ TEST(TranslationTables, EveryTextTheViewsLookUpIsInTheTables) {
     }
     // qsTranslate("Tocko", "…"), QT_TRANSLATE_NOOP("Tocko", "…"), translate("Tocko", "…"),
     // localizedString("…")
+    // The key may be split into adjacent literals, which C++ joins.
     static const QRegularExpression lookup(QStringLiteral(
-        R"re((?:(?:qsTranslate|QT_TRANSLATE_NOOP)\(\s*"Tocko"\s*,|translate\(\s*(?:"Tocko"|kTranslationContext)\s*,|localizedString\()\s*"((?:[^"\\]|\\.)*)"\s*[,)])re"));
+        R"re((?:(?:qsTranslate|QT_TRANSLATE_NOOP)\(\s*"Tocko"\s*,|translate\(\s*(?:"Tocko"|kTranslationContext)\s*,|localizedString\()\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[,)])re"));
+    static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     int seen = 0;
     for (const char* folder : {"ui", "app"}) {
         QDirIterator it(kSourceDir + '/' + folder, {"*.qml", "*.cpp", "*.h", "*.js"}, QDir::Files,
@@ -143,7 +145,9 @@ TEST(TranslationTables, EveryTextTheViewsLookUpIsInTheTables) {
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             const QString text = QString::fromUtf8(file.readAll());
             for (auto m = lookup.globalMatch(text); m.hasNext();) {
-                QString key = m.next().captured(1);
+                QString key;
+                for (auto p = piece.globalMatch(m.next().captured(1)); p.hasNext();)
+                    key += p.next().captured(1);
                 key.replace(QStringLiteral("\\\""), QStringLiteral("\""));
                 if (key == QLatin1String("English text")) continue;  // documentation example
                 ++seen;

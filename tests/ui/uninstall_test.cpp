@@ -47,7 +47,8 @@ struct UninstallFixture : ::testing::Test {
     std::vector<std::string> steps;
     bool confirmAnswer = true;
     bool trashWorks = true;
-    bool chooseOpenSettings = false;
+    QString undoCommand;  // what the system would need to take input access back
+    QString shownUndo;
     std::optional<bool> shownMoved;
     QString trashed;
 
@@ -68,12 +69,12 @@ struct UninstallFixture : ::testing::Test {
             trashed = path;
             return trashWorks;
         };
-        s.showResult = [this](const UninstallTexts&, bool moved) {
+        s.inputAccessUndoCommand = [this] { return undoCommand; };
+        s.showResult = [this](const UninstallTexts&, bool moved, const QString& undo) {
             steps.push_back("result");
             shownMoved = moved;
-            return chooseOpenSettings;
+            shownUndo = undo;
         };
-        s.openInputMonitoringSettings = [this] { steps.push_back("openSettings"); };
         s.exitProcess = [this] { steps.push_back("exit"); };
         return s;
     }
@@ -130,11 +131,12 @@ TEST_F(UninstallFixture, RemovesEverythingItStoredInOrderAndEnds) {
 TEST_F(UninstallFixture, NothingPresentAndEveryFailureStillRunsToTheEnd) {
     loginItem->failUnregister = true;
     trashWorks = false;
-    chooseOpenSettings = true;
+    undoCommand = "sudo gpasswd -d ada input";
     uninstall(services());
     EXPECT_EQ(loginItem->unregisterCalls, 1);
     EXPECT_EQ(steps, (std::vector<std::string>{"confirm:Uninstall Tocko?", "clearSettings", "trash", "result",
-                                               "openSettings", "exit"}));
+                                               "exit"}));
+    EXPECT_EQ(shownUndo, undoCommand) << "the last step names the command that takes the access back";
     EXPECT_EQ(shownMoved, false) << "a failed move shows the not-moved title";
 
     // A login item that is off is left alone.
@@ -175,13 +177,13 @@ TEST(UninstallTexts, AreLookedUpInTheChosenLanguage) {
     LocalizationStore::shared().setLanguage(AppLanguage::system);
     EXPECT_EQ(en.confirmTitle, "Uninstall Tocko?");
     EXPECT_EQ(de.confirmTitle, "Tocko deinstallieren?");
-    const QString enAll[] = {en.confirmBody,   en.uninstallButton, en.cancelButton,       en.movedTitle,
-                             en.notMovedTitle, en.resultBody,      en.openSettingsButton, en.doneButton};
-    const QString deAll[] = {de.confirmBody,   de.uninstallButton, de.cancelButton,       de.movedTitle,
-                             de.notMovedTitle, de.resultBody,      de.openSettingsButton, de.doneButton};
-    for (int i = 0; i < 8; ++i) EXPECT_NE(enAll[i], deAll[i]) << enAll[i].toStdString();
+    const QString enAll[] = {en.confirmBody,   en.uninstallButton, en.cancelButton, en.movedTitle,
+                             en.notMovedTitle, en.resultBody,      en.doneButton};
+    const QString deAll[] = {de.confirmBody,   de.uninstallButton, de.cancelButton, de.movedTitle,
+                             de.notMovedTitle, de.resultBody,      de.doneButton};
+    for (int i = 0; i < 7; ++i) EXPECT_NE(enAll[i], deAll[i]) << enAll[i].toStdString();
     EXPECT_EQ(
         en.notMovedTitle,
-        "Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Drag Tocko from your "
-        "Applications folder to the Trash.");
+        "Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the "
+        "package manager that installed it.");
 }

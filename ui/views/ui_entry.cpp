@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include "app/app_state.h"
+#include "app/input_access.h"
 #include "app/uninstall/uninstall.h"
 #include "app/updates/updater_service.h"
 #include "context/context_engine.h"
@@ -91,6 +93,7 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
     hooks.requestPermission = [this] { state_.requestPermission(); };
     hooks.permissionGranted = [this] { return state_.permissionGranted(); };
     hooks.openInputMonitoringSettings = [this] { state_.openInputMonitoringSettings(); };
+    hooks.grantInputAccess = [this] { state_.grantInputAccess(); };
     hooks.revealApp = [this] { state_.revealInstallLocation(); };
     hooks.relaunch = [this] { state_.relaunch(); };
     hooks.quit = [] { QCoreApplication::quit(); };
@@ -98,7 +101,7 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
     hooks.checkForUpdates = [] { UpdaterService::shared().checkForUpdates(); };
     hooks.showOnboarding = [this] { state_.showOnboarding(); };
     hooks.uninstall = [this] {
-        uninstall(defaultUninstallServices([this] { state_.openInputMonitoringSettings(); }));
+        uninstall(defaultUninstallServices([this] { return state_.inputAccessUndoCommand(); }));
     };
     hooks.shortVersion = QCoreApplication::applicationVersion();
     hooks.buildVersion = QStringLiteral(TOCKO_BUILD_TEXT);
@@ -221,8 +224,33 @@ void TockoUi::openSettings() {
     settings_->requestActivate();
 }
 
-void TockoUi::showInputAccessHelp(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Information, lookup("Tocko"), text, QMessageBox::Ok);
+// How input access works on Linux, in the interface language, with the
+// commands to grant it by hand and a button that grants it through polkit.
+void TockoUi::showInputAccessHelp(const QString&) {
+    const QString text =
+        lookup(QT_TRANSLATE_NOOP("Tocko",
+                                 "Tocko plays its click when it sees a key go down. On Linux it learns that "
+                                 "from the keyboard and mouse devices in /dev/input, which only the input "
+                                 "group may read, or, in an X11 session, from the X server.")) +
+        QStringLiteral("\n\n") +
+        lookup(QT_TRANSLATE_NOOP("Tocko",
+                                 "“Grant access…” asks for an administrator’s password, then adds a udev "
+                                 "rule that lets whoever sits at this computer read keyboards and mice. "
+                                 "Without systemd-logind it adds you to the input group instead; then log "
+                                 "out and back in.")) +
+        QStringLiteral("\n\n") +
+        lookup(QT_TRANSLATE_NOOP("Tocko",
+                                 "Other programs you run can then read the keyboard too. Tocko only notes "
+                                 "that a key went down; it never records or sends what you type."));
+    auto* box = new QMessageBox(QMessageBox::Information, lookup("Tocko"), text, QMessageBox::NoButton);
+    box->setInformativeText(lookup(QT_TRANSLATE_NOOP("Tocko", "To do it yourself, run:")) +
+                            QStringLiteral("\n\n") + QString::fromStdString(manualInputAccessCommands()));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPushButton* grant =
+        box->addButton(lookup(QT_TRANSLATE_NOOP("Tocko", "Grant access…")), QMessageBox::AcceptRole);
+    box->addButton(lookup("Done"), QMessageBox::RejectRole);
+    box->setDefaultButton(grant);
+    connect(grant, &QPushButton::clicked, this, [this] { state_.grantInputAccess(); });
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

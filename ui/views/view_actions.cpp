@@ -45,6 +45,10 @@ void ViewActions::copyDiagnostics() {
     });
 }
 
+void ViewActions::grantInputAccess() {
+    if (hooks_.grantInputAccess) hooks_.grantInputAccess();
+}
+
 void ViewActions::revealApp() {
     if (hooks_.revealApp) hooks_.revealApp();
 }

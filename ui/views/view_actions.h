@@ -30,6 +30,8 @@ public:
         std::function<void()> requestPermission;
         std::function<bool()> permissionGranted;
         std::function<void()> openInputMonitoringSettings;
+        // Runs the administrator-approved grant of input access.
+        std::function<void()> grantInputAccess;
         std::function<void()> revealApp;
         std::function<void()> relaunch;
         std::function<void()> quit;
@@ -55,6 +57,9 @@ public:
     Q_INVOKABLE void turnOnTypingFeedback();
     // Puts the diagnostics text on the clipboard when it arrives.
     Q_INVOKABLE void copyDiagnostics();
+    // "Grant access…": the administrator prompt, then read access to
+    // keyboards and mice.
+    Q_INVOKABLE void grantInputAccess();
     Q_INVOKABLE void revealApp();
     Q_INVOKABLE void relaunch();
     Q_INVOKABLE void quit();

@@ -3,6 +3,8 @@
 // commands.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQuickWindow>
 #include <QTranslator>
 
 #include "view_fixture.h"
@@ -52,14 +54,48 @@ TEST_F(MenuViewTest, SecureInputNamesTheHolderOrAnApp) {
     app.setSecureInputActive(true);
     settle();
     ASSERT_TRUE(shown(m, "secureInputBlock"));
-    EXPECT_EQ(text(m, "secureInputText"),
-              "Keyboard sounds are paused — an app is blocking keyboard monitoring (Secure Input).");
+    EXPECT_EQ(text(m, "secureInputText"), "Keyboard sounds are paused — an app is asking for a password.");
     EXPECT_EQ(text(m, "secureInputHint"),
               "Quit an app or click outside its password field. Mouse clicks still work.");
     app.setSecureInputHolder("Passwords");
     settle();
-    EXPECT_TRUE(text(m, "secureInputText").startsWith("Keyboard sounds are paused — Passwords is blocking"));
+    EXPECT_EQ(text(m, "secureInputText"), "Keyboard sounds are paused — Passwords is asking for a password.");
     EXPECT_TRUE(text(m, "secureInputHint").startsWith("Quit Passwords or click"));
+}
+
+TEST_F(MenuViewTest, PartialAccessSaysWhatIsMissingAndOffersTheGrant) {
+    QQuickItem* m = menu();
+    // No access at all: the request, which explains how to grant it.
+    EXPECT_TRUE(shown(m, "turnOnButton"));
+    EXPECT_FALSE(shown(m, "grantButton"));
+    EXPECT_FALSE(shown(m, "inputAccessNote"));
+
+    // A Wayland session heard through XWayland only.
+    app.setPermissionPartial(true);
+    settle();
+    EXPECT_TRUE(shown(m, "permissionMissing"));
+    EXPECT_TRUE(item(m, "enableSwitch")->isEnabled()) << "the fallback may be switched on meanwhile";
+    EXPECT_EQ(
+        text(m, "inputAccessNote"),
+        "Only X11 windows are heard. On Wayland, Tocko needs access to the keyboard devices to hear every "
+        "app.");
+    EXPECT_FALSE(shown(m, "turnOnButton"));
+    click(m, "grantButton");
+    EXPECT_EQ(log.count("grantInputAccess"), 1);
+
+    app.setInputAccessGrant(1);  // the administrator prompt is up
+    settle();
+    EXPECT_FALSE(item(m, "grantButton")->isEnabled());
+    app.setInputAccessGrant(3);  // the input group: from the next login
+    settle();
+    EXPECT_EQ(text(m, "inputAccessNote"),
+              "Access granted. Log out and back in so that Tocko hears every app.");
+
+    app.setPermissionGranted(true);
+    app.setPermissionPartial(false);
+    settle();
+    EXPECT_FALSE(shown(m, "permissionMissing"));
+    EXPECT_TRUE(shown(m, "permissionOn"));
 }
 
 TEST_F(MenuViewTest, MasterSwitchWritesTheApplicationState) {
@@ -217,6 +253,37 @@ public:
     }
     bool isEmpty() const override { return false; }
 };
+
+// Tab shows where the keyboard is in the accent colour; Escape closes the
+// panel window whichever control has the focus.
+TEST_F(MenuViewTest, KeyboardFocusIsDrawnAndEscapeClosesThePanel) {
+    QQmlComponent component(&qml);
+    component.setData("import Tocko.Views\nMenuPanel {}", QUrl("qrc:/panel-test.qml"));
+    QVariantMap properties = menuProperties();
+    std::unique_ptr<QObject> object(component.createWithInitialProperties(properties));
+    auto* panel = qobject_cast<QQuickWindow*>(object.get());
+    ASSERT_TRUE(panel) << component.errorString().toStdString();
+    panel->show();
+    panel->requestActivate();
+    settle();
+    QQuickItem* quit = item(panel->contentItem(), "quitButton");
+    ASSERT_TRUE(quit);
+    quit->forceActiveFocus(Qt::TabFocusReason);
+    settle();
+    ASSERT_TRUE(quit->property("visualFocus").toBool());
+    QQuickItem* background = quit->property("background").value<QQuickItem*>();
+    ASSERT_TRUE(background);
+    bool ringShown = false;
+    for (QQuickItem* child : background->childItems())
+        ringShown |= child->isVisible() && child->property("border").value<QObject*>() &&
+                     child->property("border").value<QObject*>()->property("width").toDouble() >= 2;
+    EXPECT_TRUE(ringShown) << "a focus ring around the focused button";
+
+    QTest::keyClick(panel, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(log.count("quit"), 0);
+}
 
 TEST_F(MenuViewTest, TextsRenderAgainInANewLanguage) {
     QQuickItem* m = menu();

@@ -75,7 +75,7 @@ TEST_F(OnboardingViewTest, PrimaryButtonWalksThroughEveryStep) {
     QQuickItem* view = tour();
     const std::vector<QString> headings{"Welcome to Tocko",      "Turn on typing feedback",
                                         "Pick your sound",       "Make it yours",
-                                        "It knows when to hush", "Tocko lives in your menu bar"};
+                                        "It knows when to hush", "Tocko lives in your system tray"};
     for (size_t i = 0; i < headings.size(); ++i) {
         if (i > 0) click(view, "primaryButton");
         wait(250);

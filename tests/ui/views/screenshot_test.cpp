@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QImage>
 
+#include "ui/l10n/localization_store.h"
 #include "ui/views/motion.h"
 #include "view_fixture.h"
 
@@ -60,12 +61,30 @@ TEST_F(ScreenshotTest, Settings) {
 
 TEST_F(ScreenshotTest, EveryTourStep) {
     ui::MotionSettings::shared().setReduceMotion(true);
+    // TOCKO_SCREENSHOT_LANGUAGE=el renders the steps in that language.
+    const QString language = qEnvironmentVariable("TOCKO_SCREENSHOT_LANGUAGE");
+    if (auto chosen = appLanguageFromRawValue(language)) LocalizationStore::shared().setLanguage(*chosen);
     const char* names[] = {"welcome", "permission", "sound", "make-it-yours", "hush", "menu-bar"};
     for (int step = 0; step < 6; ++step) {
         QVariantMap properties = menuProperties();
         properties.insert("startStep", step);
         save(load("OnboardingView", properties), QStringLiteral("tour-%1-%2").arg(step + 1).arg(names[step]));
     }
+    LocalizationStore::shared().setLanguage(AppLanguage::system);
+    ui::MotionSettings::shared().setReduceMotion(false);
+}
+
+// Japanese, Korean and Chinese need a CJK font from the system.
+TEST_F(ScreenshotTest, TourAndPanelInEastAsianLanguages) {
+    ui::MotionSettings::shared().setReduceMotion(true);
+    for (AppLanguage language : {AppLanguage::ja, AppLanguage::ko, AppLanguage::zhHans}) {
+        LocalizationStore::shared().setLanguage(language);
+        QVariantMap properties = menuProperties();
+        properties.insert("startStep", 0);
+        save(load("OnboardingView", properties), "tour-1-welcome-" + rawValue(language));
+        save(load("MenuView", menuProperties()), "menu-" + rawValue(language));
+    }
+    LocalizationStore::shared().setLanguage(AppLanguage::system);
     ui::MotionSettings::shared().setReduceMotion(false);
 }
 

@@ -183,13 +183,32 @@ TEST_F(SettingsViewTest, StatusRowsFollowTheContext) {
     EXPECT_EQ(text(view, "effectiveValue"), "Silent");  // call mute
 }
 
+TEST_F(SettingsViewTest, ALanguageSwitchRetranslatesThePickerAndTheEmptyRuleList) {
+    QQuickItem* view = settings();
+    EXPECT_TRUE(shown(view, "noRulesDivider")) << "the hint is parted from \"Add a rule\"";
+    LocalizationStore::shared().setLanguage(AppLanguage::de);
+    settle();
+    const QVariantList entries = item(view, "runningPicker")->property("entries").toList();
+    ASSERT_FALSE(entries.isEmpty());
+    EXPECT_EQ(entries[0].toMap().value("text").toString(), LocalizationStore::shared().translate("Choose…"));
+    EXPECT_NE(entries[0].toMap().value("text").toString(), "Choose…");
+    LocalizationStore::shared().setLanguage(AppLanguage::system);
+    settle();
+    engine->upsertRule(test::makeRule("org.example.Mail", "Mail", PackID::felt, 0.4));
+    settle();
+    EXPECT_FALSE(shown(view, "noRulesDivider"));
+}
+
 TEST_F(SettingsViewTest, SwitchesAndCommands) {
     QQuickItem* view = settings();
     EXPECT_FALSE(item(view, "enableSwitch")->isEnabled());
     EXPECT_TRUE(shown(view, "permissionHint"));
+    click(view, "grantButton");
+    EXPECT_EQ(log.count("grantInputAccess"), 1);
     app.setPermissionGranted(true);
     settle();
     EXPECT_FALSE(shown(view, "permissionHint"));
+    EXPECT_FALSE(shown(view, "grantButton"));
     click(view, "enableSwitch");
     EXPECT_TRUE(app.isEnabled());
     click(view, "loginSwitch");

@@ -48,6 +48,10 @@ class FakeApp : public QObject {
     Q_PROPERTY(bool isEnabled READ isEnabled WRITE setIsEnabled NOTIFY isEnabledChanged)
     Q_PROPERTY(bool permissionGranted READ permissionGranted WRITE setPermissionGranted NOTIFY
                    permissionGrantedChanged)
+    Q_PROPERTY(bool permissionPartial READ permissionPartial WRITE setPermissionPartial NOTIFY
+                   permissionPartialChanged)
+    Q_PROPERTY(
+        int inputAccessGrant READ inputAccessGrant WRITE setInputAccessGrant NOTIFY inputAccessGrantChanged)
     Q_PROPERTY(bool needsRelaunchToActivate READ needsRelaunchToActivate WRITE setNeedsRelaunchToActivate
                    NOTIFY needsRelaunchToActivateChanged)
     Q_PROPERTY(bool needsInstall READ needsInstall WRITE setNeedsInstall NOTIFY needsInstallChanged)
@@ -60,6 +64,8 @@ class FakeApp : public QObject {
                    secureInputHolderChanged)
     TOCKO_FAKE_PROPERTY(bool, isEnabled, setIsEnabled)
     TOCKO_FAKE_PROPERTY(bool, permissionGranted, setPermissionGranted)
+    TOCKO_FAKE_PROPERTY(bool, permissionPartial, setPermissionPartial)
+    TOCKO_FAKE_PROPERTY(int, inputAccessGrant, setInputAccessGrant)
     TOCKO_FAKE_PROPERTY(bool, needsRelaunchToActivate, setNeedsRelaunchToActivate)
     TOCKO_FAKE_PROPERTY(bool, needsInstall, setNeedsInstall)
     TOCKO_FAKE_PROPERTY(bool, launchAtLogin, setLaunchAtLogin)
@@ -140,6 +146,7 @@ protected:
         h.requestPermission = note("requestPermission");
         h.permissionGranted = [this] { return app.permissionGranted(); };
         h.openInputMonitoringSettings = note("openInputMonitoringSettings");
+        h.grantInputAccess = note("grantInputAccess");
         h.revealApp = note("revealApp");
         h.relaunch = note("relaunch");
         h.quit = note("quit");

@@ -54,9 +54,14 @@ Item {
             offsetY: keycap.pressed ? 3 : 9
             strength: 0.25
         }
-        AccentGradientRect {
+        // A picture rather than a painted item: a painted item paints on the
+        // render thread, and Qt warns about a timer from there when the
+        // step that holds it goes away.
+        Image {
             anchors.fill: parent
-            radius: 0.22 * keycap.size
+            readonly property int px: Math.max(1, Math.round(2 * width))
+            source: "image://tocko/accent/" + px + "/" + px + "/" + Math.round(2 * 0.22 * keycap.size)
+            smooth: true
         }
         Rectangle {
             // the lower lip

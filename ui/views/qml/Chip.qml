@@ -23,6 +23,7 @@ AbstractButton {
 
     background: Rectangle {
         radius: height / 2
+        FocusRing { control: chip; radius: parent.radius + 3 }
         color: chip.selected ? Theme.accent : Theme.card
         border.width: chip.selected ? 0 : 1
         border.color: ViewStyle.withAlpha(Theme.ink, chip.hovered ? 0.28 : 0.16)

@@ -15,6 +15,7 @@ AbstractButton {
 
     background: Rectangle {
         radius: 6
+        FocusRing { control: button; radius: parent.radius + 3 }
         color: button.down ? ViewStyle.withAlpha(Theme.ink, 0.10) : Theme.card
         border.color: ViewStyle.withAlpha(Theme.ink, button.hovered && button.enabled ? 0.3 : 0.18)
     }

@@ -24,7 +24,7 @@ Rectangle {
             Text {
                 width: parent.width
                 wrapMode: Text.Wrap
-                text: qsTranslate("Tocko", "Start with your Mac")
+                text: qsTranslate("Tocko", "Start when you log in")
                 font.pixelSize: 14
                 font.weight: Font.Bold
                 color: Theme.ink

@@ -30,6 +30,12 @@ Window {
         focus: true
         Keys.onEscapePressed: panel.hide()
     }
+    // Escape closes the panel whichever control has the keyboard focus.
+    Shortcut {
+        sequence: "Escape"
+        context: Qt.WindowShortcut
+        onActivated: panel.hide()
+    }
     Rectangle {
         anchors.fill: parent
         color: "transparent"

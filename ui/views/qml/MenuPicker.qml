@@ -42,6 +42,7 @@ AbstractButton {
 
     background: Rectangle {
         radius: 6
+        FocusRing { control: control; radius: parent.radius + 3 }
         color: control.down ? ViewStyle.withAlpha(Theme.ink, 0.10) : Theme.card
         border.color: ViewStyle.withAlpha(Theme.ink, control.hovered ? 0.28 : 0.16)
     }

@@ -83,7 +83,7 @@ Rectangle {
                 Symbol { name: "exclamationmark.triangle.fill"; color: Theme.amber; size: 13 }
                 Text {
                     width: parent.width - 19
-                    text: qsTranslate("Tocko", "Move Tocko to your Applications folder — keyboard sounds won't work reliably from here.")
+                    text: qsTranslate("Tocko", "Tocko is not installed — it runs from this folder, and the login item would start it from here.")
                     font.pixelSize: ViewStyle.caption
                     color: Theme.ink
                     wrapMode: Text.Wrap
@@ -91,7 +91,7 @@ Rectangle {
             }
             PlainButton {
                 objectName: "revealButton"
-                text: qsTranslate("Tocko", "Reveal in Finder")
+                text: qsTranslate("Tocko", "Open Folder")
                 fontSize: ViewStyle.caption
                 tint: Theme.accent
                 onClicked: root.actions.revealApp()
@@ -159,7 +159,7 @@ Rectangle {
             objectName: "enableSwitch"
             text: qsTranslate("Tocko", "Enable clicks")
             value: root.app ? root.app.isEnabled : false
-            enabled: root.app ? root.app.permissionGranted : false
+            enabled: root.app ? (root.app.permissionGranted || root.app.permissionPartial === true) : false
             onFlipped: function(on) { root.app.isEnabled = on }
         }
 
@@ -217,20 +217,37 @@ Rectangle {
             width: parent.width
             spacing: 8
             Row {
+                width: parent.width
                 spacing: 6
                 Symbol { name: "exclamationmark.triangle.fill"; color: ViewStyle.orange; size: 13 }
                 Text {
+                    width: parent.width - 19
                     text: qsTranslate("Tocko", "Typing feedback needs permission")
                     font.pixelSize: ViewStyle.caption
                     color: ViewStyle.secondary
+                    wrapMode: Text.Wrap
                     anchors.verticalCenter: parent.verticalCenter
                 }
             }
+            InputAccessNote {
+                objectName: "inputAccessNote"
+                width: parent.width
+                app: root.app
+            }
             PlainButton {
                 objectName: "turnOnButton"
+                visible: !(root.app && root.app.permissionPartial === true)
                 text: qsTranslate("Tocko", "Turn On Typing Feedback…")
                 tint: Theme.accent
                 onClicked: root.actions.turnOnTypingFeedback()
+            }
+            PlainButton {
+                objectName: "grantButton"
+                visible: root.app !== null && root.app.permissionPartial === true
+                enabled: !(root.app && root.app.inputAccessGrant === 1)
+                text: qsTranslate("Tocko", "Grant access…")
+                tint: Theme.accent
+                onClicked: root.actions.grantInputAccess()
             }
         }
 
@@ -273,7 +290,7 @@ Rectangle {
                 Text {
                     objectName: "secureInputText"
                     width: parent.width - 19
-                    text: qsTranslate("Tocko", "Keyboard sounds are paused — %1 is blocking keyboard monitoring (Secure Input).").arg(root.holder)
+                    text: qsTranslate("Tocko", "Keyboard sounds are paused — %1 is asking for a password.").arg(root.holder)
                     font.pixelSize: ViewStyle.caption
                     color: Theme.ink
                     wrapMode: Text.Wrap

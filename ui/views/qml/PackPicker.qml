@@ -23,14 +23,16 @@ Column {
     spacing: 10
 
     Rectangle {
-        width: styles.implicitWidth + 6
-        height: styles.implicitHeight + 6
+        width: Math.min(styles.childrenRect.width, styles.width) + 6
+        height: styles.height + 6
         radius: 9
         color: ViewStyle.withAlpha(Theme.ink, 0.06)
-        Row {
+        // Wraps onto a second line when a language's style names are long.
+        Flow {
             id: styles
             x: 3
             y: 3
+            width: picker.width - 6
             spacing: 2
             Repeater {
                 model: Packs.styles()
@@ -45,6 +47,7 @@ Column {
                     onClicked: picker.category = modelData.id
                     background: Rectangle {
                         radius: 7
+                        FocusRing { control: parent.parent; radius: 9; inset: -2 }
                         color: parent.selected ? Theme.card : "transparent"
                         border.width: parent.selected ? 1 : 0
                         border.color: ViewStyle.withAlpha(Theme.ink, 0.10)

@@ -22,6 +22,7 @@ AbstractButton {
 
     background: Rectangle {
         radius: 5
+        FocusRing { control: control; radius: parent.radius + 3 }
         color: control.down ? ViewStyle.withAlpha(Theme.accent, 0.28)
              : control.hovered && control.enabled ? ViewStyle.withAlpha(Theme.accent, 0.16) : "transparent"
     }

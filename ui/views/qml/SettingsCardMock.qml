@@ -2,8 +2,8 @@ import QtQuick
 import Tocko.Theme
 import Tocko.Views
 
-// The system's input-access list as the user will meet it, with Tocko's
-// switch on once access is granted.
+// Tocko's access to the keyboard and mouse devices, with its switch on once
+// access is granted.
 Item {
     id: mock
     property bool granted: false
@@ -31,13 +31,15 @@ Item {
         width: parent.width - 32
         spacing: 12
         Text {
-            text: qsTranslate("Tocko", "Privacy & Security › Input Monitoring")
+            width: parent.width
+            text: qsTranslate("Tocko", "Input devices › Keyboards and mice")
             font.pixelSize: 11
             color: Theme.inkSoft
+            wrapMode: Text.Wrap
         }
         Item {
             width: parent.width
-            height: 38
+            height: Math.max(38, texts.implicitHeight)
             Image {
                 id: logo
                 source: Brand.keycapSource(35)
@@ -47,8 +49,12 @@ Item {
                 smooth: true
             }
             Column {
+                id: texts
                 anchors.left: logo.right
                 anchors.leftMargin: 10
+                // Long translations wrap before the switch instead of running under it.
+                anchors.right: mockSwitch.left
+                anchors.rightMargin: 8
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 1
                 Text {
@@ -58,12 +64,15 @@ Item {
                     color: Theme.ink
                 }
                 Text {
+                    width: parent.width
                     text: qsTranslate("Tocko", "Allows key sounds in every app")
                     font.pixelSize: 11
                     color: Theme.inkSoft
+                    wrapMode: Text.Wrap
                 }
             }
             MockSwitch {
+                id: mockSwitch
                 objectName: "mockSwitch"
                 on: mock.granted
                 anchors.right: parent.right

@@ -35,8 +35,10 @@ Rectangle {
                 {kind: "item", value: "same", text: qsTranslate("Tocko", "Same as keyboard")}]
             .concat(styleSections())
     }
+    // The running applications; the picker puts "Choose…" before them in a
+    // binding of its own, so that a language switch retranslates it.
     function refreshRunningApps() {
-        const entries = [{kind: "item", value: "", text: qsTranslate("Tocko", "Choose…")}]
+        const entries = []
         for (const a of runningApps.list()) entries.push({kind: "item", value: a.bundleID, text: a.name})
         runningEntries = entries
     }
@@ -112,7 +114,7 @@ Rectangle {
                     objectName: "enableSwitch"
                     text: qsTranslate("Tocko", "Enable Tocko")
                     value: root.app ? root.app.isEnabled : false
-                    enabled: root.app ? root.app.permissionGranted : false
+                    enabled: root.app ? (root.app.permissionGranted || root.app.permissionPartial === true) : false
                     onFlipped: function(on) { root.app.isEnabled = on }
                 }
                 ToggleSwitch {
@@ -135,12 +137,25 @@ Rectangle {
                 }
                 Text {
                     objectName: "permissionHint"
-                    visible: root.app ? !root.app.permissionGranted : true
+                    visible: root.app ? !root.app.permissionGranted && root.app.permissionPartial !== true : true
                     width: parent.width
                     wrapMode: Text.Wrap
-                    text: qsTranslate("Tocko", "Typing feedback is off. Open the menu-bar icon to turn it on.")
+                    text: qsTranslate("Tocko", "Typing feedback is off. Click the Tocko icon in the system tray to turn it on.")
                     font.pixelSize: ViewStyle.caption
                     color: ViewStyle.secondary
+                }
+                InputAccessNote {
+                    objectName: "inputAccessNote"
+                    width: parent.width
+                    app: root.app
+                }
+                PlainButton {
+                    objectName: "grantButton"
+                    visible: root.app ? !root.app.permissionGranted : true
+                    enabled: !(root.app && root.app.inputAccessGrant === 1)
+                    text: qsTranslate("Tocko", "Grant access…")
+                    tint: Theme.accent
+                    onClicked: root.actions.grantInputAccess()
                 }
             }
 
@@ -151,7 +166,7 @@ Rectangle {
                     label: qsTranslate("Tocko", "Sound")
                     MenuPicker {
                         objectName: "mousePicker"
-                        width: 190
+                        width: 240
                         entries: root.mouseEntries()
                         currentValue: mouseSound.choice
                         onActivated: function(value) { mouseSound.choice = value }
@@ -169,7 +184,7 @@ Rectangle {
                 }
                 StatusRow {
                     objectName: "bundleID"
-                    label: qsTranslate("Tocko", "Bundle ID")
+                    label: qsTranslate("Tocko", "App ID")
                     value: root.context ? (root.context.currentBundleID || "—") : "—"
                 }
                 StatusRow {
@@ -204,6 +219,12 @@ Rectangle {
                     text: qsTranslate("Tocko", "No rules yet — add one below.")
                     font.pixelSize: ViewStyle.caption
                     color: ViewStyle.secondary
+                }
+                // Each rule ends with a divider; with no rules this one parts
+                // the hint from "Add a rule".
+                Divider {
+                    objectName: "noRulesDivider"
+                    visible: root.context ? root.context.rules.length === 0 : true
                 }
                 Repeater {
                     objectName: "rules"
@@ -292,7 +313,8 @@ Rectangle {
                             anchors.right: addRunning.left
                             anchors.rightMargin: 8
                             anchors.verticalCenter: parent.verticalCenter
-                            entries: root.runningEntries
+                            entries: [{kind: "item", value: "", text: qsTranslate("Tocko", "Choose…")}]
+                                .concat(root.runningEntries)
                             currentValue: root.selectedRunningApp
                             onAboutToOpen: root.refreshRunningApps()
                             onActivated: function(value) { root.selectedRunningApp = value }
@@ -317,7 +339,7 @@ Rectangle {
                             anchors.right: addTyped.left
                             anchors.rightMargin: 8
                             anchors.verticalCenter: parent.verticalCenter
-                            placeholderText: qsTranslate("Tocko", "…or a bundle id (com.example.app)")
+                            placeholderText: qsTranslate("Tocko", "…or an app id (org.example.App)")
                             text: root.newBundleID
                             onTextEdited: root.newBundleID = text
                             onAccepted: root.addTypedBundleID()
@@ -360,7 +382,7 @@ Rectangle {
                 Text {
                     width: parent.width
                     wrapMode: Text.Wrap
-                    text: qsTranslate("Tocko", "Removes Tocko and everything it stored on this Mac.")
+                    text: qsTranslate("Tocko", "Removes Tocko and everything it stored on this computer.")
                     font.pixelSize: ViewStyle.caption
                     color: ViewStyle.secondary
                 }

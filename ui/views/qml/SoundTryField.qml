@@ -24,8 +24,8 @@ TextField {
     background: Rectangle {
         radius: 8
         color: Theme.card
-        border.width: 1
-        border.color: ViewStyle.withAlpha(Theme.accent, field.activeFocus ? 0.5 : 0.18)
+        border.width: field.activeFocus ? 2 : 1
+        border.color: field.activeFocus ? Theme.accent : ViewStyle.withAlpha(Theme.accent, 0.18)
     }
     onTextChanged: {
         const longer = text.length > previous.length

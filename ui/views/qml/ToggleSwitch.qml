@@ -31,6 +31,9 @@ Switch {
     Accessible.checkable: true
     Accessible.checked: checked
 
+    background: Item {
+        FocusRing { control: control; inset: -2 }
+    }
     indicator: Rectangle {
         id: track
         x: control.width - width

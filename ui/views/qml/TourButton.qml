@@ -23,6 +23,7 @@ AbstractButton {
 
     background: Rectangle {
         radius: 8
+        FocusRing { control: button; radius: parent.radius + 3 }
         color: button.prominent ? Theme.accent
              : ViewStyle.withAlpha(Theme.ink, button.hovered ? 0.09 : 0.05)
         border.width: button.prominent ? (button.activeFocus ? 2 : 0) : 1

@@ -13,7 +13,7 @@ TourStep {
             width: parent.width
             Item {
                 width: parent.width
-                height: 44
+                height: Math.max(44, micTexts.implicitHeight + 8)
                 Rectangle {
                     id: micCircle
                     width: 36
@@ -24,17 +24,23 @@ TourStep {
                     Symbol { anchors.centerIn: parent; name: "mic.fill"; size: 17; color: ViewStyle.orange }
                 }
                 Column {
+                    id: micTexts
                     anchors.left: micCircle.right
                     anchors.leftMargin: 10
+                    anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
                     spacing: 2
                     Text {
+                        width: parent.width
+                        wrapMode: Text.Wrap
                         text: qsTranslate("Tocko", "Microphone in use")
                         font.pixelSize: 13
                         font.weight: Font.DemiBold
                         color: Theme.ink
                     }
                     Text {
+                        width: parent.width
+                        wrapMode: Text.Wrap
                         text: qsTranslate("Tocko", "Muted until the call ends")
                         font.pixelSize: 12
                         color: Theme.inkSoft
@@ -86,7 +92,7 @@ TourStep {
     Tip {
         icon: "mic"
         title: qsTranslate("Tocko", "Quiet on calls")
-        text: qsTranslate("Tocko", "Mic on for Zoom, Meet or FaceTime? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.")
+        text: qsTranslate("Tocko", "Mic on for Zoom, Meet or Jitsi? Tocko goes silent, so nobody hears you typing notes about them. It’s back when the call ends.")
     }
     Tip {
         icon: "timer"

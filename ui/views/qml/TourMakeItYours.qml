@@ -54,7 +54,8 @@ TourStep {
         Item { width: 1; height: 8 }
         Rectangle {
             width: parent.width
-            height: 36
+            // Long translations take a second line rather than being cut.
+            height: Math.max(36, mouseLabel.implicitHeight + 12, mouseSound.implicitHeight + 12)
             radius: 8
             color: Theme.paper
             Symbol {
@@ -66,11 +67,12 @@ TourStep {
                 anchors.verticalCenter: parent.verticalCenter
             }
             Text {
+                id: mouseLabel
                 anchors.left: mouseIcon.right
                 anchors.leftMargin: 8
                 anchors.right: mouseSound.left
                 anchors.rightMargin: 8
-                elide: Text.ElideRight
+                wrapMode: Text.Wrap
                 anchors.verticalCenter: parent.verticalCenter
                 text: qsTranslate("Tocko", "Mouse clicks")
                 font.pixelSize: 13
@@ -82,6 +84,9 @@ TourStep {
                 anchors.right: parent.right
                 anchors.rightMargin: 8
                 anchors.verticalCenter: parent.verticalCenter
+                width: Math.min(implicitWidth, parent.width * 0.45)
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignRight
                 text: qsTranslate("Tocko", "Same as keyboard")
                 font.pixelSize: 12
                 color: Theme.inkSoft

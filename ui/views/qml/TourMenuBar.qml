@@ -67,11 +67,11 @@ TourStep {
     Eyebrow { text: qsTranslate("Tocko", "You’re all set") }
     Heading {
         objectName: "heading"
-        source: qsTranslate("Tocko", "Tocko lives in your menu bar")
+        source: qsTranslate("Tocko", "Tocko lives in your system tray")
         size: 30
     }
     BodyText {
-        source: qsTranslate("Tocko", "Look for the K at the top of your screen. That’s where Tocko lives. Want the tour again? It’s in Settings.")
+        source: qsTranslate("Tocko", "Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.")
         size: 14
     }
     LoginTip {

@@ -19,11 +19,16 @@ TourStep {
         size: 30
     }
     BodyText {
-        source: qsTranslate("Tocko", "Tocko plays a sound for each key you press, in every app. To do that, macOS asks you to allow Input Monitoring. Tocko uses physical key codes only and never records what you type.")
+        source: qsTranslate("Tocko", "Tocko plays a sound for each key you press, in every app. To do that, Linux must let Tocko read your keyboard and mouse devices. Tocko uses physical key codes only and never records what you type.")
         size: 14
     }
     Note {
-        text: qsTranslate("Tocko", "Without it, Tocko stays silent. You can change this anytime in System Settings.")
+        text: qsTranslate("Tocko", "Without it, Tocko stays silent. Access comes from a udev rule or the input group, and you can take it back anytime.")
+    }
+    InputAccessNote {
+        objectName: "inputAccessNote"
+        width: parent.width
+        app: step.app
     }
     Item {
         width: parent.width
@@ -51,7 +56,7 @@ TourStep {
             visible: !step.granted
             buttonHeight: 36
             symbol: "gearshape"
-            text: qsTranslate("Tocko", "Open System Settings")
+            text: qsTranslate("Tocko", "Grant access…")
             onClicked: step.actions.turnOnTypingFeedback()
         }
     }

@@ -35,15 +35,16 @@ TourStep {
     FlowLayout {
         objectName: "languageChips"
         width: parent.width
-        spacing: 5
+        spacing: 4
+        // Compact, so that all 21 languages fit beside the stage.
         Repeater {
             model: Localization.languages
             delegate: Chip {
                 required property var modelData
                 objectName: "language:" + modelData.value
                 label: modelData.name
-                chipHeight: 27
-                fontSize: 12
+                chipHeight: 23
+                fontSize: 11.5
                 selected: modelData.value === Localization.localeIdentifier
                 onClicked: Localization.language = modelData.value
             }

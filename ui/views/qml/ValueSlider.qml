@@ -38,6 +38,7 @@ Slider {
         width: 14
         height: 14
         radius: 7
+        FocusRing { control: control; radius: 10 }
         color: "white"
         border.color: ViewStyle.withAlpha(Theme.ink, 0.25)
     }

@@ -1,0 +1,144 @@
+// The tocko executable in a private desktop session with the accessibility
+// bus running: keys typed into the plain entry of a real GTK window
+// click on the null sink; keys typed into its password entry make no sound.
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/context/secure/desktop_session.h"
+
+using namespace std::chrono_literals;
+using tocko::desktop::Child;
+using tocko::desktop::spinUntil;
+
+namespace {
+
+constexpr int kRate = 48000;
+constexpr float kOnsetThreshold = 0.05f;
+constexpr double kQuietBetweenClicks = 0.08;
+
+std::vector<float> readMono(const std::string& path) {
+    SF_INFO info{};
+    std::vector<float> samples;
+    if (SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info)) {
+        std::vector<float> all(size_t(info.frames) * size_t(info.channels));
+        sf_readf_float(f, all.data(), info.frames);
+        sf_close(f);
+        for (size_t i = 0; i < size_t(info.frames); ++i) samples.push_back(all[i * size_t(info.channels)]);
+    }
+    return samples;
+}
+
+size_t countOnsets(const std::vector<float>& samples) {
+    size_t n = 0;
+    double lastLoud = -1;
+    for (size_t i = 0; i < samples.size(); ++i) {
+        if (std::fabs(samples[i]) <= kOnsetThreshold) continue;
+        const double t = double(i) / kRate;
+        if (lastLoud < 0 || t - lastLoud > kQuietBetweenClicks) ++n;
+        lastLoud = t;
+    }
+    return n;
+}
+
+void pause(std::chrono::milliseconds d) {
+    spinUntil([] { return false; }, d);
+}
+
+int runQuietly(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(10000)) return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+void type(const QStringList& keys) { runQuietly("xdotool", QStringList{"key", "--delay", "250"} + keys); }
+
+}  // namespace
+
+TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display (run scripts/services.sh)";
+    if (runQuietly("pactl", {"info"}) != 0) GTEST_SKIP() << "no audio server (run scripts/services.sh)";
+    tocko::desktop::Session session;
+    if (!session.ok()) GTEST_SKIP() << "no dbus-daemon or at-spi-bus-launcher";
+    runQuietly("pactl", {"set-default-sink", "tocko_null"});
+
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const std::string h = home.path().toStdString();
+    QDir().mkpath(home.path() + "/data/Pollix");
+    std::ofstream(h + "/data/Pollix/profiles.json")
+        << R"({"defaultProfile": {"bundleID": "*default", "displayName": "Default", "muted": false,)"
+        << R"( "pack": "soft", "volume": 1.0}, "rules": {}})";
+
+    const QString wav = home.path() + "/monitor.wav";
+    Child recorder("parecord",
+                   {"--device=tocko_null.monitor", "--file-format=wav", "--format=float32le", "--channels=1",
+                    "--rate=48000", "--latency-msec=10", wav},
+                   QProcessEnvironment::systemEnvironment());
+    pause(2500ms);  // an idle null sink runs on a slow timer at first
+
+    QProcessEnvironment env = session.environment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+    env.insert("XDG_DATA_HOME", home.path() + "/data");
+    env.insert("TOCKO_NO_ONBOARDING", "1");
+    env.insert("TOCKO_INPUT_BACKEND", "x11");
+    env.insert("TOCKO_RESOURCES", TOCKO_RESOURCE_DIR);
+    env.remove("TOCKO_AUDIOCHECK");
+    Child tocko(TOCKO_EXECUTABLE, {"--headless"}, env, true);
+    ASSERT_FALSE(tocko.waitForLine("[Tocko] KeyTap: listenOnly", 10s).isEmpty())
+        << "the key tap never went live";
+    pause(1500ms);
+
+    int expected = 1;  // the launch test click
+    for (const auto& [program, holder] :
+         {std::pair{QString(GTK_WINDOW), QString("tocko-gtk-secure-window")}}) {
+        SCOPED_TRACE(holder.toStdString());
+        auto window = session.openWindow(program);
+        ASSERT_TRUE(window) << "the window did not open";
+        window->send("plain");
+        window->waitForLine("ok");
+        pause(300ms);
+        type({"a", "s", "d", "f", "g"});
+        expected += 5;
+        // The first focus may come before the window has learned that we listen.
+        QString on;
+        for (int attempt = 0; attempt < 5 && on.isEmpty(); ++attempt) {
+            window->send(attempt % 2 ? "plain" : "secret");
+            window->waitForLine("ok");
+            if (attempt % 2 == 0) on = tocko.waitForLine("[Tocko] SecureInput: active=true", 2s);
+        }
+        ASSERT_EQ(on, "[Tocko] SecureInput: active=true holder=" + holder);
+        type({"h", "u", "n", "t", "e", "r", "2"});  // a secret: no sound
+        window->send("plain");
+        window->waitForLine("ok");
+        ASSERT_FALSE(tocko.waitForLine("[Tocko] SecureInput: active=false", 5s).isEmpty());
+        pause(200ms);
+        type({"j", "k", "l"});
+        expected += 3;
+        window->send("quit");
+        pause(500ms);
+    }
+    pause(2500ms);  // the monitor may deliver in chunks
+    recorder.interrupt();
+
+    const std::vector<float> samples = readMono(wav.toStdString());
+    ASSERT_FALSE(samples.empty()) << "nothing recorded from tocko_null.monitor";
+    EXPECT_EQ(countOnsets(samples), size_t(expected))
+        << "8 keys typed in the plain entry, 7 in the password entry";
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,130 @@
+#pragma once
+// A private desktop session for the secure-input tests and benchmark: its
+// own session bus, the accessibility bus of at-spi2-core on it, and GTK and
+// Qt windows with a password entry on the X server in DISPLAY.
+
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tocko::desktop {
+
+// Runs the event loop until `done` holds or the time is up.
+inline bool spinUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeout.count()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+// A child whose standard output is read line by line.
+class Child {
+public:
+    // With `readStderr`, standard error is read as well, merged into the lines.
+    Child(const QString& program, const QStringList& args, const QProcessEnvironment& env,
+          bool readStderr = false) {
+        process_.setProcessEnvironment(env);
+        process_.setProcessChannelMode(readStderr ? QProcess::MergedChannels
+                                                  : QProcess::ForwardedErrorChannel);
+        process_.start(program, args);
+    }
+    ~Child() {
+        if (process_.state() == QProcess::NotRunning) return;
+        process_.kill();
+        process_.waitForFinished(2000);
+    }
+    bool running() { return process_.waitForStarted(3000) && process_.state() == QProcess::Running; }
+    // The next line that starts with `prefix`; empty when none came in time.
+    QString waitForLine(const QString& prefix, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+        QString found;
+        spinUntil(
+            [&] {
+                while (process_.canReadLine()) {
+                    const QString line = QString::fromUtf8(process_.readLine()).trimmed();
+                    if (line.startsWith(prefix)) {
+                        found = line;
+                        return true;
+                    }
+                }
+                return process_.state() == QProcess::NotRunning;
+            },
+            timeout);
+        return found;
+    }
+    void send(const QString& line) { process_.write((line + "\n").toUtf8()); }
+    // Asks the child to end as after Ctrl+C, and waits for it.
+    void interrupt() {
+        if (process_.state() == QProcess::NotRunning) return;
+        ::kill(pid_t(process_.processId()), SIGINT);
+        process_.waitForFinished(5000);
+    }
+
+private:
+    QProcess process_;
+};
+
+class Session {
+public:
+    // Starts the private session bus and, through it, the accessibility bus;
+    // `ok()` tells whether both run.
+    Session() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("AT_SPI_BUS_ADDRESS");
+        bus_ = std::make_unique<Child>("dbus-daemon",
+                                       QStringList{"--session", "--nofork", "--print-address=1"}, env);
+        address_ = bus_->waitForLine("unix:", std::chrono::seconds(5));
+        if (address_.isEmpty()) return;
+        env_ = env;
+        env_.insert("DBUS_SESSION_BUS_ADDRESS", address_);
+        env_.insert("GSETTINGS_BACKEND", "memory");
+        env_.remove("NO_AT_BRIDGE");
+        env_.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+        env_.insert("QT_ACCESSIBILITY", "1");
+        env_.insert("QT_QPA_PLATFORM", "xcb");
+        // The session bus starts the accessibility bus launcher on the first ask.
+        // Windows are told the accessibility bus, lest they find a stale one
+        // through the X server.
+        QDBusConnection bus = QDBusConnection::connectToBus(address_, "desktop-session");
+        for (int i = 0; i < 50 && accessibilityAddress_.isEmpty(); ++i) {
+            const QDBusMessage r = bus.call(QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
+                                                                           "org.a11y.Bus", "GetAddress"));
+            if (r.type() == QDBusMessage::ReplyMessage && !r.arguments().isEmpty())
+                accessibilityAddress_ = r.arguments().at(0).toString();
+            else
+                spinUntil([] { return false; }, std::chrono::milliseconds(100));
+        }
+        QDBusConnection::disconnectFromBus("desktop-session");
+        if (!accessibilityAddress_.isEmpty()) env_.insert("AT_SPI_BUS_ADDRESS", accessibilityAddress_);
+    }
+    bool ok() const { return !accessibilityAddress_.isEmpty(); }
+    std::string address() const { return address_.toStdString(); }
+    const QProcessEnvironment& environment() const { return env_; }
+
+    // A window program (GTK_WINDOW or QT_WINDOW) once it says it is ready.
+    std::unique_ptr<Child> openWindow(const QString& program) {
+        auto window = std::make_unique<Child>(program, QStringList{}, env_);
+        if (window->waitForLine("ready").isEmpty()) return nullptr;
+        return window;
+    }
+
+private:
+    std::unique_ptr<Child> bus_;
+    QString address_;
+    QString accessibilityAddress_;
+    QProcessEnvironment env_;
+};
+
+}  // namespace tocko::desktop

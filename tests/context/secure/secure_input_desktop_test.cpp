@@ -1,0 +1,198 @@
+// The Linux secure-input probe on real services: real GTK and Qt windows with
+// a password entry on the accessibility bus of at-spi2-core (in a private
+// session), and stand-ins for logind and the screensavers on a private bus.
+
+#include <gtest/gtest.h>
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QObject>
+#include <QVariantMap>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../test_support.h"
+#include "context/secure_input_monitor.h"
+#include "desktop_session.h"
+#include "platform/linux/secure_input_linux.h"
+
+using namespace std::chrono_literals;
+using Opt = std::optional<std::string>;
+
+namespace tocko {
+namespace {
+
+struct Reports {
+    std::vector<std::pair<bool, Opt>> seen;
+    SecureInputMonitor::OnChange callback() {
+        return [this](bool active, const Opt& holder) { seen.emplace_back(active, holder); };
+    }
+    bool last(bool active, const Opt& holder) const {
+        return !seen.empty() && seen.back() == std::pair<bool, Opt>(active, holder);
+    }
+};
+
+std::string describe(const Reports& r) {
+    std::string out = "reports:";
+    for (const auto& [active, holder] : r.seen)
+        out += std::string(" ") + (active ? "on/" : "off/") + holder.value_or("-");
+    return out;
+}
+
+// logind's session object as far as the probe uses it.
+class LoginSessionStandIn : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Session")
+    Q_PROPERTY(bool LockedHint READ lockedHint)
+public:
+    static constexpr const char* kPath = "/org/freedesktop/login1/session/c1";
+    explicit LoginSessionStandIn(QDBusConnection bus) : bus_(std::move(bus)) {
+        bus_.registerService("org.freedesktop.login1");
+        bus_.registerObject(kPath, this, QDBusConnection::ExportAllProperties);
+    }
+    bool lockedHint() const { return locked_; }
+    void setLocked(bool locked) {
+        locked_ = locked;
+        QDBusMessage m =
+            QDBusMessage::createSignal(kPath, "org.freedesktop.DBus.Properties", "PropertiesChanged");
+        m << QString("org.freedesktop.login1.Session") << QVariantMap{{"LockedHint", locked}}
+          << QStringList{};
+        bus_.send(m);
+    }
+
+private:
+    QDBusConnection bus_;
+    bool locked_ = false;
+};
+
+void screenSaverActive(QDBusConnection& bus, const QString& path, const QString& iface, bool active) {
+    QDBusMessage m = QDBusMessage::createSignal(path, iface, "ActiveChanged");
+    m << active;
+    bus.send(m);
+}
+
+class SecureInputDesktop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display (run scripts/services.sh)";
+        if (!session.ok()) GTEST_SKIP() << "no dbus-daemon or at-spi-bus-launcher";
+    }
+    // Sends focus commands until the monitor reports what is expected; the
+    // first focus may come before the window has learned that we listen.
+    bool focusUntil(desktop::Child& window, const char* command, bool active, const Opt& holder) {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            window.send(command);
+            if (window.waitForLine("ok").isEmpty()) return false;
+            if (desktop::spinUntil([&] { return reports.last(active, holder); }, 2s)) return true;
+            window.send(active ? "plain" : "secret");  // move away and try again
+            window.waitForLine("ok");
+        }
+        return false;
+    }
+
+    void checkPasswordEntry(const QString& program, const std::string& name);
+
+    desktop::Session session;
+    Reports reports;
+};
+
+}  // namespace
+
+// Focus on the window's password entry, away and back, then the window goes.
+void SecureInputDesktop::checkPasswordEntry(const QString& program, const std::string& name) {
+    test::LogCapture logs;
+    SecureInputBuses buses;
+    buses.session = session.address();
+    buses.system = session.address();  // no logind there: the lock is left to the screensavers
+    SecureInputMonitor monitor(reports.callback(), makeLinuxSecureInputProbe(buses));
+    monitor.start();
+    EXPECT_FALSE(monitor.isPolling());
+    ASSERT_TRUE(test::waitUntil([&] {
+        for (const std::string& m : logs.messages("SecureInputMonitor"))
+            if (m.starts_with("Watching password fields")) return true;
+        return false;
+    })) << "never connected to the accessibility bus";
+
+    std::unique_ptr<desktop::Child> window = session.openWindow(program);
+    ASSERT_TRUE(window) << "the window did not open";
+    EXPECT_TRUE(focusUntil(*window, "secret", true, name)) << describe(reports);
+    EXPECT_TRUE(monitor.isActive());
+    EXPECT_EQ(monitor.holderName(), name);
+    EXPECT_TRUE(focusUntil(*window, "plain", false, std::nullopt));
+    EXPECT_TRUE(focusUntil(*window, "secret", true, name));
+    window.reset();
+    EXPECT_TRUE(desktop::spinUntil([&] { return reports.last(false, std::nullopt); }, 5s));
+}
+
+TEST_F(SecureInputDesktop, GtkPasswordEntryHoldsSecureInput) {
+    checkPasswordEntry(GTK_WINDOW, "tocko-gtk-secure-window");
+}
+
+// Qt 6.4 sends focus events only to listeners that register after it has
+// started (seen with a listener started later); a listener that was there
+// first, as Tocko usually is, hears nothing. Waits for a way to tell Qt.
+TEST_F(SecureInputDesktop, DISABLED_QtPasswordEntryHoldsSecureInput) {
+    checkPasswordEntry(QT_WINDOW, "Tocko Qt Window");
+}
+
+TEST_F(SecureInputDesktop, LockScreenAndPromptsHoldSecureInputWithoutAccessibility) {
+    test::LogCapture logs;
+    QDBusConnection standIns =
+        QDBusConnection::connectToBus(QString::fromStdString(session.address()), "stand-ins");
+    ASSERT_TRUE(standIns.isConnected());
+    {
+        LoginSessionStandIn login(standIns);
+        login.setLocked(true);  // locked before we look
+
+        SecureInputBuses buses;
+        buses.accessibility = "";
+        buses.session = session.address();
+        buses.system = session.address();
+        buses.loginSession = LoginSessionStandIn::kPath;
+        SecureInputMonitor monitor(reports.callback(), makeLinuxSecureInputProbe(buses));
+        monitor.start();
+        ASSERT_TRUE(test::waitUntil([&] { return reports.last(true, kLockScreenHolder); }));
+
+        login.setLocked(false);
+        ASSERT_TRUE(test::waitUntil([&] { return reports.last(false, std::nullopt); }));
+
+        // Either screensaver interface; the lock outranks a prompt in front.
+        monitor.setFrontmostApp("pinentry-gtk-2", std::nullopt);
+        ASSERT_TRUE(test::waitUntil([&] { return reports.last(true, "pinentry-gtk-2"); }));
+        screenSaverActive(standIns, "/org/gnome/ScreenSaver", "org.gnome.ScreenSaver", true);
+        ASSERT_TRUE(test::waitUntil([&] { return reports.last(true, kLockScreenHolder); }));
+        screenSaverActive(standIns, "/org/gnome/ScreenSaver", "org.gnome.ScreenSaver", false);
+        ASSERT_TRUE(test::waitUntil([&] { return reports.last(true, "pinentry-gtk-2"); }));
+        monitor.setFrontmostApp("org.gnome.Terminal", "Terminal");
+        ASSERT_TRUE(test::waitUntil([&] { return reports.last(false, std::nullopt); }));
+        screenSaverActive(standIns, "/ScreenSaver", "org.freedesktop.ScreenSaver", true);
+        ASSERT_TRUE(test::waitUntil([&] { return reports.last(true, kLockScreenHolder); }));
+    }
+    QDBusConnection::disconnectFromBus("stand-ins");
+
+    int said = 0;
+    for (const std::string& line : logs.traces())
+        said += line == "[Tocko] SecureInput: no accessibility bus; password fields are not watched";
+    EXPECT_EQ(said, 1);
+}
+
+TEST(SecretPrompts, AreKnownByTheirIdOrName) {
+    for (const char* id :
+         {"pinentry", "pinentry-gtk-2", "pinentry-qt", "pinentry-gnome3", "org.gnupg.pinentry-qt",
+          "gcr-prompter", "org.gnome.keyring.SystemPrompter", "polkit-gnome-authentication-agent-1",
+          "org.kde.polkit-kde-authentication-agent-1.desktop", "lxqt-policykit-agent", "lxpolkit",
+          "ssh-askpass", "ksshaskpass", "org.kde.ksshaskpass", "x11-ssh-askpass", "kwalletd5",
+          "org.kde.kwalletd6"})
+        EXPECT_TRUE(isSecretPrompt(std::string(id), std::nullopt)) << id;
+    EXPECT_TRUE(isSecretPrompt(std::nullopt, std::string("Pinentry")));
+    for (const char* id :
+         {"org.gnome.Terminal", "firefox", "org.kde.kwalletmanager5", "polkit-explorer", "pin"})
+        EXPECT_FALSE(isSecretPrompt(std::string(id), std::nullopt)) << id;
+    EXPECT_FALSE(isSecretPrompt(std::nullopt, std::nullopt));
+}
+
+}  // namespace tocko
+
+#include "secure_input_desktop_test.moc"
