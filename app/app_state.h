@@ -164,6 +164,8 @@ public:
     bool isPermissionPolling() const { return permissionPollTimer_ != nullptr; }
 
     // ---- Tour
+    // The user's imported packs (userpacks::UserPackLibrary).
+    QObject* userPacksObject() const;
     Q_INVOKABLE void showOnboarding();
     Q_INVOKABLE void onboardingClosed();
 
@@ -237,7 +239,6 @@ private:
 
     ContextEngine* contextObject() const { return context_; }
 
-    QObject* userPacksObject() const;
     QString currentOutputDeviceText() const { return QString::fromStdString(currentOutputDevice_); }
     QString secureInputHolderText() const;
     QString installPathText() const { return QString::fromStdString(installPath_); }

@@ -351,9 +351,11 @@ TEST(GenSounds, CharacterMatchesTheName) {
             EXPECT_GT(dominantHz(x, 40), 1.3 * dominantHz(x, 8)) << file;
         }
     // The glass bell rings on longer than any key, snap or bite.
-    for (PackID pack : allPacks())
-        if (category(pack) != PackCategory::asmr && category(pack) != PackCategory::fun)
+    for (PackID pack : allPacks()) {
+        if (category(pack) != PackCategory::asmr && category(pack) != PackCategory::fun) {
             EXPECT_GT(decayMs(s[PackID::crystal], 40), decayMs(s[pack], 40)) << rawValue(pack);
+        }
+    }
 }
 
 }  // namespace
