@@ -1,5 +1,8 @@
 #include "app/app_state.h"
 
+#include "userpacks/user_pack_library.h"
+#include "userpacks/user_packs.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -86,7 +89,7 @@ bool AppState::pathNeedsInstall(const std::string& path, const std::string& home
 }
 
 std::function<void(uint16_t)> AppState::makeKeyHandler(std::shared_ptr<SoundEngine> engine) {
-    return [engine = std::move(engine)](uint16_t) {
+    return [engine = std::move(engine)](uint16_t key) {
         PackID pack = kDefaultPack;
         float volume = 0;
         bool muted = true;
@@ -96,12 +99,12 @@ std::function<void(uint16_t)> AppState::makeKeyHandler(std::shared_ptr<SoundEngi
             volume = p.masterVolume;
             muted = p.muted;
         });
-        if (!muted) engine->play(pack, volume, true);
+        if (!muted) engine->play(pack, volume, true, key);
     };
 }
 
-std::function<void()> AppState::makeKeyUpHandler(std::shared_ptr<SoundEngine> engine) {
-    return [engine = std::move(engine)] {
+std::function<void(uint16_t)> AppState::makeKeyUpHandler(std::shared_ptr<SoundEngine> engine) {
+    return [engine = std::move(engine)](uint16_t key) {
         PackID pack = kDefaultPack;
         float volume = 0;
         bool muted = true;
@@ -110,7 +113,7 @@ std::function<void()> AppState::makeKeyUpHandler(std::shared_ptr<SoundEngine> en
             volume = p.masterVolume;
             muted = p.muted;
         });
-        if (!muted) engine->playRelease(pack, volume);
+        if (!muted) engine->playRelease(pack, volume, key);
     };
 }
 
@@ -142,6 +145,9 @@ AppState::AppState(Dependencies deps, QObject* parent)
     if (engineOptions.soundsDir.empty()) engineOptions.soundsDir = defaultSoundsDirectory();
     soundEngine_ = SoundEngine::create(std::move(engineOptions));
     playbackSink_ = std::make_shared<EnginePlaybackSink>(soundEngine_);
+    // Imported packs decode on the engine's queue: the launch does not wait for them.
+    userPacks_ = new userpacks::UserPackLibrary(soundEngine_, userpacks::defaultPacksDir(), this);
+    userPacks_->loadStored();
 
     // Loading may create the file, so its existence is noted first.
     const bool profilesFileExisted = QFileInfo::exists(QString::fromStdString(ProfileStore::fileURL()));
@@ -630,4 +636,8 @@ void AppState::playSound(const QString& pack, double volume, bool vary) {
     soundEngine_->play(decodePack(pack.toStdString()), v, vary);
 }
 
+}  // namespace tocko
+
+namespace tocko {
+QObject* AppState::userPacksObject() const { return userPacks_; }
 }  // namespace tocko

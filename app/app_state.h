@@ -76,6 +76,9 @@ class TapBackendFactory;
 class WorkspaceMonitor;
 
 class AppState;
+namespace userpacks {
+class UserPackLibrary;
+}
 
 // The tour window as the application state sees it.
 class OnboardingPresenter {
@@ -104,6 +107,8 @@ class AppState : public QObject {
     Q_PROPERTY(QString secureInputHolder READ secureInputHolderText NOTIFY secureInputHolderChanged)
     Q_PROPERTY(bool onboardingOpen READ onboardingOpen NOTIFY onboardingOpenChanged)
     Q_PROPERTY(tocko::ContextEngine* context READ contextObject CONSTANT)
+    // The user's imported packs (userpacks::UserPackLibrary).
+    Q_PROPERTY(QObject* userPacks READ userPacksObject CONSTANT)
     Q_PROPERTY(QString installPath READ installPathText CONSTANT)
     Q_PROPERTY(QString inputAccessHelpText READ inputAccessHelpText CONSTANT)
     // "" when the application in front is known; "unavailable" when this
@@ -163,6 +168,8 @@ public:
     bool isPermissionPolling() const { return permissionPollTimer_ != nullptr; }
 
     // ---- Tour
+    // The user's imported packs (userpacks::UserPackLibrary).
+    QObject* userPacksObject() const;
     Q_INVOKABLE void showOnboarding();
     Q_INVOKABLE void onboardingClosed();
 
@@ -199,7 +206,7 @@ public:
     static std::function<void(uint16_t)> makeKeyHandler(std::shared_ptr<SoundEngine> engine);
     static std::function<void()> makeMouseHandler(std::shared_ptr<SoundEngine> engine);
     // Key-up: the active pack's release sound, unless muted; counts no invocation.
-    static std::function<void()> makeKeyUpHandler(std::shared_ptr<SoundEngine> engine);
+    static std::function<void(uint16_t)> makeKeyUpHandler(std::shared_ptr<SoundEngine> engine);
 
     // `needsInstall` for an executable at `path` with home folder `home`.
     static bool pathNeedsInstall(const std::string& path, const std::string& home);
@@ -240,6 +247,7 @@ private:
     void postToSelf(std::function<void(AppState&)> task);
 
     ContextEngine* contextObject() const { return context_; }
+
     QString currentOutputDeviceText() const { return QString::fromStdString(currentOutputDevice_); }
     QString secureInputHolderText() const;
     QString installPathText() const { return QString::fromStdString(installPath_); }
@@ -269,6 +277,7 @@ private:
     std::shared_ptr<SoundEngine> soundEngine_;
     std::shared_ptr<EnginePlaybackSink> playbackSink_;
     ContextEngine* context_ = nullptr;  // child QObject
+    userpacks::UserPackLibrary* userPacks_ = nullptr;
     std::shared_ptr<KeyTap> keyTap_;
     WorkspaceMonitor* workspaceMonitor_ = nullptr;      // child QObject
     MicMonitor* micMonitor_ = nullptr;                  // child QObject

@@ -228,9 +228,9 @@ std::optional<float> SoundEngine::baseGain(PackID pack) const {
 
 // ---- Playing ---------------------------------------------------------------
 
-void SoundEngine::play(PackID pack, float volume, bool vary) {
-    queue_.async([weak = weak_from_this(), pack, volume, vary] {
-        if (auto self = weak.lock()) self->playOnQueue(pack, volume, vary);
+void SoundEngine::play(PackID pack, float volume, bool vary, int key) {
+    queue_.async([weak = weak_from_this(), pack, volume, vary, key] {
+        if (auto self = weak.lock()) self->playOnQueue(pack, volume, vary, key);
     });
 }
 
@@ -241,11 +241,20 @@ float SoundEngine::drawUniform(float lower, float upper, bool* wasUpper) {
     return lower + float(k) * 0x1p-24f * (upper - lower);
 }
 
-void SoundEngine::playOnQueue(PackID pack, float volume, bool vary) {
+void SoundEngine::playOnQueue(PackID pack, float volume, bool vary, int key) {
     ensureRunning();
     if (!output_->isRunning()) return;
+    // An imported pack that is gone plays the default pack.
+    if (isUserPack(pack) && buffers_.count(pack) == 0) pack = kDefaultPack;
     auto it = buffers_.find(pack);
     if (it == buffers_.end()) return;
+    const SampleBuffer* take = nullptr;
+    if (key >= 0) {
+        if (auto user = userPacks_.find(pack); user != userPacks_.end()) {
+            if (auto k = user->second.keyPress.find(key); k != user->second.keyPress.end())
+                take = user->second.press[size_t(k->second)].get();
+        }
+    }
     const int i = nextIndex_;
     nextIndex_ = (i + 1) % poolSize;
     const float gain = baseGain(pack).value_or(1.0f);
@@ -261,7 +270,7 @@ void SoundEngine::playOnQueue(PackID pack, float volume, bool vary) {
     voiceRate_[size_t(i)] = rate;
     voiceVolume_[size_t(i)] = v;
     reportDroppedClicks();
-    if (mixer_->schedule(i, nextTake(pack), rate, v) == 0) {
+    if (mixer_->schedule(i, take != nullptr ? take : nextTake(pack), rate, v) == 0) {
         reportDroppedClicks();
         return;
     }
@@ -279,15 +288,25 @@ const SampleBuffer* SoundEngine::nextTake(PackID pack) {
     return takes[pick].get();
 }
 
-void SoundEngine::playRelease(PackID pack, float volume) {
-    queue_.async([weak = weak_from_this(), pack, volume] {
-        if (auto self = weak.lock()) self->playReleaseOnQueue(pack, volume);
+void SoundEngine::playRelease(PackID pack, float volume, int key) {
+    queue_.async([weak = weak_from_this(), pack, volume, key] {
+        if (auto self = weak.lock()) self->playReleaseOnQueue(pack, volume, key);
     });
 }
 
-void SoundEngine::playReleaseOnQueue(PackID pack, float volume) {
-    auto it = releases_.find(pack);
-    if (it == releases_.end()) return;
+void SoundEngine::playReleaseOnQueue(PackID pack, float volume, int key) {
+    if (isUserPack(pack) && buffers_.count(pack) == 0) pack = kDefaultPack;
+    const SampleBuffer* sound = nullptr;
+    if (auto user = userPacks_.find(pack); user != userPacks_.end()) {
+        const UserPackSounds& u = user->second;
+        if (auto k = u.keyRelease.find(key); key >= 0 && k != u.keyRelease.end())
+            sound = u.release[size_t(k->second)].get();
+        else if (!u.release.empty())
+            sound = u.release[size_t(uniform_()) % u.release.size()].get();
+    } else if (auto it = releases_.find(pack); it != releases_.end()) {
+        sound = it->second.get();
+    }
+    if (sound == nullptr) return;
     ensureRunning();
     if (!output_->isRunning()) return;
     const int i = nextIndex_;
@@ -295,7 +314,7 @@ void SoundEngine::playReleaseOnQueue(PackID pack, float volume) {
     const float v = std::min(volume * baseGain(pack).value_or(1.0f), 1.0f);
     voiceRate_[size_t(i)] = 1.0f;
     voiceVolume_[size_t(i)] = v;
-    if (mixer_->schedule(i, it->second.get(), 1.0f, v) == 0) {
+    if (mixer_->schedule(i, sound, 1.0f, v) == 0) {
         reportDroppedClicks();
         return;
     }
@@ -311,6 +330,61 @@ void SoundEngine::reportDroppedClicks() {
                {pub(std::to_string(full - reportedFull_)), pub(std::to_string(stale - reportedStale_))});
     reportedFull_ = full;
     reportedStale_ = stale;
+}
+
+void SoundEngine::installUserPack(PackID pack, UserPackSounds sounds) {
+    queue_.async([weak = weak_from_this(), pack, sounds = std::move(sounds)]() mutable {
+        if (auto self = weak.lock()) self->installUserPackOnQueue(pack, std::move(sounds));
+    });
+}
+
+void SoundEngine::installUserPackOnQueue(PackID pack, UserPackSounds sounds) {
+    if (!isUserPack(pack) || sounds.press.empty()) return;
+    for (const auto& list : {&sounds.press, &sounds.release})
+        for (const auto& b : *list)
+            if (!b || b->sampleRate != graphSampleRate_ || b->channels != 1) {
+                log_.error("Imported pack {} does not match the audio graph's format", {pub(rawValue(pack))});
+                return;
+            }
+    removeUserPack(pack);
+    std::vector<double> energies;
+    float peak = 0;
+    for (const auto& t : sounds.press) {
+        energies.push_back(kWeightedEnergy(t->samples.data(), t->frames, t->sampleRate));
+        peak = std::max(peak, samplePeak(t->samples.data(), t->frames));
+    }
+    double releaseEnergy = 0;
+    for (const auto& r : sounds.release) {
+        releaseEnergy += kWeightedEnergy(r->samples.data(), r->frames, r->sampleRate) / double(sounds.release.size());
+        peak = std::max(peak, samplePeak(r->samples.data(), r->frames));
+    }
+    const double level = tocko::typingLevel(energies, releaseEnergy, graphSampleRate_);
+    typingLevel_[pack] = level;
+    packBaseGain_[pack] = loudnessGain(level, peak);
+    buffers_[pack] = sounds.press.front();
+    takes_[pack] = sounds.press;
+    lastTake_[pack] = 0;
+    userPacks_[pack] = std::move(sounds);
+    log_.info("Imported pack {} ready, gain {}", {pub(rawValue(pack)), pub(fixedText(packBaseGain_[pack], 2))});
+}
+
+void SoundEngine::removeUserPack(PackID pack) {
+    if (!queue_.isCurrent()) {
+        queue_.async([weak = weak_from_this(), pack] {
+            if (auto self = weak.lock()) self->removeUserPack(pack);
+        });
+        return;
+    }
+    auto user = userPacks_.find(pack);
+    if (user == userPacks_.end()) return;
+    // A voice may still be reading these: they stay alive with the engine.
+    for (const auto& list : {&user->second.press, &user->second.release})
+        retired_.insert(retired_.end(), list->begin(), list->end());
+    userPacks_.erase(user);
+    buffers_.erase(pack);
+    takes_.erase(pack);
+    packBaseGain_.erase(pack);
+    typingLevel_.erase(pack);
 }
 
 void SoundEngine::setActivePack(PackID pack) {

@@ -43,6 +43,14 @@ float samplePeak(const float* samples, size_t frames);
 // Source of the engine's randomness: an integer uniformly in 0...2^24.
 using UniformSource = std::function<uint32_t()>;
 
+// The sounds of a pack the user imported, at the engine's sample rate.
+struct UserPackSounds {
+    std::vector<std::shared_ptr<SampleBuffer>> press;    // at least one
+    std::vector<std::shared_ptr<SampleBuffer>> release;  // may be empty
+    std::map<int, int> keyPress;                         // key code -> index into press
+    std::map<int, int> keyRelease;                       // key code -> index into release
+};
+
 class SoundEngine : public std::enable_shared_from_this<SoundEngine> {
 public:
     struct Options {
@@ -62,10 +70,18 @@ public:
     static std::shared_ptr<SoundEngine> create(Options options);
     ~SoundEngine();
 
-    void play(PackID pack, float volume, bool vary);
+    // `key` (an evdev code, or -1) only picks the sound of a pack that has one
+    // per key; it is neither kept nor logged. A user pack that is not
+    // installed plays the default pack.
+    void play(PackID pack, float volume, bool vary, int key = -1);
     // The pack's key-up sound, when it has one; at the volume and gain of a
     // press without variation.
-    void playRelease(PackID pack, float volume);
+    void playRelease(PackID pack, float volume, int key = -1);
+    // Adds or replaces an imported pack (its gain computed as for the built-in
+    // packs), or removes it. On the engine's queue; sounds that may still be
+    // playing stay alive.
+    void installUserPack(PackID pack, UserPackSounds sounds);
+    void removeUserPack(PackID pack);
     void setActivePack(PackID pack);
     Locked<Playback>& state() { return state_; }
 
@@ -118,8 +134,9 @@ private:
     void ensureRunning();
     void stopAsDisabled();
     void reconfigure(const std::string& reason, bool force);
-    void playOnQueue(PackID pack, float volume, bool vary);
-    void playReleaseOnQueue(PackID pack, float volume);
+    void playOnQueue(PackID pack, float volume, bool vary, int key = -1);
+    void playReleaseOnQueue(PackID pack, float volume, int key);
+    void installUserPackOnQueue(PackID pack, UserPackSounds sounds);
     const SampleBuffer* nextTake(PackID pack);
     void reportDroppedClicks();
     float drawUniform(float lower, float upper, bool* wasUpper);
@@ -133,6 +150,8 @@ private:
     std::map<PackID, std::shared_ptr<SampleBuffer>> releases_;
     std::map<PackID, double> typingLevel_;
     std::map<PackID, size_t> lastTake_;  // queue only
+    std::map<PackID, UserPackSounds> userPacks_;               // queue only
+    std::vector<std::shared_ptr<SampleBuffer>> retired_;       // replaced sounds a voice may still read
     double graphSampleRate_ = 48000;
     int nextIndex_ = 0;
     bool hasStartedBefore_ = false;

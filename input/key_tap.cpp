@@ -185,7 +185,7 @@ void KeyTap::tapCallback(const TapEvent& event) {
             handler_(event.keyCode);
             break;
         case TapEventType::KeyUp:
-            if (keyUpsWanted() && onKeyUp) onKeyUp();
+            if (keyUpsWanted() && onKeyUp) onKeyUp(event.keyCode);
             break;
         case TapEventType::TapDisabledByTimeout: {
             auto tap = runLock_.with([](const TapState& s) { return s.eventTap; });

@@ -67,7 +67,8 @@ public:
     std::function<void(bool)> onActivationResult;
     // Called for every key-up (no key code) while key-ups are wanted; set
     // before the first start().
-    std::function<void()> onKeyUp;
+    // Gets the key's code only so that a pack with per-key sounds can pick one.
+    std::function<void(uint16_t)> onKeyUp;
     // Whether key-ups reach onKeyUp (off by default). Safe from any thread.
     void setKeyUpsWanted(bool wanted) { keyUpsWanted_.store(wanted, std::memory_order_relaxed); }
     bool keyUpsWanted() const { return keyUpsWanted_.load(std::memory_order_relaxed); }

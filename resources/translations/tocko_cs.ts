@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Chcete-li to udělat sami, spusťte:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Moje balíčky</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Importovat balíček…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importuje se… %1 %</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Složka nebo .zip se souborem config.json, nebo složka se zvuky stisku a uvolnění. Můžete ji také přetáhnout do tohoto okna.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Um es selbst zu tun, führe aus:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Meine Pakete</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Paket importieren…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Wird importiert… %1 %</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Ein Ordner oder eine .zip-Datei mit config.json oder ein Ordner mit Klängen für Drücken und Loslassen. Du kannst ihn auch auf dieses Fenster ziehen.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Για να το κάνετε μόνοι σας, εκτελέστε:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Τα πακέτα μου</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Εισαγωγή πακέτου…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Εισαγωγή… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Ένας φάκελος ή ένα .zip με config.json, ή ένας φάκελος με ήχους πατήματος και απελευθέρωσης. Μπορείτε επίσης να τον σύρετε σε αυτό το παράθυρο.</translation>
+    </message>
 </context>
 </TS>

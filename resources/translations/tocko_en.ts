@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>To do it yourself, run:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>My Packs</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Import Pack…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importing… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</translation>
+    </message>
 </context>
 </TS>

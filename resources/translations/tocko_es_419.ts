@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Para hacerlo tú mismo, ejecuta:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Mis paquetes</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Importar paquete…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importando… %1 %</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Una carpeta o un .zip con un config.json, o una carpeta con sonidos de pulsación y liberación. También puedes soltarla en esta ventana.</translation>
+    </message>
 </context>
 </TS>

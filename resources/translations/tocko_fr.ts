@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Pour le faire vous-même, exécutez :</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Mes packs</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Importer un pack…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importation… %1 %</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Un dossier ou un .zip avec un config.json, ou un dossier de sons d’appui et de relâchement. Vous pouvez aussi le déposer sur cette fenêtre.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Da biste to učinili sami, pokrenite:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Moji paketi</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Uvezi paket…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Uvoz… %1 %</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Mapa ili .zip s datotekom config.json, ili mapa sa zvukovima pritiska i otpuštanja. Možete je i ispustiti na ovaj prozor.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Ha magad csinálnád, futtasd:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Saját csomagok</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Csomag importálása…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importálás… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Egy mappa vagy .zip config.json fájllal, vagy egy mappa lenyomás- és felengedéshangokkal. Erre az ablakra is ráhúzhatod.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Untuk melakukannya sendiri, jalankan:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Paket saya</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Impor paket…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Mengimpor… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Folder atau .zip dengan config.json, atau folder berisi suara tekan dan lepas. Anda juga bisa menjatuhkannya ke jendela ini.</translation>
+    </message>
 </context>
 </TS>

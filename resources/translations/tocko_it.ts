@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Per farlo da te, esegui:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>I miei pacchetti</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Importa pacchetto…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importazione… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Una cartella o un .zip con un config.json, oppure una cartella di suoni di pressione e rilascio. Puoi anche trascinarla su questa finestra.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>自分で行うには、次を実行します：</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>マイパック</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>パックを読み込む…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>読み込み中… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>config.json を含むフォルダーまたは .zip、または押下音とリリース音のフォルダー。このウインドウにドロップすることもできます。</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>직접 하려면 다음을 실행하세요:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>내 팩</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>팩 가져오기…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>가져오는 중… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>config.json이 있는 폴더나 .zip, 또는 누름·뗌 소리가 담긴 폴더. 이 창에 끌어다 놓아도 됩니다.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Zelf doen? Voer dit uit:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Mijn pakketten</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Pakket importeren…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importeren… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Een map of .zip met een config.json, of een map met geluiden voor indrukken en loslaten. Je kunt hem ook op dit venster slepen.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Aby zrobić to samodzielnie, uruchom:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Moje pakiety</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Importuj pakiet…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importowanie… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Folder lub plik .zip z plikiem config.json albo folder z dźwiękami naciśnięcia i zwolnienia. Możesz go też upuścić na to okno.</translation>
+    </message>
 </context>
 </TS>

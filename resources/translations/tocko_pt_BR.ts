@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Para fazer isso você mesmo, execute:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Meus pacotes</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Importar pacote…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Importando… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Uma pasta ou um .zip com um config.json, ou uma pasta com sons de pressionar e soltar. Você também pode soltá-la nesta janela.</translation>
+    </message>
 </context>
 </TS>

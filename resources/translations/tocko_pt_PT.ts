@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Para o fazer manualmente, execute:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Os meus pacotes</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Importar pacote…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>A importar… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Uma pasta ou um .zip com um config.json, ou uma pasta com sons de premir e largar. Também a pode largar nesta janela.</translation>
+    </message>
 </context>
 </TS>

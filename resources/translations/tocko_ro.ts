@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Ca să faci asta singur, rulează:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Pachetele mele</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Importă pachet…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Se importă… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Un dosar sau un .zip cu config.json, sau un dosar cu sunete de apăsare și eliberare. Îl poți și plasa pe această fereastră.</translation>
+    </message>
 </context>
 </TS>

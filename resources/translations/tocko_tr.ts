@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Bunu kendiniz yapmak için şunu çalıştırın:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Paketlerim</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Paket içe aktar…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>İçe aktarılıyor… %%1</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>config.json içeren bir klasör veya .zip ya da basma ve bırakma sesleri içeren bir klasör. Bu pencereye sürükleyip bırakabilirsiniz de.</translation>
+    </message>
 </context>
 </TS>

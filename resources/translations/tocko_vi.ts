@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>Để tự làm, hãy chạy:</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>Gói của tôi</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>Nhập gói…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>Đang nhập… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>Một thư mục hoặc tệp .zip có config.json, hoặc thư mục chứa âm thanh nhấn và nhả. Bạn cũng có thể thả nó vào cửa sổ này.</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,21 @@
         <source>To do it yourself, run:</source>
         <translation>如需自己操作，请运行：</translation>
     </message>
+    <message>
+        <source>My Packs</source>
+        <translation>我的音效包</translation>
+    </message>
+    <message>
+        <source>Import Pack…</source>
+        <translation>导入音效包…</translation>
+    </message>
+    <message>
+        <source>Importing… %1%</source>
+        <translation>正在导入… %1%</translation>
+    </message>
+    <message>
+        <source>A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.</source>
+        <translation>包含 config.json 的文件夹或 .zip，或包含按下与松开音效的文件夹。也可以将其拖放到此窗口。</translation>
+    </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@ TEST(Catalogue, StylesPartitionThePacksInOrder) {
     EXPECT_EQ(joined, std::vector<PackID>(allPacks().begin(), allPacks().end()));
     EXPECT_EQ(sizes, (std::vector<size_t>{7, 5, 5, 5, 6}));
     EXPECT_EQ(packs(PackCategory::asmr), (std::vector<PackID>{PackID::pillow, PackID::chocolate, PackID::bite,
-                                                               PackID::marshmallow, PackID::felt}));
+                                                              PackID::marshmallow, PackID::felt}));
     EXPECT_EQ(category(PackID::vintage), PackCategory::vintage);
 }
 
@@ -47,4 +47,26 @@ TEST(Catalogue, StyleTitlesMatchExactly) {
     EXPECT_FALSE(categoryFromRaw("mechanical").has_value());
     EXPECT_EQ(rawValue(PackCategory::mechanical), "Mechanical");
     EXPECT_EQ(rawValue(PackCategory::fun), "Fun");
+}
+
+TEST(Catalogue, UserPackSlotsKeepTheirStoredIdWhetherInstalledOrNot) {
+    EXPECT_FALSE(userPackSlot("soft").has_value());
+    EXPECT_FALSE(userPackSlot("user-").has_value());
+    EXPECT_FALSE(userPackSlot("user-../x").has_value());
+    EXPECT_FALSE(userPackSlot("user-Caps").has_value());
+    const PackID gone = decodePack("user-gone");  // a rule naming a pack that is not installed
+    EXPECT_TRUE(isUserPack(gone));
+    EXPECT_FALSE(isInstalled(gone));
+    EXPECT_EQ(rawValue(gone), "user-gone");  // written back unchanged
+    EXPECT_EQ(decodePack("user-gone"), gone);
+    EXPECT_EQ(category(gone), PackCategory::user);
+    EXPECT_TRUE(packs(PackCategory::user).empty());
+
+    setUserPackInstalled(gone, true, "Gone Again");
+    EXPECT_EQ(displayName(gone), "Gone Again");
+    EXPECT_EQ(packs(PackCategory::user), std::vector<PackID>{gone});
+    setUserPackInstalled(gone, false);
+    EXPECT_TRUE(installedUserPacks().empty());
+    for (PackID p : allPacks()) EXPECT_FALSE(isUserPack(p));
+    EXPECT_EQ(allCategories().size(), 5u);
 }

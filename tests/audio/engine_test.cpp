@@ -582,3 +582,52 @@ TEST_F(Engine, DroppedClicksAreReportedOnTheQueue) {
                         "Clicks dropped: 0 with the command ring full, 64 held too long by the output"),
               errors.end());
 }
+
+// ---- Imported packs ------------------------------------------------------------
+
+TEST_F(Takes, ImportedPacksPlayPerKeySoundsAndFallBackToTheDefaultPackWhenRemoved) {
+    writePack("soft", std::vector<float>(480, 0.1f));
+    build();
+    auto buffer = [](float v) {
+        auto b = std::make_shared<SampleBuffer>();
+        b->samples.assign(480, v);
+        b->frames = 480;
+        b->sampleRate = 48000;
+        return b;
+    };
+    const PackID pack = *userPackSlot("user-engine-test");
+    UserPackSounds sounds;
+    sounds.press = {buffer(0.2f), buffer(0.3f)};
+    sounds.release = {buffer(-0.4f)};
+    sounds.keyPress = {{30, 1}};
+    sounds.keyRelease = {{30, 0}};
+    engine->installUserPack(pack, sounds);
+    drain();
+    ASSERT_TRUE(engine->baseGain(pack).has_value());
+    const float gain = *engine->baseGain(pack);
+    EXPECT_EQ(engine->takeCount(pack), 2u);
+
+    engine->play(pack, 1.0f, false, 30);  // the key's own sound
+    drain();
+    output->pump(256);
+    EXPECT_FLOAT_EQ(output->takeRendered()[0], 0.3f * gain);
+    output->pump(1024);
+    output->takeRendered();
+    engine->playRelease(pack, 0.5f, 30);
+    drain();
+    output->pump(256);
+    EXPECT_FLOAT_EQ(output->takeRendered()[0], -0.4f * 0.5f * gain);
+
+    // A sound in another format than the graph's is refused as a whole.
+    auto stereo = buffer(0.5f);
+    stereo->channels = 2;
+    engine->installUserPack(*userPackSlot("user-engine-bad"), {{stereo}, {}, {}, {}});
+    drain();
+    EXPECT_FALSE(engine->baseGain(*userPackSlot("user-engine-bad")).has_value());
+
+    engine->removeUserPack(pack);
+    drain();
+    output->pump(1024);
+    output->takeRendered();
+    EXPECT_FLOAT_EQ(pressed(pack), 0.1f * *engine->baseGain(PackID::soft));
+}

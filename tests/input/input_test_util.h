@@ -72,7 +72,7 @@ struct TapHarness {
         tap = std::make_shared<KeyTap>([this](uint16_t code) { record([&] { keys.push_back(code); }); },
                                        std::move(factory));
         tap->onMouseDown = [this] { record([&] { ++mouseDowns; }); };
-        tap->onKeyUp = [this] { record([&] { ++keyUps; }); };
+        tap->onKeyUp = [this](uint16_t) { record([&] { ++keyUps; }); };
         tap->onActivationResult = [this](bool ok) { record([&] { activations.push_back(ok); }); };
     }
     ~TapHarness() { stopAndJoin(); }

@@ -14,12 +14,21 @@ class PackCatalog : public QObject {
     Q_OBJECT
     QML_NAMED_ELEMENT(Packs)
     QML_SINGLETON
+    // Goes up whenever the user's imported packs change; bindings that list
+    // packs read it so that they list again.
+    Q_PROPERTY(int revision READ revision NOTIFY revisionChanged)
 
 public:
-    explicit PackCatalog(QObject* parent = nullptr) : QObject(parent) {}
+    explicit PackCatalog(QObject* parent = nullptr);
+    ~PackCatalog() override;
 
-    // [{id: "mechanical", title: "Mechanical"}, ...] in style order; the
-    // title is the untranslated key.
+    int revision() const;
+    // Tells every catalogue that the imported packs changed.
+    static void userPacksChanged();
+
+    // [{id: "mechanical", title: "Mechanical"}, ...] in style order, then
+    // {id: "user", title: "My Packs"} when packs were imported; the title is
+    // the untranslated key.
     Q_INVOKABLE QVariantList styles() const;
     // [{id: "clicky", name: "Clicky"}, ...] of one style, in pack order.
     Q_INVOKABLE QVariantList packs(const QString& style) const;
@@ -34,6 +43,9 @@ public:
     Q_INVOKABLE int indexOf(const QString& pack) const;
     Q_INVOKABLE QString firstPack() const;
     Q_INVOKABLE bool isPack(const QString& text) const;
+
+signals:
+    void revisionChanged();
 };
 
 }  // namespace tocko::ui

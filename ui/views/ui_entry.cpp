@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
@@ -30,6 +33,7 @@
 #include "ui/views/pack_catalog.h"
 #include "ui/views/view_actions.h"
 #include "ui/views/views.h"
+#include "userpacks/user_pack_library.h"
 
 #ifndef TOCKO_BUILD_TEXT
 #define TOCKO_BUILD_TEXT ""
@@ -104,6 +108,21 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
     hooks.showOnboarding = [this] { state_.showOnboarding(); };
     hooks.uninstall = [this] {
         uninstall(defaultUninstallServices([this] { return state_.inputAccessUndoCommand(); }));
+    };
+    if (auto* packs = qobject_cast<userpacks::UserPackLibrary*>(state_.userPacksObject()))
+        connect(packs, &userpacks::UserPackLibrary::packsChanged, this,
+                [] { PackCatalog::userPacksChanged(); });
+    hooks.importPack = [this] {
+        // A .zip, or any file of a pack folder (its config.json or a sound): the folder is imported.
+        const QString file = QFileDialog::getOpenFileName(
+            nullptr, QCoreApplication::translate("Tocko", "Import Pack…"), QDir::homePath(),
+            QStringLiteral("Sound packs (*.zip *.json *.wav *.ogg *.flac *.mp3)"));
+        if (file.isEmpty()) return;
+        const QFileInfo info(file);
+        const QString source = info.suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0
+                                   ? file
+                                   : info.absolutePath();
+        QMetaObject::invokeMethod(state_.userPacksObject(), "importFrom", Q_ARG(QString, source));
     };
     hooks.shortVersion = QCoreApplication::applicationVersion();
     hooks.buildVersion = QStringLiteral(TOCKO_BUILD_TEXT);

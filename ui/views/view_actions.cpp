@@ -71,4 +71,8 @@ void ViewActions::uninstall() {
     if (hooks_.uninstall) hooks_.uninstall();
 }
 
+void ViewActions::importPack() {
+    if (hooks_.importPack) hooks_.importPack();
+}
+
 }  // namespace tocko::ui

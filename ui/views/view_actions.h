@@ -39,6 +39,8 @@ public:
         std::function<void()> checkForUpdates;
         std::function<void()> showOnboarding;
         std::function<void()> uninstall;
+        // Asks for a pack folder or .zip and imports it.
+        std::function<void()> importPack;
         QString shortVersion;  // empty: unknown
         QString buildVersion;
     };
@@ -67,6 +69,7 @@ public:
     Q_INVOKABLE void checkForUpdates();
     Q_INVOKABLE void showOnboarding();
     Q_INVOKABLE void uninstall();
+    Q_INVOKABLE void importPack();
 
 signals:
     void diagnosticsCopied();

@@ -31,7 +31,7 @@ Rectangle {
         }
         Text {
             objectName: "badgeText"
-            text: badge.pack.toUpperCase()
+            text: Packs.displayName(badge.pack).toUpperCase()
             font.family: Theme.monoFont(badge.fontSize).family
             font.pixelSize: badge.fontSize
             font.weight: Font.Bold

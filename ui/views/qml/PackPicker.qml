@@ -35,7 +35,7 @@ Column {
             width: picker.width - 6
             spacing: 2
             Repeater {
-                model: Packs.styles()
+                model: (Packs.revision, Packs.styles())
                 delegate: Chip {
                     required property var modelData
                     objectName: "style:" + modelData.id
@@ -69,7 +69,7 @@ Column {
         width: parent.width
         spacing: 6
         Repeater {
-            model: Packs.packs(picker.category)
+            model: (Packs.revision, Packs.packs(picker.category))
             delegate: Chip {
                 required property var modelData
                 objectName: "pack:" + modelData.id

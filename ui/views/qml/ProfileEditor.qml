@@ -16,6 +16,7 @@ Column {
         edited(next)
     }
     function packEntries() {
+        void Packs.revision  // lists again when imported packs change
         return Packs.pickerEntries().map(function(e) {
             return e.kind === "header" ? {kind: "header", text: qsTranslate("Tocko", e.text)} : e
         })

@@ -19,6 +19,7 @@ Rectangle {
     property var runningEntries: []
 
     function styleSections() {
+        void Packs.revision  // lists again when imported packs change
         return Packs.pickerEntries().map(function(e) {
             return e.kind === "header" ? {kind: "header", text: qsTranslate("Tocko", e.text)} : e
         })
@@ -171,6 +172,46 @@ Rectangle {
                         currentValue: mouseSound.choice
                         onActivated: function(value) { mouseSound.choice = value }
                     }
+                }
+            }
+
+            // The user's own packs
+            FormSection {
+                id: userPacksSection
+                objectName: "userPacksSection"
+                title: qsTranslate("Tocko", "My Packs")
+                readonly property var library: root.app && root.app.userPacks ? root.app.userPacks : null
+                Repeater {
+                    model: userPacksSection.library ? userPacksSection.library.packs : []
+                    delegate: FormRow {
+                        required property var modelData
+                        label: modelData.name
+                        PlainButton {
+                            text: qsTranslate("Tocko", "Remove")
+                            tint: ViewStyle.red
+                            onClicked: userPacksSection.library.remove(modelData.id)
+                        }
+                    }
+                }
+                PlainButton {
+                    objectName: "importPackButton"
+                    text: qsTranslate("Tocko", "Import Pack…")
+                    tint: Theme.accent
+                    enabled: !(userPacksSection.library && userPacksSection.library.importing)
+                    onClicked: root.actions.importPack()
+                }
+                Text {
+                    objectName: "userPacksNote"
+                    readonly property var library: userPacksSection.library
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    font.pixelSize: ViewStyle.caption
+                    color: library && library.lastError !== "" ? ViewStyle.red : ViewStyle.secondary
+                    text: library && library.importing
+                          ? qsTranslate("Tocko", "Importing… %1%").arg(library.progress)
+                          : library && library.lastError !== ""
+                            ? library.lastError
+                            : qsTranslate("Tocko", "A folder or .zip with a config.json, or a folder of press and release sounds. You can also drop it on this window.")
                 }
             }
 
@@ -396,6 +437,18 @@ Rectangle {
                     font.pixelSize: ViewStyle.caption
                     color: ViewStyle.secondary
                 }
+            }
+        }
+    }
+
+    // A pack folder or .zip dropped anywhere on the window is imported.
+    DropArea {
+        anchors.fill: parent
+        keys: ["text/uri-list"]
+        onDropped: function(drop) {
+            if (drop.hasUrls && root.app && root.app.userPacks) {
+                root.app.userPacks.importFrom(drop.urls[0].toString())
+                drop.accept(Qt.CopyAction)
             }
         }
     }

@@ -1,0 +1,309 @@
+// Importing community packs that the tests build themselves: the config.json
+// format (single file with slices, a file per key, key-up sounds), a folder of
+// per-key press and release files, zips, and every way such input goes wrong.
+
+#include "userpacks/user_packs.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "userpacks/pack_config.h"
+
+namespace tocko::userpacks {
+namespace {
+
+// A short decaying noise burst; `seed` makes files distinguishable.
+void writeWav(const QString& path, double seconds, int rate, int seed = 1, int channels = 1) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    QDir().mkpath(QFileInfo(path).path());
+    SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    ASSERT_NE(f, nullptr);
+    const int frames = int(seconds * rate);
+    std::vector<float> s(size_t(frames) * size_t(channels));
+    uint32_t x = uint32_t(seed) * 2654435761u;
+    for (int i = 0; i < frames; ++i) {
+        x = x * 1664525u + 1013904223u;
+        const float v = (float(x >> 8) / float(1 << 24) - 0.5f) * std::exp(-float(i % 4800) / 600.0f);
+        for (int c = 0; c < channels; ++c) s[size_t(i) * size_t(channels) + size_t(c)] = v;
+    }
+    sf_writef_float(f, s.data(), frames);
+    sf_close(f);
+}
+
+void writeText(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+struct ZipEntry {
+    std::string name;
+    std::string data;
+    bool symlink = false;
+    size_t zeros = 0;  // data made of this many zero bytes instead
+};
+
+void writeZip(const QString& path, const std::vector<ZipEntry>& entries) {
+    archive* a = archive_write_new();
+    archive_write_set_format_zip(a);
+    ASSERT_EQ(archive_write_open_filename(a, QFile::encodeName(path).constData()), ARCHIVE_OK);
+    for (const ZipEntry& e : entries) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_set_pathname(entry, e.name.c_str());
+        if (e.symlink) {
+            archive_entry_set_filetype(entry, AE_IFLNK);
+            archive_entry_set_symlink(entry, e.data.c_str());
+            archive_entry_set_perm(entry, 0777);
+            archive_write_header(a, entry);
+        } else {
+            const size_t size = e.zeros ? e.zeros : e.data.size();
+            archive_entry_set_filetype(entry, AE_IFREG);
+            archive_entry_set_perm(entry, 0644);
+            archive_entry_set_size(entry, la_int64_t(size));
+            archive_write_header(a, entry);
+            if (e.zeros) {
+                std::string block(1 << 20, '\0');
+                for (size_t done = 0; done < e.zeros; done += block.size())
+                    archive_write_data(a, block.data(), std::min(block.size(), e.zeros - done));
+            } else {
+                archive_write_data(a, e.data.data(), e.data.size());
+            }
+        }
+        archive_entry_free(entry);
+    }
+    archive_write_close(a);
+    archive_write_free(a);
+}
+
+std::string fileBytes(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll().toStdString();
+}
+
+class UserPacks : public ::testing::Test {
+protected:
+    QTemporaryDir tmp;
+    QString packs() const { return tmp.filePath("data/packs"); }
+    QString src(const QString& rel = {}) const { return tmp.filePath("src/" + rel); }
+    ImportResult import(const QString& path) {
+        return importPack(path, {packs(), 48000, kMaxDecodedBytes, {}});
+    }
+    // Nothing but finished packs in the packs folder, and nothing outside it.
+    void expectClean(int installed) {
+        const QStringList entries =
+            QDir(packs()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        EXPECT_EQ(entries.size(), installed) << entries.join(",").toStdString();
+        EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
+                  2);  // data, src
+    }
+};
+
+TEST(PackConfig, MapsKeyCodesAndReadsBothDirections) {
+    // Plain, extended (0x0E.. and 0xE0..) key codes; comments ignored; "-up" keys and defines_up.
+    const QByteArray json = R"({"name":"Test","key_define_type":"single","sound":"s.ogg",
+        "defines":{"30":[0,50],"3612":[50,40],"57416":[100,30],"30-up":[200,20],"9999":[0,10],"note":"x"},
+        "defines_up":{"57":[300,25]}})";
+    QString error;
+    const auto config = parsePackConfig(json, error);
+    ASSERT_TRUE(config) << error.toStdString();
+    EXPECT_EQ(config->press.size(), 3u);
+    EXPECT_TRUE(config->press.count(30));   // A
+    EXPECT_TRUE(config->press.count(96));   // keypad enter
+    EXPECT_TRUE(config->press.count(103));  // up arrow
+    EXPECT_EQ(config->release.size(), 2u);
+    EXPECT_DOUBLE_EQ(config->release.at(30).slice->startMs, 200);
+    EXPECT_DOUBLE_EQ(config->release.at(57).slice->lengthMs, 25);
+    EXPECT_EQ(evdevFromPackKeyCode(0xE04B), 105);  // left arrow
+    EXPECT_EQ(evdevFromPackKeyCode(0), std::nullopt);
+}
+
+TEST(PackConfig, RejectsMalformedConfigsWithAReason) {
+    const char* bad[] = {
+        "not json",
+        "[]",
+        R"({"defines":{"30":[0,10]},"sound":"a.wav"})",                        // no name
+        R"({"name":"x","key_define_type":"chord","defines":{}})",              // unknown type
+        R"({"name":"x","sound":"a.wav","defines":{"30":[0]}})",                // bad slice
+        R"({"name":"x","sound":"a.wav","defines":{"30":[-5,10]}})",            // negative start
+        R"({"name":"x","sound":"a.wav","defines":{"30":[0,1e400]}})",          // not finite
+        R"({"name":"x","key_define_type":"multi","defines":{"30":5}})",        // file not a string
+        R"({"name":"x","sound":"a.wav","defines":{}})",                        // no sound at all
+        R"({"name":"x","key_define_type":"single","defines":{"30":[0,10]}})",  // no "sound"
+    };
+    for (const char* json : bad) {
+        QString error;
+        EXPECT_FALSE(parsePackConfig(json, error)) << json;
+        EXPECT_FALSE(error.isEmpty()) << json;
+    }
+}
+
+TEST_F(UserPacks, ImportsASingleFilePackWithKeyUpSlicesResampled) {
+    writeWav(src("sound.wav"), 1.0, 44100, 1, 2);
+    writeText(src("config.json"),
+              R"({"id":"x","name":"Test Board","key_define_type":"single","sound":"sound.wav",
+        "defines":{"30":[0,100],"31":[0,100],"57":[200,150],"30-up":[500,80]}})");
+    std::vector<int> progress;
+    const ImportResult r = importPack(
+        src(), {packs(), 48000, kMaxDecodedBytes, [&](int p, const QString&) { progress.push_back(p); }});
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.packId, "user-test-board");
+    EXPECT_FALSE(progress.empty());
+    EXPECT_EQ(progress.back(), 100);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+
+    QString error;
+    const auto pack = loadUserPack(packs(), r.packId, error);
+    ASSERT_TRUE(pack) << error.toStdString();
+    EXPECT_EQ(pack->sampleRate, 48000);
+    EXPECT_EQ(pack->press.size(), 2u);  // keys 30 and 31 share one slice
+    EXPECT_EQ(pack->keyPress.at(30), pack->keyPress.at(31));
+    EXPECT_NEAR(double(pack->press[size_t(pack->keyPress.at(57))].size()), 0.150 * 48000, 2);
+    ASSERT_EQ(pack->release.size(), 1u);
+    EXPECT_EQ(pack->keyRelease.at(30), 0);
+    expectClean(1);
+    EXPECT_TRUE(QFileInfo::exists(src("config.json")));  // the user's files are left as they were
+}
+
+TEST_F(UserPacks, ImportsAMultiFilePackFromAZipAndReplacesItOnReimport) {
+    writeWav(src("a.wav"), 0.1, 48000, 1);
+    writeWav(src("b.flac"), 0.1, 22050, 2);
+    const std::string a = fileBytes(src("a.wav"));
+    writeText(src("b.flac"), {});
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = 1;
+    info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    SNDFILE* f = sf_open(QFile::encodeName(src("b.flac")).constData(), SFM_WRITE, &info);
+    std::vector<float> tone(2205, 0.2f);
+    sf_writef_float(f, tone.data(), sf_count_t(tone.size()));
+    sf_close(f);
+    const std::string b = fileBytes(src("b.flac"));
+    const std::string config =
+        R"({"name":"Zipped","key_define_type":"multi","defines":{"30":"sounds/a.wav","57":"sounds/b.flac"}})";
+    writeZip(src("pack.zip"),
+             {{"Zipped/config.json", config}, {"Zipped/sounds/a.wav", a}, {"Zipped/sounds/b.flac", b}});
+    const ImportResult first = import(src("pack.zip"));
+    ASSERT_TRUE(first.ok) << first.error.toStdString();
+    const ImportResult again = import(src("pack.zip"));
+    ASSERT_TRUE(again.ok) << again.error.toStdString();
+    EXPECT_EQ(again.packId, first.packId);
+    expectClean(1);
+    ASSERT_EQ(listUserPacks(packs()).size(), 1u);
+    EXPECT_EQ(listUserPacks(packs())[0].name, "Zipped");
+    QString error;
+    const auto pack = loadUserPack(packs(), first.packId, error);
+    ASSERT_TRUE(pack) << error.toStdString();
+    EXPECT_NEAR(double(pack->press[size_t(pack->keyPress.at(57))].size()), 4800, 8);  // 0.1 s at 48 kHz
+    EXPECT_TRUE(removeUserPack(packs(), first.packId, error));
+    EXPECT_TRUE(listUserPacks(packs()).empty());
+    EXPECT_FALSE(removeUserPack(packs(), "soft", error));  // built-in ids are not ours to remove
+}
+
+TEST_F(UserPacks, ImportsAFolderOfPressAndReleaseFiles) {
+    writeWav(src("Folder Pack/30.wav"), 0.08, 48000, 1);
+    writeWav(src("Folder Pack/30-up.wav"), 0.05, 48000, 2);
+    writeWav(src("Folder Pack/press2.wav"), 0.08, 48000, 3);
+    writeWav(src("Folder Pack/release.wav"), 0.05, 48000, 4);
+    const ImportResult r = import(src("Folder Pack"));
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.packId, "user-folder-pack");
+    QString error;
+    const auto pack = loadUserPack(packs(), r.packId, error);
+    ASSERT_TRUE(pack);
+    EXPECT_EQ(pack->press.size(), 2u);
+    EXPECT_EQ(pack->release.size(), 2u);
+    EXPECT_TRUE(pack->keyPress.count(30));
+    EXPECT_TRUE(pack->keyRelease.count(30));
+}
+
+TEST_F(UserPacks, RefusesBadInputAndLeavesNothingBehind) {
+    writeWav(src("ok.wav"), 0.2, 48000);
+    const std::string wav = fileBytes(src("ok.wav"));
+    const std::string cfg = R"({"name":"Bad","key_define_type":"multi","defines":{"30":"ok.wav"}})";
+    struct Case {
+        const char* what;
+        std::vector<ZipEntry> zip;
+    };
+    const std::vector<Case> zips = {
+        {"parent path", {{"config.json", cfg}, {"../ok.wav", wav}}},
+        {"absolute path", {{"config.json", cfg}, {"/tmp/ok.wav", wav}}},
+        {"symlink", {{"config.json", cfg}, {"ok.wav", "/etc/passwd", true}}},
+        {"bomb", {{"config.json", cfg}, {"ok.wav", wav}, {"big.bin", "", false, size_t(70) << 20}}},
+        {"config names outside",
+         {{"config.json", R"({"name":"B","key_define_type":"multi","defines":{"30":"../../x.wav"}})"}}},
+        {"missing sound",
+         {{"config.json", R"({"name":"B","key_define_type":"multi","defines":{"30":"nope.wav"}})"}}},
+        {"not audio",
+         {{"config.json", R"({"name":"B","key_define_type":"multi","defines":{"30":"c.wav"}})"},
+          {"c.wav", "hello"}}},
+        {"slice outside",
+         {{"config.json", R"({"name":"B","sound":"ok.wav","defines":{"30":[5000,100]}})"}, {"ok.wav", wav}}},
+        {"malformed config", {{"config.json", "{"}, {"ok.wav", wav}}},
+    };
+    for (const Case& c : zips) {
+        const QString zip = src(QString("case-%1.zip").arg(c.what).replace(' ', '_'));
+        writeZip(zip, c.zip);
+        const ImportResult r = import(zip);
+        EXPECT_FALSE(r.ok) << c.what;
+        EXPECT_FALSE(r.error.isEmpty()) << c.what;
+        expectClean(0);
+    }
+    // A folder whose config names a FIFO, and a folder import through a symlinked sound.
+    QDir().mkpath(src("fifo"));
+    writeText(src("fifo/config.json"),
+              R"({"name":"F","key_define_type":"multi","defines":{"30":"pipe.wav"}})");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(src("fifo/pipe.wav")).constData(), 0600), 0);
+    EXPECT_FALSE(import(src("fifo")).ok);
+    QDir().mkpath(src("link"));
+    writeText(src("link/config.json"), R"({"name":"L","key_define_type":"multi","defines":{"30":"l.wav"}})");
+    QFile::link(src("ok.wav"), src("link/l.wav"));
+    EXPECT_FALSE(import(src("link")).ok);
+    EXPECT_FALSE(import(src("nowhere")).ok);
+    EXPECT_FALSE(import(src("ok.wav")).ok);  // neither a folder nor a zip
+    expectClean(0);
+
+    // The decoded-size cap.
+    writeText(src("big/config.json"), R"({"name":"Big","key_define_type":"multi","defines":{"30":"a.wav"}})");
+    writeWav(src("big/a.wav"), 2.0, 48000);
+    const ImportResult big = importPack(src("big"), {packs(), 48000, 100 * 1024, {}});
+    EXPECT_FALSE(big.ok);
+    EXPECT_NE(big.error.indexOf("MB"), -1);
+    expectClean(0);
+}
+
+TEST_F(UserPacks, IdsNeverCollideWithBuiltInsOrEachOther) {
+    for (const char* name : {"Soft", "soft", "../../evil", ""}) {
+        writeText(
+            src(QString("n%1/config.json").arg(qHash(QString(name)))),
+            QByteArray(R"({"name":")") + name + R"(","key_define_type":"multi","defines":{"30":"a.wav"}})");
+        writeWav(src(QString("n%1/a.wav").arg(qHash(QString(name)))), 0.1, 48000);
+        const ImportResult r = import(src(QString("n%1").arg(qHash(QString(name)))));
+        if (!*name) {
+            EXPECT_FALSE(r.ok);
+            continue;
+        }
+        ASSERT_TRUE(r.ok) << name << r.error.toStdString();
+        EXPECT_TRUE(r.packId.startsWith("user-"));
+        EXPECT_FALSE(r.packId.contains('/'));
+        EXPECT_TRUE(isUserPackId(r.packId));
+    }
+    EXPECT_EQ(listUserPacks(packs()).size(), 3u);  // "Soft" and "soft" are two packs with two ids
+    EXPECT_FALSE(isUserPackId("soft"));
+    EXPECT_FALSE(isUserPackId("user-../x"));
+}
+
+}  // namespace
+}  // namespace tocko::userpacks

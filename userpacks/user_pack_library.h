@@ -1,0 +1,60 @@
+#pragma once
+// The user's imported packs as the views see them: the list, an import that
+// runs off the main thread with its progress, and removal. Lives on the main
+// thread; the engine gets each pack on its own queue.
+
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+namespace tocko {
+class SoundEngine;
+}
+
+namespace tocko::userpacks {
+
+class UserPackLibrary : public QObject {
+    Q_OBJECT
+    // [{id, name}, ...] sorted by name
+    Q_PROPERTY(QVariantList packs READ packs NOTIFY packsChanged)
+    Q_PROPERTY(bool importing READ importing NOTIFY importingChanged)
+    Q_PROPERTY(int progress READ progress NOTIFY progressChanged)
+    // The last import's error, empty after a success.
+    Q_PROPERTY(QString lastError READ lastError NOTIFY lastErrorChanged)
+
+public:
+    UserPackLibrary(std::shared_ptr<SoundEngine> engine, QString packsDir, QObject* parent = nullptr);
+
+    // Loads the stored packs into the engine (on the engine's queue).
+    void loadStored();
+
+    QVariantList packs() const;
+    bool importing() const { return importing_; }
+    int progress() const { return progress_; }
+    QString lastError() const { return lastError_; }
+
+    // A folder, a .zip, or a file:// URL of either (drag and drop, file dialogs).
+    Q_INVOKABLE void importFrom(const QString& pathOrUrl);
+    Q_INVOKABLE bool remove(const QString& id);
+
+signals:
+    void packsChanged();
+    void importingChanged();
+    void progressChanged();
+    void lastErrorChanged();
+    // After an import: the new pack's id, or empty with lastError set.
+    void importFinished(const QString& id);
+
+private:
+    void setProgress(int percent);
+    void finish(bool ok, const QString& id, const QString& error);
+
+    std::shared_ptr<SoundEngine> engine_;
+    QString packsDir_;
+    bool importing_ = false;
+    int progress_ = 0;
+    QString lastError_;
+};
+
+}  // namespace tocko::userpacks
