@@ -398,7 +398,7 @@ TEST_F(EndToEnd, OnSwayTheRuleOfTheFocusedWaylandAppDecidesWhatIsHeard) {
     const std::vector<double> all = onsets(samples, 0);
     size_t first = 0;
     for (size_t i = 1; i < all.size(); ++i)
-        if (all[i] - all[i - 1] > seconds(kQuietBeforeTyping) - 0.4) first = i;
+        if (all[i] - all[i - 1] > std::chrono::duration<double>(kQuietBeforeTyping).count() - 0.4) first = i;
     std::vector<float> peaks;
     for (size_t i = first; i < all.size(); ++i) {
         const size_t from = size_t(all[i] * kRate),
