@@ -63,7 +63,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption background("background", "");
     const QCommandLineOption headless("headless", "");
     const QCommandLineOption replace("replace", "");
-    parser.addOptions({help, version, background, headless, replace});
+    const QCommandLineOption importPack("import-pack", "", "PATH");
+    parser.addOptions({help, version, background, headless, replace, importPack});
     if (!parser.parse(arguments.isEmpty() ? QStringList{"tocko"} : arguments))
         return usageError(parser.errorText());
 
@@ -73,6 +74,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return c;
     }
 
+    if (parser.isSet(importPack)) {
+        if (parser.isSet(background) || parser.isSet(headless) || parser.isSet(replace) ||
+            !parser.positionalArguments().isEmpty() || parser.values(importPack).size() != 1)
+            return usageError(QStringLiteral("--import-pack takes one PATH and nothing else"));
+        c.action = CommandLine::Action::ImportPack;
+        c.importPath = parser.value(importPack);
+        return c;
+    }
     c.background = parser.isSet(background);
     c.headless = parser.isSet(headless);
     c.replace = parser.isSet(replace);
@@ -118,6 +127,8 @@ QString helpText(const QString& programName) {
                        "  -v, --version   show the version and exit\n"
                        "  --background    start without opening any window (used at login)\n"
                        "  --headless      run without tray icon or windows; keys still click\n"
+                       "  --import-pack PATH  import a sound pack (a folder or .zip: a config.json pack,\n"
+                       "                  or press and release sounds) and print its id\n"
                        "\n"
                        "Commands for the running Tocko (bind them to keyboard shortcuts):\n")
                        .arg(programName);

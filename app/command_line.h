@@ -18,6 +18,7 @@ struct CommandLine {
         Help,        // print helpText() and exit 0
         Version,     // print versionText() and exit 0
         UsageError,  // print `error` and a pointer to --help, exit 2
+        ImportPack,  // import the sound pack at `importPath` into the data folder
     };
     Action action = Action::Run;
     Verb verb = Verb::Status;
@@ -26,6 +27,7 @@ struct CommandLine {
     bool headless = false;    // no tray, no windows
     // For a relaunch: wait until the running instance has gone.
     bool replace = false;
+    QString importPath;
     QString error;
 };
 

@@ -10,9 +10,12 @@
 #include "app/command_line.h"
 #include "platform/linux/single_instance.h"
 #include "ui/views/ui_entry.h"
+#include "userpacks/user_packs.h"
 
 int main(int argc, char** argv) {
     const tocko::CommandLine command = tocko::parseCommandLine(tocko::argumentList(argc, argv));
+    if (command.action == tocko::CommandLine::Action::ImportPack)
+        return tocko::userpacks::importFromCommandLine(command.importPath, tocko::userpacks::defaultPacksDir());
     if (command.action != tocko::CommandLine::Action::Run) return tocko::runCommand(command, argc, argv);
 
     tocko::AppRuntime runtime(argc, argv);

@@ -38,14 +38,17 @@ constexpr int kAgedBackups = 5;
 
 QString agedBackupPrefix() { return QStringLiteral("profiles.corrupt."); }
 
-// A name for an earlier quarantine copy: "profiles.corrupt.<UTC time>.json",
+// A name for an earlier quarantine copy: "profiles.corrupt.<UTC time>-<n>.json",
 // which sorts by age.
 QString agedBackupPath() {
     const QString dir = qpath(ProfileStore::supportDirectory()) + "/";
     const QString stamp = QDateTime::currentDateTimeUtc().toString("yyyyMMdd-HHmmss-zzz");
-    QString path = dir + agedBackupPrefix() + stamp + ".json";
-    for (int n = 1; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++n)
-        path = dir + agedBackupPrefix() + stamp + "-" + QString::number(n) + ".json";
+    // A counter of fixed width keeps copies made within one millisecond in order.
+    QString path;
+    for (int n = 0; n < 1000; ++n) {
+        path = dir + agedBackupPrefix() + stamp + "-" + QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')) + ".json";
+        if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) break;
+    }
     return path;
 }
 

@@ -114,6 +114,7 @@ int runCommand(const CommandLine& command, int argc, char** argv) {
             return sendVerb(command);
         }
         case CommandLine::Action::Run:
+        case CommandLine::Action::ImportPack:  // handled by the entry
             break;
     }
     return kExitUsage;

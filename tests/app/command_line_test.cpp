@@ -81,3 +81,13 @@ TEST(CommandLineTest, HelpListsEveryVerbAndTheExitCodes) {
     EXPECT_TRUE(help.contains("2 on a\nusage error"));
     EXPECT_TRUE(versionText().startsWith("Tocko " + QStringLiteral(TOCKO_VERSION_TEXT)));
 }
+
+TEST(CommandLineTest, ImportPackTakesOnePathAndNothingElse) {
+    const CommandLine import = parse({"--import-pack", "/tmp/My Pack.zip"});
+    EXPECT_EQ(import.action, CommandLine::Action::ImportPack);
+    EXPECT_EQ(import.importPath, "/tmp/My Pack.zip");
+    for (const QStringList& bad : {QStringList{"--import-pack"}, QStringList{"--import-pack", "a", "status"},
+                                   QStringList{"--import-pack", "a", "--background"},
+                                   QStringList{"--import-pack", "a", "--import-pack", "b"}})
+        EXPECT_EQ(parse(bad).action, CommandLine::Action::UsageError) << bad.join(' ').toStdString();
+}

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <fstream>
@@ -93,6 +94,13 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     env.insert("TOCKO_NO_ONBOARDING", "1");
     env.insert("TOCKO_INPUT_BACKEND", "x11");
     env.insert("TOCKO_RESOURCES", TOCKO_RESOURCE_DIR);
+    // One onset per key: key-up sounds off, so that a press and its release
+    // cannot be told apart from two presses.
+    QDir().mkpath(home.path() + "/config/Pollix");
+    QFile conf(home.path() + "/config/Pollix/Tocko.conf");
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[General]\nreleaseSounds=false\n");
+    conf.close();
     env.remove("TOCKO_AUDIOCHECK");
     Child tocko(TOCKO_EXECUTABLE, {"--headless"}, env, true);
     ASSERT_FALSE(tocko.waitForLine("[Tocko] KeyTap: listenOnly", 10s).isEmpty())

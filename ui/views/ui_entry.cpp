@@ -166,7 +166,12 @@ void TockoUi::checkTrayArrived() {
     }
     trace("UI", "no system tray; opened the Settings window");
     openSettings();
-    showInputAccessHelp(noTrayHelpText());
+    auto* box = new QMessageBox(QMessageBox::Information, lookup("Tocko"), noTrayHelpText(), QMessageBox::Ok);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    box->raise();
 }
 
 TockoUi::~TockoUi() {

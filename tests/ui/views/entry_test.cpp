@@ -59,9 +59,13 @@ protected:
     static void settle() { QTest::qWait(30); }
 
     // The open message box, if any.
+    // The open note on how to get a tray icon (other notes, such as the one on
+    // input access, may be open beside it).
     static QMessageBox* helpBox() {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+            if (auto* box = qobject_cast<QMessageBox*>(w);
+                box && box->isVisible() && box->text().contains("AppIndicator"))
+                return box;
         return nullptr;
     }
 
