@@ -265,8 +265,9 @@ void collectFromConfig(const QString& root, Decoder& decoder, SoundSet& press, S
     auto collect = [&](const std::map<int, KeySound>& defs, const QString& sliced, SoundSet& into, int from,
                        int to) {
         size_t done = 0;
-        for (const auto& [code, sound] : defs) {
-            into.keys[code] = into.add(origin(sliced, sound), [&] {
+        for (const auto& entry : defs) {
+            const KeySound& sound = entry.second;
+            into.keys[entry.first] = into.add(origin(sliced, sound), [&] {
                 return sound.slice ? decoder.slice(sliced, *sound.slice) : decoder.file(sound.file);
             });
             report(options, from + int((to - from) * double(++done) / double(defs.size())),
