@@ -4,6 +4,8 @@
 
 #include "app/app_state.h"
 #include "support/log.h"
+#include "userpacks/user_pack_library.h"
+#include "userpacks/user_packs.h"
 
 namespace tocko {
 
@@ -71,6 +73,13 @@ bool AppControl::anotherLaunch(bool background) {
     trace("Control",
           opened ? "another launch: opened Settings" : "another launch: this instance has no windows");
     return opened;
+}
+
+QString AppControl::packImported(const QString& id) {
+    auto* library = qobject_cast<userpacks::UserPackLibrary*>(state_.userPacksObject());
+    if (!library || !userpacks::isUserPackId(id)) return QStringLiteral("no such pack");
+    library->adopt(id);
+    return QStringLiteral("loaded");
 }
 
 }  // namespace tocko

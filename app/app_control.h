@@ -32,6 +32,8 @@ public:
     // Another launch of Tocko: a plain launch opens Settings, a background
     // one (login) changes nothing. True when a window opened.
     bool anotherLaunch(bool background);
+    // `tocko --import-pack` stored a pack: load it without a restart.
+    QString packImported(const QString& id);
 
 private:
     AppState& state_;

@@ -14,8 +14,14 @@
 
 int main(int argc, char** argv) {
     const tocko::CommandLine command = tocko::parseCommandLine(tocko::argumentList(argc, argv));
-    if (command.action == tocko::CommandLine::Action::ImportPack)
-        return tocko::userpacks::importFromCommandLine(command.importPath, tocko::userpacks::defaultPacksDir());
+    if (command.action == tocko::CommandLine::Action::ImportPack) {
+        QString id;
+        const int code =
+            tocko::userpacks::importFromCommandLine(command.importPath, tocko::userpacks::defaultPacksDir(), &id);
+        // A running Tocko plays the new pack at once.
+        if (code == 0) tocko::announcePackImported(id, argc, argv);
+        return code;
+    }
     if (command.action != tocko::CommandLine::Action::Run) return tocko::runCommand(command, argc, argv);
 
     tocko::AppRuntime runtime(argc, argv);

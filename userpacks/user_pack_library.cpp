@@ -75,6 +75,27 @@ void UserPackLibrary::importFrom(const QString& pathOrUrl) {
     });
 }
 
+void UserPackLibrary::adopt(const QString& id) {
+    if (!isUserPackId(id)) return;
+    QPointer<UserPackLibrary> self(this);
+    engine_->queue().async([engine = std::weak_ptr<SoundEngine>(engine_), dir = packsDir_, id, self] {
+        auto e = engine.lock();
+        if (!e) return;
+        QString error;
+        if (installIntoEngine(*e, dir, id, error))
+            trace("SoundEngine", "imported pack " + id.toStdString() + " loaded");
+        else
+            libraryLog().error("Imported pack {} not loaded: {}",
+                               {pub(id.toStdString()), pub(error.toStdString())});
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self] {
+                if (self) emit self->packsChanged();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 bool UserPackLibrary::remove(const QString& id) {
     QString error;
     if (!uninstall(*engine_, packsDir_, id, error)) {

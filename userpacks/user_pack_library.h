@@ -37,6 +37,8 @@ public:
     // A folder, a .zip, or a file:// URL of either (drag and drop, file dialogs).
     Q_INVOKABLE void importFrom(const QString& pathOrUrl);
     Q_INVOKABLE bool remove(const QString& id);
+    // A pack another process stored (tocko --import-pack): loads it too.
+    void adopt(const QString& id);
 
 signals:
     void packsChanged();

@@ -412,7 +412,7 @@ QString defaultPacksDir() {
     return QDir::cleanPath(base + QStringLiteral("/Pollix/packs"));
 }
 
-int importFromCommandLine(const QString& source, const QString& packsDir) {
+int importFromCommandLine(const QString& source, const QString& packsDir, QString* importedId) {
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     ImportOptions options;
     options.packsDir = packsDir;
@@ -427,6 +427,7 @@ int importFromCommandLine(const QString& source, const QString& packsDir) {
         std::fprintf(stderr, "tocko: cannot import %s: %s\n", qPrintable(source), qPrintable(result.error));
         return 1;
     }
+    if (importedId) *importedId = result.packId;
     std::fprintf(stdout, "Imported \"%s\"\n%s\n", qPrintable(result.name), qPrintable(result.packId));
     std::fflush(stdout);
     return 0;

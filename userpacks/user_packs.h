@@ -41,7 +41,7 @@ QString defaultPacksDir();
 // `tocko --import-pack PATH`: progress on stderr when it is a terminal, the
 // stored id as the last line on stdout. Returns the exit code (0, or 1 with
 // the reason on stderr).
-int importFromCommandLine(const QString& source, const QString& packsDir);
+int importFromCommandLine(const QString& source, const QString& packsDir, QString* importedId = nullptr);
 
 struct UserPackInfo {
     QString id;

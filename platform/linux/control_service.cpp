@@ -53,6 +53,10 @@ QString ControlService::Quit() {
     return QStringLiteral("Tocko quits");
 }
 
+QString ControlService::PackImported(const QString& id) {
+    return admitted() ? control_.packImported(id) : QString();
+}
+
 QString ControlService::Activate(bool background) {
     if (!admitted()) return {};
     if (control_.anotherLaunch(background))

@@ -25,6 +25,8 @@ public slots:
     Q_SCRIPTABLE QString Status();
     Q_SCRIPTABLE QString OpenSettings();
     Q_SCRIPTABLE QString Quit();
+    // A pack stored by `tocko --import-pack`, to load now.
+    Q_SCRIPTABLE QString PackImported(const QString& id);
     // Another launch of tocko handing over (background: at login).
     Q_SCRIPTABLE QString Activate(bool background);
 

@@ -120,6 +120,13 @@ int runCommand(const CommandLine& command, int argc, char** argv) {
     return kExitUsage;
 }
 
+void announcePackImported(const QString& id, int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kAppId)) return;
+    callInstance(bus, "PackImported", {id});
+}
+
 SingleInstance::SingleInstance() = default;
 
 SingleInstance::~SingleInstance() {

@@ -20,6 +20,8 @@ class ControlService;
 // the running instance (this makes its own QCoreApplication). Returns the
 // exit code.
 int runCommand(const CommandLine& command, int argc, char** argv);
+// Tells a running Tocko, if any, that a pack was stored; quiet otherwise.
+void announcePackImported(const QString& id, int argc, char** argv);
 
 class SingleInstance {
 public:

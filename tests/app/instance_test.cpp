@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -175,6 +176,32 @@ TEST_F(InstanceTest, VerbsReachTheRunningInstanceAndASecondLaunchHandsOver) {
 
 // The menu's relaunch starts the new instance before the old one has quit:
 // it waits for the name instead of handing over.
+// A pack imported from the command line plays in the running Tocko at once.
+TEST_F(InstanceTest, AnImportedPackReachesTheRunningInstance) {
+    start("--headless");
+    ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();
+    // A folder with one 16-bit mono WAV: a decaying tone.
+    const std::string pack = home + "/Cli Test";
+    std::filesystem::create_directories(pack);
+    std::string data;
+    for (int i = 0; i < 4800; ++i) {
+        const auto v = int16_t(8000.0 * std::sin(i * 0.07) * std::exp(-i / 900.0));
+        data.append(reinterpret_cast<const char*>(&v), 2);
+    }
+    auto le32 = [](uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); };
+    auto le16 = [](uint16_t v) { return std::string(reinterpret_cast<const char*>(&v), 2); };
+    std::ofstream(pack + "/30.wav", std::ios::binary)
+        << "RIFF" << le32(36 + uint32_t(data.size())) << "WAVEfmt " << le32(16) << le16(1) << le16(1)
+        << le32(48000) << le32(96000) << le16(2) << le16(16) << "data" << le32(uint32_t(data.size())) << data;
+
+    Result imported = run("--import-pack '" + pack + "'");
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_TRUE(imported.out.ends_with("\nuser-cli-test\n")) << imported.out;
+    EXPECT_TRUE(waitForTrace("[Tocko] SoundEngine: imported pack user-cli-test loaded")) << trace();
+    EXPECT_EQ(run("--import-pack '" + home + "/nowhere'").code, 1);
+    EXPECT_EQ(run("quit").code, 0);
+}
+
 TEST_F(InstanceTest, ARelaunchTakesOverOnceTheOldInstanceHasGone) {
     start("--headless");
     ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();

@@ -212,6 +212,43 @@ TEST_F(UserPacks, ImportsAMultiFilePackFromAZipAndReplacesItOnReimport) {
     EXPECT_FALSE(removeUserPack(packs(), "soft", error));  // built-in ids are not ours to remove
 }
 
+TEST_F(UserPacks, DecodesOggFlacAndMp3) {
+    // The same short burst in each compressed format libsndfile writes.
+    std::vector<float> burst(4800);
+    for (size_t i = 0; i < burst.size(); ++i)
+        burst[i] = 0.5f * std::sin(float(i) * 0.05f) * std::exp(-float(i) / 900.0f);
+    const std::pair<const char*, int> formats[] = {{"a.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS},
+                                                   {"b.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
+                                                   {"c.mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III}};
+    QStringList written;
+    for (const auto& [name, format] : formats) {
+        SF_INFO info{};
+        info.samplerate = 44100;
+        info.channels = 1;
+        info.format = format;
+        QDir().mkpath(src("enc"));
+        SNDFILE* f = sf_open(QFile::encodeName(src(QString("enc/") + name)).constData(), SFM_WRITE, &info);
+        if (f == nullptr) continue;  // this libsndfile cannot write that format
+        sf_writef_float(f, burst.data(), sf_count_t(burst.size()));
+        sf_close(f);
+        written << name;
+    }
+    ASSERT_FALSE(written.isEmpty());
+    QStringList defines;
+    for (int i = 0; i < written.size(); ++i) defines << QString("\"%1\":\"%2\"").arg(30 + i).arg(written[i]);
+    writeText(src("enc/config.json"),
+              QString(R"({"name":"Encoded","key_define_type":"multi","defines":{%1}})")
+                  .arg(defines.join(","))
+                  .toUtf8());
+    const ImportResult r = import(src("enc"));
+    ASSERT_TRUE(r.ok) << r.error.toStdString() << " formats: " << written.join(" ").toStdString();
+    QString error;
+    const auto pack = loadUserPack(packs(), r.packId, error);
+    ASSERT_TRUE(pack);
+    EXPECT_EQ(pack->press.size(), size_t(written.size()));
+    for (const auto& sound : pack->press) EXPECT_NEAR(double(sound.size()), 4800.0 * 48000 / 44100, 1200);
+}
+
 TEST_F(UserPacks, ImportsAFolderOfPressAndReleaseFiles) {
     writeWav(src("Folder Pack/30.wav"), 0.08, 48000, 1);
     writeWav(src("Folder Pack/30-up.wav"), 0.05, 48000, 2);
