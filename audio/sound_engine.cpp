@@ -67,6 +67,32 @@ std::vector<float> firstChannel(const SampleBuffer& b) {
     for (uint32_t i = 0; i < b.frames; ++i) first[i] = b.at(i, 0);
     return first;
 }
+
+struct PackLoudness {
+    double level = 0;  // K-weighted RMS of steady typing
+    float peak = 0;    // loudest sample of any take or release
+};
+
+// Measured on the first channel, over typing with every take and, after each
+// press, a release (the mean energy of the pack's releases; none: silence).
+PackLoudness measurePack(const std::vector<std::shared_ptr<SampleBuffer>>& takes,
+                         const std::vector<std::shared_ptr<SampleBuffer>>& releases, double rate) {
+    PackLoudness out;
+    std::vector<double> energies;
+    for (const auto& t : takes) {
+        const std::vector<float> first = firstChannel(*t);
+        energies.push_back(kWeightedEnergy(first.data(), first.size(), t->sampleRate));
+        out.peak = std::max(out.peak, samplePeak(first.data(), first.size()));
+    }
+    double releaseEnergy = 0;
+    for (const auto& r : releases) {
+        const std::vector<float> first = firstChannel(*r);
+        releaseEnergy += kWeightedEnergy(first.data(), first.size(), r->sampleRate) / double(releases.size());
+        out.peak = std::max(out.peak, samplePeak(first.data(), first.size()));
+    }
+    out.level = typingLevel(energies, releaseEnergy, rate);
+    return out;
+}
 }  // namespace
 
 std::shared_ptr<SoundEngine> SoundEngine::create(Options options) {
@@ -126,23 +152,11 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
             takes.push_back(std::move(more));
         }
         auto release = load(releaseFileName(pack), true);
-        // Loudness is measured on the first channel, over typing with every take and the release.
-        std::vector<double> energies;
-        float peak = 0;
-        for (const auto& t : takes) {
-            const std::vector<float> first = firstChannel(*t);
-            energies.push_back(kWeightedEnergy(first.data(), first.size(), t->sampleRate));
-            peak = std::max(peak, samplePeak(first.data(), first.size()));
-        }
-        double releaseEnergy = 0;
-        if (release) {
-            const std::vector<float> first = firstChannel(*release);
-            releaseEnergy = kWeightedEnergy(first.data(), first.size(), release->sampleRate);
-            peak = std::max(peak, samplePeak(first.data(), first.size()));
-        }
-        const double level = tocko::typingLevel(energies, releaseEnergy, buffer->sampleRate);
-        typingLevel_[pack] = level;
-        packBaseGain_[pack] = loudnessGain(level, peak);
+        std::vector<std::shared_ptr<SampleBuffer>> releases;
+        if (release) releases.push_back(release);
+        const PackLoudness loudness = measurePack(takes, releases, buffer->sampleRate);
+        typingLevel_[pack] = loudness.level;
+        packBaseGain_[pack] = loudnessGain(loudness.level, loudness.peak);
         buffers_[pack] = std::move(buffer);
         takes_[pack] = std::move(takes);
         lastTake_[pack] = 0;  // filled here so that playing never allocates
@@ -347,20 +361,9 @@ void SoundEngine::installUserPackOnQueue(PackID pack, UserPackSounds sounds) {
                 return;
             }
     removeUserPack(pack);
-    std::vector<double> energies;
-    float peak = 0;
-    for (const auto& t : sounds.press) {
-        energies.push_back(kWeightedEnergy(t->samples.data(), t->frames, t->sampleRate));
-        peak = std::max(peak, samplePeak(t->samples.data(), t->frames));
-    }
-    double releaseEnergy = 0;
-    for (const auto& r : sounds.release) {
-        releaseEnergy += kWeightedEnergy(r->samples.data(), r->frames, r->sampleRate) / double(sounds.release.size());
-        peak = std::max(peak, samplePeak(r->samples.data(), r->frames));
-    }
-    const double level = tocko::typingLevel(energies, releaseEnergy, graphSampleRate_);
-    typingLevel_[pack] = level;
-    packBaseGain_[pack] = loudnessGain(level, peak);
+    const PackLoudness loudness = measurePack(sounds.press, sounds.release, graphSampleRate_);
+    typingLevel_[pack] = loudness.level;
+    packBaseGain_[pack] = loudnessGain(loudness.level, loudness.peak);
     buffers_[pack] = sounds.press.front();
     takes_[pack] = sounds.press;
     lastTake_[pack] = 0;
