@@ -16,6 +16,10 @@ mkdir -p "$PW_DIR" && chmod 700 "$PW_DIR"
 export XDG_RUNTIME_DIR="$PW_DIR" PULSE_SERVER="unix:$PW_DIR/pulse/native"
 unset PULSE_RUNTIME_PATH
 export PIPEWIRE_RUNTIME_DIR="$PW_DIR"
+# WirePlumber keeps the chosen defaults in its state folder: one of its own,
+# so no earlier run (or the desktop's session) decides them.
+export XDG_STATE_HOME="$PW_DIR/state"
+mkdir -p "$XDG_STATE_HOME"
 pids=()
 stop_daemons() {
   local p
@@ -27,10 +31,10 @@ trap stop_daemons EXIT
 bus="$(dbus-daemon --session --fork --print-address=1 --print-pid=1)"
 export DBUS_SESSION_BUS_ADDRESS="$(echo "$bus" | sed -n 1p)"
 pids+=("$(echo "$bus" | sed -n 2p)")
-pipewire >"$PW_DIR/pipewire.log" 2>&1 & pids+=($!)
+PIPEWIRE_DEBUG=3 pipewire >"$PW_DIR/pipewire.log" 2>&1 & pids+=($!)
 for _ in $(seq 1 50); do [ -S "$PW_DIR/pipewire-0" ] && break; sleep 0.1; done
-wireplumber >"$PW_DIR/wireplumber.log" 2>&1 & pids+=($!)
-pipewire-pulse >"$PW_DIR/pipewire-pulse.log" 2>&1 & pids+=($!)
+WIREPLUMBER_DEBUG=4 wireplumber >"$PW_DIR/wireplumber.log" 2>&1 & pids+=($!)
+PIPEWIRE_DEBUG=3 pipewire-pulse >"$PW_DIR/pipewire-pulse.log" 2>&1 & pids+=($!)
 for _ in $(seq 1 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info | grep -q "PipeWire" || { echo "pipewire.sh: pipewire-pulse did not answer" >&2; cat "$PW_DIR"/*.log >&2; exit 2; }
 sleep 1  # let WirePlumber settle before nodes are added
@@ -43,4 +47,26 @@ for _ in $(seq 1 50); do
 done
 pactl set-default-sink tocko_null
 pactl set-default-source tocko_mic
-"$@"
+# What the servers say, printed when the tests fail or the defaults are not
+# taken: the session manager decides the defaults, the tests only ask.
+diagnose() {
+  echo "pipewire.sh: default sink=$(pactl get-default-sink 2>&1) source=$(pactl get-default-source 2>&1)" >&2
+  pw-metadata -n default 0 2>&1 | sed 's/^/pipewire.sh: metadata: /' >&2 || true
+  local log
+  for log in "$PW_DIR"/*.log; do
+    echo "pipewire.sh: --- last lines of $(basename "$log")" >&2
+    tail -n 40 "$log" >&2
+  done
+}
+for _ in $(seq 1 50); do
+  [ "$(pactl get-default-sink)" = tocko_null ] && [ "$(pactl get-default-source)" = tocko_mic ] && break
+  sleep 0.1
+done
+if [ "$(pactl get-default-sink)" != tocko_null ] || [ "$(pactl get-default-source)" != tocko_mic ]; then
+  echo "pipewire.sh: the session manager did not take tocko_null/tocko_mic as defaults" >&2
+  diagnose
+fi
+rc=0
+"$@" || rc=$?
+[ "$rc" = 0 ] || diagnose
+exit "$rc"

@@ -40,6 +40,17 @@ bool eventually(F f, std::chrono::milliseconds limit = 3000ms) {
     return f();
 }
 
+// Asks the server for a new default sink and waits until it reports it.
+// PipeWire's session manager applies the request in its own time, so it is
+// asked again. False when the server never takes it.
+bool serverTakesDefaultSink(const std::string& sink) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::system(("pactl set-default-sink " + sink + " >/dev/null 2>&1").c_str());
+        if (eventually([&] { return run("pactl get-default-sink") == sink; }, 250ms)) return true;
+    }
+    return false;
+}
+
 class Recorder {
 public:
     explicit Recorder(std::string device, std::string file) : file_(std::move(file)) {
@@ -132,14 +143,18 @@ TEST_F(Pulse, FollowsAChangeOfDefaultSink) {
     });
     engine->start();
     engine->queue().sync([] {});
-    std::system("pactl set-default-sink tocko_test_b");
-    EXPECT_TRUE(eventually(
-        [&] { return logs.hasTrace("[Tocko] SoundEngine: output device changed -> Tocko-Test-B, engine reconfigured"); }));
-    EXPECT_EQ(engine->currentOutputDeviceName(), "Tocko-Test-B");
-    EXPECT_TRUE(eventually([&] { return engine->output().isRunning(); }));
-    std::system("pactl set-default-sink tocko_null");
-    EXPECT_TRUE(eventually([&] { return engine->currentOutputDeviceName() == "Tocko-Null-Output"; }));
+    const bool taken = serverTakesDefaultSink("tocko_test_b");
+    if (taken) {
+        EXPECT_TRUE(eventually([&] {
+            return logs.hasTrace("[Tocko] SoundEngine: output device changed -> Tocko-Test-B, engine reconfigured");
+        }));
+        EXPECT_EQ(engine->currentOutputDeviceName(), "Tocko-Test-B");
+        EXPECT_TRUE(eventually([&] { return engine->output().isRunning(); }));
+        EXPECT_TRUE(serverTakesDefaultSink("tocko_null"));
+        EXPECT_TRUE(eventually([&] { return engine->currentOutputDeviceName() == "Tocko-Null-Output"; }));
+    }
     std::system(("pactl unload-module " + module).c_str());
+    if (!taken) GTEST_SKIP() << "the audio server did not take tocko_test_b as its default sink";
     std::lock_guard lock(m);
     ASSERT_FALSE(names.empty());
     EXPECT_EQ(names.front(), "Tocko-Test-B");

@@ -43,6 +43,18 @@ QString sourceState(const QString& name) {
     return {};
 }
 
+// Asks the server for a new default source and waits until it reports it.
+// PipeWire's session manager applies the request in its own time, so it is
+// asked again. False when the server never takes it: then the test cannot
+// say anything about following the default.
+bool serverTakesDefaultSource(const QString& name) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        pactl({"set-default-source", name});
+        if (waitUntil([&] { return pactl({"get-default-source"}).trimmed() == name; }, 250ms)) return true;
+    }
+    return false;
+}
+
 class Recorder {
 public:
     explicit Recorder(const QString& source) {
@@ -112,7 +124,7 @@ TEST_F(PulseMic, FollowsTheDefaultSourceAndForgetsTheOldOne) {
     ASSERT_FALSE(sourceState(second).isEmpty());
 
     // A new default input: re-bound, read and reported.
-    pactl({"set-default-source", second});
+    if (!serverTakesDefaultSource(second)) GTEST_SKIP() << "the audio server did not take a new default source";
     ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; })) << ::testing::PrintToString(seen);
     EXPECT_FALSE(seen.back());
     const MicMonitor::DeviceID secondDevice = monitor.currentDevice();
@@ -146,7 +158,8 @@ TEST_F(PulseMic, RecordingASinkMonitorIsNeverAMicrophone) {
     // itself is the default source (as PipeWire does without a microphone).
     for (bool monitorIsDefault : {false, true}) {
         if (monitorIsDefault) {
-            pactl({"set-default-source", "tocko_null.monitor"});
+            if (!serverTakesDefaultSource("tocko_null.monitor"))
+                GTEST_SKIP() << "the audio server did not take tocko_null.monitor as its default source";
             ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; })) << "default source change not followed";
         }
         Recorder visualiser("tocko_null.monitor");
