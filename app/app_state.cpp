@@ -15,17 +15,20 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
 
 #include "app/engine_sink.h"
 #include "app/main_dispatcher.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "context/context_engine.h"
 #include "context/mic_monitor.h"
 #include "context/mouse_sound.h"
 #include "context/profile_store.h"
 #include "context/secure_input_monitor.h"
 #include "context/workspace_monitor.h"
+#include "input/event_tap.h"
 #include "input/key_tap.h"
 #include "support/env.h"
 #include "support/format.h"
@@ -50,6 +53,25 @@ std::mutex gFactoryMutex;
 OnboardingFactory gOnboardingFactory;
 
 QSettings userDefaults() { return QSettings("Pollix", "Tocko"); }
+
+// A platform that lacks a service is a build fault, not a state to run in.
+void requireService(bool present, const char* name) {
+    if (present) return;
+    std::fprintf(stderr, "[Tocko] AppState: the platform offers no %s\n", name);
+    std::abort();
+}
+
+// Input access as the tap backends see it, when the platform names no
+// permission of its own: there is nothing to ask.
+class TapPermission : public InputPermission {
+public:
+    explicit TapPermission(std::shared_ptr<TapBackendFactory> backends) : backends_(std::move(backends)) {}
+    bool preflight() override { return backends_->canListen(); }
+    void request() override {}
+
+private:
+    std::shared_ptr<TapBackendFactory> backends_;
+};
 
 std::string orQuestionMark(const std::string& s) { return s.empty() ? "?" : s; }
 
@@ -123,25 +145,28 @@ std::function<void()> AppState::makeMouseHandler(std::shared_ptr<SoundEngine> en
     };
 }
 
-AppState::AppState() : AppState(Dependencies{}) {}
-
 AppState::AppState(Dependencies deps, QObject* parent)
     : QObject(parent), deps_(std::move(deps)), self_(std::make_shared<AppState*>(this)) {
     installQtMainDispatcher();
-    if (!deps_.tapBackends) deps_.tapBackends = systemTapBackendFactory();
-    if (!deps_.permission) deps_.permission = makeInputPermission(deps_.tapBackends);
-    if (!deps_.accessGranter) deps_.accessGranter = makeInputAccessGranter();
+    Platform& platform = deps_.platform;
+    requireService(platform.tapBackends != nullptr, "tapBackends");
+    requireService(platform.frontmost != nullptr, "frontmost");
+    requireService(platform.microphone != nullptr, "microphone");
+    requireService(platform.secureInput != nullptr, "secureInput");
+    requireService(platform.loginItem != nullptr, "loginItem");
+    requireService(static_cast<bool>(platform.foreignSound), "foreignSound");
+    if (platform.logSink) setSystemLogSink(platform.logSink);
+    if (!platform.permission) platform.permission = std::make_shared<TapPermission>(platform.tapBackends);
     installPath_ = deps_.executablePath.value_or(defaultExecutablePath());
     homeDirectory_ = deps_.homeDirectory.value_or(QDir::homePath().toStdString());
-    if (!deps_.loginItem) deps_.loginItem = makeLoginItemService(installPath_);
-    if (!deps_.foreignSound) deps_.foreignSound = makeBellPlayer();
     if (!deps_.localization) deps_.localization = makeLocalizationProbe(":/tocko/i18n");
     if (!deps_.fontAvailable) deps_.fontAvailable = qtFontAvailable;
 
     // Fields start at their initial values; the login switch mirrors the system.
-    launchAtLogin_ = deps_.loginItem->isEnabled();
+    launchAtLogin_ = deps_.platform.loginItem->isEnabled();
 
     SoundEngine::Options engineOptions = std::move(deps_.engine);
+    if (!engineOptions.output) engineOptions.output = std::move(platform.audioOutput);
     if (engineOptions.soundsDir.empty()) engineOptions.soundsDir = defaultSoundsDirectory();
     soundEngine_ = SoundEngine::create(std::move(engineOptions));
     playbackSink_ = std::make_shared<EnginePlaybackSink>(soundEngine_);
@@ -204,8 +229,8 @@ void AppState::launch() {
     trace("Launch", "SoundEngine started + launch test-click scheduled");
 
     // 6-8. Permission, login item, output.
-    permissionGranted_ = deps_.permission->preflight();
-    permissionPartial_ = !permissionGranted_ && deps_.permission->partial();
+    permissionGranted_ = deps_.platform.permission->preflight();
+    permissionPartial_ = !permissionGranted_ && deps_.platform.permission->partial();
     trace("Launch", std::string("Input access granted = ") + boolText(permissionGranted_));
     if (permissionPartial_) trace("Launch", "Input access partial: X11 windows only (Wayland session)");
     trace("Launch", std::string("launchAtLogin=") + boolText(launchAtLogin_));
@@ -223,7 +248,7 @@ void AppState::launch() {
     if (!permissionGranted_) startPermissionPolling();
 
     // 11. The tap exists from now on; enabling starts it.
-    keyTap_ = std::make_shared<KeyTap>(makeKeyHandler(soundEngine_), deps_.tapBackends);
+    keyTap_ = std::make_shared<KeyTap>(makeKeyHandler(soundEngine_), deps_.platform.tapBackends);
     {
         std::weak_ptr<AppState*> weak = self_;
         keyTap_->onActivationResult = [weak](bool ok) {
@@ -253,12 +278,12 @@ void AppState::launch() {
             // A first report from a compositor's reporter makes it available.
             if (selfForStatus) emit selfForStatus->frontmostStatusChanged();
         },
-        std::move(deps_.frontmost), this);
+        std::move(deps_.platform.frontmost), this);
     micMonitor_ = new MicMonitor(
         [context](bool active) {
             if (context) context->setMicActive(active);
         },
-        std::move(deps_.inputDevices), this);
+        std::move(deps_.platform.microphone), this);
     workspaceMonitor_->start();
     micMonitor_->start();
 
@@ -269,7 +294,7 @@ void AppState::launch() {
             [weak](bool active, const std::optional<std::string>& holder) {
                 if (auto self = weak.lock()) (*self)->secureInputChanged(active, holder);
             },
-            std::move(deps_.secureInput), this);
+            std::move(deps_.platform.secureInput), this);
     }
     secureInputMonitor_->setFrontmostApp(context_->currentBundleID(), context_->currentAppName());
     secureInputMonitor_->start();
@@ -368,8 +393,8 @@ void AppState::setPermissionGranted(bool granted) {
 }
 
 void AppState::readPermission() {
-    const bool granted = deps_.permission->preflight();
-    const bool partial = !granted && deps_.permission->partial();
+    const bool granted = deps_.platform.permission->preflight();
+    const bool partial = !granted && deps_.platform.permission->partial();
     if (partial != permissionPartial_) {
         permissionPartial_ = partial;
         if (granted == permissionGranted_) emit permissionGrantedChanged();
@@ -434,14 +459,16 @@ QString AppState::frontmostStatus() const {
 void AppState::enableGnomeExtension() {
     std::string error;
     const std::string dir = resourcesDirectory() + "/gnome-shell";
-    if (WorkspaceMonitor::enableGnomeExtension(dir, error))
+    if (deps_.platform.enableDesktopExtension && deps_.platform.enableDesktopExtension(dir, error))
         log_.info("GNOME Shell extension {} enabled", {pub(WorkspaceMonitor::kGnomeExtensionUUID)});
     else
         log_.error("Could not enable the GNOME Shell extension: {}", {pub(error)});
     emit frontmostStatusChanged();
 }
 
-QString AppState::inputAccessHelpText() const { return QString::fromStdString(listenAccessHelpText()); }
+QString AppState::inputAccessHelpText() const {
+    return QString::fromStdString(deps_.platform.inputAccessHelpText);
+}
 
 // ---- Enabling and permission -------------------------------------------------
 
@@ -488,7 +515,7 @@ void AppState::applyEnabledState() {
 }
 
 void AppState::requestPermission() {
-    deps_.permission->request();
+    deps_.platform.permission->request();
     const bool before = permissionGranted_;
     readPermission();
     if (permissionGranted_) {
@@ -557,8 +584,12 @@ void AppState::grantInputAccess() {
     if (inputAccessGrant_ == InputAccessGrant::asking) return;
     setInputAccessGrant(InputAccessGrant::asking);
     trace("Permission", "grant access requested");
+    if (!deps_.platform.accessGranter) {
+        setInputAccessGrant(InputAccessGrant::unavailable);
+        return;
+    }
     std::weak_ptr<AppState*> weak = self_;
-    deps_.accessGranter->grant([weak](InputAccessGrant result) {
+    deps_.platform.accessGranter->grant([weak](InputAccessGrant result) {
         auto self = weak.lock();
         if (!self) return;
         AppState& a = **self;
@@ -571,7 +602,12 @@ void AppState::grantInputAccess() {
 }
 
 QString AppState::inputAccessUndoCommand() const {
-    return QString::fromStdString(deps_.accessGranter->undoCommand());
+    if (!deps_.platform.accessGranter) return {};
+    return QString::fromStdString(deps_.platform.accessGranter->undoCommand());
+}
+
+QString AppState::manualInputAccessCommands() const {
+    return QString::fromStdString(deps_.platform.manualInputAccessCommands);
 }
 
 void AppState::relaunch() {
@@ -607,7 +643,8 @@ void AppState::setReleaseSounds(bool on) {
 void AppState::launchAtLoginDidChange(bool oldValue, bool newValue) {
     if (newValue == oldValue || suppressLaunchToggleSideEffect_) return;
     std::string error;
-    const bool ok = newValue ? deps_.loginItem->registerItem(error) : deps_.loginItem->unregisterItem(error);
+    const bool ok = newValue ? deps_.platform.loginItem->registerItem(error)
+                             : deps_.platform.loginItem->unregisterItem(error);
     if (ok) return;
     log_.error("LaunchAtLogin toggle failed: {}", {pub(error)});
     suppressLaunchToggleSideEffect_ = true;
@@ -616,7 +653,7 @@ void AppState::launchAtLoginDidChange(bool oldValue, bool newValue) {
 }
 
 void AppState::syncLaunchAtLoginFromSystem() {
-    const bool enabled = deps_.loginItem->isEnabled();
+    const bool enabled = deps_.platform.loginItem->isEnabled();
     if (enabled == launchAtLogin_) return;
     suppressLaunchToggleSideEffect_ = true;
     setLaunchAtLogin(enabled);

@@ -56,9 +56,9 @@
 
 #include "app/activity.h"
 #include "app/input_access.h"
-#include "app/platform.h"
 #include "audio/sound_engine.h"
 #include "context/context_engine.h"
+#include "platform/platform.h"
 #include "support/log.h"
 
 class QTimer;
@@ -117,25 +117,18 @@ class AppState : public QObject {
     Q_PROPERTY(QString frontmostStatus READ frontmostStatus NOTIFY frontmostStatusChanged)
 
 public:
-    // The platform services; every empty member gets the system's.
+    // The platform's services and what else the state is built from.
     struct Dependencies {
-        SoundEngine::Options engine;                        // soundsDir, output, uniform
-        std::shared_ptr<TapBackendFactory> tapBackends;     // default: systemTapBackendFactory()
-        std::shared_ptr<InputPermission> permission;        // default: from tapBackends
-        std::shared_ptr<InputAccessGranter> accessGranter;  // default: pkexec
-        std::shared_ptr<LoginItemService> loginItem;        // default: XDG autostart
-        std::unique_ptr<FrontmostAppSource> frontmost;
-        std::unique_ptr<InputDeviceSystem> inputDevices;
-        std::unique_ptr<SecureInputProbe> secureInput;
-        std::optional<std::string> executablePath;  // default: QCoreApplication::applicationFilePath()
-        std::optional<std::string> homeDirectory;   // default: QDir::homePath()
-        ForeignSoundPlayer foreignSound;            // default: bell through paplay
-        std::shared_ptr<LocalizationProbe> localization;
+        Platform platform;            // required: see platform/platform.h
+        SoundEngine::Options engine;  // soundsDir, uniform; output: default platform.audioOutput
+        std::optional<std::string> executablePath;        // default: QCoreApplication::applicationFilePath()
+        std::optional<std::string> homeDirectory;         // default: QDir::homePath()
+        std::shared_ptr<LocalizationProbe> localization;  // default: Qt translator tables
         std::function<bool(const std::string& family)> fontAvailable;  // default: QFontDatabase
     };
 
-    // Runs the whole start-up before it returns.
-    AppState();
+    // Runs the whole start-up before it returns. Aborts when a required
+    // platform service is missing.
     explicit AppState(Dependencies deps, QObject* parent = nullptr);
     ~AppState() override;
 
@@ -164,6 +157,7 @@ public:
     const std::shared_ptr<SoundEngine>& soundEngine() const { return soundEngine_; }
     ContextEngine& context() const { return *context_; }
     const std::shared_ptr<KeyTap>& keyTap() const { return keyTap_; }
+    const std::shared_ptr<LoginItemService>& loginItem() const { return deps_.platform.loginItem; }
     bool hasActivityToken() const { return activityToken_ != nullptr; }
     bool isPermissionPolling() const { return permissionPollTimer_ != nullptr; }
 
@@ -181,6 +175,8 @@ public:
     Q_INVOKABLE void relaunch();
     Q_INVOKABLE void grantInputAccess();
     Q_INVOKABLE QString inputAccessUndoCommand() const;
+    // The commands that grant input access by hand, as the platform spells them.
+    QString manualInputAccessCommands() const;
 
     // ---- Login item and install location
     Q_INVOKABLE void syncLaunchAtLoginFromSystem();

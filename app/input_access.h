@@ -33,15 +33,4 @@ public:
     virtual std::string undoCommand() = 0;
 };
 
-// pkexec (polkit) running the fixed grant script: a udev "uaccess" rule for
-// keyboards and mice where systemd-logind manages the seat, otherwise the
-// input group for the user who asked.
-std::shared_ptr<InputAccessGranter> makeInputAccessGranter();
-
-// The script pkexec runs as root: its one argument is "uaccess" or "group".
-std::string inputAccessGrantScript();
-
-// The commands a user can type to grant the access by hand.
-std::string manualInputAccessCommands();
-
 }  // namespace tocko

@@ -10,7 +10,7 @@
 #include <QTranslator>
 #include <cmath>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 namespace tocko {
 

@@ -1,7 +1,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 namespace tocko {
 

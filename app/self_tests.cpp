@@ -116,7 +116,7 @@ void AppState::requestDiagnostics() {
 void AppState::runAudioCheck() {
     auto run = std::make_shared<AudioCheckRun>();
     run->engine = soundEngine_;
-    run->foreignSound = deps_.foreignSound;
+    run->foreignSound = deps_.platform.foreignSound;
     for (const BufferStat& s : run->engine->bufferStats())
         trace("AudioCheck",
               "buffer " + std::string(rawValue(s.pack)) + " peak=" + level(s.peak) + " rms=" + level(s.rms));

@@ -54,10 +54,6 @@ public:
     virtual uint64_t underruns() const { return 0; }
 };
 
-// TOCKO_AUDIO_OUTPUT=null selects the null output (capture file from
-// TOCKO_AUDIO_CAPTURE); otherwise the audio server through libpulse.
-std::unique_ptr<AudioOutput> makeDefaultOutput();
-
 // Folder of the pack-<id>.wav files: $TOCKO_RESOURCES/sounds, else
 // share/tocko/sounds beside an installed executable, else the resources of
 // the source tree this program was built from.

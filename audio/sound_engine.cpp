@@ -7,6 +7,7 @@
 
 #include "audio/loudness.h"
 #include "audio/mixer.h"
+#include "audio/null_output.h"
 #include "audio/sample.h"
 #include "support/format.h"
 #include "support/main_thread.h"
@@ -102,7 +103,7 @@ std::shared_ptr<SoundEngine> SoundEngine::create(Options options) {
 }
 
 SoundEngine::SoundEngine(Options options)
-    : output_(options.output ? std::move(options.output) : makeDefaultOutput()),
+    : output_(options.output ? std::move(options.output) : std::make_unique<NullOutput>()),
       mixer_(std::make_unique<Mixer>()),
       uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)),
       clock_([] { return std::chrono::steady_clock::now(); }) {
@@ -522,7 +523,8 @@ void SoundEngine::installOutputFollowers() {
     lastOutputDeviceID_ = output_->defaultDeviceID();
     lastOutputSampleRate_ = output_->format().sampleRate;
     mixer_->connect(output_->format());
-    trace(kComponent, "output-device-follow listeners installed (current=\"" + currentOutputDeviceName() + "\")");
+    trace(kComponent,
+          "output-device-follow listeners installed (current=\"" + currentOutputDeviceName() + "\")");
 }
 
 void SoundEngine::reconfigure(const std::string& reason, bool force) {
@@ -552,7 +554,8 @@ void SoundEngine::reconfigure(const std::string& reason, bool force) {
         ensureRunning();
         if (!output_->isRunning()) {
             log_.error("engine not running after reconfigure({}) — clicks will be silent", {pub(reason)});
-            trace(kComponent, "⚠️ engine not running after reconfigure(" + reason + ") — clicks will be silent");
+            trace(kComponent,
+                  "⚠️ engine not running after reconfigure(" + reason + ") — clicks will be silent");
         }
     }
 }
@@ -635,10 +638,12 @@ std::string SoundEngine::graphLine(const std::string& label) {
     return "graph(" + label + ") isRunning=" + boolText(output_->isRunning()) +
            " mixerOutVol=" + shortestText(1.0f) + " playerVol=" + shortestText(voiceVolume_[0]) +
            " master=" + shortestText(p.masterVolume) + " muted=" + boolText(p.muted) +
-           " pack=" + std::string(rawValue(p.pack)) + " playInvocations=" + std::to_string(p.playInvocations) +
-           " attachedNodes=" + std::to_string(attachedNodes) + " outSR=" + std::to_string((long long)out.sampleRate) +
-           " mixSR=" + std::to_string((long long)mix.sampleRate) + " bufSR=" + std::to_string((long long)bufSR) +
-           " outDev=\"" + currentOutputDeviceName() + "\"";
+           " pack=" + std::string(rawValue(p.pack)) +
+           " playInvocations=" + std::to_string(p.playInvocations) +
+           " attachedNodes=" + std::to_string(attachedNodes) +
+           " outSR=" + std::to_string((long long)out.sampleRate) +
+           " mixSR=" + std::to_string((long long)mix.sampleRate) +
+           " bufSR=" + std::to_string((long long)bufSR) + " outDev=\"" + currentOutputDeviceName() + "\"";
 }
 
 void SoundEngine::logGraph(std::string label) {

@@ -54,9 +54,9 @@ struct UserPackSounds {
 class SoundEngine : public std::enable_shared_from_this<SoundEngine> {
 public:
     struct Options {
-        std::string soundsDir;                 // folder holding pack-<id>.wav
-        std::unique_ptr<AudioOutput> output;   // default: chosen by makeDefaultOutput()
-        UniformSource uniform;                 // default: the system's secure random source
+        std::string soundsDir;                // folder holding pack-<id>.wav
+        std::unique_ptr<AudioOutput> output;  // the platform's; default: a silent NullOutput
+        UniformSource uniform;                // default: the system's secure random source
     };
 
     static constexpr int poolSize = 16;

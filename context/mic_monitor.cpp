@@ -5,9 +5,7 @@
 namespace tocko {
 
 MicMonitor::MicMonitor(OnChange onChange, std::unique_ptr<InputDeviceSystem> system, QObject* parent)
-    : QObject(parent),
-      onChange_(std::move(onChange)),
-      system_(system ? std::move(system) : makeInputDeviceSystem()) {}
+    : QObject(parent), onChange_(std::move(onChange)), system_(std::move(system)) {}
 
 MicMonitor::~MicMonitor() {
     // No listener may queue work past this point; the queue then finishes its

@@ -35,18 +35,15 @@ public:
     virtual void removeDefaultInputListener(ListenerID id) = 0;
 };
 
-// The audio server through libpulse (context/linux).
-std::unique_ptr<InputDeviceSystem> makeInputDeviceSystem();
-
 class MicMonitor : public QObject {
     Q_OBJECT
 public:
     using DeviceID = InputDeviceSystem::DeviceID;
     using OnChange = std::function<void(bool active)>;
 
-    // Nothing is read or registered until start(). Without a system, the
-    // audio server's.
-    explicit MicMonitor(OnChange onChange, std::unique_ptr<InputDeviceSystem> system = nullptr,
+    // Nothing is read or registered until start(). `system` is the
+    // platform's (required).
+    explicit MicMonitor(OnChange onChange, std::unique_ptr<InputDeviceSystem> system,
                         QObject* parent = nullptr);
     ~MicMonitor() override;
 

@@ -7,9 +7,7 @@ namespace tocko {
 
 SecureInputMonitor::SecureInputMonitor(OnChange onChange, std::unique_ptr<SecureInputProbe> probe,
                                        QObject* parent)
-    : QObject(parent),
-      onChange_(std::move(onChange)),
-      probe_(probe ? std::move(probe) : makeSecureInputProbe()) {}
+    : QObject(parent), onChange_(std::move(onChange)), probe_(std::move(probe)) {}
 
 SecureInputMonitor::~SecureInputMonitor() = default;
 

@@ -41,17 +41,14 @@ public:
     }
 };
 
-// The probe for this platform (context/linux).
-std::unique_ptr<SecureInputProbe> makeSecureInputProbe();
-
 class SecureInputMonitor : public QObject {
     Q_OBJECT
 public:
     using OnChange = std::function<void(bool active, const std::optional<std::string>& holder)>;
     static constexpr std::chrono::milliseconds kPollInterval{2000};
 
-    // Without a probe, the platform's probe is used.
-    explicit SecureInputMonitor(OnChange onChange, std::unique_ptr<SecureInputProbe> probe = nullptr,
+    // `probe` is the platform's (required).
+    explicit SecureInputMonitor(OnChange onChange, std::unique_ptr<SecureInputProbe> probe,
                                 QObject* parent = nullptr);
     ~SecureInputMonitor() override;
 

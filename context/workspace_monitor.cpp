@@ -23,9 +23,7 @@ bool isOwnApplication(const FrontmostApp& app) {
 
 WorkspaceMonitor::WorkspaceMonitor(OnChange onChange, std::unique_ptr<FrontmostAppSource> source,
                                    QObject* parent)
-    : QObject(parent),
-      onChange_(std::move(onChange)),
-      source_(source ? std::move(source) : makeFrontmostAppSource()) {}
+    : QObject(parent), onChange_(std::move(onChange)), source_(std::move(source)) {}
 
 WorkspaceMonitor::~WorkspaceMonitor() = default;
 

@@ -45,12 +45,6 @@ public:
     virtual void observe(Handler onActivate) = 0;
 };
 
-// The session's own source: on a Wayland session the compositor's (wlroots
-// foreign toplevels, the KWin script, the GNOME Shell extension), else X11
-// EWMH _NET_ACTIVE_WINDOW on a connection of its own; where none exists, a
-// source that reports nothing and says so through frontmostAvailable().
-std::unique_ptr<FrontmostAppSource> makeFrontmostAppSource();
-
 // Whether a report names this very process: its process id, or the
 // application ids Tocko's windows carry ("com.pollix.Tocko", "tocko").
 bool isOwnApplication(const FrontmostApp& app);
@@ -61,8 +55,8 @@ public:
     using OnChange = std::function<void(const std::optional<std::string>& bundleID,
                                         const std::optional<std::string>& name)>;
 
-    // Nothing is observed until start(). Without a source, the platform's.
-    explicit WorkspaceMonitor(OnChange onChange, std::unique_ptr<FrontmostAppSource> source = nullptr,
+    // Nothing is observed until start(). `source` is the platform's (required).
+    explicit WorkspaceMonitor(OnChange onChange, std::unique_ptr<FrontmostAppSource> source,
                               QObject* parent = nullptr);
     ~WorkspaceMonitor() override;
 
@@ -76,11 +70,6 @@ public:
 
     FrontmostAvailability availability() const { return source_->availability(); }
 
-    // Installs Tocko's GNOME Shell extension for this user from
-    // `extensionsRoot` (<root>/<uuid> for GNOME 40-44, <root>/45/<uuid> for
-    // GNOME 45 and later) and asks the Shell to enable it; false with a
-    // readable reason.
-    static bool enableGnomeExtension(const std::string& extensionsRoot, std::string& error);
     static constexpr const char* kGnomeExtensionUUID = "tocko-focus@pollix.com";
 
 private:

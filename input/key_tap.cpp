@@ -36,7 +36,7 @@ void TapThread::markFinished() {
 }
 
 KeyTap::KeyTap(Handler handler, std::shared_ptr<TapBackendFactory> backends)
-    : handler_(std::move(handler)), backends_(backends ? std::move(backends) : systemTapBackendFactory()) {}
+    : handler_(std::move(handler)), backends_(std::move(backends)) {}
 
 bool KeyTap::isListening() const {
     return runLock_.with([](const TapState& s) { return s.running; });

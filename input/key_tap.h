@@ -47,8 +47,9 @@ class KeyTap : public std::enable_shared_from_this<KeyTap> {
 public:
     using Handler = std::function<void(uint16_t keyCode)>;
 
-    // `handler` gets the evdev code of every accepted key-down.
-    explicit KeyTap(Handler handler, std::shared_ptr<TapBackendFactory> backends = nullptr);
+    // `handler` gets the evdev code of every accepted key-down; `backends`
+    // are the platform's tap backends.
+    KeyTap(Handler handler, std::shared_ptr<TapBackendFactory> backends);
     KeyTap(const KeyTap&) = delete;
     KeyTap& operator=(const KeyTap&) = delete;
 
@@ -96,26 +97,5 @@ private:
     // Held only for single field reads and writes, never across a call out.
     Locked<TapState> runLock_;
 };
-
-// What the system backends can hear now. Quiet; fit for polling.
-enum class ListenAccess {
-    none,     // nothing readable
-    partial,  // only XWayland's XInput 2: X11 windows of a Wayland session
-    full,     // a readable evdev keyboard, or XInput 2 of an X11 session
-};
-ListenAccess listenAccess();
-// Whether the desktop session is a Wayland one (XDG_SESSION_TYPE, WAYLAND_DISPLAY).
-bool isWaylandSession();
-// Input access counts as granted only when every application is heard.
-bool listenAccessGranted();
-// How the user grants input access on Linux (there is no system prompt).
-std::string listenAccessHelpText();
-// Asks for input access: Linux has no prompt, so when access is missing this
-// logs how to grant it. Returns whether access is granted now.
-bool requestListenAccess();
-
-// The backends the running system offers. TOCKO_INPUT_BACKEND=evdev or =x11
-// forces one; otherwise evdev when a keyboard device is readable, else X11.
-std::shared_ptr<TapBackendFactory> systemTapBackendFactory();
 
 }  // namespace tocko

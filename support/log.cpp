@@ -1,19 +1,17 @@
 #include "support/log.h"
 
-#include "support/format.h"
-
-#include <systemd/sd-journal.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <mutex>
 
+#include "support/format.h"
+#include "support/log_sink.h"
+
 namespace tocko {
 
 namespace {
-constexpr const char* kSubsystem = "com.pollix.app";
-
 std::mutex& observerMutex() {
     static std::mutex m;
     return m;
@@ -21,6 +19,10 @@ std::mutex& observerMutex() {
 LogObserver& observerSlot() {
     static LogObserver o;
     return o;
+}
+SystemLogSink& sinkSlot() {
+    static SystemLogSink s;
+    return s;
 }
 void notify(const LogRecord& r) {
     std::lock_guard lock(observerMutex());
@@ -59,9 +61,7 @@ void Logger::error(std::string_view format, std::initializer_list<LogArg> args) 
 
 void Logger::write(LogLevel level, std::string_view format, std::initializer_list<LogArg> args) const {
     const std::string message = formatLog(format, args, false);
-    sd_journal_send("MESSAGE=%s", message.c_str(), "PRIORITY=%d", level == LogLevel::Error ? 3 : 6,
-                    "SYSLOG_IDENTIFIER=tocko", "TOCKO_SUBSYSTEM=%s", kSubsystem, "TOCKO_CATEGORY=%s",
-                    category_.c_str(), nullptr);
+    if (const SystemLogSink& sink = sinkSlot()) sink(level, category_, message);
     notify({LogRecord::Kind::System, level, category_, message});
 }
 
@@ -101,6 +101,8 @@ void traceLine(std::string_view text) {
     line += text;
     writeTraceLine({}, std::move(line));
 }
+
+void setSystemLogSink(SystemLogSink sink) { sinkSlot() = std::move(sink); }
 
 void setLogObserver(LogObserver observer) {
     std::lock_guard lock(observerMutex());

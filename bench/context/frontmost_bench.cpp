@@ -23,8 +23,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/linux/linux_platform.h"
 #include "../../tests/context/sway_session.h"
-#include "context/frontmost_sources.h"
+#include "platform/linux/frontmost_sources.h"
 #include "context/workspace_monitor.h"
 
 // Last: Xlib's macros clash with Qt's names.

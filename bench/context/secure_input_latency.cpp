@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/linux/linux_platform.h"
 #include "context/context_engine.h"
 #include "context/secure_input_monitor.h"
 #include "platform/linux/secure_input_linux.h"

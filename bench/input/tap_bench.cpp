@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "input/key_tap.h"
-#include "input/linux/evdev_backend.h"
-#include "input/linux/x11_backend.h"
+#include "platform/linux/evdev_backend.h"
+#include "platform/linux/x11_backend.h"
 
 // After the project's headers: Xlib's macros clash with names used there.
 #include <X11/Xlib.h>

@@ -17,8 +17,8 @@
 #include <QObject>
 #include <QStandardPaths>
 
-#include "context/frontmost_sources.h"
-#include "context/linux/desktop_entries.h"
+#include "platform/linux/frontmost_sources.h"
+#include "platform/linux/desktop_entries.h"
 
 namespace tocko {
 
@@ -185,9 +185,9 @@ report(workspace.activeWindow || workspace.activeClient);
 )JS";
 }
 
-bool WorkspaceMonitor::enableGnomeExtension(const std::string& extensionsRoot, std::string& error) {
+bool enableGnomeExtension(const std::string& extensionsRoot, std::string& error) {
     // The Shell reads user extensions from here; a copy of Tocko's own.
-    const QString uuid = kGnomeExtensionUUID;
+    const QString uuid = WorkspaceMonitor::kGnomeExtensionUUID;
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (dataHome.isEmpty()) dataHome = QDir::homePath() + "/.local/share";
     const QString target = dataHome + "/gnome-shell/extensions/" + uuid;

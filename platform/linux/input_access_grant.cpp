@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <cstring>
 
+#include "platform/linux/linux_platform.h"
 #include "app/input_access.h"
 #include "support/log.h"
 
@@ -129,24 +130,6 @@ public:
 };
 
 }  // namespace
-
-const char* grantText(InputAccessGrant grant) {
-    switch (grant) {
-        case InputAccessGrant::idle:
-            return "idle";
-        case InputAccessGrant::asking:
-            return "asking";
-        case InputAccessGrant::granted:
-            return "granted";
-        case InputAccessGrant::needsNewLogin:
-            return "needsNewLogin";
-        case InputAccessGrant::notGranted:
-            return "notGranted";
-        case InputAccessGrant::unavailable:
-            return "unavailable";
-    }
-    return "idle";
-}
 
 std::shared_ptr<InputAccessGranter> makeInputAccessGranter() {
     return std::make_shared<PolkitInputAccessGranter>();

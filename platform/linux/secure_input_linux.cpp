@@ -14,7 +14,7 @@
 #include <atomic>
 #include <map>
 
-#include "context/linux/proc_names.h"
+#include "platform/linux/proc_names.h"
 #include "support/log.h"
 
 namespace tocko {

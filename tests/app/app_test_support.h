@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "audio/null_output.h"
-#include "input/fake_backend.h"
+#include "platform/fake/fake_backend.h"
 #include "support/log.h"
 
 namespace tocko::test {

@@ -10,9 +10,10 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/linux/linux_platform.h"
 #include "app/input_access.h"
-#include "app/linux/autostart.h"
-#include "app/linux/bell.h"
+#include "platform/linux/autostart.h"
+#include "platform/linux/bell.h"
 #include "app/main_dispatcher.h"
 #include "app_test_support.h"
 #include "support/main_thread.h"

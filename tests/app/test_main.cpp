@@ -95,21 +95,22 @@ std::unique_ptr<AppState> FakeWorld::make() {
     AppState::Dependencies deps;
     auto out = std::make_unique<NullOutput>();
     output = out.get();
-    deps.engine.output = std::move(out);
-    deps.tapBackends = taps;
-    deps.permission = permission;
-    deps.accessGranter = accessGranter;
-    deps.loginItem = loginItem;
+    deps.platform.audioOutput = std::move(out);
+    deps.platform.tapBackends = taps;
+    deps.platform.permission = permission;
+    deps.platform.accessGranter = accessGranter;
+    deps.platform.loginItem = loginItem;
+    deps.platform.inputAccessHelpText = "Tocko plays its click when it sees a key go down.";
     deps.localization = localization;
     auto source = std::make_unique<FakeFrontmostSource>();
     frontmost = source.get();
-    deps.frontmost = std::move(source);
-    deps.inputDevices = std::make_unique<FakeInputDevices>(micRunning);
-    deps.secureInput = std::make_unique<FakeSecureInputProbe>(
+    deps.platform.frontmost = std::move(source);
+    deps.platform.microphone = std::make_unique<FakeInputDevices>(micRunning);
+    deps.platform.secureInput = std::make_unique<FakeSecureInputProbe>(
         secureInput, secureHolder ? std::optional<int32_t>(42) : std::nullopt, secureHolder);
     deps.executablePath = executablePath;
     deps.homeDirectory = home;
-    deps.foreignSound = [this] { ++foreignSounds; };
+    deps.platform.foreignSound = [this] { ++foreignSounds; };
     deps.fontAvailable = [](const std::string& family) { return family == "Courier Prime"; };
     return std::make_unique<AppState>(std::move(deps));
 }

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "audio/linux/pulse_output.h"
+#include "platform/linux/pulse_output.h"
 #include "engine_fixture.h"
 
 using namespace tocko;

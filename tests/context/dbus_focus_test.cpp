@@ -21,7 +21,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "context/frontmost_sources.h"
+#include "platform/linux/frontmost_sources.h"
 #include "context/workspace_monitor.h"
 #include "test_support.h"
 
@@ -252,7 +252,7 @@ TEST(DBusFocus, SettingsCanInstallAndEnableTheGnomeShellExtension) {
     EXPECT_EQ(source->availability(), FrontmostAvailability::NeedsGnomeExtension);
 
     std::string error;
-    ASSERT_TRUE(WorkspaceMonitor::enableGnomeExtension(TOCKO_SOURCE_DIR "/resources/gnome-shell", error))
+    ASSERT_TRUE(enableGnomeExtension(TOCKO_SOURCE_DIR "/resources/gnome-shell", error))
         << error;
     const fs::path installed =
         fs::path(getenv("XDG_DATA_HOME")) / "gnome-shell/extensions/tocko-focus@pollix.com";

@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/linux/linux_platform.h"
 #include "context/mic_monitor.h"
 #include "test_support.h"
 
@@ -96,7 +97,7 @@ protected:
 TEST_F(PulseMic, RecordingFromTheDefaultSourceIsReportedAsInUse) {
     if (sourceState("tocko_mic") == "RUNNING") GTEST_SKIP() << "something else records from tocko_mic";
     std::vector<bool> seen;
-    MicMonitor monitor([&](bool a) { seen.push_back(a); });
+    MicMonitor monitor([&](bool a) { seen.push_back(a); }, makeInputDeviceSystem());
     monitor.start();
     ASSERT_EQ(seen, std::vector<bool>{false});
     EXPECT_NE(monitor.currentDevice(), 0u);
@@ -116,7 +117,7 @@ TEST_F(PulseMic, RecordingFromTheDefaultSourceIsReportedAsInUse) {
 TEST_F(PulseMic, FollowsTheDefaultSourceAndForgetsTheOldOne) {
     if (sourceState("tocko_mic") == "RUNNING") GTEST_SKIP() << "something else records from tocko_mic";
     std::vector<bool> seen;
-    MicMonitor monitor([&](bool a) { seen.push_back(a); });
+    MicMonitor monitor([&](bool a) { seen.push_back(a); }, makeInputDeviceSystem());
     monitor.start();
     const MicMonitor::DeviceID first = monitor.currentDevice();
     ASSERT_NE(first, 0u);
@@ -152,7 +153,7 @@ TEST_F(PulseMic, FollowsTheDefaultSourceAndForgetsTheOldOne) {
 TEST_F(PulseMic, RecordingASinkMonitorIsNeverAMicrophone) {
     if (sourceState("tocko_null.monitor").isEmpty()) GTEST_SKIP() << "null sink tocko_null missing";
     std::vector<bool> seen;
-    MicMonitor monitor([&](bool a) { seen.push_back(a); });
+    MicMonitor monitor([&](bool a) { seen.push_back(a); }, makeInputDeviceSystem());
     monitor.start();
     // Recorded while a microphone is the default, and when the monitor
     // itself is the default source (as PipeWire does without a microphone).
@@ -231,7 +232,7 @@ TEST(PulseMicServer, LosingTheServerReadsAsNoDeviceAndItsReturnIsFollowed) {
     qputenv("PULSE_SERVER", server.address().toUtf8());
     {
         std::vector<bool> seen;
-        MicMonitor monitor([&](bool a) { seen.push_back(a); });
+        MicMonitor monitor([&](bool a) { seen.push_back(a); }, makeInputDeviceSystem());
         monitor.start();
         // Its only source has index 0, which still reads as a device.
         EXPECT_EQ(monitor.currentDevice(), 1u);

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "context/frontmost_sources.h"
+#include "platform/linux/frontmost_sources.h"
 #include "context/workspace_monitor.h"
 #include "sway_session.h"
 #include "test_support.h"

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/linux/linux_platform.h"
 #include "context/workspace_monitor.h"
 #include "test_support.h"
 
@@ -106,7 +107,8 @@ TEST(X11Workspace, FollowsTheActiveWindowAsTheWindowManagerSetsIt) {
     const Window doomed = wm.window("doomed", "Doomed");
 
     std::vector<Report> seen;
-    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); });
+    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); },
+                             makeFrontmostAppSource());
     monitor.start();
     ASSERT_EQ(seen, std::vector<Report>{Report(std::nullopt, std::nullopt)});
 
@@ -136,7 +138,8 @@ TEST(X11Workspace, InitialReportNamesTheWindowAlreadyActive) {
     FakeWindowManager wm(d);
     wm.activate(wm.window("already", "AlreadyThere"));
     std::vector<Report> seen;
-    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); });
+    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); },
+                             makeFrontmostAppSource());
     tocko::test::LogCapture logs;
     monitor.start();
     EXPECT_EQ(seen, std::vector<Report>{Report("AlreadyThere", "AlreadyThere")});
@@ -389,7 +392,8 @@ TEST(X11Workspace, AnActiveWindowClearedBetweenTwoWindowsIsOneSwitch) {
     const Window two = wm.window("two", "TockoTwo");
     wm.activate(one);
     std::vector<Report> seen;
-    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); });
+    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); },
+                             makeFrontmostAppSource());
     monitor.start();
     for (size_t i = 0; i < 3; ++i) {
         // The source sees the empty value on its own before the next window.

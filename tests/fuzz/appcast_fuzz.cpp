@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/updates/appcast.h"
+#include "ui/updates/appcast.h"
 
 namespace {
 int sign(int v) { return (v > 0) - (v < 0); }

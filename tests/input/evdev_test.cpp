@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <map>
 
-#include "input/linux/evdev_backend.h"
-#include "input/linux/evdev_reader.h"
+#include "platform/linux/evdev_backend.h"
+#include "platform/linux/evdev_reader.h"
 #include "input_test_util.h"
 
 namespace tocko {

@@ -7,7 +7,7 @@
 #include <future>
 #include <set>
 
-#include "input/fake_backend.h"
+#include "platform/fake/fake_backend.h"
 #include "input_test_util.h"
 
 namespace tocko {

@@ -10,7 +10,8 @@
 #include <fstream>
 #include <string>
 
-#include "input/linux/x11_backend.h"
+#include "platform/linux/listen_access.h"
+#include "platform/linux/x11_backend.h"
 #include "input_test_util.h"
 
 // Xlib's macros (None, Bool, Status...) must come after gtest.

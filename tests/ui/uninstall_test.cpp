@@ -1,4 +1,4 @@
-#include "app/uninstall/uninstall.h"
+#include "ui/uninstall/uninstall.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "ui/l10n/localization_store.h"
 
 using namespace tocko;

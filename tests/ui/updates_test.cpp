@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/updates/appcast.h"
-#include "app/updates/updater_service.h"
+#include "ui/updates/appcast.h"
+#include "ui/updates/updater_service.h"
 
 using namespace tocko;
 

@@ -35,20 +35,21 @@ std::vector<RunningApp> runningAppsList(const std::vector<RunningAppEntry>& entr
 
 void setRunningAppsSource(std::shared_ptr<RunningAppsSource> source) { globalSource() = std::move(source); }
 
-RunningApps::RunningApps(QObject* parent) : QObject(parent) {
-    if (!globalSource()) globalSource() = makeRunningAppsSource();
-    source_ = globalSource();
+RunningApps::RunningApps(QObject* parent) : QObject(parent) { source_ = globalSource(); }
+
+std::vector<RunningApp> RunningApps::apps() const {
+    return source_ ? runningAppsList(source_->runningApplications()) : std::vector<RunningApp>{};
 }
 
 QVariantList RunningApps::list() const {
     QVariantList out;
-    for (const RunningApp& app : runningAppsList(source_->runningApplications()))
+    for (const RunningApp& app : apps())
         out.append(QVariantMap{{"bundleID", app.bundleID}, {"name", app.name}});
     return out;
 }
 
 QString RunningApps::nameFor(const QString& bundleID) const {
-    for (const RunningApp& app : runningAppsList(source_->runningApplications()))
+    for (const RunningApp& app : apps())
         if (app.bundleID == bundleID) return app.name;
     return bundleID;
 }

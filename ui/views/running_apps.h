@@ -38,11 +38,8 @@ public:
     virtual std::vector<RunningAppEntry> runningApplications() = 0;
 };
 
-// The X11 client list (_NET_CLIENT_LIST) named like the frontmost
-// application; nothing without an X display.
-std::unique_ptr<RunningAppsSource> makeRunningAppsSource();
-
-// Where RunningApps objects made by QML look; the platform's by default.
+// Where RunningApps objects made by QML look: the platform's, set by the
+// executable's entry; without one the list is empty.
 void setRunningAppsSource(std::shared_ptr<RunningAppsSource> source);
 
 class RunningApps : public QObject {
@@ -59,6 +56,7 @@ public:
     Q_INVOKABLE QString nameFor(const QString& bundleID) const;
 
 private:
+    std::vector<RunningApp> apps() const;
     std::shared_ptr<RunningAppsSource> source_;
 };
 

@@ -21,8 +21,8 @@
 
 #include "app/app_state.h"
 #include "app/input_access.h"
-#include "app/uninstall/uninstall.h"
-#include "app/updates/updater_service.h"
+#include "ui/uninstall/uninstall.h"
+#include "ui/updates/updater_service.h"
 #include "context/context_engine.h"
 #include "support/log.h"
 #include "ui/l10n/localization_store.h"
@@ -107,7 +107,7 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
     hooks.checkForUpdates = [] { UpdaterService::shared().checkForUpdates(); };
     hooks.showOnboarding = [this] { state_.showOnboarding(); };
     hooks.uninstall = [this] {
-        uninstall(defaultUninstallServices([this] { return state_.inputAccessUndoCommand(); }));
+        uninstall(defaultUninstallServices(state_.loginItem(), [this] { return state_.inputAccessUndoCommand(); }));
     };
     if (auto* packs = qobject_cast<userpacks::UserPackLibrary*>(state_.userPacksObject()))
         connect(packs, &userpacks::UserPackLibrary::packsChanged, this,
@@ -342,7 +342,7 @@ void TockoUi::showInputAccessHelp(const QString&) {
                                  "that a key went down; it never records or sends what you type."));
     auto* box = new QMessageBox(QMessageBox::Information, lookup("Tocko"), text, QMessageBox::NoButton);
     box->setInformativeText(lookup(QT_TRANSLATE_NOOP("Tocko", "To do it yourself, run:")) +
-                            QStringLiteral("\n\n") + QString::fromStdString(manualInputAccessCommands()));
+                            QStringLiteral("\n\n") + state_.manualInputAccessCommands());
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton* grant =
         box->addButton(lookup(QT_TRANSLATE_NOOP("Tocko", "Grant access…")), QMessageBox::AcceptRole);

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/linux/linux_platform.h"
 #include "../test_support.h"
 #include "context/secure_input_monitor.h"
 #include "desktop_session.h"

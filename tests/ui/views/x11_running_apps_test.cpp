@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/linux/linux_platform.h"
 #include "ui/views/running_apps.h"
 
 // Xlib's macros (Bool, Status, None) clash with Qt and GoogleTest: last.

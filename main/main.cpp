@@ -1,0 +1,52 @@
+// The tocko executable, and the one place that chooses the platform's
+// backends: the command line first (help, version and control verbs never
+// start the application), then one application per session: one application
+// state over the Linux platform for the life of the process, and with a
+// display the tray icon, its panel and the windows over it.
+
+#include <QCoreApplication>
+#include <memory>
+
+#include "app/app_state.h"
+#include "app/command_line.h"
+#include "main/app_runtime.h"
+#include "platform/linux/linux_platform.h"
+#include "platform/linux/single_instance.h"
+#include "ui/views/running_apps.h"
+#include "ui/views/ui_entry.h"
+#include "userpacks/user_packs.h"
+
+int main(int argc, char** argv) {
+    const tocko::CommandLine command = tocko::parseCommandLine(tocko::argumentList(argc, argv));
+    if (command.action == tocko::CommandLine::Action::ImportPack) {
+        QString id;
+        const int code =
+            tocko::userpacks::importFromCommandLine(command.importPath, tocko::userpacks::defaultPacksDir(), &id);
+        // A running Tocko plays the new pack at once.
+        if (code == 0) tocko::announcePackImported(id, argc, argv);
+        return code;
+    }
+    if (command.action != tocko::CommandLine::Action::Run) return tocko::runCommand(command, argc, argv);
+
+    tocko::setSystemLogSink(tocko::makeJournalLogSink());
+    tocko::AppRuntime runtime(argc, argv);
+    tocko::SingleInstance instance;
+    if (const std::optional<int> handedOver = instance.start(command)) return *handedOver;
+
+    tocko::ui::prepareApplication();
+    tocko::AppState::Dependencies deps;
+    deps.executablePath = QCoreApplication::applicationFilePath().toStdString();
+    deps.platform = tocko::makeLinuxPlatform(*deps.executablePath);
+    tocko::ui::setRunningAppsSource(tocko::ui::makeRunningAppsSource());
+    tocko::AppState state(std::move(deps));
+    // Without a display (or with --headless) the state runs on its own:
+    // clicks, monitors, self-tests.
+    std::unique_ptr<tocko::ui::TockoUi> ui;
+    if (runtime.hasDisplay())
+        ui = tocko::ui::install(
+            state, {.background = command.background, .noTrayFallbackAfter = std::chrono::seconds(5)});
+    tocko::AppControl::Hooks hooks;
+    if (ui) hooks.openSettings = [&ui] { ui->openSettings(); };
+    instance.serve(state, std::move(hooks));
+    return runtime.exec();
+}

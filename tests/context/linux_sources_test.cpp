@@ -1,0 +1,116 @@
+// The Linux sources behind the monitors: desktop entries naming windows and
+// Wayland app ids, and the secure-input probe's process names from /proc.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/linux/desktop_entries.h"
+#include "platform/linux/frontmost_sources.h"
+#include "platform/linux/linux_platform.h"
+#include "platform/linux/proc_names.h"
+#include "platform/linux/x11_frontmost_source.h"
+#include "test_support.h"
+
+using namespace tocko;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+namespace {
+void writeText(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+}  // namespace
+
+TEST(FrontmostIdentity, AWaylandAppIDNamesTheSameApplicationAsOnX11) {
+    const fs::path dir = fs::path(tocko::test::isolatedHome()) / "ids" / "applications";
+    writeText(dir / "org.gnome.TextEditor.desktop", "[Desktop Entry]\nType=Application\nName=Text Editor\n");
+    writeText(dir / "firefox-esr.desktop",
+              "[Desktop Entry]\nType=Application\nName=Firefox ESR\nStartupWMClass=firefox-esr\n");
+    writeText(dir / "org.kde.konsole.desktop",
+              "[Desktop Entry]\nType=Application\nName=Konsole\nStartupWMClass=konsole\n");
+    DesktopEntries entries({dir.string()}, "C");
+    using F = FrontmostApp;
+    // app_id is the desktop file id.
+    EXPECT_EQ(identifyAppID("org.gnome.TextEditor", entries), (F{"org.gnome.TextEditor", "Text Editor", {}}));
+    // Older toolkits use their WM_CLASS as app_id: the rule written on X11 matches.
+    EXPECT_EQ(identifyAppID("firefox-esr", entries), (F{"firefox-esr", "Firefox ESR", {}}));
+    WindowClassInfo x11{std::nullopt, "Navigator", "firefox-esr"};
+    EXPECT_EQ(identifyApplication(x11, entries).bundleID, "firefox-esr");
+    EXPECT_EQ(identifyAppID("Org.KDE.Konsole", entries), (F{"org.kde.konsole", "Konsole", {}}));
+    // Unknown ids stand for themselves; without any, only a class can name it.
+    EXPECT_EQ(identifyAppID("foot", entries), (F{"foot", "foot", {}}));
+    EXPECT_EQ(identifyAppID(std::nullopt, entries), F{});
+    EXPECT_EQ(identifyAppID(std::nullopt, entries, "konsole"), (F{"org.kde.konsole", "Konsole", {}}));
+}
+
+TEST(DesktopEntries, ParsesTheMainGroupWithLocalizedNames) {
+    const std::string text =
+        "# comment\n[Desktop Entry]\nType=Application\nName=Files\nName[de]=Dateien\nName[de_AT]=Dateien AT\n"
+        "StartupWMClass = org.gnome.Nautilus\n\n[Desktop Action new]\nName=New Window\n";
+    auto e = parseDesktopEntry(text, "org.gnome.Nautilus", "de_DE.UTF-8");
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->name, "Dateien");
+    EXPECT_EQ(e->startupWMClass, "org.gnome.Nautilus");
+    EXPECT_EQ(parseDesktopEntry(text, "x", "de_AT.UTF-8@euro")->name, "Dateien AT");
+    EXPECT_EQ(parseDesktopEntry(text, "x", "C")->name, "Files");
+    EXPECT_FALSE(parseDesktopEntry("[Desktop Entry]\nName=Gone\nHidden=true\n", "x", "C"));
+    EXPECT_FALSE(parseDesktopEntry("[Desktop Entry]\nName=Site\nType=Link\n", "x", "C"));
+    EXPECT_FALSE(parseDesktopEntry("[Other]\nName=Nope\n", "x", "C"));
+}
+
+TEST(DesktopEntries, EarlierFoldersWinAndWindowsFindTheirApplication) {
+    const fs::path root = fs::path(tocko::test::isolatedHome()) / "desktop-entries";
+    fs::remove_all(root);
+    const std::string user = (root / "user/applications").string(),
+                      system = (root / "system/applications").string();
+    writeText(fs::path(system) / "editor.desktop",
+              "[Desktop Entry]\nName=System Editor\nStartupWMClass=EdClass\n");
+    writeText(fs::path(user) / "editor.desktop", "[Desktop Entry]\nName=My Editor\nStartupWMClass=EdClass\n");
+    writeText(fs::path(system) / "kde/viewer.desktop", "[Desktop Entry]\nName=Viewer\n");
+    writeText(fs::path(system) / "xterm.desktop", "[Desktop Entry]\nName=XTerm\n");
+    writeText(fs::path(user) / "hidden.desktop", "[Desktop Entry]\nName=Hidden\nHidden=true\n");
+    writeText(fs::path(system) / "hidden.desktop", "[Desktop Entry]\nName=Shown\n");
+    writeText(fs::path(system) / "org.gtk.Demo.desktop", "[Desktop Entry]\nName=GTK Demo\n");
+    DesktopEntries entries({user, system}, "C");
+
+    EXPECT_EQ(entries.byID("editor")->name, "My Editor");
+    EXPECT_EQ(entries.byID("kde-viewer")->name, "Viewer");
+    EXPECT_FALSE(entries.byID("hidden"));
+    EXPECT_EQ(entries.byStartupWMClass("EdClass")->id, "editor");
+
+    auto id = [&](WindowClassInfo info) { return identifyApplication(info, entries); };
+    EXPECT_EQ(id({std::nullopt, "ed", "EdClass"}), (FrontmostApp{"editor", "My Editor"}));
+    EXPECT_EQ(id({"org.gtk.Demo", "demo", "Org.gtk.Demo"}), (FrontmostApp{"org.gtk.Demo", "GTK Demo"}));
+    EXPECT_EQ(id({"org.gtk.Unknown", "unknown", "Org.gtk.Unknown"}),
+              (FrontmostApp{"org.gtk.Unknown", "Org.gtk.Unknown"}));
+    EXPECT_EQ(id({std::nullopt, "xterm", "XTerm"}), (FrontmostApp{"xterm", "XTerm"}));
+    EXPECT_EQ(id({std::nullopt, "plain", "PlainClass"}), (FrontmostApp{"PlainClass", "PlainClass"}));
+    EXPECT_EQ(id({}), (FrontmostApp{}));
+
+    // Installing an application later is noticed.
+    writeText(fs::path(user) / "late.desktop", "[Desktop Entry]\nName=Late\nStartupWMClass=LateClass\n");
+    fs::last_write_time(user, fs::file_time_type::clock::now() + 5s);
+    EXPECT_EQ(id({std::nullopt, "late", "LateClass"}), (FrontmostApp{"late", "Late"}));
+}
+
+TEST(SecureInputMonitor, LinuxProbeIsOffUntilItWatchesAndNamesProcessesFromProc) {
+    auto probe = makeSecureInputProbe();
+    EXPECT_FALSE(probe->isSecureInputEnabled());
+    EXPECT_EQ(probe->holderPID(), std::nullopt);
+
+    std::string self = fs::read_symlink("/proc/self/exe").filename().string();
+    EXPECT_EQ(probe->applicationName(getpid()), self);
+    EXPECT_EQ(probe->applicationName(0), std::nullopt);
+
+    const fs::path proc = fs::path(tocko::test::isolatedHome()) / "proc";
+    writeText(proc / "77/cmdline", std::string("/opt/evil\nname\tapp\0--flag\0", 25));
+    writeText(proc / "78/cmdline", "");
+    writeText(proc / "78/comm", "kworker/0:1\n");
+    EXPECT_EQ(processName(77, proc.string()), "evil name app");
+    EXPECT_EQ(processName(78, proc.string()), "kworker/0:1");
+    EXPECT_EQ(processName(79, proc.string()), std::nullopt);
+}
