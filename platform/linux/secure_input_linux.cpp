@@ -22,6 +22,7 @@ namespace tocko {
 namespace {
 
 constexpr int kCallTimeoutMs = 3000;
+constexpr int kRestoreTimeoutMs = 1000;     // on the way out
 constexpr uint32_t kRolePasswordText = 40;  // ATSPI_ROLE_PASSWORD_TEXT
 
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
@@ -30,6 +31,9 @@ const QString kLogin = QStringLiteral("org.freedesktop.login1");
 const QString kLoginSession = QStringLiteral("org.freedesktop.login1.Session");
 const QString kFreedesktopSaver = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString kGnomeSaver = QStringLiteral("org.gnome.ScreenSaver");
+const QString kA11yBus = QStringLiteral("org.a11y.Bus");
+const QString kA11yBusPath = QStringLiteral("/org/a11y/bus");
+const QString kA11yStatus = QStringLiteral("org.a11y.Status");
 
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
@@ -68,6 +72,7 @@ class LinuxSecureInputProbe final : public QObject, public SecureInputProbe {
 public:
     explicit LinuxSecureInputProbe(SecureInputBuses buses) : buses_(std::move(buses)) {}
     ~LinuxSecureInputProbe() override {
+        restoreToolkitAccessibility();
         for (const QString& name : privateConnections_) QDBusConnection::disconnectFromBus(name);
     }
 
@@ -211,6 +216,50 @@ private:
             a11y_.send(call("org.a11y.atspi.Registry", "/org/a11y/atspi/registry", "org.a11y.atspi.Registry",
                             "RegisterEvent", {QString::fromLatin1(event), QStringList{}, QString()}));
         log_.info("Watching password fields on the accessibility bus");
+        turnOnToolkitAccessibility();
+    }
+
+    // Qt exposes its widgets on the accessibility bus only when
+    // org.a11y.Status says IsEnabled (or a screen reader runs) at the moment
+    // the application starts, and Qt 6.4 never looks again. So that the
+    // password fields of Qt applications started from now on are seen, it
+    // is turned on for as long as we run, and turned off again at the end
+    // if it was off. GTK and Chromium with renderer accessibility expose
+    // theirs regardless.
+    void turnOnToolkitAccessibility() {
+        if (!session_.isConnected())
+            session_ = busAt(buses_.session, "session", QDBusConnection::sessionBus());
+        if (!session_.isConnected()) return;
+        QDBusMessage get =
+            call(kA11yBus, kA11yBusPath, kProperties, "Get", {kA11yStatus, QStringLiteral("IsEnabled")});
+        get.setAutoStartService(false);
+        whenAnswered(session_, get, [this](const QDBusMessage& r) {
+            if (r.type() != QDBusMessage::ReplyMessage || r.arguments().isEmpty()) return;
+            if (qdbus_cast<QDBusVariant>(r.arguments().at(0)).variant().toBool()) return;
+            whenAnswered(session_, setToolkitAccessibility(true), [this](const QDBusMessage& s) {
+                if (s.type() != QDBusMessage::ReplyMessage)
+                    return log_.info("Could not turn on accessibility for applications ({})",
+                                     {pub(s.errorName().toStdString())});
+                turnedOnToolkitAccessibility_ = true;
+                log_.info(
+                    "Turned on accessibility for applications started from now on, so that their "
+                    "password fields are seen");
+            });
+        });
+    }
+
+    QDBusMessage setToolkitAccessibility(bool on) {
+        QDBusMessage m =
+            call(kA11yBus, kA11yBusPath, kProperties, "Set",
+                 {kA11yStatus, QStringLiteral("IsEnabled"), QVariant::fromValue(QDBusVariant(on))});
+        m.setAutoStartService(false);
+        return m;
+    }
+
+    void restoreToolkitAccessibility() {
+        if (!turnedOnToolkitAccessibility_ || !session_.isConnected()) return;
+        turnedOnToolkitAccessibility_ = false;
+        session_.call(setToolkitAccessibility(false), QDBus::Block, kRestoreTimeoutMs);
     }
 
     void noAccessibility(const std::string& why) {
@@ -362,6 +411,7 @@ private:
     QDBusConnection system_{QString()};
     QString loginSessionPath_;
     bool saidNoAccessibility_ = false;
+    bool turnedOnToolkitAccessibility_ = false;
 
     uint64_t focusSerial_ = 0;
     std::optional<PasswordFocus> password_;
