@@ -3,10 +3,14 @@
 // session), and stand-ins for logind and the screensavers on a private bus.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
 #include <QObject>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVariantMap>
 #include <optional>
 #include <string>
@@ -142,6 +146,65 @@ TEST_F(SecureInputDesktop, GtkPasswordEntryHoldsSecureInput) {
 
 TEST_F(SecureInputDesktop, QtPasswordEntryHoldsSecureInput) {
     checkPasswordEntry(QT_WINDOW, "Tocko Qt Window", true);
+}
+
+// A web page's password field in Chromium, started after the monitor. Web
+// pages reach the accessibility bus only with renderer accessibility on.
+// Skipped where chromium is not installed.
+TEST_F(SecureInputDesktop, ChromiumPasswordFieldHoldsSecureInput) {
+    const QString chromium = QStandardPaths::findExecutable("chromium");
+    if (chromium.isEmpty()) GTEST_SKIP() << "chromium is not installed";
+    test::LogCapture logs;
+    SecureInputBuses buses;
+    buses.session = session.address();
+    buses.system = session.address();
+    SecureInputMonitor monitor(reports.callback(), makeLinuxSecureInputProbe(buses));
+    monitor.start();
+    ASSERT_TRUE(test::waitUntil([&] {
+        for (const std::string& m : logs.messages("SecureInputMonitor"))
+            if (m.starts_with("Turned on accessibility for applications")) return true;
+        return false;
+    }));
+
+    // The page moves the focus between its two fields by itself.
+    QTemporaryDir profile;
+    ASSERT_TRUE(profile.isValid());
+    QFile page(profile.filePath("page.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(
+        "<!doctype html><title>Sign in</title><input id=plain><input id=secret type=password><script>"
+        "let n = 0; setInterval(() => document.getElementById(++n % 2 ? 'secret' : 'plain').focus(), "
+        "700);</script>");
+    page.close();
+    QStringList args{"--user-data-dir=" + profile.filePath("profile"),
+                     "--no-first-run",
+                     "--no-default-browser-check",
+                     "--password-store=basic",
+                     "--disable-gpu",
+                     "--force-renderer-accessibility",
+                     "file://" + page.fileName()};
+    if (geteuid() == 0) args.prepend("--no-sandbox");  // Chromium will not run as root otherwise
+    desktop::Child browser("sh", QStringList{"-c", "exec \"$0\" \"$@\" >/dev/null 2>&1", chromium} + args,
+                           session.environment());
+    ASSERT_TRUE(browser.running());
+
+    size_t on = 0;
+    ASSERT_TRUE(desktop::spinUntil(
+        [&] {
+            for (; on < reports.seen.size(); ++on)
+                if (reports.seen[on].first) return true;
+            return false;
+        },
+        30s))
+        << describe(reports);
+    const Opt holder = reports.seen[on].second;
+    EXPECT_EQ(holder, "Chromium");
+    EXPECT_TRUE(desktop::spinUntil([&] { return reports.last(false, std::nullopt); }, 5s))
+        << describe(reports);
+    EXPECT_TRUE(desktop::spinUntil([&] { return reports.last(true, holder); }, 5s)) << describe(reports);
+    browser.interrupt();
+    EXPECT_TRUE(desktop::spinUntil([&] { return reports.last(false, std::nullopt); }, 5s))
+        << describe(reports);
 }
 
 TEST_F(SecureInputDesktop, LockScreenAndPromptsHoldSecureInputWithoutAccessibility) {
