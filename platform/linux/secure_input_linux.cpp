@@ -380,6 +380,11 @@ private:
                   {pub(why.toStdString())});
     }
 
+    // The session object announces LockedHint with PropertiesChanged on its
+    // own path (never on the "auto" alias). Its Lock and Unlock signals are
+    // requests to the screen locker, not the state: a Lock no locker answers
+    // locks nothing, and an unlock at the locker sends no Unlock. Lockers
+    // that do not keep LockedHint are followed through the screensavers.
     void watchLoginSession(const QString& path) {
         loginSessionPath_ = path;
         system_.connect(kLogin, path, kProperties, "PropertiesChanged", this,

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QFile>
 #include <QObject>
 #include <QStandardPaths>
@@ -45,18 +48,27 @@ std::string describe(const Reports& r) {
     return out;
 }
 
-// logind's session object as far as the probe uses it.
+// logind's session object as far as the probe uses it; logind also shows
+// it as "auto" to a caller outside any session whose display session it is.
 class LoginSessionStandIn : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Session")
     Q_PROPERTY(bool LockedHint READ lockedHint)
+    Q_PROPERTY(QString Id READ id)
 public:
     static constexpr const char* kPath = "/org/freedesktop/login1/session/c1";
     explicit LoginSessionStandIn(QDBusConnection bus) : bus_(std::move(bus)) {
         bus_.registerService("org.freedesktop.login1");
         bus_.registerObject(kPath, this, QDBusConnection::ExportAllProperties);
+        bus_.registerObject("/org/freedesktop/login1/session/auto", this,
+                            QDBusConnection::ExportAllProperties);
+    }
+    ~LoginSessionStandIn() override {
+        bus_.unregisterObject(kPath);
+        bus_.unregisterObject("/org/freedesktop/login1/session/auto");
     }
     bool lockedHint() const { return locked_; }
+    QString id() const { return "c1"; }
     void setLocked(bool locked) {
         locked_ = locked;
         QDBusMessage m =
@@ -69,6 +81,34 @@ public:
 private:
     QDBusConnection bus_;
     bool locked_ = false;
+};
+
+// logind's manager, which knows session c1 only and no process of ours.
+class LoginManagerStandIn : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+public:
+    explicit LoginManagerStandIn(QDBusConnection bus) : bus_(std::move(bus)) {
+        bus_.registerObject("/org/freedesktop/login1", this, QDBusConnection::ExportAllSlots);
+    }
+    ~LoginManagerStandIn() override { bus_.unregisterObject("/org/freedesktop/login1"); }
+    QStringList asked;
+
+public slots:
+    QDBusObjectPath GetSession(const QString& id) {
+        asked << "GetSession " + id;
+        if (id == "c1") return QDBusObjectPath(LoginSessionStandIn::kPath);
+        sendErrorReply("org.freedesktop.login1.NoSuchSession", "No session '" + id + "' known");
+        return {};
+    }
+    QDBusObjectPath GetSessionByPID(uint pid) {
+        asked << "GetSessionByPID " + QString::number(pid);
+        sendErrorReply("org.freedesktop.login1.NoSessionForPID", "PID does not belong to any known session");
+        return {};
+    }
+
+private:
+    QDBusConnection bus_;
 };
 
 void screenSaverActive(QDBusConnection& bus, const QString& path, const QString& iface, bool active) {
@@ -246,6 +286,49 @@ TEST_F(SecureInputDesktop, LockScreenAndPromptsHoldSecureInputWithoutAccessibili
     for (const std::string& line : logs.traces())
         said += line == "[Tocko] SecureInput: no accessibility bus; password fields are not watched";
     EXPECT_EQ(said, 1);
+}
+
+// Our session is found as logind names it: by XDG_SESSION_ID, else by our
+// process, else as the user's display session; the lock is followed on the
+// session's own object, where logind announces LockedHint.
+TEST_F(SecureInputDesktop, LoginSessionIsFoundAsLogindNamesIt) {
+    QDBusConnection standIns =
+        QDBusConnection::connectToBus(QString::fromStdString(session.address()), "stand-ins");
+    ASSERT_TRUE(standIns.isConnected());
+    const QByteArray sessionID = qgetenv("XDG_SESSION_ID");
+    {
+        LoginSessionStandIn login(standIns);
+        LoginManagerStandIn manager(standIns);
+        const QString byPID = "GetSessionByPID " + QString::number(QCoreApplication::applicationPid());
+        for (const auto& [id, asked] : {std::pair{"c1", QStringList{"GetSession c1"}},
+                                        std::pair{"", QStringList{byPID, "GetSession c1"}},
+                                        std::pair{"c7", QStringList{"GetSession c7", "GetSession c1"}}}) {
+            SCOPED_TRACE(std::string("XDG_SESSION_ID=") + id);
+            if (*id)
+                qputenv("XDG_SESSION_ID", id);
+            else
+                qunsetenv("XDG_SESSION_ID");
+            manager.asked.clear();
+            login.setLocked(true);
+            Reports seen;
+            SecureInputBuses buses;
+            buses.accessibility = "";
+            buses.session = session.address();
+            buses.system = session.address();
+            SecureInputMonitor monitor(seen.callback(), makeLinuxSecureInputProbe(buses));
+            monitor.start();
+            EXPECT_TRUE(test::waitUntil([&] { return seen.last(true, kLockScreenHolder); }))
+                << describe(seen);
+            login.setLocked(false);
+            EXPECT_TRUE(test::waitUntil([&] { return seen.last(false, std::nullopt); })) << describe(seen);
+            EXPECT_EQ(manager.asked, asked);
+        }
+    }
+    if (sessionID.isNull())
+        qunsetenv("XDG_SESSION_ID");
+    else
+        qputenv("XDG_SESSION_ID", sessionID);
+    QDBusConnection::disconnectFromBus("stand-ins");
 }
 
 TEST(SecretPrompts, AreKnownByTheirIdOrName) {
