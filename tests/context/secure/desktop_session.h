@@ -6,9 +6,9 @@
 #include <signal.h>
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusArgument>
 #include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QProcess>
