@@ -136,6 +136,13 @@ private slots:
         else if (args.at(2).toStringList().contains(QStringLiteral("LockedHint")))
             readLockedHint();
     }
+    void onAccessibilityStatusChanged(const QDBusMessage& m) {
+        const QVariantList args = m.arguments();
+        if (args.size() < 2 || args.at(0).toString() != kA11yStatus) return;
+        const QVariantMap changed = qdbus_cast<QVariantMap>(args.at(1));
+        if (auto it = changed.find(QStringLiteral("IsEnabled")); it != changed.end() && !it->toBool())
+            keepToolkitAccessibilityOn(true);
+    }
     void onScreenSaverActiveChanged(const QDBusMessage& m) {
         const QVariantList args = m.arguments();
         if (args.isEmpty()) return;
@@ -223,28 +230,44 @@ private:
     // org.a11y.Status says IsEnabled (or a screen reader runs) at the moment
     // the application starts, and Qt 6.4 never looks again. So that the
     // password fields of Qt applications started from now on are seen, it
-    // is turned on for as long as we run, and turned off again at the end
-    // if it was off. GTK and Chromium with renderer accessibility expose
-    // theirs regardless.
+    // is kept on for as long as we run (also when another program, such as
+    // the instance we replace, turns it off), and turned off again at the
+    // end if it was off. GTK exposes its widgets regardless; Chromium only
+    // with renderer accessibility, and then only when IsEnabled is on.
     void turnOnToolkitAccessibility() {
         if (!session_.isConnected())
             session_ = busAt(buses_.session, "session", QDBusConnection::sessionBus());
         if (!session_.isConnected()) return;
+        session_.connect(kA11yBus, kA11yBusPath, kProperties, "PropertiesChanged", this,
+                         SLOT(onAccessibilityStatusChanged(QDBusMessage)));
         QDBusMessage get =
             call(kA11yBus, kA11yBusPath, kProperties, "Get", {kA11yStatus, QStringLiteral("IsEnabled")});
         get.setAutoStartService(false);
         whenAnswered(session_, get, [this](const QDBusMessage& r) {
             if (r.type() != QDBusMessage::ReplyMessage || r.arguments().isEmpty()) return;
-            if (qdbus_cast<QDBusVariant>(r.arguments().at(0)).variant().toBool()) return;
-            whenAnswered(session_, setToolkitAccessibility(true), [this](const QDBusMessage& s) {
-                if (s.type() != QDBusMessage::ReplyMessage)
-                    return log_.info("Could not turn on accessibility for applications ({})",
-                                     {pub(s.errorName().toStdString())});
-                turnedOnToolkitAccessibility_ = true;
+            if (!qdbus_cast<QDBusVariant>(r.arguments().at(0)).variant().toBool())
+                keepToolkitAccessibilityOn(false);
+        });
+    }
+
+    void keepToolkitAccessibilityOn(bool again) {
+        // Ours from the moment it is asked for: a quit before the answer
+        // still turns it off again, after it (one connection keeps order).
+        turnedOnToolkitAccessibility_ = true;
+        whenAnswered(session_, setToolkitAccessibility(true), [this, again](const QDBusMessage& s) {
+            if (s.type() != QDBusMessage::ReplyMessage) {
+                turnedOnToolkitAccessibility_ = false;
+                return log_.info("Could not turn on accessibility for applications ({})",
+                                 {pub(s.errorName().toStdString())});
+            }
+            if (again)
+                log_.info(
+                    "Accessibility for applications was turned off; turned on again, so that "
+                    "password fields are seen");
+            else
                 log_.info(
                     "Turned on accessibility for applications started from now on, so that their "
                     "password fields are seen");
-            });
         });
     }
 

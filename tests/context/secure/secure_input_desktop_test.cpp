@@ -247,6 +247,37 @@ TEST_F(SecureInputDesktop, ChromiumPasswordFieldHoldsSecureInput) {
         << describe(reports);
 }
 
+// A new instance starts before the old one quits (a relaunch): the old one
+// turns accessibility for applications off as it goes, the new one on again,
+// and off at its own end.
+TEST_F(SecureInputDesktop, AccessibilityStaysOnWhileAnInstanceRuns) {
+    test::LogCapture logs;
+    SecureInputBuses buses;
+    buses.session = session.address();
+    buses.system = session.address();
+    auto said = [&](const char* start) {
+        int n = 0;
+        for (const std::string& m : logs.messages("SecureInputMonitor")) n += m.starts_with(start);
+        return n;
+    };
+    auto old = std::make_unique<SecureInputMonitor>(reports.callback(), makeLinuxSecureInputProbe(buses));
+    old->start();
+    ASSERT_TRUE(test::waitUntil([&] { return said("Turned on accessibility for applications") == 1; }));
+    Reports newReports;
+    auto relaunched =
+        std::make_unique<SecureInputMonitor>(newReports.callback(), makeLinuxSecureInputProbe(buses));
+    relaunched->start();
+    ASSERT_TRUE(test::waitUntil([&] { return said("Watching password fields") == 2; }));
+    desktop::spinUntil([] { return false; }, 300ms);  // the new one has looked
+    EXPECT_EQ(said("Turned on accessibility for applications"), 1) << "it was on already";
+
+    old.reset();
+    EXPECT_TRUE(test::waitUntil([&] { return said("Accessibility for applications was turned off") == 1; }));
+    EXPECT_TRUE(test::waitUntil([&] { return session.accessibilityEnabled() == true; }));
+    relaunched.reset();
+    EXPECT_EQ(session.accessibilityEnabled(), false);
+}
+
 TEST_F(SecureInputDesktop, LockScreenAndPromptsHoldSecureInputWithoutAccessibility) {
     test::LogCapture logs;
     QDBusConnection standIns =
