@@ -1,8 +1,8 @@
 // How soon a focused password field mutes the keys, and what watching costs
 // while nothing happens. In a private session (its own session bus and the
 // accessibility bus of at-spi2-core) on the X server in DISPLAY, a GTK window
-// is told to focus its password entry, then its plain entry,
-// again and again; each time the clock runs from the command to the moment
+// and a Qt window are each told to focus their password entry, then their
+// plain entry, again and again; each time the clock runs from the command to the moment
 // the sound engine's mute flag follows. The window's own reaction is part of
 // the figure, so it is an upper bound of the probe's delay.
 //
@@ -95,8 +95,17 @@ int main(int argc, char** argv) {
     }
     std::printf("idle: %.1f ms CPU in 5 s of watching\n", (cpuSeconds() - cpu0) * 1000);
 
-    for (const auto& [name, program] : {std::pair{"GTK", QString(GTK_WINDOW)}}) {
-        auto window = session.openWindow(program);
+    struct Window {
+        const char* name;
+        QString program;
+        bool qt;
+    };
+    std::vector<Window> windows{{"GTK", GTK_WINDOW, false}};
+#ifdef QT_WINDOW
+    windows.push_back({"Qt", QT_WINDOW, true});
+#endif
+    for (const auto& [name, program, qt] : windows) {
+        auto window = session.openWindow(program, qt);
         if (!window) {
             std::printf("%-4s window did not open\n", name);
             continue;

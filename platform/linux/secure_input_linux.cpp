@@ -22,6 +22,7 @@ namespace tocko {
 namespace {
 
 constexpr int kCallTimeoutMs = 3000;
+constexpr int kRestoreTimeoutMs = 1000;     // on the way out
 constexpr uint32_t kRolePasswordText = 40;  // ATSPI_ROLE_PASSWORD_TEXT
 
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
@@ -30,6 +31,9 @@ const QString kLogin = QStringLiteral("org.freedesktop.login1");
 const QString kLoginSession = QStringLiteral("org.freedesktop.login1.Session");
 const QString kFreedesktopSaver = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString kGnomeSaver = QStringLiteral("org.gnome.ScreenSaver");
+const QString kA11yBus = QStringLiteral("org.a11y.Bus");
+const QString kA11yBusPath = QStringLiteral("/org/a11y/bus");
+const QString kA11yStatus = QStringLiteral("org.a11y.Status");
 
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
@@ -68,6 +72,7 @@ class LinuxSecureInputProbe final : public QObject, public SecureInputProbe {
 public:
     explicit LinuxSecureInputProbe(SecureInputBuses buses) : buses_(std::move(buses)) {}
     ~LinuxSecureInputProbe() override {
+        restoreToolkitAccessibility();
         for (const QString& name : privateConnections_) QDBusConnection::disconnectFromBus(name);
     }
 
@@ -130,6 +135,13 @@ private slots:
             setLockedHint(it->toBool());
         else if (args.at(2).toStringList().contains(QStringLiteral("LockedHint")))
             readLockedHint();
+    }
+    void onAccessibilityStatusChanged(const QDBusMessage& m) {
+        const QVariantList args = m.arguments();
+        if (args.size() < 2 || args.at(0).toString() != kA11yStatus) return;
+        const QVariantMap changed = qdbus_cast<QVariantMap>(args.at(1));
+        if (auto it = changed.find(QStringLiteral("IsEnabled")); it != changed.end() && !it->toBool())
+            keepToolkitAccessibilityOn(true);
     }
     void onScreenSaverActiveChanged(const QDBusMessage& m) {
         const QVariantList args = m.arguments();
@@ -211,6 +223,66 @@ private:
             a11y_.send(call("org.a11y.atspi.Registry", "/org/a11y/atspi/registry", "org.a11y.atspi.Registry",
                             "RegisterEvent", {QString::fromLatin1(event), QStringList{}, QString()}));
         log_.info("Watching password fields on the accessibility bus");
+        turnOnToolkitAccessibility();
+    }
+
+    // Qt exposes its widgets on the accessibility bus only when
+    // org.a11y.Status says IsEnabled (or a screen reader runs) at the moment
+    // the application starts, and Qt 6.4 never looks again. So that the
+    // password fields of Qt applications started from now on are seen, it
+    // is kept on for as long as we run (also when another program, such as
+    // the instance we replace, turns it off), and turned off again at the
+    // end if it was off. GTK exposes its widgets regardless; Chromium only
+    // with renderer accessibility, and then only when IsEnabled is on.
+    void turnOnToolkitAccessibility() {
+        if (!session_.isConnected())
+            session_ = busAt(buses_.session, "session", QDBusConnection::sessionBus());
+        if (!session_.isConnected()) return;
+        session_.connect(kA11yBus, kA11yBusPath, kProperties, "PropertiesChanged", this,
+                         SLOT(onAccessibilityStatusChanged(QDBusMessage)));
+        QDBusMessage get =
+            call(kA11yBus, kA11yBusPath, kProperties, "Get", {kA11yStatus, QStringLiteral("IsEnabled")});
+        get.setAutoStartService(false);
+        whenAnswered(session_, get, [this](const QDBusMessage& r) {
+            if (r.type() != QDBusMessage::ReplyMessage || r.arguments().isEmpty()) return;
+            if (!qdbus_cast<QDBusVariant>(r.arguments().at(0)).variant().toBool())
+                keepToolkitAccessibilityOn(false);
+        });
+    }
+
+    void keepToolkitAccessibilityOn(bool again) {
+        // Ours from the moment it is asked for: a quit before the answer
+        // still turns it off again, after it (one connection keeps order).
+        turnedOnToolkitAccessibility_ = true;
+        whenAnswered(session_, setToolkitAccessibility(true), [this, again](const QDBusMessage& s) {
+            if (s.type() != QDBusMessage::ReplyMessage) {
+                turnedOnToolkitAccessibility_ = false;
+                return log_.info("Could not turn on accessibility for applications ({})",
+                                 {pub(s.errorName().toStdString())});
+            }
+            if (again)
+                log_.info(
+                    "Accessibility for applications was turned off; turned on again, so that "
+                    "password fields are seen");
+            else
+                log_.info(
+                    "Turned on accessibility for applications started from now on, so that their "
+                    "password fields are seen");
+        });
+    }
+
+    QDBusMessage setToolkitAccessibility(bool on) {
+        QDBusMessage m =
+            call(kA11yBus, kA11yBusPath, kProperties, "Set",
+                 {kA11yStatus, QStringLiteral("IsEnabled"), QVariant::fromValue(QDBusVariant(on))});
+        m.setAutoStartService(false);
+        return m;
+    }
+
+    void restoreToolkitAccessibility() {
+        if (!turnedOnToolkitAccessibility_ || !session_.isConnected()) return;
+        turnedOnToolkitAccessibility_ = false;
+        session_.call(setToolkitAccessibility(false), QDBus::Block, kRestoreTimeoutMs);
     }
 
     void noAccessibility(const std::string& why) {
@@ -331,6 +403,11 @@ private:
                   {pub(why.toStdString())});
     }
 
+    // The session object announces LockedHint with PropertiesChanged on its
+    // own path (never on the "auto" alias). Its Lock and Unlock signals are
+    // requests to the screen locker, not the state: a Lock no locker answers
+    // locks nothing, and an unlock at the locker sends no Unlock. Lockers
+    // that do not keep LockedHint are followed through the screensavers.
     void watchLoginSession(const QString& path) {
         loginSessionPath_ = path;
         system_.connect(kLogin, path, kProperties, "PropertiesChanged", this,
@@ -362,6 +439,7 @@ private:
     QDBusConnection system_{QString()};
     QString loginSessionPath_;
     bool saidNoAccessibility_ = false;
+    bool turnedOnToolkitAccessibility_ = false;
 
     uint64_t focusSerial_ = 0;
     std::optional<PasswordFocus> password_;

@@ -108,10 +108,15 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     pause(1500ms);
 
     int expected = 1;  // the launch test click
-    for (const auto& [program, holder] :
-         {std::pair{QString(GTK_WINDOW), QString("tocko-gtk-secure-window")}}) {
+    struct Window {
+        QString program;
+        QString holder;
+        bool qt;
+    };
+    for (const auto& [program, holder, qt] :
+         {Window{GTK_WINDOW, "tocko-gtk-secure-window", false}, Window{QT_WINDOW, "Tocko Qt Window", true}}) {
         SCOPED_TRACE(holder.toStdString());
-        auto window = session.openWindow(program);
+        auto window = session.openWindow(program, qt);
         ASSERT_TRUE(window) << "the window did not open";
         window->send("plain");
         window->waitForLine("ok");
@@ -142,7 +147,7 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     const std::vector<float> samples = readMono(wav.toStdString());
     ASSERT_FALSE(samples.empty()) << "nothing recorded from tocko_null.monitor";
     EXPECT_EQ(countOnsets(samples), size_t(expected))
-        << "8 keys typed in the plain entry, 7 in the password entry";
+        << "in each window 8 keys typed in the plain entry, 7 in the password entry";
 }
 
 int main(int argc, char** argv) {

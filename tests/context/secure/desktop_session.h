@@ -6,14 +6,17 @@
 #include <signal.h>
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tocko::desktop {
@@ -83,16 +86,20 @@ public:
     Session() {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("AT_SPI_BUS_ADDRESS");
+        // The accessibility bus launcher keeps IsEnabled in GSettings: in
+        // memory here, never in the user's own settings.
+        env.insert("GSETTINGS_BACKEND", "memory");
         bus_ = std::make_unique<Child>("dbus-daemon",
                                        QStringList{"--session", "--nofork", "--print-address=1"}, env);
         address_ = bus_->waitForLine("unix:", std::chrono::seconds(5));
         if (address_.isEmpty()) return;
         env_ = env;
         env_.insert("DBUS_SESSION_BUS_ADDRESS", address_);
-        env_.insert("GSETTINGS_BACKEND", "memory");
         env_.remove("NO_AT_BRIDGE");
-        env_.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-        env_.insert("QT_ACCESSIBILITY", "1");
+        // Qt windows turn accessibility on as desktop applications do: when
+        // org.a11y.Status says IsEnabled as they start.
+        env_.remove("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+        env_.remove("QT_ACCESSIBILITY");
         env_.insert("QT_QPA_PLATFORM", "xcb");
         // The session bus starts the accessibility bus launcher on the first ask.
         // Windows are told the accessibility bus, lest they find a stale one
@@ -113,9 +120,26 @@ public:
     std::string address() const { return address_.toStdString(); }
     const QProcessEnvironment& environment() const { return env_; }
 
+    // Whether org.a11y.Status says IsEnabled; empty when nobody answers.
+    std::optional<bool> accessibilityEnabled() const {
+        QDBusConnection bus = QDBusConnection::connectToBus(address_, "desktop-session-status");
+        const QDBusMessage r =
+            bus.call(QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
+                                                    "org.freedesktop.DBus.Properties", "Get")
+                     << QString("org.a11y.Status") << QString("IsEnabled"));
+        QDBusConnection::disconnectFromBus("desktop-session-status");
+        if (r.type() != QDBusMessage::ReplyMessage || r.arguments().isEmpty()) return std::nullopt;
+        return qdbus_cast<QDBusVariant>(r.arguments().at(0)).variant().toBool();
+    }
+
     // A window program (GTK_WINDOW or QT_WINDOW) once it says it is ready.
-    std::unique_ptr<Child> openWindow(const QString& program) {
-        auto window = std::make_unique<Child>(program, QStringList{}, env_);
+    // Qt 6.4 leaves its bridge off when told the bus by AT_SPI_BUS_ADDRESS
+    // (it says accessibility is on before its bridge listens), so Qt windows find the
+    // bus through org.a11y.Bus, as on a desktop.
+    std::unique_ptr<Child> openWindow(const QString& program, bool qt = false) {
+        QProcessEnvironment env = env_;
+        if (qt) env.remove("AT_SPI_BUS_ADDRESS");
+        auto window = std::make_unique<Child>(program, QStringList{}, env);
         if (window->waitForLine("ready").isEmpty()) return nullptr;
         return window;
     }

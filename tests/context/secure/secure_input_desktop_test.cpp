@@ -3,10 +3,17 @@
 // session), and stand-ins for logind and the screensavers on a private bus.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QFile>
 #include <QObject>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVariantMap>
 #include <optional>
 #include <string>
@@ -42,18 +49,27 @@ std::string describe(const Reports& r) {
     return out;
 }
 
-// logind's session object as far as the probe uses it.
+// logind's session object as far as the probe uses it; logind also shows
+// it as "auto" to a caller outside any session whose display session it is.
 class LoginSessionStandIn : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Session")
     Q_PROPERTY(bool LockedHint READ lockedHint)
+    Q_PROPERTY(QString Id READ id)
 public:
     static constexpr const char* kPath = "/org/freedesktop/login1/session/c1";
     explicit LoginSessionStandIn(QDBusConnection bus) : bus_(std::move(bus)) {
         bus_.registerService("org.freedesktop.login1");
         bus_.registerObject(kPath, this, QDBusConnection::ExportAllProperties);
+        bus_.registerObject("/org/freedesktop/login1/session/auto", this,
+                            QDBusConnection::ExportAllProperties);
+    }
+    ~LoginSessionStandIn() override {
+        bus_.unregisterObject(kPath);
+        bus_.unregisterObject("/org/freedesktop/login1/session/auto");
     }
     bool lockedHint() const { return locked_; }
+    QString id() const { return "c1"; }
     void setLocked(bool locked) {
         locked_ = locked;
         QDBusMessage m =
@@ -66,6 +82,34 @@ public:
 private:
     QDBusConnection bus_;
     bool locked_ = false;
+};
+
+// logind's manager, which knows session c1 only and no process of ours.
+class LoginManagerStandIn : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+public:
+    explicit LoginManagerStandIn(QDBusConnection bus) : bus_(std::move(bus)) {
+        bus_.registerObject("/org/freedesktop/login1", this, QDBusConnection::ExportAllSlots);
+    }
+    ~LoginManagerStandIn() override { bus_.unregisterObject("/org/freedesktop/login1"); }
+    QStringList asked;
+
+public slots:
+    QDBusObjectPath GetSession(const QString& id) {
+        asked << "GetSession " + id;
+        if (id == "c1") return QDBusObjectPath(LoginSessionStandIn::kPath);
+        sendErrorReply("org.freedesktop.login1.NoSuchSession", "No session '" + id + "' known");
+        return {};
+    }
+    QDBusObjectPath GetSessionByPID(uint pid) {
+        asked << "GetSessionByPID " + QString::number(pid);
+        sendErrorReply("org.freedesktop.login1.NoSessionForPID", "PID does not belong to any known session");
+        return {};
+    }
+
+private:
+    QDBusConnection bus_;
 };
 
 void screenSaverActive(QDBusConnection& bus, const QString& path, const QString& iface, bool active) {
@@ -93,7 +137,7 @@ protected:
         return false;
     }
 
-    void checkPasswordEntry(const QString& program, const std::string& name);
+    void checkPasswordEntry(const QString& program, const std::string& name, bool qt = false);
 
     desktop::Session session;
     Reports reports;
@@ -102,40 +146,137 @@ protected:
 }  // namespace
 
 // Focus on the window's password entry, away and back, then the window goes.
-void SecureInputDesktop::checkPasswordEntry(const QString& program, const std::string& name) {
+// The window starts after the monitor, as applications do after Tocko.
+void SecureInputDesktop::checkPasswordEntry(const QString& program, const std::string& name, bool qt) {
     test::LogCapture logs;
     SecureInputBuses buses;
     buses.session = session.address();
     buses.system = session.address();  // no logind there: the lock is left to the screensavers
-    SecureInputMonitor monitor(reports.callback(), makeLinuxSecureInputProbe(buses));
-    monitor.start();
-    EXPECT_FALSE(monitor.isPolling());
-    ASSERT_TRUE(test::waitUntil([&] {
+    auto monitor = std::make_unique<SecureInputMonitor>(reports.callback(), makeLinuxSecureInputProbe(buses));
+    monitor->start();
+    EXPECT_FALSE(monitor->isPolling());
+    auto said = [&](const char* start) {
         for (const std::string& m : logs.messages("SecureInputMonitor"))
-            if (m.starts_with("Watching password fields")) return true;
+            if (m.starts_with(start)) return true;
         return false;
-    })) << "never connected to the accessibility bus";
+    };
+    ASSERT_TRUE(test::waitUntil([&] { return said("Watching password fields"); }))
+        << "never connected to the accessibility bus";
+    // Applications are asked to expose themselves before any starts.
+    ASSERT_TRUE(test::waitUntil([&] { return said("Turned on accessibility for applications"); }));
+    EXPECT_EQ(session.accessibilityEnabled(), true);
 
-    std::unique_ptr<desktop::Child> window = session.openWindow(program);
+    std::unique_ptr<desktop::Child> window = session.openWindow(program, qt);
     ASSERT_TRUE(window) << "the window did not open";
     EXPECT_TRUE(focusUntil(*window, "secret", true, name)) << describe(reports);
-    EXPECT_TRUE(monitor.isActive());
-    EXPECT_EQ(monitor.holderName(), name);
+    EXPECT_TRUE(monitor->isActive());
+    EXPECT_EQ(monitor->holderName(), name);
     EXPECT_TRUE(focusUntil(*window, "plain", false, std::nullopt));
     EXPECT_TRUE(focusUntil(*window, "secret", true, name));
     window.reset();
     EXPECT_TRUE(desktop::spinUntil([&] { return reports.last(false, std::nullopt); }, 5s));
+
+    // The desktop is left as it was found.
+    monitor.reset();
+    EXPECT_EQ(session.accessibilityEnabled(), false);
 }
 
 TEST_F(SecureInputDesktop, GtkPasswordEntryHoldsSecureInput) {
     checkPasswordEntry(GTK_WINDOW, "tocko-gtk-secure-window");
 }
 
-// Qt 6.4 sends focus events only to listeners that register after it has
-// started (seen with a listener started later); a listener that was there
-// first, as Tocko usually is, hears nothing. Waits for a way to tell Qt.
-TEST_F(SecureInputDesktop, DISABLED_QtPasswordEntryHoldsSecureInput) {
-    checkPasswordEntry(QT_WINDOW, "Tocko Qt Window");
+TEST_F(SecureInputDesktop, QtPasswordEntryHoldsSecureInput) {
+    checkPasswordEntry(QT_WINDOW, "Tocko Qt Window", true);
+}
+
+// A web page's password field in Chromium, started after the monitor. Web
+// pages reach the accessibility bus only with renderer accessibility on.
+// Skipped where chromium is not installed.
+TEST_F(SecureInputDesktop, ChromiumPasswordFieldHoldsSecureInput) {
+    const QString chromium = QStandardPaths::findExecutable("chromium");
+    if (chromium.isEmpty()) GTEST_SKIP() << "chromium is not installed";
+    test::LogCapture logs;
+    SecureInputBuses buses;
+    buses.session = session.address();
+    buses.system = session.address();
+    SecureInputMonitor monitor(reports.callback(), makeLinuxSecureInputProbe(buses));
+    monitor.start();
+    ASSERT_TRUE(test::waitUntil([&] {
+        for (const std::string& m : logs.messages("SecureInputMonitor"))
+            if (m.starts_with("Turned on accessibility for applications")) return true;
+        return false;
+    }));
+
+    // The page moves the focus between its two fields by itself.
+    QTemporaryDir profile;
+    ASSERT_TRUE(profile.isValid());
+    QFile page(profile.filePath("page.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(
+        "<!doctype html><title>Sign in</title><input id=plain><input id=secret type=password><script>"
+        "let n = 0; setInterval(() => document.getElementById(++n % 2 ? 'secret' : 'plain').focus(), "
+        "700);</script>");
+    page.close();
+    QStringList args{"--user-data-dir=" + profile.filePath("profile"),
+                     "--no-first-run",
+                     "--no-default-browser-check",
+                     "--password-store=basic",
+                     "--disable-gpu",
+                     "--force-renderer-accessibility",
+                     "file://" + page.fileName()};
+    if (geteuid() == 0) args.prepend("--no-sandbox");  // Chromium will not run as root otherwise
+    desktop::Child browser("sh", QStringList{"-c", "exec \"$0\" \"$@\" >/dev/null 2>&1", chromium} + args,
+                           session.environment());
+    ASSERT_TRUE(browser.running());
+
+    size_t on = 0;
+    ASSERT_TRUE(desktop::spinUntil(
+        [&] {
+            for (; on < reports.seen.size(); ++on)
+                if (reports.seen[on].first) return true;
+            return false;
+        },
+        30s))
+        << describe(reports);
+    const Opt holder = reports.seen[on].second;
+    EXPECT_EQ(holder, "Chromium");
+    EXPECT_TRUE(desktop::spinUntil([&] { return reports.last(false, std::nullopt); }, 5s))
+        << describe(reports);
+    EXPECT_TRUE(desktop::spinUntil([&] { return reports.last(true, holder); }, 5s)) << describe(reports);
+    browser.interrupt();
+    EXPECT_TRUE(desktop::spinUntil([&] { return reports.last(false, std::nullopt); }, 5s))
+        << describe(reports);
+}
+
+// A new instance starts before the old one quits (a relaunch): the old one
+// turns accessibility for applications off as it goes, the new one on again,
+// and off at its own end.
+TEST_F(SecureInputDesktop, AccessibilityStaysOnWhileAnInstanceRuns) {
+    test::LogCapture logs;
+    SecureInputBuses buses;
+    buses.session = session.address();
+    buses.system = session.address();
+    auto said = [&](const char* start) {
+        int n = 0;
+        for (const std::string& m : logs.messages("SecureInputMonitor")) n += m.starts_with(start);
+        return n;
+    };
+    auto old = std::make_unique<SecureInputMonitor>(reports.callback(), makeLinuxSecureInputProbe(buses));
+    old->start();
+    ASSERT_TRUE(test::waitUntil([&] { return said("Turned on accessibility for applications") == 1; }));
+    Reports newReports;
+    auto relaunched =
+        std::make_unique<SecureInputMonitor>(newReports.callback(), makeLinuxSecureInputProbe(buses));
+    relaunched->start();
+    ASSERT_TRUE(test::waitUntil([&] { return said("Watching password fields") == 2; }));
+    desktop::spinUntil([] { return false; }, 300ms);  // the new one has looked
+    EXPECT_EQ(said("Turned on accessibility for applications"), 1) << "it was on already";
+
+    old.reset();
+    EXPECT_TRUE(test::waitUntil([&] { return said("Accessibility for applications was turned off") == 1; }));
+    EXPECT_TRUE(test::waitUntil([&] { return session.accessibilityEnabled() == true; }));
+    relaunched.reset();
+    EXPECT_EQ(session.accessibilityEnabled(), false);
 }
 
 TEST_F(SecureInputDesktop, LockScreenAndPromptsHoldSecureInputWithoutAccessibility) {
@@ -177,6 +318,49 @@ TEST_F(SecureInputDesktop, LockScreenAndPromptsHoldSecureInputWithoutAccessibili
     for (const std::string& line : logs.traces())
         said += line == "[Tocko] SecureInput: no accessibility bus; password fields are not watched";
     EXPECT_EQ(said, 1);
+}
+
+// Our session is found as logind names it: by XDG_SESSION_ID, else by our
+// process, else as the user's display session; the lock is followed on the
+// session's own object, where logind announces LockedHint.
+TEST_F(SecureInputDesktop, LoginSessionIsFoundAsLogindNamesIt) {
+    QDBusConnection standIns =
+        QDBusConnection::connectToBus(QString::fromStdString(session.address()), "stand-ins");
+    ASSERT_TRUE(standIns.isConnected());
+    const QByteArray sessionID = qgetenv("XDG_SESSION_ID");
+    {
+        LoginSessionStandIn login(standIns);
+        LoginManagerStandIn manager(standIns);
+        const QString byPID = "GetSessionByPID " + QString::number(QCoreApplication::applicationPid());
+        for (const auto& [id, asked] : {std::pair{"c1", QStringList{"GetSession c1"}},
+                                        std::pair{"", QStringList{byPID, "GetSession c1"}},
+                                        std::pair{"c7", QStringList{"GetSession c7", "GetSession c1"}}}) {
+            SCOPED_TRACE(std::string("XDG_SESSION_ID=") + id);
+            if (*id)
+                qputenv("XDG_SESSION_ID", id);
+            else
+                qunsetenv("XDG_SESSION_ID");
+            manager.asked.clear();
+            login.setLocked(true);
+            Reports seen;
+            SecureInputBuses buses;
+            buses.accessibility = "";
+            buses.session = session.address();
+            buses.system = session.address();
+            SecureInputMonitor monitor(seen.callback(), makeLinuxSecureInputProbe(buses));
+            monitor.start();
+            EXPECT_TRUE(test::waitUntil([&] { return seen.last(true, kLockScreenHolder); }))
+                << describe(seen);
+            login.setLocked(false);
+            EXPECT_TRUE(test::waitUntil([&] { return seen.last(false, std::nullopt); })) << describe(seen);
+            EXPECT_EQ(manager.asked, asked);
+        }
+    }
+    if (sessionID.isNull())
+        qunsetenv("XDG_SESSION_ID");
+    else
+        qputenv("XDG_SESSION_ID", sessionID);
+    QDBusConnection::disconnectFromBus("stand-ins");
 }
 
 TEST(SecretPrompts, AreKnownByTheirIdOrName) {
