@@ -23,6 +23,17 @@ for f in bin/tocko share/icons/hicolor/scalable/apps/com.pollix.Tocko.svg \
   share/tocko/translations/tocko_de.qm share/tocko/fonts/zilla-slab/OFL.txt; do
   [ -e "$stage/usr/$f" ] || { echo "package.sh: $f is not installed" >&2; exit 1; }
 done
+# The GNOME Shell focus reporter: one variant for every user where the Shell
+# looks, both beside the sounds for Settings' per-user copy; the desktop
+# entry's Quick Controls action.
+ext=share/gnome-shell/extensions/tocko-focus@pollix.com
+for f in $ext/metadata.json $ext/extension.js share/tocko/gnome-shell/tocko-focus@pollix.com/extension.js \
+  share/tocko/gnome-shell/45/tocko-focus@pollix.com/extension.js; do
+  [ -e "$stage/usr/$f" ] || { echo "package.sh: $f is not installed" >&2; exit 1; }
+done
+python3 -c 'import json,sys; m=json.load(open(sys.argv[1])); assert m["uuid"]=="tocko-focus@pollix.com", m' \
+  "$stage/usr/$ext/metadata.json"
+grep -qx "Exec=/usr/bin/tocko --panel" "$stage/usr/share/applications/com.pollix.Tocko.desktop"
 
 # Packages. Neither may ask for a sound server.
 rm -rf "$OUT"
@@ -36,6 +47,8 @@ if echo "$depends" | tr ',|' '\n\n' | sed 's/[ (].*//;s/^ *//' | grep -qxE "puls
   exit 1
 fi
 dpkg-deb -f "$deb" Recommends | grep -q fonts-noto-cjk
+dpkg-deb -c "$deb" >"$stage/deb-contents"
+grep -q "/usr/share/gnome-shell/extensions/tocko-focus@pollix.com/extension.js" "$stage/deb-contents"
 if ls "$OUT"/tocko-*.rpm >/dev/null 2>&1; then
   rpm -qpR "$(ls "$OUT"/tocko-*.rpm)" | sort -u | tr '\n' ' ' | sed 's/^/rpm Requires: /;s/$/\n/'
   if rpm -qpR "$(ls "$OUT"/tocko-*.rpm)" | grep -qE "^(pulseaudio|pipewire)( |$)"; then

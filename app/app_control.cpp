@@ -56,6 +56,13 @@ bool AppControl::openSettings() {
     return true;
 }
 
+bool AppControl::openPanel() {
+    if (!hooks_.openPanel) return false;
+    trace("Control", "panel");
+    hooks_.openPanel();
+    return true;
+}
+
 void AppControl::quit() {
     trace("Control", "quit");
     if (hooks_.quit)
@@ -64,15 +71,21 @@ void AppControl::quit() {
         QCoreApplication::quit();
 }
 
-bool AppControl::anotherLaunch(bool background) {
+AppControl::Opened AppControl::anotherLaunch(bool background) {
     if (background) {
         trace("Control", "another launch in the background: nothing to do");
-        return false;
+        return Opened::Nothing;
+    }
+    if (hooks_.reopen) {
+        const bool panel = hooks_.reopen();
+        trace("Control",
+              panel ? "another launch: opened the quick controls" : "another launch: opened Settings");
+        return panel ? Opened::Panel : Opened::Settings;
     }
     const bool opened = openSettings();
     trace("Control",
           opened ? "another launch: opened Settings" : "another launch: this instance has no windows");
-    return opened;
+    return opened ? Opened::Settings : Opened::Nothing;
 }
 
 QString AppControl::packImported(const QString& id) {

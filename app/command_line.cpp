@@ -20,7 +20,7 @@ struct VerbInfo {
     const char* help;
 };
 
-constexpr std::array<VerbInfo, 8> kVerbs{{
+constexpr std::array<VerbInfo, 9> kVerbs{{
     {Verb::Toggle, "toggle", "switch keyboard sounds on or off"},
     {Verb::On, "on", "switch keyboard sounds on"},
     {Verb::Off, "off", "switch keyboard sounds off"},
@@ -28,6 +28,7 @@ constexpr std::array<VerbInfo, 8> kVerbs{{
     {Verb::Unsnooze, "unsnooze", "end a snooze now"},
     {Verb::Status, "status", "print the frontmost application and what plays there"},
     {Verb::Settings, "settings", "open the Settings window"},
+    {Verb::Panel, "panel", "open the quick controls (the tray icon's panel)"},
     {Verb::Quit, "quit", "quit the running Tocko"},
 }};
 
@@ -64,7 +65,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption headless("headless", "");
     const QCommandLineOption replace("replace", "");
     const QCommandLineOption importPack("import-pack", "", "PATH");
-    parser.addOptions({help, version, background, headless, replace, importPack});
+    const QCommandLineOption panel("panel", "");
+    parser.addOptions({help, version, background, headless, replace, importPack, panel});
     if (!parser.parse(arguments.isEmpty() ? QStringList{"tocko"} : arguments))
         return usageError(parser.errorText());
 
@@ -76,7 +78,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
     if (parser.isSet(importPack)) {
         if (parser.isSet(background) || parser.isSet(headless) || parser.isSet(replace) ||
-            !parser.positionalArguments().isEmpty() || parser.values(importPack).size() != 1)
+            parser.isSet(panel) || !parser.positionalArguments().isEmpty() ||
+            parser.values(importPack).size() != 1)
             return usageError(QStringLiteral("--import-pack takes one PATH and nothing else"));
         c.action = CommandLine::Action::ImportPack;
         c.importPath = parser.value(importPack);
@@ -85,6 +88,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     c.background = parser.isSet(background);
     c.headless = parser.isSet(headless);
     c.replace = parser.isSet(replace);
+    c.panel = parser.isSet(panel);
+    if (c.panel && (c.background || c.headless))
+        return usageError(
+            QStringLiteral("--panel opens a window; it cannot go with --background or --headless"));
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) return c;
 
@@ -92,7 +99,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     for (const VerbInfo& v : kVerbs)
         if (words.first() == QLatin1String(v.name)) found = &v;
     if (!found) return usageError(QStringLiteral("unknown command \"%1\"").arg(words.first()));
-    if (c.background || c.headless || c.replace)
+    if (c.background || c.headless || c.replace || c.panel)
         return usageError(QStringLiteral("\"%1\" talks to the running Tocko and takes no start-up option")
                               .arg(words.first()));
     c.action = CommandLine::Action::Verb;
@@ -115,18 +122,20 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
 QString helpText(const QString& programName) {
     QString text = QStringLiteral(
-                       "Usage: %1 [--background | --headless]\n"
+                       "Usage: %1 [--background | --headless | --panel]\n"
                        "       %1 COMMAND\n"
                        "\n"
                        "Tocko plays a short keyboard sound for every key you press. Started without a\n"
                        "command it runs in the system tray; when Tocko already runs, it opens the\n"
-                       "running one's Settings window instead of starting twice.\n"
+                       "running one's Settings window (its panel where the desktop has no tray)\n"
+                       "instead of starting twice.\n"
                        "\n"
                        "Options:\n"
                        "  -h, --help      show this help and exit\n"
                        "  -v, --version   show the version and exit\n"
                        "  --background    start without opening any window (used at login)\n"
                        "  --headless      run without tray icon or windows; keys still click\n"
+                       "  --panel         start (or reach the running Tocko) with its quick controls open\n"
                        "  --import-pack PATH  import a sound pack (a folder or .zip: a config.json pack,\n"
                        "                  or press and release sounds) and print its id\n"
                        "\n"

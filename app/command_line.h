@@ -9,7 +9,7 @@
 namespace tocko {
 
 // The control verbs, as typed.
-enum class Verb { Toggle, On, Off, Snooze, Unsnooze, Status, Settings, Quit };
+enum class Verb { Toggle, On, Off, Snooze, Unsnooze, Status, Settings, Panel, Quit };
 
 struct CommandLine {
     enum class Action {
@@ -25,6 +25,7 @@ struct CommandLine {
     int snoozeMinutes = 10;
     bool background = false;  // start without opening any window
     bool headless = false;    // no tray, no windows
+    bool panel = false;       // open the quick controls (started or handed over)
     // For a relaunch: wait until the running instance has gone.
     bool replace = false;
     QString importPath;

@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
     const tocko::CommandLine command = tocko::parseCommandLine(tocko::argumentList(argc, argv));
     if (command.action == tocko::CommandLine::Action::ImportPack) {
         QString id;
-        const int code =
-            tocko::userpacks::importFromCommandLine(command.importPath, tocko::userpacks::defaultPacksDir(), &id);
+        const int code = tocko::userpacks::importFromCommandLine(command.importPath,
+                                                                 tocko::userpacks::defaultPacksDir(), &id);
         // A running Tocko plays the new pack at once.
         if (code == 0) tocko::announcePackImported(id, argc, argv);
         return code;
@@ -45,8 +45,15 @@ int main(int argc, char** argv) {
     if (runtime.hasDisplay())
         ui = tocko::ui::install(
             state, {.background = command.background, .noTrayFallbackAfter = std::chrono::seconds(5)});
+    // `tocko --panel` (the desktop entry's Quick Controls) opens the panel
+    // at once: under the tray icon, or as a window where there is no tray.
+    if (ui && command.panel) ui->showPanel();
     tocko::AppControl::Hooks hooks;
-    if (ui) hooks.openSettings = [&ui] { ui->openSettings(); };
+    if (ui) {
+        hooks.openSettings = [&ui] { ui->openSettings(); };
+        hooks.openPanel = [&ui] { ui->showPanel(); };
+        hooks.reopen = [&ui] { return ui->reopen(); };
+    }
     instance.serve(state, std::move(hooks));
     return runtime.exec();
 }

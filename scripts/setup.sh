@@ -58,6 +58,8 @@ case "$family" in
       clang libclang-rt-14-dev
       dbus-daemon python3-gi gir1.2-gtk-3.0
       sway foot openbox
+      # runs the KWin script and the GNOME Shell extensions against stand-ins
+      nodejs
     )
     PIPEWIRE=(pipewire pipewire-bin pipewire-pulse wireplumber dbus)
     ;;
@@ -76,6 +78,8 @@ case "$family" in
       desktop-file-utils appstream rpm-build dpkg
       clang compiler-rt
       python3-gobject gtk3 sway foot openbox
+      # runs the KWin script and the GNOME Shell extensions against stand-ins
+      nodejs
     )
     PIPEWIRE=(pipewire pipewire-pulseaudio wireplumber dbus-daemon)
     ;;
@@ -91,6 +95,8 @@ case "$family" in
       pulseaudio xorg-server-xvfb xorg-xdpyinfo xdotool sox dbus
       desktop-file-utils appstream rpm-tools dpkg
       compiler-rt python-gobject gtk3 sway foot openbox
+      # runs the KWin script and the GNOME Shell extensions against stand-ins
+      nodejs
     )
     PIPEWIRE=(pipewire pipewire-pulse wireplumber dbus)
     ;;

@@ -46,6 +46,16 @@ QString ControlService::OpenSettings() {
     return QStringLiteral("Settings opened");
 }
 
+QString ControlService::OpenPanel() {
+    if (!admitted()) return {};
+    if (!control_.openPanel()) {
+        sendErrorReply(QDBusError::NotSupported,
+                       QStringLiteral("this Tocko runs without windows (--headless)"));
+        return {};
+    }
+    return QStringLiteral("Quick controls opened");
+}
+
 QString ControlService::Quit() {
     if (!admitted()) return {};
     // After the reply has left.
@@ -59,8 +69,14 @@ QString ControlService::PackImported(const QString& id) {
 
 QString ControlService::Activate(bool background) {
     if (!admitted()) return {};
-    if (control_.anotherLaunch(background))
-        return QStringLiteral("Tocko already runs; its Settings window is open");
+    switch (control_.anotherLaunch(background)) {
+        case AppControl::Opened::Settings:
+            return QStringLiteral("Tocko already runs; its Settings window is open");
+        case AppControl::Opened::Panel:
+            return QStringLiteral("Tocko already runs; its quick controls are open");
+        case AppControl::Opened::Nothing:
+            break;
+    }
     return QStringLiteral("Tocko already runs");
 }
 

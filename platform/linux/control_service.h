@@ -24,6 +24,8 @@ public slots:
     Q_SCRIPTABLE QString Unsnooze();
     Q_SCRIPTABLE QString Status();
     Q_SCRIPTABLE QString OpenSettings();
+    // The quick controls (the panel; a window of its own without a tray).
+    Q_SCRIPTABLE QString OpenPanel();
     Q_SCRIPTABLE QString Quit();
     // A pack stored by `tocko --import-pack`, to load now.
     Q_SCRIPTABLE QString PackImported(const QString& id);

@@ -14,6 +14,9 @@
 #include <QDBusVariant>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QObject>
 #include <QStandardPaths>
 
@@ -185,12 +188,43 @@ report(workspace.activeWindow || workspace.activeClient);
 )JS";
 }
 
+namespace {
+
+// Whether the extension in `dir` declares the Shell of major version `major`
+// (0: unknown, taken as suiting).
+bool extensionSuits(const QString& dir, int major) {
+    QFile file(dir + "/metadata.json");
+    if (!file.open(QIODevice::ReadOnly) || !QFile::exists(dir + "/extension.js")) return false;
+    const QJsonObject metadata = QJsonDocument::fromJson(file.readAll()).object();
+    if (metadata.value("uuid").toString() != QLatin1String(WorkspaceMonitor::kGnomeExtensionUUID))
+        return false;
+    if (major == 0) return true;
+    for (const QJsonValue& v : metadata.value("shell-version").toArray())
+        if (v.toString().section('.', 0, 0).toInt() == major) return true;
+    return false;
+}
+
+// The copy installed for every user (by the package, under
+// $XDG_DATA_DIRS/gnome-shell/extensions), if one suits this Shell.
+QString systemWideExtension(int major) {
+    QStringList dirs = qEnvironmentVariable("XDG_DATA_DIRS").split(':', Qt::SkipEmptyParts);
+    if (dirs.isEmpty()) dirs = {"/usr/local/share", "/usr/share"};
+    for (const QString& d : dirs) {
+        const QString dir = d + "/gnome-shell/extensions/" + WorkspaceMonitor::kGnomeExtensionUUID;
+        if (extensionSuits(dir, major)) return dir;
+    }
+    return {};
+}
+
+}  // namespace
+
 bool enableGnomeExtension(const std::string& extensionsRoot, std::string& error) {
     // The Shell reads user extensions from here; a copy of Tocko's own.
     const QString uuid = WorkspaceMonitor::kGnomeExtensionUUID;
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (dataHome.isEmpty()) dataHome = QDir::homePath() + "/.local/share";
     const QString target = dataHome + "/gnome-shell/extensions/" + uuid;
+    Logger log("WorkspaceMonitor");
     // GNOME Shell 45 and later load extensions as ES modules: another copy.
     QDBusMessage version = QDBusMessage::createMethodCall("org.gnome.Shell", "/org/gnome/Shell",
                                                           "org.freedesktop.DBus.Properties", "Get");
@@ -205,15 +239,27 @@ bool enableGnomeExtension(const std::string& extensionsRoot, std::string& error)
                     .toInt();
     const QString root = QString::fromStdString(extensionsRoot);
     const QDir source(major >= 45 ? root + "/45/" + uuid : root + "/" + uuid);
-    if (!QDir().mkpath(target)) {
-        error = "cannot create " + target.toStdString();
-        return false;
-    }
-    for (const QString& name : {QString("metadata.json"), QString("extension.js")}) {
-        QFile::remove(target + "/" + name);
-        if (!QFile::copy(source.filePath(name), target + "/" + name)) {
-            error = "cannot copy " + source.filePath(name).toStdString();
+    const QString systemWide = systemWideExtension(major);
+    if (!systemWide.isEmpty()) {
+        // The package's copy only needs enabling. A user copy would hide it
+        // (the Shell prefers those): an earlier one of ours goes.
+        log.info("GNOME Shell extension installed for all users in {}", {pub(systemWide.toStdString())});
+        if (QDir(target).exists()) {
+            QFile::remove(target + "/metadata.json");
+            QFile::remove(target + "/extension.js");
+            QDir().rmdir(target);
+        }
+    } else {
+        if (!QDir().mkpath(target)) {
+            error = "cannot create " + target.toStdString();
             return false;
+        }
+        for (const QString& name : {QString("metadata.json"), QString("extension.js")}) {
+            QFile::remove(target + "/" + name);
+            if (!QFile::copy(source.filePath(name), target + "/" + name)) {
+                error = "cannot copy " + source.filePath(name).toStdString();
+                return false;
+            }
         }
     }
     // Same as `gnome-extensions enable tocko-focus@pollix.com`. A Shell

@@ -77,6 +77,9 @@ int sendVerb(const CommandLine& command) {
         case Verb::Settings:
             reply = callInstance(bus, "OpenSettings");
             break;
+        case Verb::Panel:
+            reply = callInstance(bus, "OpenPanel");
+            break;
         case Verb::Quit:
             reply = callInstance(bus, "Quit");
             break;
@@ -148,11 +151,15 @@ std::optional<int> SingleInstance::start(const CommandLine& command) {
         case SessionBusName::Claim::Taken:
             break;
     }
-    const QDBusMessage reply = callInstance(bus_->connection(), "Activate", {command.background});
+    const QDBusMessage reply = command.panel
+                                   ? callInstance(bus_->connection(), "OpenPanel")
+                                   : callInstance(bus_->connection(), "Activate", {command.background});
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        printLine(
-            stderr,
-            QStringLiteral("tocko: Tocko already runs but did not answer: %1").arg(reply.errorMessage()));
+        // A panel asked of a Tocko without windows says why it cannot open.
+        const bool refused = reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NotSupported");
+        printLine(stderr, refused ? QStringLiteral("tocko: %1").arg(reply.errorMessage())
+                                  : QStringLiteral("tocko: Tocko already runs but did not answer: %1")
+                                        .arg(reply.errorMessage()));
         return kExitNoInstance;
     }
     printLine(stdout, reply.arguments().value(0).toString());

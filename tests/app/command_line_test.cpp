@@ -38,7 +38,8 @@ TEST(CommandLineTest, EveryVerbAndTheSnoozeLength) {
         {"toggle", Verb::Toggle},     {"on", Verb::On},
         {"off", Verb::Off},           {"snooze", Verb::Snooze},
         {"unsnooze", Verb::Unsnooze}, {"status", Verb::Status},
-        {"settings", Verb::Settings}, {"quit", Verb::Quit},
+        {"settings", Verb::Settings}, {"panel", Verb::Panel},
+        {"quit", Verb::Quit},
     };
     for (const auto& [word, verb] : verbs) {
         const CommandLine c = parse({word});
@@ -75,11 +76,23 @@ TEST(CommandLineTest, HelpListsEveryVerbAndTheExitCodes) {
     const QString help = helpText("tocko");
     EXPECT_TRUE(help.startsWith("Usage: tocko"));
     for (Verb v : {Verb::Toggle, Verb::On, Verb::Off, Verb::Snooze, Verb::Unsnooze, Verb::Status,
-                   Verb::Settings, Verb::Quit})
+                   Verb::Settings, Verb::Panel, Verb::Quit})
         EXPECT_TRUE(help.contains("\n  " + verbName(v) + " ")) << verbName(v).toStdString();
     EXPECT_TRUE(help.contains("--background"));
+    EXPECT_TRUE(help.contains("--panel"));
     EXPECT_TRUE(help.contains("2 on a\nusage error"));
     EXPECT_TRUE(versionText().startsWith("Tocko " + QStringLiteral(TOCKO_VERSION_TEXT)));
+}
+
+// --panel starts Tocko (or reaches the running one) with a window open.
+TEST(CommandLineTest, PanelOpensAWindowAndGoesWithNoVerb) {
+    const CommandLine panel = parse({"--panel"});
+    EXPECT_EQ(panel.action, CommandLine::Action::Run);
+    EXPECT_TRUE(panel.panel);
+    for (const QStringList& bad :
+         {QStringList{"--panel", "--background"}, QStringList{"--panel", "--headless"},
+          QStringList{"--panel", "status"}, QStringList{"--import-pack", "a", "--panel"}})
+        EXPECT_EQ(parse(bad).action, CommandLine::Action::UsageError) << bad.join(' ').toStdString();
 }
 
 TEST(CommandLineTest, ImportPackTakesOnePathAndNothingElse) {

@@ -159,6 +159,12 @@ TEST_F(InstanceTest, VerbsReachTheRunningInstanceAndASecondLaunchHandsOver) {
     Result settings = run("settings");
     EXPECT_EQ(settings.code, 1);
     EXPECT_NE(settings.err.find("without windows"), std::string::npos) << settings.err;
+    // Nor a panel, asked by the verb or by a launch with --panel.
+    for (const char* panel : {"panel", "--panel"}) {
+        Result r = run(panel);
+        EXPECT_EQ(r.code, 1) << panel;
+        EXPECT_NE(r.err.find("without windows"), std::string::npos) << panel << ": " << r.err;
+    }
 
     // A second launch hands over and ends; it never starts a second tap.
     Result second = run("--headless");

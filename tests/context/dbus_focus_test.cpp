@@ -262,6 +262,30 @@ TEST(DBusFocus, SettingsCanInstallAndEnableTheGnomeShellExtension) {
     EXPECT_TRUE(fs::exists(installed / "extension.js"));
     EXPECT_EQ(source->availability(), FrontmostAvailability::Available);
 
+    // A copy installed for every user (as the package does) only needs
+    // enabling; the earlier user copy goes, since the Shell would prefer it.
+    // One that does not declare this Shell (46) is passed over.
+    const fs::path system = fs::path(getenv("XDG_DATA_HOME")).parent_path() / "system-data";
+    const fs::path systemCopy = system / "gnome-shell/extensions/tocko-focus@pollix.com";
+    fs::create_directories(systemCopy);
+    const fs::path variants = TOCKO_SOURCE_DIR "/resources/gnome-shell";
+    auto installVariant = [&](const fs::path& from) {
+        for (const char* name : {"metadata.json", "extension.js"})
+            fs::copy_file(from / name, systemCopy / name, fs::copy_options::overwrite_existing);
+    };
+    installVariant(variants / "45/tocko-focus@pollix.com");
+    setenv("XDG_DATA_DIRS", system.c_str(), 1);
+    ASSERT_TRUE(enableGnomeExtension(variants.string(), error)) << error;
+    EXPECT_FALSE(fs::exists(installed)) << "a user copy would hide the system-wide one";
+    installVariant(variants / "tocko-focus@pollix.com");
+    ASSERT_TRUE(enableGnomeExtension(variants.string(), error)) << error;
+    EXPECT_TRUE(fs::exists(installed / "extension.js")) << "GNOME 46 cannot load the script copy";
+    unsetenv("XDG_DATA_DIRS");
+    QStringList enabled;
+    QMetaObject::invokeMethod(
+        extensions, [&] { enabled = extensions->enabled; }, Qt::BlockingQueuedConnection);
+    EXPECT_EQ(enabled.count("tocko-focus@pollix.com"), 3);
+
     source.reset();
     QMetaObject::invokeMethod(
         extensions, [] { QDBusConnection::disconnectFromBus("gnome-shell"); }, Qt::BlockingQueuedConnection);

@@ -46,6 +46,7 @@ public:
     bool ready() const { return sway_ > 0 && !display_.empty(); }
     const std::string& runtimeDir() const { return runtime_; }
     const std::string& waylandDisplay() const { return display_; }
+    std::string ipcSocket() const { return runtime_ + "/" + ipc_; }
 
     // A foot terminal with `appID` (empty: an empty app_id, that is none); true
     // once Sway lists it.

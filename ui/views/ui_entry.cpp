@@ -74,10 +74,10 @@ void prepareApplication() {
 
 QString noTrayHelpText() {
     return lookup(
-        "No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again "
-        "from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable "
-        "the "
-        "AppIndicator extension (package gnome-shell-extension-appindicator, or \"AppIndicator and "
+        "No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps "
+        "running: open it again from the app grid, or choose Quick Controls in its menu there, to come back "
+        "here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension "
+        "(package gnome-shell-extension-appindicator, or \"AppIndicator and "
         "KStatusNotifierItem Support\" from extensions.gnome.org), then log out and in.");
 }
 
@@ -156,16 +156,17 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
         QTimer::singleShot(*options_.noTrayFallbackAfter, this, &TockoUi::checkTrayArrived);
 }
 
-// A desktop without a tray host (stock GNOME) would leave no way to reach
-// Tocko: open Settings instead, and say how to get the icon.
+// A desktop without a tray host (stock GNOME, plain Sway) would leave no way
+// to reach Tocko: open the panel as a window instead, and say how to get the
+// icon.
 void TockoUi::checkTrayArrived() {
-    if (QSystemTrayIcon::isSystemTrayAvailable()) return;
+    if (trayAvailable()) return;
     if (options_.background) {
-        trace("UI", "no system tray; open Tocko again to reach its Settings window");
+        trace("UI", "no system tray; open Tocko again to reach its quick controls");
         return;
     }
-    trace("UI", "no system tray; opened the Settings window");
-    openSettings();
+    trace("UI", "no system tray; opened the quick controls in a window");
+    showPanel();
     auto* box = new QMessageBox(QMessageBox::Information, lookup("Tocko"), noTrayHelpText(), QMessageBox::Ok);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -278,16 +279,33 @@ void TockoUi::togglePanel() {
     showPanel();
 }
 
-void TockoUi::showPanel() {
-    if (!panel_) {
-        panel_ = createWindow("MenuPanel");
-        // Wayland lets no window place itself: there the panel is a normal,
-        // decorated window that the compositor places and the user can move.
-        if (panel_ && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-            panel_->setFlags(Qt::Window);
+bool TockoUi::trayAvailable() const {
+    return options_.trayPresent.value_or(QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+bool TockoUi::reopen() {
+    if (trayAvailable()) {
+        openSettings();
+        return false;
     }
+    showPanel();
+    return true;
+}
+
+void TockoUi::showPanel() {
+    // Wayland lets no window place itself: there the panel is a normal,
+    // decorated window that the compositor places and the user can move.
+    // Without a tray it is such a window everywhere, and stays open until
+    // closed (its flags follow "standalone").
+    if (!panel_) panel_ = createWindow("MenuPanel");
     if (!panel_) return;
-    placePanel();
+    const bool standalone = !trayAvailable();
+    const bool wasStandalone = panel_->property("standalone").toBool();
+    panel_->setProperty("standalone", standalone);
+    if (!standalone)
+        placePanel();
+    else if (!wasStandalone || !panel_->isVisible())
+        centrePanel();
     panel_->show();
     panel_->raise();
     panel_->requestActivate();
@@ -313,8 +331,19 @@ void TockoUi::placePanel() {
     panel_->setPosition(x, y);
 }
 
+// A window of its own opens in the middle of the screen, where the window
+// manager does not place it otherwise.
+void TockoUi::centrePanel() {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    panel_->setPosition(area.center() - QPoint(panel_->width() / 2, panel_->height() / 2));
+}
+
 void TockoUi::openSettings() {
-    if (panel_) panel_->hide();
+    // The popover gives way; the panel's own window stays beside Settings.
+    if (panel_ && !panel_->property("standalone").toBool()) panel_->hide();
     if (!settings_) settings_ = createWindow("SettingsWindow");
     if (!settings_) return;
     settings_->show();

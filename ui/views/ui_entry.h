@@ -2,7 +2,8 @@
 // The user interface of the tocko executable: a tray icon (StatusNotifierItem
 // where the desktop offers one, XEmbed otherwise) whose click opens the menu
 // panel as a frameless window under the icon, the Settings window, and the
-// first-run tour, all over the one application state of the process.
+// first-run tour, all over the one application state of the process. Where
+// the desktop has no tray, the panel opens as a window of its own instead.
 
 #include <QObject>
 #include <QPointer>
@@ -31,9 +32,12 @@ void prepareApplication();
 struct UiOptions {
     // Started at login: no window of its own at start.
     bool background = false;
-    // When no system tray has appeared this long after start, open Settings
-    // and tell how to get a tray (unless `background`). Empty: never.
+    // When no system tray has appeared this long after start, open the panel
+    // as a window of its own and tell how to get a tray (unless
+    // `background`). Empty: never.
     std::optional<std::chrono::milliseconds> noTrayFallbackAfter;
+    // Whether the desktop shows tray icons; empty: ask it (tests set it).
+    std::optional<bool> trayPresent = std::nullopt;
 };
 
 // What the user reads when the desktop shows no tray icons.
@@ -49,8 +53,13 @@ public:
     ~TockoUi() override;
 
     void togglePanel();
+    // Under the tray icon; as a normal window when the desktop has no tray.
     void showPanel();
     void openSettings();
+    // Another launch of Tocko: Settings, or the panel's window without a tray.
+    // True when it opened the panel.
+    bool reopen();
+    bool trayAvailable() const;
 
     QQmlEngine& engine() { return *engine_; }
     // The windows once made (null before).
@@ -61,6 +70,7 @@ public:
 private:
     QQuickWindow* createWindow(const char* type);
     void placePanel();
+    void centrePanel();
     void fillTrayMenu();
     void showInputAccessHelp(const QString& text);
     void checkTrayArrived();

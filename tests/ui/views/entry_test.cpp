@@ -3,12 +3,14 @@
 // requested step and records completion however it is closed.
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "app/app_state.h"
 #include "platform/fake/fake_platform.h"
@@ -82,6 +84,11 @@ protected:
 };
 
 TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
+    // As under a tray icon (this test's display has no tray).
+    ui.reset();
+    ui::UiOptions withTray;
+    withTray.trayPresent = true;
+    ui = ui::install(*state, withTray);
     ui->showPanel();
     settle();
     QQuickWindow* panel = ui->panelWindow();
@@ -156,28 +163,103 @@ TEST_F(EntryTest, TheLastButtonClosesTheTour) {
     EXPECT_TRUE(QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool());
 }
 
-// Without a tray host (stock GNOME, or this test's X server) the only way in
-// would be killing the process: Settings opens with the way to get a tray,
-// unless Tocko was started in the background at login.
-TEST_F(EntryTest, WithoutATraySettingsOpensAndSaysHowToGetOne) {
+// What the compositor shows, where the test runs under one (Sway's tree;
+// empty elsewhere).
+std::string compositorTree() {
+    const char* sock = getenv("TOCKO_TEST_SWAYSOCK");
+    if (!sock) return {};
+    std::string out;
+    if (FILE* p = popen(("SWAYSOCK='" + std::string(sock) + "' swaymsg -t get_tree 2>&1").c_str(), "r")) {
+        char buf[4096];
+        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+        pclose(p);
+    }
+    return out;
+}
+
+bool waitUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 100 && !done(); ++i) QTest::qWait(50);
+    return done();
+}
+
+// Without a tray host (stock GNOME, plain Sway, or this test's display) the
+// only way in would be killing the process: the panel opens as a window of
+// its own, with the way to get a tray, unless Tocko was started in the
+// background at login. Its controls act on the state; it stays when another
+// window takes the focus and goes on Escape; another launch brings it back.
+TEST_F(EntryTest, WithoutATrayThePanelOpensAsAWindowAndSaysHowToGetATray) {
     ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable()) << "this test needs a display without a tray";
     ui.reset();
     ui = ui::install(*state, {.background = true, .noTrayFallbackAfter = std::chrono::milliseconds(20)});
     QTest::qWait(200);
+    EXPECT_EQ(ui->panelWindow(), nullptr);
     EXPECT_EQ(ui->settingsWindow(), nullptr);
     EXPECT_EQ(helpBox(), nullptr);
 
     ui.reset();
     ui = ui::install(*state, {.noTrayFallbackAfter = std::chrono::milliseconds(20)});
-    EXPECT_EQ(ui->settingsWindow(), nullptr);  // not before the wait is over
+    EXPECT_EQ(ui->panelWindow(), nullptr);  // not before the wait is over
     QTest::qWait(200);
-    ASSERT_TRUE(ui->settingsWindow());
-    EXPECT_TRUE(ui->settingsWindow()->isVisible());
+    QQuickWindow* panel = ui->panelWindow();
+    ASSERT_TRUE(panel);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(ui->settingsWindow(), nullptr);
+    // A normal window: decorated, in the task list, not above everything.
+    EXPECT_EQ(panel->flags() & Qt::WindowType_Mask, Qt::Window);
+    EXPECT_FALSE(panel->flags() & (Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(panel->title(), "Tocko");
     QMessageBox* box = helpBox();
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text(), ui::noTrayHelpText());
-    EXPECT_TRUE(box->text().contains("AppIndicator"));
+    EXPECT_TRUE(box->text().contains("quick controls"));
     box->close();
+    if (getenv("TOCKO_TEST_SWAYSOCK")) {
+        EXPECT_TRUE(waitUntil([] {
+            return compositorTree().find("\"name\": \"Tocko\"") != std::string::npos;
+        })) << "Sway does not show the panel's window: "
+            << compositorTree();
+    }
+
+    // Its controls work as under the tray icon.
+    QQuickItem* menu = panel->findChild<QQuickItem*>("menuView");
+    ASSERT_TRUE(menu);
+    auto click = [&](const char* name) {
+        QQuickItem* i = menu->findChild<QQuickItem*>(name);
+        ASSERT_TRUE(i && i->isVisible()) << name;
+        panel->grabWindow();
+        QTest::mouseClick(panel, Qt::LeftButton, {},
+                          i->mapToScene({i->width() / 2, i->height() / 2}).toPoint());
+        settle();
+    };
+    const bool wasEnabled = state->isEnabled();
+    click("enableSwitch");
+    EXPECT_EQ(state->isEnabled(), !wasEnabled);
+    click("snoozeButton");
+    EXPECT_TRUE(state->context().snoozeUntil().has_value());
+    click("settingsButton");
+    ASSERT_TRUE(ui->settingsWindow());
+    EXPECT_TRUE(ui->settingsWindow()->isVisible());
+    // Settings taking the focus leaves the window open, unlike the popover.
+    EXPECT_TRUE(panel->isVisible());
+    ui->settingsWindow()->close();
+
+    panel->requestActivate();
+    settle();
+    QTest::keyClick(panel, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(panel->isVisible());
+    if (getenv("TOCKO_TEST_SWAYSOCK")) {
+        EXPECT_TRUE(waitUntil([] {
+            return compositorTree().find("\"name\": \"Tocko\"") == std::string::npos;
+        })) << "the closed panel is still mapped: "
+            << compositorTree();
+    }
+
+    // Another launch (or `tocko panel`) brings back the same window.
+    EXPECT_TRUE(ui->reopen());
+    EXPECT_EQ(ui->panelWindow(), panel);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(ui->settingsWindow()->isVisible());
 }
 
 }  // namespace

@@ -5,21 +5,26 @@ import Tocko.Views
 
 // The frameless window that holds the menu panel under the tray icon. It
 // hides when it loses the focus (except to one of its own pickers' menus)
-// and on Escape.
+// and on Escape. Where no tray shows the icon, and on Wayland, where no
+// window may place itself, it is a normal window that the window manager
+// decorates and places; without a tray it stays until closed or Escape.
 Window {
     id: panel
     property var app
     property ContextModel context
     property var updater: null
     property ViewActions actions
+    // Opened as a window of its own, not as the tray icon's popover.
+    property bool standalone: false
 
-    flags: Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
+    flags: standalone || Qt.platform.pluginName.startsWith("wayland")
+           ? Qt.Window : Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
     title: qsTranslate("Tocko", "Tocko")
     width: view.width
     height: view.implicitHeight
     color: Theme.paper
 
-    onActiveChanged: if (!active && !MenuPopup.isOpen) hide()
+    onActiveChanged: if (!active && !standalone && !MenuPopup.isOpen) hide()
 
     MenuView {
         id: view
