@@ -13,7 +13,7 @@
 #include <fstream>
 #include <string>
 
-#include "context/frontmost_sources.h"
+#include "platform/linux/frontmost_sources.h"
 
 TEST(ReporterScripts, ParseAndReportFocusUnderNode) {
     if (std::system("command -v node >/dev/null 2>&1") != 0) GTEST_SKIP() << "node is not installed";
