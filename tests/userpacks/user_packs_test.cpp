@@ -132,6 +132,23 @@ TEST(PackConfig, MapsKeyCodesAndReadsBothDirections) {
     EXPECT_DOUBLE_EQ(config->release.at(57).slice->lengthMs, 25);
     EXPECT_EQ(evdevFromPackKeyCode(0xE04B), 105);  // left arrow
     EXPECT_EQ(evdevFromPackKeyCode(0), std::nullopt);
+
+    // Both sounds in one value, "-keyup" keys, and a key-up file without key-up slices.
+    const QByteArray both = R"({"name":"Both","key_define_type":"multi",
+        "defines":{"30":{"down":"a.wav","up":"a-up.wav"},"31":"b.wav","31-keyup":"b-up.wav","32":{"up":"c.wav"}}})";
+    const auto multi = parsePackConfig(both, error);
+    ASSERT_TRUE(multi) << error.english().toStdString();
+    EXPECT_EQ(multi->press.at(30).file, "a.wav");
+    EXPECT_EQ(multi->release.at(30).file, "a-up.wav");
+    EXPECT_EQ(multi->release.at(31).file, "b-up.wav");
+    EXPECT_EQ(multi->release.at(32).file, "c.wav");
+    EXPECT_FALSE(multi->press.count(32));
+    const auto mirrored = parsePackConfig(
+        R"({"name":"M","sound":"down.ogg","soundup":"up.ogg","defines":{"30":[10,40],"57":[60,40]}})", error);
+    ASSERT_TRUE(mirrored) << error.english().toStdString();
+    EXPECT_EQ(mirrored->releaseSoundFile, "up.ogg");
+    ASSERT_EQ(mirrored->release.size(), 2u);
+    EXPECT_DOUBLE_EQ(mirrored->release.at(57).slice->startMs, 60);
 }
 
 TEST(PackConfig, RejectsMalformedConfigsWithAReason) {
@@ -146,6 +163,19 @@ TEST(PackConfig, RejectsMalformedConfigsWithAReason) {
         {R"({"name":"x","key_define_type":"multi","defines":{"30":5}})", PackError::configKeyNoFile},
         {R"({"name":"x","sound":"a.wav","defines":{}})", PackError::configNoKeySound},
         {R"({"name":"x","key_define_type":"single","defines":{"30":[0,10]}})", PackError::configNoSoundFile},
+        // Sounds in places Tocko does not read are refused, never left out unheard.
+        {R"({"name":"x","sound":"a.wav","defines":{"30":[0,10],"30-hold":[20,10]}})",
+         PackError::configNotAKeyCode},
+        {R"({"name":"x","key_define_type":"multi","defines":{"30":"a.wav","A":"b.ogg"}})",
+         PackError::configNotAKeyCode},
+        {R"({"name":"x","sound":"a.wav","defines":{"30":[0,10]},"defines_release":{"30":[20,10]}})",
+         PackError::configUnknownField},
+        {R"({"name":"x","key_define_type":"multi","soundup":"u.wav","defines":{"30":"a.wav"}})",
+         PackError::configUnknownField},
+        {R"({"name":"x","key_define_type":"multi","defines":{"30":{"down":"a.wav","hold":"b.wav"}}})",
+         PackError::configKeyUnreadable},
+        {R"({"name":"x","key_define_type":"multi","defines":{"30":["a.wav","b.wav"]}})",
+         PackError::configKeyUnreadable},
     };
     for (const auto& [json, code] : bad) {
         PackProblem error;
@@ -269,6 +299,22 @@ TEST_F(UserPacks, ImportsAFolderOfPressAndReleaseFiles) {
     EXPECT_EQ(pack->release.size(), 2u);
     EXPECT_TRUE(pack->keyPress.count(30));
     EXPECT_TRUE(pack->keyRelease.count(30));
+
+    // Press and release in folders of their own, files named by key alone;
+    // "release-31" names its key after the word.
+    writeWav(src("Split/press/30.wav"), 0.08, 48000, 5);
+    writeWav(src("Split/release/30.wav"), 0.02, 48000, 6);
+    writeWav(src("Split/release-31.wav"), 0.03, 48000, 7);
+    writeWav(src("Split/31.wav"), 0.08, 48000, 8);
+    const ImportResult split = import(src("Split"));
+    ASSERT_TRUE(split.ok) << split.error.english().toStdString();
+    const auto two = loadUserPack(packs(), split.packId, error);
+    ASSERT_TRUE(two);
+    ASSERT_EQ(two->press.size(), 2u);
+    ASSERT_EQ(two->release.size(), 2u);
+    EXPECT_NEAR(double(two->press[size_t(two->keyPress.at(30))].size()), 0.08 * 48000, 2);
+    EXPECT_NEAR(double(two->release[size_t(two->keyRelease.at(30))].size()), 0.02 * 48000, 2);
+    EXPECT_NEAR(double(two->release[size_t(two->keyRelease.at(31))].size()), 0.03 * 48000, 2);
 }
 
 TEST_F(UserPacks, RefusesBadInputAndLeavesNothingBehind) {
