@@ -12,6 +12,7 @@
 #include "main/app_runtime.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/single_instance.h"
+#include "ui/l10n/localization_store.h"
 #include "ui/views/running_apps.h"
 #include "ui/views/ui_entry.h"
 #include "userpacks/user_packs.h"
@@ -20,8 +21,10 @@ int main(int argc, char** argv) {
     const tocko::CommandLine command = tocko::parseCommandLine(tocko::argumentList(argc, argv));
     if (command.action == tocko::CommandLine::Action::ImportPack) {
         QString id;
-        const int code = tocko::userpacks::importFromCommandLine(command.importPath,
-                                                                 tocko::userpacks::defaultPacksDir(), &id);
+        // In the language the user chose for Tocko, as Settings would say it.
+        const int code = tocko::userpacks::importFromCommandLine(
+            command.importPath, tocko::userpacks::defaultPacksDir(),
+            [](const char* key) { return tocko::LocalizationStore::localizedString(key); }, &id);
         // A running Tocko plays the new pack at once.
         if (code == 0) tocko::announcePackImported(id, argc, argv);
         return code;

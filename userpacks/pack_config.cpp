@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace tocko::userpacks {
@@ -24,20 +26,55 @@ bool parseSlice(const QJsonValue& value, Slice& slice) {
     return true;
 }
 
-// A define's key: "30", or "30-up" / "30_up" for the key-up sound.
+bool isUpWord(const QString& w) {
+    return w == QLatin1String("up") || w == QLatin1String("keyup") || w == QLatin1String("release") ||
+           w == QLatin1String("released");
+}
+bool isDownWord(const QString& w) {
+    return w == QLatin1String("down") || w == QLatin1String("keydown") || w == QLatin1String("press") ||
+           w == QLatin1String("pressed");
+}
+
+// A define's key: "30" or "30-down" for the key-down sound, "30-up",
+// "30_up", "30-keyup" or "30-release" for the key-up sound.
 bool parseDefineKey(const QString& key, long& code, bool& isUp) {
-    QString digits = key;
+    QString digits = key.trimmed();
     isUp = false;
-    for (const char* suffix : {"-up", "_up", "-release"}) {
-        if (digits.endsWith(QLatin1String(suffix))) {
-            digits.chop(int(strlen(suffix)));
-            isUp = true;
-            break;
-        }
+    const qsizetype cut =
+        std::max(digits.lastIndexOf(QLatin1Char('-')), digits.lastIndexOf(QLatin1Char('_')));
+    if (cut > 0) {
+        const QString word = digits.mid(cut + 1).toLower();
+        if (!isUpWord(word) && !isDownWord(word)) return false;
+        isUp = isUpWord(word);
+        digits.truncate(cut);
     }
     bool ok = false;
     code = digits.toLong(&ok);
     return ok && code >= 0;
+}
+
+// Would a define under a key that is no key code carry a sound? Then it is
+// refused rather than left out; other values are comments.
+bool looksLikeSound(const QJsonValue& value, PackConfig::Mode mode) {
+    if (value.isObject()) return true;
+    if (mode == PackConfig::Mode::single) return value.isArray();
+    static const QRegularExpression audio(QStringLiteral(R"(\.(wav|ogg|oga|opus|flac|mp3|aiff?)\s*$)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return value.isArray() || (value.isString() && audio.match(value.toString()).hasMatch());
+}
+
+// Top-level fields read here; others that speak of sounds, key definitions
+// or key-up sounds and hold sounds would be sounds left out: refused.
+bool isUnusedSoundField(const QString& field, const QJsonValue& value, PackConfig::Mode mode) {
+    if (!looksLikeSound(value, PackConfig::Mode::multi)) return false;
+    QString f = field.toLower();
+    f.remove(QLatin1Char('_'));
+    f.remove(QLatin1Char('-'));
+    if (f == QLatin1String("sound") || f == QLatin1String("defines") || f == QLatin1String("definesup"))
+        return false;
+    if (f == QLatin1String("soundup")) return mode != PackConfig::Mode::single;
+    return f.contains(QLatin1String("sound")) || f.contains(QLatin1String("define")) ||
+           f.contains(QLatin1String("release")) || f.contains(QLatin1String("keyup"));
 }
 
 }  // namespace
@@ -90,11 +127,11 @@ std::optional<int> evdevFromPackKeyCode(long code) {
     }
 }
 
-std::optional<PackConfig> parsePackConfig(const QByteArray& json, QString& error) {
+std::optional<PackConfig> parsePackConfig(const QByteArray& json, PackProblem& error) {
     QJsonParseError parseError{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
-        error = QStringLiteral("config.json is not a JSON object");
+        error = {PackError::configNotJson, {}, parseError.errorString()};
         return std::nullopt;
     }
     const QJsonObject root = doc.object();
@@ -102,7 +139,7 @@ std::optional<PackConfig> parsePackConfig(const QByteArray& json, QString& error
     config.name = root.value(QLatin1String("name")).toString().trimmed();
     if (config.name.isEmpty()) config.name = root.value(QLatin1String("id")).toString().trimmed();
     if (config.name.isEmpty()) {
-        error = QStringLiteral("config.json has no \"name\"");
+        error = {PackError::configNoName};
         return std::nullopt;
     }
     // Older files say "key_define_type", newer ones "audio".
@@ -114,62 +151,115 @@ std::optional<PackConfig> parsePackConfig(const QByteArray& json, QString& error
     } else if (mode == QLatin1String("multi")) {
         config.mode = PackConfig::Mode::multi;
     } else {
-        error = QStringLiteral("config.json: unsupported key definition type \"%1\"").arg(mode.left(40));
+        error = {PackError::configUnknownType, {mode.left(40)}};
         return std::nullopt;
     }
-    if (config.mode == PackConfig::Mode::single) {
+    for (auto it = root.begin(); it != root.end(); ++it) {
+        if (isUnusedSoundField(it.key(), it.value(), config.mode)) {
+            error = {PackError::configUnknownField, {it.key().left(40)}};
+            return std::nullopt;
+        }
+    }
+    const bool single = config.mode == PackConfig::Mode::single;
+    if (single) {
         config.soundFile = root.value(QLatin1String("sound")).toString();
         if (config.soundFile.isEmpty()) {
-            error = QStringLiteral("config.json: a single-file pack needs \"sound\"");
+            error = {PackError::configNoSoundFile};
             return std::nullopt;
         }
         config.releaseSoundFile = root.value(QLatin1String("soundup")).toString();
+        if (config.releaseSoundFile.isEmpty())
+            config.releaseSoundFile = root.value(QLatin1String("sound_up")).toString();
     }
 
-    auto readDefines = [&](const QJsonObject& defines, bool forceUp) -> bool {
+    // One direction's sound: a slice of the single file, or a file of its own.
+    // Null is a key the pack leaves silent.
+    auto readSound = [&](const QJsonValue& value, const QString& key, std::optional<KeySound>& out) {
+        out.reset();
+        if (value.isNull()) return true;
+        KeySound sound;
+        if (single) {
+            Slice slice;
+            if (!parseSlice(value, slice)) {
+                error = {PackError::configBadSlice, {key.left(20)}};
+                return false;
+            }
+            sound.slice = slice;
+        } else {
+            if (!value.isString() || value.toString().trimmed().isEmpty()) {
+                error = {value.isArray() ? PackError::configKeyUnreadable : PackError::configKeyNoFile,
+                         {key.left(20)}};
+                return false;
+            }
+            sound.file = value.toString();
+        }
+        out = sound;
+        return true;
+    };
+    auto readDefines = [&](const QJsonObject& defines, bool upOnly) -> bool {
         if (defines.size() > kMaxDefines) {
-            error = QStringLiteral("config.json defines too many keys");
+            error = {PackError::configTooManyKeys};
             return false;
         }
         for (auto it = defines.begin(); it != defines.end(); ++it) {
+            const QString key = it.key();
             long code = 0;
             bool isUp = false;
-            if (!parseDefineKey(it.key(), code, isUp)) continue;  // comments and unknown keys
+            if (!parseDefineKey(key, code, isUp)) {
+                if (looksLikeSound(it.value(), config.mode)) {
+                    error = {PackError::configNotAKeyCode, {key.left(20)}};
+                    return false;
+                }
+                continue;  // a comment
+            }
+            std::optional<KeySound> down, up;
+            if (it.value().isObject()) {
+                // {"down": …, "up": …}: both sounds of the key.
+                if (upOnly) {
+                    error = {PackError::configKeyUnreadable, {key.left(20)}};
+                    return false;
+                }
+                const QJsonObject both = it.value().toObject();
+                for (auto part = both.begin(); part != both.end(); ++part) {
+                    const QString word = part.key().toLower();
+                    if (!isUpWord(word) && !isDownWord(word)) {
+                        error = {PackError::configKeyUnreadable, {key.left(20)}};
+                        return false;
+                    }
+                    if (!readSound(part.value(), key, isUpWord(word) ? up : down)) return false;
+                }
+            } else if (!readSound(it.value(), key, isUp || upOnly ? up : down)) {
+                return false;
+            }
+            // Keys Tocko never hears from the keyboard have nothing to play.
             const std::optional<int> evdev = evdevFromPackKeyCode(code);
             if (!evdev) continue;
-            if (it.value().isNull()) continue;  // a key the pack leaves silent
-            KeySound sound;
-            if (config.mode == PackConfig::Mode::single) {
-                Slice slice;
-                if (!parseSlice(it.value(), slice)) {
-                    error = QStringLiteral("config.json: key %1 has no valid [start, length] slice")
-                                .arg(it.key().left(20));
-                    return false;
-                }
-                sound.slice = slice;
-            } else {
-                if (!it.value().isString() || it.value().toString().isEmpty()) {
-                    error = QStringLiteral("config.json: key %1 names no sound file").arg(it.key().left(20));
-                    return false;
-                }
-                sound.file = it.value().toString();
-            }
-            (isUp || forceUp ? config.release : config.press)[*evdev] = sound;
+            if (down) config.press[*evdev] = *down;
+            if (up) config.release[*evdev] = *up;
         }
         return true;
     };
     const QJsonValue defines = root.value(QLatin1String("defines"));
     if (!defines.isObject()) {
-        error = QStringLiteral("config.json has no \"defines\"");
+        error = {PackError::configNoDefines};
         return std::nullopt;
     }
     if (!readDefines(defines.toObject(), false)) return std::nullopt;
-    const QJsonValue definesUp = root.value(QLatin1String("defines_up"));
-    if (definesUp.isObject() && !readDefines(definesUp.toObject(), true)) return std::nullopt;
+    for (const char* field : {"defines_up", "definesUp", "defines-up"}) {
+        const QJsonValue definesUp = root.value(QLatin1String(field));
+        if (definesUp.isUndefined()) continue;
+        if (!definesUp.isObject()) {
+            error = {PackError::configUnknownField, {QString::fromLatin1(field)}};
+            return std::nullopt;
+        }
+        if (!readDefines(definesUp.toObject(), true)) return std::nullopt;
+    }
     if (config.press.empty()) {
-        error = QStringLiteral("config.json defines no key sound");
+        error = {PackError::configNoKeySound};
         return std::nullopt;
     }
+    // A key-up file without key-up slices is cut like the key-down file.
+    if (single && !config.releaseSoundFile.isEmpty() && config.release.empty()) config.release = config.press;
     return config;
 }
 

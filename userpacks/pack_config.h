@@ -4,11 +4,21 @@
 // Key codes in the file are the community format's own (set-1 scan codes,
 // extended keys with 0xE0 / 0x0E high bytes); they are turned into evdev
 // codes here and nowhere else.
+//
+// Key-up sounds may be written in any of these ways, in either mode:
+//   "30-up" (or "_up", "-release", "-keyup") keys beside "30" in "defines";
+//   a "defines_up" object keyed like "defines";
+//   a value holding both: {"down": …, "up": …} or a pair [down, up];
+//   single mode only: a "soundup" file sliced by the key-up definitions, or,
+//   when there are none, by the key-down slices.
+// Anything else that looks like a sound is refused, never left out unheard.
 
 #include <QByteArray>
 #include <QString>
 #include <map>
 #include <optional>
+
+#include "userpacks/pack_problem.h"
 
 namespace tocko::userpacks {
 
@@ -38,6 +48,6 @@ std::optional<int> evdevFromPackKeyCode(long code);
 
 // Parses config.json. On failure returns none and a reason a user can act on.
 // File names are checked later against the pack folder; here only their text.
-std::optional<PackConfig> parsePackConfig(const QByteArray& json, QString& error);
+std::optional<PackConfig> parsePackConfig(const QByteArray& json, PackProblem& error);
 
 }  // namespace tocko::userpacks

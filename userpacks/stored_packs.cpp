@@ -30,10 +30,10 @@ std::vector<std::shared_ptr<SampleBuffer>> buffers(std::vector<std::vector<float
 
 }  // namespace
 
-bool installIntoEngine(SoundEngine& engine, const QString& packsDir, const QString& id, QString& error) {
+bool installIntoEngine(SoundEngine& engine, const QString& packsDir, const QString& id, PackProblem& error) {
     const std::optional<PackID> slot = userPackSlot(id.toStdString());
     if (!slot) {
-        error = QStringLiteral("%1 is not an imported pack id").arg(id.left(80));
+        error = {PackError::notImportedPack, {id.left(80)}};
         return false;
     }
     std::optional<UserPackAudio> audio = loadUserPack(packsDir, id, error);
@@ -53,14 +53,14 @@ bool installIntoEngine(SoundEngine& engine, const QString& packsDir, const QStri
 
 void installStoredPacks(SoundEngine& engine, const QString& packsDir) {
     for (const UserPackInfo& info : listUserPacks(packsDir)) {
-        QString error;
+        PackProblem error;
         if (!installIntoEngine(engine, packsDir, info.id, error))
             packLog().error("Imported pack {} not loaded: {}",
-                            {pub(info.id.toStdString()), pub(error.toStdString())});
+                            {pub(info.id.toStdString()), pub(error.english().toStdString())});
     }
 }
 
-bool uninstall(SoundEngine& engine, const QString& packsDir, const QString& id, QString& error) {
+bool uninstall(SoundEngine& engine, const QString& packsDir, const QString& id, PackProblem& error) {
     if (!removeUserPack(packsDir, id, error)) return false;
     if (const std::optional<PackID> slot = userPackSlot(id.toStdString())) {
         setUserPackInstalled(*slot, false);

@@ -1,6 +1,7 @@
 #include "userpacks/user_pack_library.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QThreadPool>
 #include <QUrl>
@@ -21,7 +22,15 @@ const Logger& libraryLog() {
 }  // namespace
 
 UserPackLibrary::UserPackLibrary(std::shared_ptr<SoundEngine> engine, QString packsDir, QObject* parent)
-    : QObject(parent), engine_(std::move(engine)), packsDir_(std::move(packsDir)) {}
+    : QObject(parent), engine_(std::move(engine)), packsDir_(std::move(packsDir)) {
+    // Installing or removing a translator tells the application object.
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+}
+
+bool UserPackLibrary::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && lastError_) emit lastErrorChanged();
+    return QObject::eventFilter(watched, event);
+}
 
 void UserPackLibrary::loadStored() {
     QPointer<UserPackLibrary> self(this);
@@ -81,12 +90,12 @@ void UserPackLibrary::adopt(const QString& id) {
     engine_->queue().async([engine = std::weak_ptr<SoundEngine>(engine_), dir = packsDir_, id, self] {
         auto e = engine.lock();
         if (!e) return;
-        QString error;
+        PackProblem error;
         if (installIntoEngine(*e, dir, id, error))
             trace("SoundEngine", "imported pack " + id.toStdString() + " loaded");
         else
             libraryLog().error("Imported pack {} not loaded: {}",
-                               {pub(id.toStdString()), pub(error.toStdString())});
+                               {pub(id.toStdString()), pub(error.english().toStdString())});
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self] {
@@ -97,15 +106,19 @@ void UserPackLibrary::adopt(const QString& id) {
 }
 
 bool UserPackLibrary::remove(const QString& id) {
-    QString error;
+    PackProblem error;
     if (!uninstall(*engine_, packsDir_, id, error)) {
         lastError_ = error;
         emit lastErrorChanged();
         libraryLog().error("Could not remove imported pack {}: {}",
-                           {pub(id.toStdString()), pub(error.toStdString())});
+                           {pub(id.toStdString()), pub(error.english().toStdString())});
         return false;
     }
     libraryLog().info("Removed imported pack {}", {pub(id.toStdString())});
+    if (lastError_) {
+        lastError_ = {};
+        emit lastErrorChanged();
+    }
     emit packsChanged();
     return true;
 }
@@ -116,15 +129,15 @@ void UserPackLibrary::setProgress(int percent) {
     emit progressChanged();
 }
 
-void UserPackLibrary::finish(bool ok, const QString& id, const QString& error) {
+void UserPackLibrary::finish(bool ok, const QString& id, const PackProblem& error) {
     importing_ = false;
-    lastError_ = ok ? QString() : error;
+    lastError_ = ok ? PackProblem{} : error;
     if (ok) {
         libraryLog().info("Imported pack {}", {pub(id.toStdString())});
         trace("SoundEngine", "imported pack " + id.toStdString());
     } else {
-        libraryLog().error("Pack import failed: {}", {pub(error.toStdString())});
-        trace("SoundEngine", "pack import failed: " + error.toStdString());
+        libraryLog().error("Pack import failed: {}", {pub(error.english().toStdString())});
+        trace("SoundEngine", "pack import failed: " + error.english().toStdString());
     }
     emit importingChanged();
     emit lastErrorChanged();

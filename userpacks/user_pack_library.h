@@ -8,6 +8,8 @@
 #include <QVariantList>
 #include <memory>
 
+#include "userpacks/pack_problem.h"
+
 namespace tocko {
 class SoundEngine;
 }
@@ -20,7 +22,8 @@ class UserPackLibrary : public QObject {
     Q_PROPERTY(QVariantList packs READ packs NOTIFY packsChanged)
     Q_PROPERTY(bool importing READ importing NOTIFY importingChanged)
     Q_PROPERTY(int progress READ progress NOTIFY progressChanged)
-    // The last import's error, empty after a success.
+    // The last import's or removal's error in the current language, empty
+    // after a success.
     Q_PROPERTY(QString lastError READ lastError NOTIFY lastErrorChanged)
 
 public:
@@ -32,7 +35,8 @@ public:
     QVariantList packs() const;
     bool importing() const { return importing_; }
     int progress() const { return progress_; }
-    QString lastError() const { return lastError_; }
+    QString lastError() const { return lastError_ ? lastError_.text() : QString(); }
+    const PackProblem& lastProblem() const { return lastError_; }
 
     // A folder, a .zip, or a file:// URL of either (drag and drop, file dialogs).
     Q_INVOKABLE void importFrom(const QString& pathOrUrl);
@@ -48,15 +52,19 @@ signals:
     // After an import: the new pack's id, or empty with lastError set.
     void importFinished(const QString& id);
 
+protected:
+    // A language change re-reads lastError.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void setProgress(int percent);
-    void finish(bool ok, const QString& id, const QString& error);
+    void finish(bool ok, const QString& id, const PackProblem& error);
 
     std::shared_ptr<SoundEngine> engine_;
     QString packsDir_;
     bool importing_ = false;
     int progress_ = 0;
-    QString lastError_;
+    PackProblem lastError_;
 };
 
 }  // namespace tocko::userpacks

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -33,26 +34,28 @@ constexpr qint64 kMaxConfigBytes = 1024 * 1024;
 constexpr const char* kManifest = "manifest.json";
 
 struct Failure {
-    QString message;
+    PackProblem problem;
 };
 
 void report(const ImportOptions& options, int percent, const QString& step) {
     if (options.progress) options.progress(percent, step);
 }
 
-bool isRegularFile(const QString& path, qint64 maxBytes, QString& error) {
+// `shownName` is how the user knows the file: its name inside the pack.
+bool isRegularFile(const QString& path, qint64 maxBytes, PackProblem& error, QString shownName = {}) {
+    if (shownName.isEmpty()) shownName = QFileInfo(path).fileName();
     struct stat st {};
     const QByteArray native = QFile::encodeName(path);
     if (::lstat(native.constData(), &st) != 0) {
-        error = QStringLiteral("%1 is missing").arg(QFileInfo(path).fileName());
+        error = {PackError::fileMissing, {shownName.left(80)}};
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        error = QStringLiteral("%1 is not a regular file").arg(QFileInfo(path).fileName());
+        error = {PackError::fileNotRegular, {shownName.left(80)}};
         return false;
     }
     if (st.st_size > maxBytes) {
-        error = QStringLiteral("%1 is too large").arg(QFileInfo(path).fileName());
+        error = {PackError::fileTooLarge, {shownName.left(80)}};
         return false;
     }
     return true;
@@ -71,7 +74,7 @@ bool isSafeRelativeName(const QString& name) {
 // ---- unpacking a .zip ----------------------------------------------------
 
 void unpackZip(const QString& zipPath, const QString& into) {
-    QString error;
+    PackProblem error;
     if (!isRegularFile(zipPath, kMaxArchiveBytes, error)) throw Failure{error};
     archive* reader = archive_read_new();
     archive_read_support_format_zip(reader);
@@ -80,7 +83,9 @@ void unpackZip(const QString& zipPath, const QString& into) {
         ~Closer() { archive_read_free(a); }
     } closer{reader};
     if (archive_read_open_filename(reader, QFile::encodeName(zipPath).constData(), 64 * 1024) != ARCHIVE_OK)
-        throw Failure{QStringLiteral("%1 is not a readable .zip file").arg(QFileInfo(zipPath).fileName())};
+        throw Failure{{PackError::zipUnreadable,
+                       {QFileInfo(zipPath).fileName()},
+                       QString::fromUtf8(archive_error_string(reader))}};
     qint64 total = 0;
     int entries = 0;
     archive_entry* entry = nullptr;
@@ -89,45 +94,39 @@ void unpackZip(const QString& zipPath, const QString& into) {
         const int status = archive_read_next_header(reader, &entry);
         if (status == ARCHIVE_EOF) break;
         if (status != ARCHIVE_OK && status != ARCHIVE_WARN)
-            throw Failure{QStringLiteral("the .zip file is damaged (%1)")
-                              .arg(QString::fromUtf8(archive_error_string(reader)))};
-        if (++entries > kMaxArchiveEntries)
-            throw Failure{QStringLiteral("the .zip file holds too many files")};
+            throw Failure{{PackError::zipDamaged, {}, QString::fromUtf8(archive_error_string(reader))}};
+        if (++entries > kMaxArchiveEntries) throw Failure{{PackError::zipTooManyFiles}};
         const char* rawName = archive_entry_pathname(entry);
         const QString name = rawName ? QString::fromUtf8(rawName) : QString();
         const mode_t type = archive_entry_filetype(entry);
         if (archive_entry_symlink(entry) != nullptr || archive_entry_hardlink(entry) != nullptr ||
             type == AE_IFLNK)
-            throw Failure{QStringLiteral("the .zip file contains a link (%1); links are not accepted")
-                              .arg(name.left(80))};
-        if (!isSafeRelativeName(name))
-            throw Failure{QStringLiteral("the .zip file contains an unsafe path (%1)").arg(name.left(80))};
+            throw Failure{{PackError::zipLink, {name.left(80)}}};
+        if (!isSafeRelativeName(name)) throw Failure{{PackError::zipUnsafePath, {name.left(80)}}};
         const QString target = QDir(into).filePath(name);
         if (type == AE_IFDIR) {
-            if (!QDir().mkpath(target)) throw Failure{QStringLiteral("could not unpack the .zip file")};
+            if (!QDir().mkpath(target)) throw Failure{{PackError::zipUnpackFailed}};
             continue;
         }
-        if (type != AE_IFREG)
-            throw Failure{QStringLiteral("the .zip file contains a special file (%1)").arg(name.left(80))};
+        if (type != AE_IFREG) throw Failure{{PackError::zipSpecialFile, {name.left(80)}}};
         QDir().mkpath(QFileInfo(target).path());
         QFile out(target);
-        if (out.exists() || !out.open(QIODevice::WriteOnly))
-            throw Failure{
-                QStringLiteral("the .zip file holds %1 twice or it cannot be written").arg(name.left(80))};
+        if (out.exists()) throw Failure{{PackError::zipDuplicate, {name.left(80)}}};
+        if (!out.open(QIODevice::WriteOnly))
+            throw Failure{{PackError::zipUnpackFailed, {}, out.errorString()}};
         // Count what is really unpacked, not what the headers claim.
         while (true) {
             const la_ssize_t got = archive_read_data(reader, chunk.data(), chunk.size());
             if (got < 0)
-                throw Failure{QStringLiteral("the .zip file is damaged (%1)")
-                                  .arg(QString::fromUtf8(archive_error_string(reader)))};
+                throw Failure{{PackError::zipDamaged, {}, QString::fromUtf8(archive_error_string(reader))}};
             if (got == 0) break;
             total += got;
             if (out.size() + got > kMaxSourceFileBytes || total > kMaxArchiveBytes)
-                throw Failure{QStringLiteral("the .zip file unpacks to more than a sound pack can hold")};
+                throw Failure{{PackError::zipTooLarge}};
             if (out.write(chunk.data(), got) != got)
-                throw Failure{QStringLiteral("could not unpack the .zip file (disk full?)")};
+                throw Failure{{PackError::zipUnpackFailed, {}, out.errorString()}};
         }
-        if (!out.flush()) throw Failure{QStringLiteral("could not unpack the .zip file (disk full?)")};
+        if (!out.flush()) throw Failure{{PackError::zipUnpackFailed, {}, out.errorString()}};
     }
 }
 
@@ -155,7 +154,7 @@ std::vector<float> resample(const std::vector<float>& in, double fromRate, int t
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
     const soxr_error_t err = soxr_oneshot(fromRate, toRate, 1, in.data(), in.size(), nullptr, out.data(),
                                           out.size(), &done, &io, &quality, nullptr);
-    if (err) throw Failure{QStringLiteral("could not resample the sounds (%1)").arg(QString::fromUtf8(err))};
+    if (err) throw Failure{{PackError::resampleFailed, {}, QString::fromUtf8(err)}};
     out.resize(done);
     return out;
 }
@@ -168,18 +167,15 @@ public:
     const std::vector<float>& file(const QString& name) {
         auto found = cache_.find(name);
         if (found != cache_.end()) return found->second;
-        if (!isSafeRelativeName(name))
-            throw Failure{
-                QStringLiteral("the pack names a sound file outside its folder (%1)").arg(name.left(80))};
+        if (!isSafeRelativeName(name)) throw Failure{{PackError::fileOutsidePack, {name.left(80)}}};
         const QString path = QDir(root_).filePath(name);
-        QString error;
-        if (!isRegularFile(path, kMaxSourceFileBytes, error))
-            throw Failure{QStringLiteral("sound file %1").arg(error)};
+        PackProblem error;
+        if (!isRegularFile(path, kMaxSourceFileBytes, error, name)) throw Failure{error};
         SF_INFO info{};
         SNDFILE* snd = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
         if (snd == nullptr)
-            throw Failure{QStringLiteral("%1 is not a supported sound file (WAV, OGG, FLAC or MP3)")
-                              .arg(name.left(80))};
+            throw Failure{
+                {PackError::fileNotAudio, {name.left(80)}, QString::fromUtf8(sf_strerror(nullptr))}};
         std::vector<float> mono;
         if (info.channels > 0 && info.channels <= 8 && info.samplerate >= 8000 && info.samplerate <= 384000 &&
             info.frames > 0 && info.frames <= kMaxSourceFileBytes) {
@@ -198,7 +194,7 @@ public:
             }
         }
         sf_close(snd);
-        if (mono.empty()) throw Failure{QStringLiteral("%1 holds no audio").arg(name.left(80))};
+        if (mono.empty()) throw Failure{{PackError::fileNoAudio, {name.left(80)}}};
         for (float& s : mono)
             if (!std::isfinite(s)) s = 0;
         std::vector<float> out = resample(mono, info.samplerate, options_.sampleRate);
@@ -213,7 +209,7 @@ public:
         const auto length = size_t(std::llround(s.lengthMs * rate / 1000.0));
         // Real packs often end their last slice a few milliseconds past the file.
         if (start >= whole.size() || length == 0 || start + length > whole.size() + size_t(rate / 100))
-            throw Failure{QStringLiteral("a key's slice lies outside %1").arg(name.left(80))};
+            throw Failure{{PackError::sliceOutsideFile, {name.left(80)}}};
         const size_t end = std::min(whole.size(), start + length);
         charge(qint64(end - start) * 4);
         return {whole.begin() + long(start), whole.begin() + long(end)};
@@ -223,8 +219,8 @@ private:
     void charge(qint64 bytes) {
         decoded_ += bytes;
         if (decoded_ > options_.maxDecodedBytes)
-            throw Failure{QStringLiteral("the pack's decoded audio is larger than %1 MB")
-                              .arg(options_.maxDecodedBytes / (1024 * 1024))};
+            throw Failure{
+                {PackError::decodedTooLarge, {QString::number(options_.maxDecodedBytes / (1024 * 1024))}}};
     }
 
     QString root_;
@@ -250,11 +246,10 @@ struct SoundSet {
 void collectFromConfig(const QString& root, Decoder& decoder, SoundSet& press, SoundSet& release,
                        QString& name, const ImportOptions& options) {
     const QString configPath = QDir(root).filePath(QStringLiteral("config.json"));
-    QString error;
-    if (!isRegularFile(configPath, kMaxConfigBytes, error))
-        throw Failure{QStringLiteral("config.json: %1").arg(error)};
+    PackProblem error;
+    if (!isRegularFile(configPath, kMaxConfigBytes, error)) throw Failure{error};
     QFile file(configPath);
-    if (!file.open(QIODevice::ReadOnly)) throw Failure{QStringLiteral("config.json cannot be read")};
+    if (!file.open(QIODevice::ReadOnly)) throw Failure{{PackError::configUnreadable, {}, file.errorString()}};
     const std::optional<PackConfig> config = parsePackConfig(file.read(kMaxConfigBytes), error);
     if (!config) throw Failure{error};
     name = config->name;
@@ -280,32 +275,52 @@ void collectFromConfig(const QString& root, Decoder& decoder, SoundSet& press, S
 }
 
 // A folder without config.json: every sound file is a press take, except
-// those named like "release", "up" or "<key>-up"/"<key>-release" (key-up
-// sounds). A name that is a number is the evdev code of the key it sounds for.
+// key-up sounds: those in a folder named "release", "up" or "keyup", and
+// those named so ("release.wav", "up-2.wav", "30-up.wav", "release_30.wav").
+// Likewise "press" and "down" mark press takes. A name that is a number, once
+// such a word is taken off, is the evdev code of the key it sounds for.
 void collectFromFolder(const QString& root, Decoder& decoder, SoundSet& press, SoundSet& release,
                        QString& name) {
     name = QFileInfo(root).fileName();
-    static const QStringList kAudio = {"wav", "ogg", "oga", "flac", "mp3"};
+    static const QStringList kAudio = {"wav", "ogg", "oga", "opus", "flac", "mp3", "aif", "aiff"};
+    // Sound files of formats libsndfile cannot read: refused, not left out.
+    static const QStringList kOtherAudio = {"m4a", "aac", "wma", "mp4", "ape", "wv", "caf", "mka"};
+    static const QStringList kUpWords = {"release", "released", "up", "keyup"};
+    static const QStringList kDownWords = {"press", "pressed", "down", "keydown"};
     QStringList files;
     QDirIterator it(root, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (kAudio.contains(QFileInfo(path).suffix().toLower())) files << QDir(root).relativeFilePath(path);
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (kOtherAudio.contains(suffix))
+            throw Failure{{PackError::fileNotAudio, {QDir(root).relativeFilePath(path).left(80)}}};
+        if (kAudio.contains(suffix)) files << QDir(root).relativeFilePath(path);
     }
     files.sort();
-    if (files.isEmpty())
-        throw Failure{QStringLiteral("the folder holds neither config.json nor WAV, OGG, FLAC or MP3 files")};
+    if (files.isEmpty()) throw Failure{{PackError::folderNoSounds}};
     for (const QString& file : files) {
         QString base = QFileInfo(file).completeBaseName().toLower();
         bool isUp = false;
-        for (const char* word : {"release", "up", "keyup"}) {
-            const QString w = QLatin1String(word);
-            if (base == w || base.startsWith(w + QLatin1Char('-')) || base.startsWith(w + QLatin1Char('_')) ||
-                base.endsWith(QLatin1Char('-') + w) || base.endsWith(QLatin1Char('_') + w)) {
-                isUp = true;
-                if (base.endsWith(w)) base.chop(w.size() + 1);
+        for (const QString& folder : QFileInfo(file).path().toLower().split(QLatin1Char('/')))
+            if (kUpWords.contains(folder)) isUp = true;
+        // A direction word alone, or before or after the rest of the name.
+        bool named = false;
+        for (const QStringList* words : {&kUpWords, &kDownWords}) {
+            for (const QString& w : *words) {
+                if (base == w) {
+                    base.clear();
+                } else if (base.startsWith(w + QLatin1Char('-')) || base.startsWith(w + QLatin1Char('_'))) {
+                    base = base.mid(w.size() + 1);
+                } else if (base.endsWith(QLatin1Char('-') + w) || base.endsWith(QLatin1Char('_') + w)) {
+                    base.chop(w.size() + 1);
+                } else {
+                    continue;
+                }
+                isUp = words == &kUpWords;
+                named = true;
                 break;
             }
+            if (named) break;
         }
         SoundSet& set = isUp ? release : press;
         const int index = set.add(file, [&] { return decoder.file(file); });
@@ -313,8 +328,7 @@ void collectFromFolder(const QString& root, Decoder& decoder, SoundSet& press, S
         const int code = base.toInt(&numeric);
         if (numeric && code > 0 && code < 768) set.keys[code] = index;
     }
-    if (press.sounds.empty())
-        throw Failure{QStringLiteral("the folder holds release sounds but no press sound")};
+    if (press.sounds.empty()) throw Failure{{PackError::folderOnlyRelease}};
 }
 
 QString slugOf(const QString& name) {
@@ -333,7 +347,7 @@ QString slugOf(const QString& name) {
 
 QJsonObject readManifest(const QString& dir) {
     const QString path = QDir(dir).filePath(QLatin1String(kManifest));
-    QString error;
+    PackProblem error;
     if (!isRegularFile(path, kMaxConfigBytes, error)) return {};
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
@@ -349,7 +363,7 @@ QString chooseId(const QString& packsDir, const QString& name) {
         if (!QFileInfo::exists(dir) || readManifest(dir).value(QLatin1String("name")).toString() == name)
             return id;
     }
-    throw Failure{QStringLiteral("too many packs share the name %1").arg(name.left(80))};
+    throw Failure{{PackError::tooManySameName, {name.left(80)}}};
 }
 
 void writeSound(const QString& path, const std::vector<float>& samples, int rate) {
@@ -358,13 +372,11 @@ void writeSound(const QString& path, const std::vector<float>& samples, int rate
     info.channels = 1;
     info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
     SNDFILE* snd = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (snd == nullptr)
-        throw Failure{
-            QStringLiteral("could not store the pack (%1)").arg(QString::fromUtf8(sf_strerror(nullptr)))};
+    if (snd == nullptr) throw Failure{{PackError::storeFailed, {}, QString::fromUtf8(sf_strerror(nullptr))}};
     const sf_count_t wrote = sf_writef_float(snd, samples.data(), sf_count_t(samples.size()));
     const int closed = sf_close(snd);
     if (wrote != sf_count_t(samples.size()) || closed != 0)
-        throw Failure{QStringLiteral("could not store the pack (disk full?)")};
+        throw Failure{{PackError::storeFailed, {}, QString::fromUtf8(sf_strerror(nullptr))}};
 }
 
 QJsonObject keyMap(const std::map<int, int>& keys) {
@@ -384,12 +396,17 @@ std::map<int, int> readKeyMap(const QJsonObject& object, int count) {
     return out;
 }
 
-std::vector<float> readSound(const QString& path, int rate, QString& error) {
-    if (!isRegularFile(path, kMaxSourceFileBytes, error)) return {};
+// A stored sound, or empty with the reason (English, for the log).
+std::vector<float> readSound(const QString& path, int rate, QString& why) {
+    PackProblem missing;
+    if (!isRegularFile(path, kMaxSourceFileBytes, missing)) {
+        why = missing.english();
+        return {};
+    }
     SF_INFO info{};
     SNDFILE* snd = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (snd == nullptr) {
-        error = QStringLiteral("%1 cannot be read").arg(QFileInfo(path).fileName());
+        why = QStringLiteral("%1 cannot be read").arg(QFileInfo(path).fileName());
         return {};
     }
     std::vector<float> samples;
@@ -399,7 +416,7 @@ std::vector<float> readSound(const QString& path, int rate, QString& error) {
         samples.resize(size_t(std::max<sf_count_t>(0, sf_readf_float(snd, samples.data(), info.frames))));
     }
     sf_close(snd);
-    if (samples.empty()) error = QStringLiteral("%1 is damaged").arg(QFileInfo(path).fileName());
+    if (samples.empty()) why = QStringLiteral("%1 is damaged").arg(QFileInfo(path).fileName());
     return samples;
 }
 
@@ -412,23 +429,36 @@ QString defaultPacksDir() {
     return QDir::cleanPath(base + QStringLiteral("/Pollix/packs"));
 }
 
-int importFromCommandLine(const QString& source, const QString& packsDir, QString* importedId) {
+int importFromCommandLine(const QString& source, const QString& packsDir, const Translate& translate,
+                          QString* importedId) {
+    const auto tr = [&](const char* key) {
+        return translate ? translate(key) : QCoreApplication::translate("Tocko", key);
+    };
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     ImportOptions options;
     options.packsDir = packsDir;
+    qsizetype shown = 0;  // characters of the progress line, to wipe it after
     if (terminal)
-        options.progress = [](int percent, const QString& step) {
-            std::fprintf(stderr, "\r%-10s %3d%%", qPrintable(step), percent);
+        options.progress = [&](int percent, const QString&) {
+            const QString line = tr(QT_TRANSLATE_NOOP("Tocko", "Importing… %1%")).arg(percent);
+            shown = std::max(shown, line.size());
+            std::fprintf(stderr, "\r%s", qPrintable(line));
             std::fflush(stderr);
         };
     const ImportResult result = importPack(source, options);
-    if (terminal) std::fputs("\r                \r", stderr);
+    // Wide characters take two columns: wipe twice the characters shown.
+    if (terminal && shown > 0)
+        std::fprintf(stderr, "\r%s\r", qPrintable(QString(2 * shown, QLatin1Char(' '))));
     if (!result.ok) {
-        std::fprintf(stderr, "tocko: cannot import %s: %s\n", qPrintable(source), qPrintable(result.error));
+        std::fprintf(stderr, "tocko: %s\n",
+                     qPrintable(tr(QT_TRANSLATE_NOOP("Tocko", "Cannot import %1: %2"))
+                                    .arg(source, result.error.text(translate))));
         return 1;
     }
     if (importedId) *importedId = result.packId;
-    std::fprintf(stdout, "Imported \"%s\"\n%s\n", qPrintable(result.name), qPrintable(result.packId));
+    std::fprintf(stdout, "%s\n%s\n",
+                 qPrintable(tr(QT_TRANSLATE_NOOP("Tocko", "Imported \"%1\"")).arg(result.name)),
+                 qPrintable(result.packId));
     std::fflush(stdout);
     return 0;
 }
@@ -446,8 +476,7 @@ ImportResult importPack(const QString& source, const ImportOptions& options) {
             .filePath(QStringLiteral(".import-%1")
                           .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0')));
     try {
-        if (!QDir().mkpath(staging))
-            throw Failure{QStringLiteral("cannot write to %1").arg(options.packsDir)};
+        if (!QDir().mkpath(staging)) throw Failure{{PackError::cannotWrite, {options.packsDir}}};
         report(options, 0, QStringLiteral("reading"));
         const QFileInfo info(source);
         QString root;
@@ -459,9 +488,9 @@ ImportResult importPack(const QString& source, const ImportOptions& options) {
             unpackZip(source, unpacked);
             root = packRoot(unpacked);
         } else if (!info.exists()) {
-            throw Failure{QStringLiteral("%1 does not exist").arg(source)};
+            throw Failure{{PackError::sourceMissing, {source}}};
         } else {
-            throw Failure{QStringLiteral("choose a pack folder or a .zip file")};
+            throw Failure{{PackError::sourceNotPack}};
         }
         report(options, 10, QStringLiteral("decoding"));
         Decoder decoder(root, options);
@@ -498,25 +527,27 @@ ImportResult importPack(const QString& source, const ImportOptions& options) {
         QSaveFile manifestFile(QDir(out).filePath(QLatin1String(kManifest)));
         if (!manifestFile.open(QIODevice::WriteOnly) ||
             manifestFile.write(QJsonDocument(manifest).toJson()) <= 0 || !manifestFile.commit())
-            throw Failure{QStringLiteral("could not store the pack (disk full?)")};
+            throw Failure{{PackError::storeFailed, {}, manifestFile.errorString()}};
 
         // Swap in atomically; an older copy under the same id goes only after.
         const QString finalDir = QDir(options.packsDir).filePath(id);
         const QString old = QDir(staging).filePath(QStringLiteral("old"));
         if (QFileInfo::exists(finalDir) && !QDir().rename(finalDir, old))
-            throw Failure{QStringLiteral("could not replace the installed pack %1").arg(name)};
+            throw Failure{{PackError::replaceFailed, {name}}};
         if (!QDir().rename(out, finalDir)) {
             if (QFileInfo::exists(old)) QDir().rename(old, finalDir);
-            throw Failure{QStringLiteral("could not store the pack")};
+            throw Failure{{PackError::storeFailed}};
         }
         result = {true, id, name, {}};
         report(options, 100, QStringLiteral("done"));
     } catch (const Failure& failure) {
         result.ok = false;
-        result.error = failure.message;
+        result.error = failure.problem;
     } catch (const std::bad_alloc&) {
         result.ok = false;
-        result.error = QStringLiteral("the pack is too large");
+        result.error = {PackError::decodedTooLarge,
+                        {QString::number(options.maxDecodedBytes / (1024 * 1024))},
+                        QStringLiteral("out of memory")};
     }
     QDir(staging).removeRecursively();
     return result;
@@ -536,26 +567,26 @@ std::vector<UserPackInfo> listUserPacks(const QString& packsDir) {
     return out;
 }
 
-bool removeUserPack(const QString& packsDir, const QString& id, QString& error) {
+bool removeUserPack(const QString& packsDir, const QString& id, PackProblem& error) {
     if (!isUserPackId(id)) {
-        error = QStringLiteral("%1 is not an imported pack").arg(id.left(80));
+        error = {PackError::notImportedPack, {id.left(80)}};
         return false;
     }
     QDir dir(QDir(packsDir).filePath(id));
     if (!dir.exists()) {
-        error = QStringLiteral("%1 is not installed").arg(id);
+        error = {PackError::notInstalled, {id}};
         return false;
     }
     if (!dir.removeRecursively()) {
-        error = QStringLiteral("could not remove %1").arg(id);
+        error = {PackError::removeFailed, {id}};
         return false;
     }
     return true;
 }
 
-std::optional<UserPackAudio> loadUserPack(const QString& packsDir, const QString& id, QString& error) {
+std::optional<UserPackAudio> loadUserPack(const QString& packsDir, const QString& id, PackProblem& error) {
     if (!isUserPackId(id)) {
-        error = QStringLiteral("not an imported pack");
+        error = {PackError::notImportedPack, {id.left(80)}};
         return std::nullopt;
     }
     const QString dir = QDir(packsDir).filePath(id);
@@ -565,7 +596,7 @@ std::optional<UserPackAudio> loadUserPack(const QString& packsDir, const QString
     pack.name = manifest.value(QLatin1String("name")).toString();
     pack.sampleRate = manifest.value(QLatin1String("sampleRate")).toInt();
     if (pack.name.isEmpty() || pack.sampleRate < 8000) {
-        error = QStringLiteral("%1 has no valid manifest").arg(id);
+        error = {PackError::storedDamaged, {id}, QStringLiteral("no valid manifest")};
         return std::nullopt;
     }
     qint64 bytes = 0;
@@ -573,14 +604,18 @@ std::optional<UserPackAudio> loadUserPack(const QString& packsDir, const QString
         for (const QJsonValue& v : manifest.value(QLatin1String(key)).toArray()) {
             const QString f = v.toString();
             if (!isSafeRelativeName(f) || f.contains(QLatin1Char('/'))) {
-                error = QStringLiteral("%1 names a file outside its folder").arg(id);
+                error = {PackError::storedDamaged, {id}, QStringLiteral("names a file outside its folder")};
                 return false;
             }
-            std::vector<float> s = readSound(QDir(dir).filePath(f), pack.sampleRate, error);
-            if (s.empty()) return false;
+            QString why;
+            std::vector<float> s = readSound(QDir(dir).filePath(f), pack.sampleRate, why);
+            if (s.empty()) {
+                error = {PackError::storedDamaged, {id}, why};
+                return false;
+            }
             bytes += qint64(s.size()) * 4;
             if (bytes > kMaxDecodedBytes) {
-                error = QStringLiteral("%1 is larger than 64 MB decoded").arg(id);
+                error = {PackError::decodedTooLarge, {QString::number(kMaxDecodedBytes / (1024 * 1024))}, id};
                 return false;
             }
             into.push_back(std::move(s));
@@ -589,7 +624,7 @@ std::optional<UserPackAudio> loadUserPack(const QString& packsDir, const QString
     };
     if (!readAll("press", pack.press) || !readAll("release", pack.release)) return std::nullopt;
     if (pack.press.empty()) {
-        error = QStringLiteral("%1 has no press sound").arg(id);
+        error = {PackError::storedDamaged, {id}, QStringLiteral("no press sound")};
         return std::nullopt;
     }
     pack.keyPress = readKeyMap(manifest.value(QLatin1String("pressKeys")).toObject(), int(pack.press.size()));

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "userpacks/pack_problem.h"
+
 namespace tocko::userpacks {
 
 // Stored ids carry this prefix; no built-in pack id does, so they never collide.
@@ -29,7 +31,7 @@ struct ImportResult {
     bool ok = false;
     QString packId;
     QString name;
-    QString error;  // a sentence a user can act on (no key codes, no file contents)
+    PackProblem error;  // what a user can act on (no key codes, no file contents)
 };
 
 // Imports a folder or a .zip. On failure nothing is left in packsDir.
@@ -40,8 +42,10 @@ QString defaultPacksDir();
 
 // `tocko --import-pack PATH`: progress on stderr when it is a terminal, the
 // stored id as the last line on stdout. Returns the exit code (0, or 1 with
-// the reason on stderr).
-int importFromCommandLine(const QString& source, const QString& packsDir, QString* importedId = nullptr);
+// the reason on stderr). What the user reads is in the language `translate`
+// gives; the id stays as it is.
+int importFromCommandLine(const QString& source, const QString& packsDir, const Translate& translate = {},
+                          QString* importedId = nullptr);
 
 struct UserPackInfo {
     QString id;
@@ -50,7 +54,7 @@ struct UserPackInfo {
 // The stored packs, sorted by name.
 std::vector<UserPackInfo> listUserPacks(const QString& packsDir);
 bool isUserPackId(const QString& id);
-bool removeUserPack(const QString& packsDir, const QString& id, QString& error);
+bool removeUserPack(const QString& packsDir, const QString& id, PackProblem& error);
 
 // A stored pack decoded for playing: mono float at `sampleRate`. The engine
 // brings it to the built-in packs' loudness when it is installed.
@@ -63,6 +67,6 @@ struct UserPackAudio {
     std::map<int, int> keyPress;              // evdev code -> index into press
     std::map<int, int> keyRelease;            // evdev code -> index into release
 };
-std::optional<UserPackAudio> loadUserPack(const QString& packsDir, const QString& id, QString& error);
+std::optional<UserPackAudio> loadUserPack(const QString& packsDir, const QString& id, PackProblem& error);
 
 }  // namespace tocko::userpacks

@@ -544,6 +544,186 @@
         <translation>Chcete-li to udělat sami, spusťte:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json není platný objekt JSON</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json nedává balíčku žádný název</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json používá rozložení kláves, které Tocko nezná (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json neuvádí žádný zvukový soubor, ze kterého by se vystřihly zvuky kláves</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json definuje příliš mnoho kláves</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: klávesa %1 nemá platný úsek [začátek, délka]</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: klávesa %1 neuvádí žádný zvukový soubor</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: zvuk klávesy %1 je zapsán v podobě, kterou Tocko neumí přečíst</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 má zvuk, ale není kódem klávesy</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 je nastavení, které Tocko nemůže použít, takže by se jeho zvuky ztratily</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json neobsahuje žádné definice kláves</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json nedefinuje zvuk pro žádnou klávesu, kterou Tocko umí přehrát</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json nelze přečíst</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 chybí</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 není běžný soubor; odkazy a speciální soubory nejsou přijímány</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 je příliš velký</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Balíček uvádí zvukový soubor mimo svou složku (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 není podporovaný zvukový soubor (WAV, OGG, FLAC nebo MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 neobsahuje žádný zvuk</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Úsek některé klávesy leží mimo %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 není čitelný soubor .zip</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Soubor .zip je poškozený</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Soubor .zip obsahuje příliš mnoho souborů</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Soubor .zip obsahuje odkaz (%1); odkazy nejsou přijímány</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Soubor .zip obsahuje nebezpečnou cestu (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Soubor .zip obsahuje speciální soubor (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Soubor .zip obsahuje %1 dvakrát</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Soubor .zip se rozbalí na víc, než může zvukový balíček obsahovat</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Soubor .zip nelze rozbalit; není disk plný?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Složka neobsahuje ani config.json, ani soubory WAV, OGG, FLAC nebo MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Složka obsahuje zvuky uvolnění, ale žádný zvuk stisku</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 neexistuje</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Vyberte složku balíčku nebo soubor .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Dekódovaný zvuk balíčku je větší než %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Zvuky balíčku nelze převzorkovat</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Příliš mnoho balíčků se jmenuje %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Do %1 nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Balíček nelze uložit; není disk plný?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Nainstalovaný balíček %1 nelze nahradit</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 není importovaný balíček</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 není nainstalován</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1 nelze odstranit</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Uložený balíček %1 je poškozený; importujte jej znovu</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 nelze importovat: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>Importováno „%1“</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Moje balíčky</translation>
     </message>

@@ -544,6 +544,186 @@
         <translation>Um es selbst zu tun, führe aus:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json ist kein gültiges JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json gibt dem Paket keinen Namen</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json verwendet eine Tastenbelegung, die Tocko nicht kennt (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json nennt keine Klangdatei, aus der die Klänge der Tasten geschnitten werden</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json legt zu viele Tasten fest</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: Taste %1 hat keinen gültigen Abschnitt [Start, Länge]</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: Taste %1 nennt keine Klangdatei</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: Der Klang von Taste %1 ist in einer Form geschrieben, die Tocko nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 hat einen Klang, ist aber kein Tastencode</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 ist eine Einstellung, die Tocko nicht nutzen kann – ihre Klänge gingen verloren</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json enthält keine Tastenbelegung</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json legt für keine Taste, die Tocko spielen kann, einen Klang fest</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 ist keine normale Datei; Verknüpfungen und Spezialdateien werden nicht angenommen</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 ist zu groß</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Das Paket nennt eine Klangdatei außerhalb seines Ordners (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 ist keine unterstützte Klangdatei (WAV, OGG, FLAC oder MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 enthält keinen Ton</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Der Abschnitt einer Taste liegt außerhalb von %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 ist keine lesbare .zip-Datei</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Die .zip-Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Die .zip-Datei enthält zu viele Dateien</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Die .zip-Datei enthält eine Verknüpfung (%1); Verknüpfungen werden nicht angenommen</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Die .zip-Datei enthält einen unsicheren Pfad (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Die .zip-Datei enthält eine Spezialdatei (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Die .zip-Datei enthält %1 doppelt</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Die .zip-Datei entpackt zu mehr, als ein Klangpaket fassen kann</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Die .zip-Datei konnte nicht entpackt werden; ist der Datenträger voll?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Der Ordner enthält weder eine config.json noch WAV-, OGG-, FLAC- oder MP3-Dateien</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Der Ordner enthält Loslassklänge, aber keinen Drückklang</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Wähle einen Paketordner oder eine .zip-Datei</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Der entschlüsselte Ton des Pakets ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Die Klänge des Pakets konnten nicht umgerechnet werden</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Zu viele Pakete heißen %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>%1 ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Das Paket konnte nicht gespeichert werden; ist der Datenträger voll?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Das installierte Paket %1 konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 ist kein importiertes Paket</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1 konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Das gespeicherte Paket %1 ist beschädigt; importiere es erneut</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>„%1“ importiert</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Meine Pakete</translation>
     </message>

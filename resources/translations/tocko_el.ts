@@ -544,6 +544,186 @@
         <translation>Για να το κάνετε μόνοι σας, εκτελέστε:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>Το config.json δεν είναι έγκυρο αντικείμενο JSON</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>Το config.json δεν δίνει όνομα στο πακέτο</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>Το config.json χρησιμοποιεί διάταξη πλήκτρων που το Tocko δεν γνωρίζει (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>Το config.json δεν ορίζει αρχείο ήχου από το οποίο κόβονται οι ήχοι των πλήκτρων</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>Το config.json ορίζει πάρα πολλά πλήκτρα</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: το πλήκτρο %1 δεν έχει έγκυρο τμήμα [αρχή, διάρκεια]</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: το πλήκτρο %1 δεν ορίζει αρχείο ήχου</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: ο ήχος του πλήκτρου %1 είναι γραμμένος σε μορφή που το Tocko δεν μπορεί να διαβάσει</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: το %1 έχει ήχο αλλά δεν είναι κωδικός πλήκτρου</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: το %1 είναι ρύθμιση που το Tocko δεν μπορεί να χρησιμοποιήσει, οπότε οι ήχοι της θα χάνονταν</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>Το config.json δεν έχει ορισμούς πλήκτρων</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>Το config.json δεν ορίζει ήχο για κανένα πλήκτρο που μπορεί να παίξει το Tocko</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του config.json</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>Το %1 λείπει</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>Το %1 δεν είναι κανονικό αρχείο· σύνδεσμοι και ειδικά αρχεία δεν γίνονται δεκτά</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>Το %1 είναι πολύ μεγάλο</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Το πακέτο ορίζει αρχείο ήχου εκτός του φακέλου του (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>Το %1 δεν είναι υποστηριζόμενο αρχείο ήχου (WAV, OGG, FLAC ή MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>Το %1 δεν περιέχει ήχο</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Το τμήμα ενός πλήκτρου βρίσκεται εκτός του %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>Το %1 δεν είναι αναγνώσιμο αρχείο .zip</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Το αρχείο .zip είναι κατεστραμμένο</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Το αρχείο .zip περιέχει πάρα πολλά αρχεία</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Το αρχείο .zip περιέχει σύνδεσμο (%1)· οι σύνδεσμοι δεν γίνονται δεκτοί</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Το αρχείο .zip περιέχει μη ασφαλή διαδρομή (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Το αρχείο .zip περιέχει ειδικό αρχείο (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Το αρχείο .zip περιέχει το %1 δύο φορές</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Το αρχείο .zip αποσυμπιέζεται σε περισσότερα απ’ όσα χωράει ένα πακέτο ήχων</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Δεν ήταν δυνατή η αποσυμπίεση του αρχείου .zip· μήπως ο δίσκος είναι γεμάτος;</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Ο φάκελος δεν περιέχει ούτε config.json ούτε αρχεία WAV, OGG, FLAC ή MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Ο φάκελος περιέχει ήχους απελευθέρωσης αλλά κανέναν ήχο πατήματος</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>Το %1 δεν υπάρχει</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Επιλέξτε φάκελο πακέτου ή αρχείο .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Ο αποκωδικοποιημένος ήχος του πακέτου ξεπερνά τα %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Δεν ήταν δυνατή η επαναδειγματοληψία των ήχων του πακέτου</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Πάρα πολλά πακέτα έχουν το όνομα %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Δεν είναι δυνατή η εγγραφή στο %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Δεν ήταν δυνατή η αποθήκευση του πακέτου· μήπως ο δίσκος είναι γεμάτος;</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Δεν ήταν δυνατή η αντικατάσταση του εγκατεστημένου πακέτου %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>Το %1 δεν είναι εισηγμένο πακέτο</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>Το %1 δεν είναι εγκατεστημένο</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Δεν ήταν δυνατή η αφαίρεση του %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Το αποθηκευμένο πακέτο %1 είναι κατεστραμμένο· εισαγάγετέ το ξανά</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Δεν είναι δυνατή η εισαγωγή του %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>Εισήχθη το «%1»</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Τα πακέτα μου</translation>
     </message>

@@ -544,6 +544,186 @@
         <translation>To do it yourself, run:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json is not a valid JSON object</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json gives the pack no name</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json uses a key layout Tocko does not know (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json names no sound file to cut the keys' sounds from</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json defines too many keys</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: key %1 has no valid [start, length] slice</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: key %1 names no sound file</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: the sound of key %1 is written in a form Tocko cannot read</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 has a sound but is not a key code</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json has no key definitions</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json defines no sound for a key Tocko can play</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 is not a regular file; links and special files are not accepted</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 is too large</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>The pack names a sound file outside its folder (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 holds no audio</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>A key's slice lies outside %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 is not a readable .zip file</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>The .zip file is damaged</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>The .zip file holds too many files</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>The .zip file contains a link (%1); links are not accepted</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>The .zip file contains an unsafe path (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>The .zip file contains a special file (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>The .zip file holds %1 twice</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>The .zip file unpacks to more than a sound pack can hold</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Could not unpack the .zip file; is the disk full?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>The folder holds release sounds but no press sound</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Choose a pack folder or a .zip file</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>The pack's decoded audio is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Could not resample the pack's sounds</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Too many packs share the name %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Could not store the pack; is the disk full?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Could not replace the installed pack %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 is not an imported pack</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 is not installed</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Could not remove %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>The stored pack %1 is damaged; import it again</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Cannot import %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>Imported &quot;%1&quot;</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>My Packs</translation>
     </message>

@@ -544,6 +544,186 @@
         <translation>Para hacerlo tú mismo, ejecuta:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json no es un objeto JSON válido</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json no da nombre al paquete</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json usa una distribución de teclas que Tocko no conoce (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json no indica ningún archivo de sonido del que recortar los sonidos de las teclas</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json define demasiadas teclas</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: la tecla %1 no tiene un fragmento [inicio, duración] válido</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: la tecla %1 no indica ningún archivo de sonido</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: el sonido de la tecla %1 está escrito de una forma que Tocko no puede leer</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 tiene un sonido pero no es un código de tecla</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 es un ajuste que Tocko no puede usar, así que sus sonidos se perderían</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json no tiene definiciones de teclas</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json no define sonido para ninguna tecla que Tocko pueda reproducir</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>No se puede leer config.json</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>Falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 no es un archivo normal; no se aceptan enlaces ni archivos especiales</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 es demasiado grande</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>El paquete indica un archivo de sonido fuera de su carpeta (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 no es un archivo de sonido compatible (WAV, OGG, FLAC o MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 no contiene audio</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>El fragmento de una tecla queda fuera de %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 no es un archivo .zip legible</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>El archivo .zip está dañado</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>El archivo .zip contiene demasiados archivos</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>El archivo .zip contiene un enlace (%1); no se aceptan enlaces</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>El archivo .zip contiene una ruta insegura (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>El archivo .zip contiene un archivo especial (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>El archivo .zip contiene %1 dos veces</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>El archivo .zip se descomprime en más de lo que cabe en un paquete de sonidos</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>No se pudo descomprimir el archivo .zip; ¿está lleno el disco?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>La carpeta no contiene ni un config.json ni archivos WAV, OGG, FLAC o MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>La carpeta contiene sonidos de liberación pero ningún sonido de pulsación</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Elige una carpeta de paquete o un archivo .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>El audio decodificado del paquete supera los %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>No se pudieron remuestrear los sonidos del paquete</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Demasiados paquetes se llaman %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>No se pudo guardar el paquete; ¿está lleno el disco?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>No se pudo reemplazar el paquete instalado %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 no es un paquete importado</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 no está instalado</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>No se pudo eliminar %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>El paquete guardado %1 está dañado; vuelve a importarlo</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>No se puede importar %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>«%1» importado</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Mis paquetes</translation>
     </message>

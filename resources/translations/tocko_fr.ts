@@ -544,6 +544,186 @@
         <translation>Pour le faire vous-même, exécutez :</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json n’est pas un objet JSON valide</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json ne donne aucun nom au pack</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json utilise une disposition des touches que Tocko ne connaît pas (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json ne nomme aucun fichier son dans lequel découper les sons des touches</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json définit trop de touches</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json : la touche %1 n’a pas de segment [début, durée] valide</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json : la touche %1 ne nomme aucun fichier son</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json : le son de la touche %1 est écrit sous une forme que Tocko ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json : %1 a un son mais n’est pas un code de touche</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json : %1 est un réglage que Tocko ne peut pas utiliser, ses sons seraient perdus</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json ne contient aucune définition de touche</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json ne définit de son pour aucune touche que Tocko peut jouer</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 n’est pas un fichier ordinaire ; les liens et fichiers spéciaux ne sont pas acceptés</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 est trop volumineux</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Le pack désigne un fichier son hors de son dossier (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 n’est pas un fichier son pris en charge (WAV, OGG, FLAC ou MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 ne contient aucun son</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Le segment d’une touche dépasse de %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 n’est pas un fichier .zip lisible</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Le fichier .zip est endommagé</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Le fichier .zip contient trop de fichiers</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Le fichier .zip contient un lien (%1) ; les liens ne sont pas acceptés</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Le fichier .zip contient un chemin dangereux (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Le fichier .zip contient un fichier spécial (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Le fichier .zip contient %1 en double</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Le fichier .zip se décompresse en plus qu’un pack de sons ne peut contenir</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Impossible de décompresser le fichier .zip ; le disque est-il plein ?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Le dossier ne contient ni config.json ni fichiers WAV, OGG, FLAC ou MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Le dossier contient des sons de relâchement mais aucun son d’appui</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Choisissez un dossier de pack ou un fichier .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Le son décodé du pack dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Impossible de rééchantillonner les sons du pack</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Trop de packs portent le nom %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Impossible d’écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Impossible d’enregistrer le pack ; le disque est-il plein ?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Impossible de remplacer le pack installé %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 n’est pas un pack importé</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 n’est pas installé</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Le pack enregistré %1 est endommagé ; importez-le à nouveau</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Impossible d’importer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>« %1 » importé</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Mes packs</translation>
     </message>

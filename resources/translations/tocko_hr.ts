@@ -544,6 +544,186 @@
         <translation>Da biste to učinili sami, pokrenite:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json nije valjani JSON objekt</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json ne daje paketu ime</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json koristi raspored tipki koji Tocko ne poznaje (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json ne navodi zvučnu datoteku iz koje bi se izrezali zvukovi tipki</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json definira previše tipki</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: tipka %1 nema valjani isječak [početak, duljina]</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: tipka %1 ne navodi zvučnu datoteku</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: zvuk tipke %1 zapisan je u obliku koji Tocko ne može pročitati</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 ima zvuk, ali nije kôd tipke</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 je postavka koju Tocko ne može koristiti, pa bi se njezini zvukovi izgubili</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json nema definicija tipki</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json ne definira zvuk ni za jednu tipku koju Tocko može reproducirati</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json nije moguće pročitati</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 nedostaje</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 nije obična datoteka; poveznice i posebne datoteke nisu prihvaćene</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 je prevelika</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Paket navodi zvučnu datoteku izvan svoje mape (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 nije podržana zvučna datoteka (WAV, OGG, FLAC ili MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 ne sadrži zvuk</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Isječak jedne tipke nalazi se izvan %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 nije čitljiva .zip datoteka</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>.zip datoteka je oštećena</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>.zip datoteka sadrži previše datoteka</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>.zip datoteka sadrži poveznicu (%1); poveznice nisu prihvaćene</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>.zip datoteka sadrži nesigurnu putanju (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>.zip datoteka sadrži posebnu datoteku (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>.zip datoteka sadrži %1 dvaput</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>.zip datoteka se raspakira u više nego što zvučni paket može sadržavati</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>.zip datoteku nije moguće raspakirati; je li disk pun?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Mapa ne sadrži ni config.json ni datoteke WAV, OGG, FLAC ili MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Mapa sadrži zvukove otpuštanja, ali nijedan zvuk pritiska</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 ne postoji</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Odaberite mapu paketa ili .zip datoteku</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Dekodirani zvuk paketa veći je od %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Zvukove paketa nije moguće preuzorkovati</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Previše paketa nosi ime %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Nije moguće pisati u %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Paket nije moguće spremiti; je li disk pun?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Instalirani paket %1 nije moguće zamijeniti</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 nije uvezeni paket</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 nije instaliran</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1 nije moguće ukloniti</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Spremljeni paket %1 je oštećen; uvezite ga ponovno</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 nije moguće uvesti: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>Uvezeno „%1”</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Moji paketi</translation>
     </message>

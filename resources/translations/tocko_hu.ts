@@ -544,6 +544,186 @@
         <translation>Ha magad csinálnád, futtasd:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>A config.json nem érvényes JSON-objektum</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>A config.json nem ad nevet a csomagnak</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>A config.json olyan billentyűkiosztást használ, amelyet a Tocko nem ismer (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>A config.json nem nevez meg hangfájlt, amelyből a billentyűk hangjai kivághatók</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>A config.json túl sok billentyűt határoz meg</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: a(z) %1 billentyűnek nincs érvényes [kezdet, hossz] szakasza</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: a(z) %1 billentyű nem nevez meg hangfájlt</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: a(z) %1 billentyű hangja olyan formában szerepel, amelyet a Tocko nem tud olvasni</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: a(z) %1 hangot tartalmaz, de nem billentyűkód</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: a(z) %1 olyan beállítás, amelyet a Tocko nem tud használni, így a hangjai elvesznének</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>A config.json nem tartalmaz billentyű-meghatározásokat</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>A config.json egyetlen, a Tocko által lejátszható billentyűhöz sem határoz meg hangot</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>A config.json nem olvasható</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 hiányzik</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 nem közönséges fájl; hivatkozások és különleges fájlok nem fogadhatók el</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 túl nagy</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>A csomag a mappáján kívüli hangfájlt nevez meg (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 nem támogatott hangfájl (WAV, OGG, FLAC vagy MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 nem tartalmaz hangot</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Egy billentyű szakasza kívül esik ezen: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 nem olvasható .zip-fájl</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>A .zip-fájl sérült</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>A .zip-fájl túl sok fájlt tartalmaz</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>A .zip-fájl hivatkozást tartalmaz (%1); hivatkozások nem fogadhatók el</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>A .zip-fájl nem biztonságos útvonalat tartalmaz (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>A .zip-fájl különleges fájlt tartalmaz (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>A .zip-fájl kétszer tartalmazza ezt: %1</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>A .zip-fájl kibontva több, mint amennyit egy hangcsomag tartalmazhat</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>A .zip-fájl nem bontható ki; megtelt a lemez?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>A mappa nem tartalmaz sem config.json fájlt, sem WAV, OGG, FLAC vagy MP3 fájlokat</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>A mappa felengedéshangokat tartalmaz, de lenyomáshangot nem</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 nem létezik</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Válassz egy csomagmappát vagy egy .zip-fájlt</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>A csomag dekódolt hangja nagyobb, mint %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>A csomag hangjai nem mintavételezhetők át</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Túl sok csomag neve %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Nem lehet írni ide: %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>A csomag nem menthető; megtelt a lemez?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>A telepített %1 csomag nem cserélhető le</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 nem importált csomag</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 nincs telepítve</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1 nem távolítható el</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>A mentett %1 csomag sérült; importáld újra</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 nem importálható: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>Importálva: „%1”</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Saját csomagok</translation>
     </message>

@@ -544,6 +544,186 @@
         <translation>Untuk melakukannya sendiri, jalankan:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json bukan objek JSON yang valid</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json tidak memberi nama pada paket</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json memakai tata letak tombol yang tidak dikenal Tocko (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json tidak menyebut berkas suara untuk memotong suara tombol</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json mendefinisikan terlalu banyak tombol</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: tombol %1 tidak memiliki potongan [awal, panjang] yang valid</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: tombol %1 tidak menyebut berkas suara</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: suara tombol %1 ditulis dalam bentuk yang tidak bisa dibaca Tocko</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 memiliki suara tetapi bukan kode tombol</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 adalah pengaturan yang tidak bisa dipakai Tocko, sehingga suaranya akan hilang</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json tidak memiliki definisi tombol</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json tidak mendefinisikan suara untuk tombol apa pun yang bisa diputar Tocko</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 hilang</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 bukan berkas biasa; tautan dan berkas khusus tidak diterima</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 terlalu besar</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Paket menyebut berkas suara di luar foldernya (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 bukan berkas suara yang didukung (WAV, OGG, FLAC, atau MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 tidak berisi audio</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Potongan sebuah tombol berada di luar %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 bukan berkas .zip yang dapat dibaca</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Berkas .zip rusak</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Berkas .zip berisi terlalu banyak berkas</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Berkas .zip berisi tautan (%1); tautan tidak diterima</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Berkas .zip berisi jalur yang tidak aman (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Berkas .zip berisi berkas khusus (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Berkas .zip berisi %1 dua kali</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Berkas .zip terurai menjadi lebih besar daripada yang dapat ditampung paket suara</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Tidak dapat mengurai berkas .zip; apakah disk penuh?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Folder tidak berisi config.json maupun berkas WAV, OGG, FLAC, atau MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Folder berisi suara lepas tetapi tidak ada suara tekan</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 tidak ada</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Pilih folder paket atau berkas .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Audio paket yang telah didekode lebih besar dari %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Tidak dapat mengubah laju sampel suara paket</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Terlalu banyak paket bernama %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Tidak dapat menulis ke %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Tidak dapat menyimpan paket; apakah disk penuh?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Tidak dapat mengganti paket terpasang %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 bukan paket yang diimpor</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 tidak terpasang</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Tidak dapat menghapus %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Paket tersimpan %1 rusak; impor ulang</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Tidak dapat mengimpor %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; diimpor</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Paket saya</translation>
     </message>

@@ -544,6 +544,186 @@
         <translation>Per farlo da te, esegui:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json non è un oggetto JSON valido</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json non dà un nome al pacchetto</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json usa una disposizione dei tasti che Tocko non conosce (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json non indica alcun file audio da cui ritagliare i suoni dei tasti</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json definisce troppi tasti</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: il tasto %1 non ha un segmento [inizio, durata] valido</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: il tasto %1 non indica alcun file audio</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: il suono del tasto %1 è scritto in una forma che Tocko non sa leggere</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 ha un suono ma non è un codice tasto</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 è un'impostazione che Tocko non può usare, quindi i suoi suoni andrebbero persi</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json non contiene definizioni di tasti</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json non definisce un suono per nessun tasto che Tocko possa riprodurre</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>Impossibile leggere config.json</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 manca</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 non è un file normale; collegamenti e file speciali non sono accettati</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 è troppo grande</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Il pacchetto indica un file audio fuori dalla sua cartella (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 non è un file audio supportato (WAV, OGG, FLAC o MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 non contiene audio</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Il segmento di un tasto cade fuori da %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 non è un file .zip leggibile</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Il file .zip è danneggiato</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Il file .zip contiene troppi file</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Il file .zip contiene un collegamento (%1); i collegamenti non sono accettati</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Il file .zip contiene un percorso non sicuro (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Il file .zip contiene un file speciale (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Il file .zip contiene %1 due volte</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Il file .zip si estrae in più di quanto possa contenere un pacchetto di suoni</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Impossibile estrarre il file .zip; il disco è pieno?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>La cartella non contiene né un config.json né file WAV, OGG, FLAC o MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>La cartella contiene suoni di rilascio ma nessun suono di pressione</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 non esiste</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Scegli una cartella di pacchetto o un file .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>L'audio decodificato del pacchetto supera %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Impossibile ricampionare i suoni del pacchetto</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Troppi pacchetti si chiamano %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Impossibile scrivere in %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Impossibile salvare il pacchetto; il disco è pieno?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Impossibile sostituire il pacchetto installato %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 non è un pacchetto importato</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 non è installato</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Impossibile rimuovere %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Il pacchetto salvato %1 è danneggiato; importalo di nuovo</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Impossibile importare %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>«%1» importato</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>I miei pacchetti</translation>
     </message>

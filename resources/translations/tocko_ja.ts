@@ -544,6 +544,186 @@
         <translation>自分で行うには、次を実行します：</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json が有効な JSON オブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json にパックの名前がありません</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json は Tocko が知らないキー配置を使っています（%1）</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json にキーの音を切り出すサウンドファイルが指定されていません</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json で定義されているキーが多すぎます</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: キー %1 に有効な [開始, 長さ] の区間がありません</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: キー %1 にサウンドファイルが指定されていません</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: キー %1 の音は Tocko が読めない形式で書かれています</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 には音がありますが、キーコードではありません</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 は Tocko が使えない設定のため、その音が失われます</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json にキーの定義がありません</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json には Tocko が再生できるキーの音が定義されていません</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json を読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 が見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 は通常のファイルではありません。リンクや特殊ファイルは受け付けません</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 は大きすぎます</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>パックがフォルダーの外にあるサウンドファイルを指定しています（%1）</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 は対応していないサウンドファイルです（WAV、OGG、FLAC、MP3 に対応）</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 に音声がありません</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>あるキーの区間が %1 の範囲外です</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 は読み込める .zip ファイルではありません</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>.zip ファイルが壊れています</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>.zip ファイル内のファイルが多すぎます</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>.zip ファイルにリンク（%1）が含まれています。リンクは受け付けません</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>.zip ファイルに安全でないパス（%1）が含まれています</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>.zip ファイルに特殊ファイル（%1）が含まれています</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>.zip ファイルに %1 が2回含まれています</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>.zip ファイルを展開するとサウンドパックの上限を超えます</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>.zip ファイルを展開できませんでした。ディスクがいっぱいではありませんか？</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>フォルダーに config.json も WAV、OGG、FLAC、MP3 ファイルもありません</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>フォルダーにリリース音はありますが、押下音がありません</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 は存在しません</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>パックのフォルダーまたは .zip ファイルを選んでください</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>パックのデコード後の音声が %1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>パックの音をリサンプリングできませんでした</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>%1 という名前のパックが多すぎます</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>パックを保存できませんでした。ディスクがいっぱいではありませんか？</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>インストール済みのパック %1 を置き換えられませんでした</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 は読み込んだパックではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 はインストールされていません</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1 を削除できませんでした</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>保存済みのパック %1 が壊れています。もう一度読み込んでください</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>「%1」を読み込みました</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>マイパック</translation>
     </message>

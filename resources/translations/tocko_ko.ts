@@ -544,6 +544,186 @@
         <translation>직접 하려면 다음을 실행하세요:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json이 올바른 JSON 개체가 아닙니다</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json에 팩 이름이 없습니다</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json이 Tocko가 모르는 키 배치를 사용합니다(%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json에 키 소리를 잘라 낼 사운드 파일이 지정되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json에 정의된 키가 너무 많습니다</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: 키 %1에 올바른 [시작, 길이] 구간이 없습니다</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: 키 %1에 사운드 파일이 지정되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: 키 %1의 소리가 Tocko가 읽을 수 없는 형식으로 적혀 있습니다</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1에 소리가 있지만 키 코드가 아닙니다</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1은(는) Tocko가 쓸 수 없는 설정이라 그 소리가 사라집니다</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json에 키 정의가 없습니다</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json에 Tocko가 재생할 수 있는 키의 소리가 정의되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1은(는) 일반 파일이 아닙니다. 링크와 특수 파일은 받지 않습니다</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1이(가) 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>팩이 폴더 밖의 사운드 파일을 가리킵니다(%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1은(는) 지원하지 않는 사운드 파일입니다(WAV, OGG, FLAC 또는 MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1에 오디오가 없습니다</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>어떤 키의 구간이 %1 범위를 벗어납니다</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1은(는) 읽을 수 있는 .zip 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>.zip 파일이 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>.zip 파일에 파일이 너무 많습니다</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>.zip 파일에 링크(%1)가 있습니다. 링크는 받지 않습니다</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>.zip 파일에 안전하지 않은 경로(%1)가 있습니다</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>.zip 파일에 특수 파일(%1)이 있습니다</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>.zip 파일에 %1이(가) 두 번 들어 있습니다</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>.zip 파일을 풀면 사운드 팩이 담을 수 있는 크기를 넘습니다</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>.zip 파일을 풀 수 없습니다. 디스크가 가득 찼나요?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>폴더에 config.json도, WAV, OGG, FLAC 또는 MP3 파일도 없습니다</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>폴더에 뗌 소리는 있지만 누름 소리가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1이(가) 존재하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>팩 폴더나 .zip 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>팩의 디코딩된 오디오가 %1MB보다 큽니다</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>팩의 소리를 리샘플링할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>%1(이)라는 이름의 팩이 너무 많습니다</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>%1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>팩을 저장할 수 없습니다. 디스크가 가득 찼나요?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>설치된 팩 %1을(를) 바꿀 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1은(는) 가져온 팩이 아닙니다</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1이(가) 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1을(를) 제거할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>저장된 팩 %1이(가) 손상되었습니다. 다시 가져오세요</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1을(를) 가져올 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; 가져옴</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>내 팩</translation>
     </message>

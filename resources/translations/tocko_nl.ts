@@ -544,6 +544,186 @@
         <translation>Zelf doen? Voer dit uit:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json is geen geldig JSON-object</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json geeft het pakket geen naam</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json gebruikt een toetsindeling die Tocko niet kent (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json noemt geen geluidsbestand om de toetsgeluiden uit te knippen</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json definieert te veel toetsen</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: toets %1 heeft geen geldig fragment [begin, lengte]</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: toets %1 noemt geen geluidsbestand</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: het geluid van toets %1 staat in een vorm die Tocko niet kan lezen</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 heeft een geluid maar is geen toetscode</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 is een instelling die Tocko niet kan gebruiken, dus de geluiden ervan zouden verloren gaan</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json bevat geen toetsdefinities</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json definieert geen geluid voor een toets die Tocko kan afspelen</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 is geen gewoon bestand; koppelingen en speciale bestanden worden niet geaccepteerd</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 is te groot</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Het pakket noemt een geluidsbestand buiten zijn map (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 is geen ondersteund geluidsbestand (WAV, OGG, FLAC of MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 bevat geen audio</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Het fragment van een toets valt buiten %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 is geen leesbaar .zip-bestand</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Het .zip-bestand is beschadigd</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Het .zip-bestand bevat te veel bestanden</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Het .zip-bestand bevat een koppeling (%1); koppelingen worden niet geaccepteerd</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Het .zip-bestand bevat een onveilig pad (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Het .zip-bestand bevat een speciaal bestand (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Het .zip-bestand bevat %1 twee keer</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Het .zip-bestand pakt uit tot meer dan een geluidspakket kan bevatten</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Het .zip-bestand kon niet worden uitgepakt; is de schijf vol?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>De map bevat geen config.json en geen WAV-, OGG-, FLAC- of MP3-bestanden</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>De map bevat geluiden voor loslaten maar geen geluid voor indrukken</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 bestaat niet</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Kies een pakketmap of een .zip-bestand</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>De gedecodeerde audio van het pakket is groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>De geluiden van het pakket konden niet worden herbemonsterd</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Te veel pakketten heten %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Kan niet schrijven naar %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Het pakket kon niet worden opgeslagen; is de schijf vol?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Het geïnstalleerde pakket %1 kon niet worden vervangen</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 is geen geïmporteerd pakket</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 is niet geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1 kon niet worden verwijderd</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Het opgeslagen pakket %1 is beschadigd; importeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Kan %1 niet importeren: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>‘%1’ geïmporteerd</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Mijn pakketten</translation>
     </message>

@@ -544,6 +544,186 @@
         <translation>Aby zrobić to samodzielnie, uruchom:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json nie jest prawidłowym obiektem JSON</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json nie nadaje pakietowi nazwy</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json używa układu klawiszy, którego Tocko nie zna (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json nie wskazuje pliku dźwiękowego, z którego można wyciąć dźwięki klawiszy</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json definiuje zbyt wiele klawiszy</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: klawisz %1 nie ma prawidłowego fragmentu [początek, długość]</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: klawisz %1 nie wskazuje pliku dźwiękowego</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: dźwięk klawisza %1 zapisano w formie, której Tocko nie umie odczytać</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 ma dźwięk, ale nie jest kodem klawisza</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 to ustawienie, którego Tocko nie może użyć, więc jego dźwięki zostałyby utracone</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json nie zawiera definicji klawiszy</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json nie definiuje dźwięku dla żadnego klawisza, który Tocko może odtworzyć</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>Nie można odczytać config.json</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>Brak pliku %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 nie jest zwykłym plikiem; dowiązania i pliki specjalne nie są akceptowane</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 jest za duży</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Pakiet wskazuje plik dźwiękowy spoza swojego folderu (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 nie jest obsługiwanym plikiem dźwiękowym (WAV, OGG, FLAC lub MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 nie zawiera dźwięku</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Fragment klawisza wykracza poza %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 nie jest czytelnym plikiem .zip</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Plik .zip jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Plik .zip zawiera zbyt wiele plików</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Plik .zip zawiera dowiązanie (%1); dowiązania nie są akceptowane</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Plik .zip zawiera niebezpieczną ścieżkę (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Plik .zip zawiera plik specjalny (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Plik .zip zawiera %1 dwukrotnie</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Plik .zip rozpakowuje się do większego rozmiaru, niż może mieć pakiet dźwięków</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Nie udało się rozpakować pliku .zip; czy dysk jest pełny?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Folder nie zawiera ani config.json, ani plików WAV, OGG, FLAC lub MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Folder zawiera dźwięki zwolnienia, ale żadnego dźwięku naciśnięcia</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 nie istnieje</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Wybierz folder pakietu lub plik .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Zdekodowany dźwięk pakietu przekracza %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Nie udało się przepróbkować dźwięków pakietu</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Zbyt wiele pakietów nosi nazwę %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Nie można zapisać w %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Nie udało się zapisać pakietu; czy dysk jest pełny?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Nie udało się zastąpić zainstalowanego pakietu %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 nie jest zaimportowanym pakietem</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 nie jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Nie udało się usunąć %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Zapisany pakiet %1 jest uszkodzony; zaimportuj go ponownie</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Nie można zaimportować %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>Zaimportowano „%1”</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Moje pakiety</translation>
     </message>

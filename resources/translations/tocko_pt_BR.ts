@@ -544,6 +544,186 @@
         <translation>Para fazer isso você mesmo, execute:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json não é um objeto JSON válido</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json não dá nome ao pacote</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json usa um layout de teclas que o Tocko não conhece (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json não indica nenhum arquivo de som do qual recortar os sons das teclas</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json define teclas demais</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: a tecla %1 não tem um trecho [início, duração] válido</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: a tecla %1 não indica nenhum arquivo de som</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: o som da tecla %1 está escrito de uma forma que o Tocko não consegue ler</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 tem um som, mas não é um código de tecla</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 é uma configuração que o Tocko não pode usar, então seus sons seriam perdidos</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json não tem definições de teclas</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json não define som para nenhuma tecla que o Tocko possa tocar</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>Não é possível ler config.json</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 está faltando</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 não é um arquivo comum; links e arquivos especiais não são aceitos</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 é grande demais</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>O pacote indica um arquivo de som fora da sua pasta (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 não é um arquivo de som compatível (WAV, OGG, FLAC ou MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 não contém áudio</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>O trecho de uma tecla fica fora de %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 não é um arquivo .zip legível</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>O arquivo .zip está danificado</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>O arquivo .zip contém arquivos demais</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>O arquivo .zip contém um link (%1); links não são aceitos</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>O arquivo .zip contém um caminho inseguro (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>O arquivo .zip contém um arquivo especial (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>O arquivo .zip contém %1 duas vezes</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>O arquivo .zip se descompacta em mais do que um pacote de sons comporta</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Não foi possível descompactar o arquivo .zip; o disco está cheio?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>A pasta não contém nem um config.json nem arquivos WAV, OGG, FLAC ou MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>A pasta contém sons de soltar, mas nenhum som de pressionar</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Escolha uma pasta de pacote ou um arquivo .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>O áudio decodificado do pacote passa de %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Não foi possível reamostrar os sons do pacote</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Pacotes demais têm o nome %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Não é possível gravar em %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Não foi possível salvar o pacote; o disco está cheio?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Não foi possível substituir o pacote instalado %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 não é um pacote importado</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 não está instalado</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Não foi possível remover %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>O pacote salvo %1 está danificado; importe-o novamente</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Não é possível importar %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; importado</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Meus pacotes</translation>
     </message>

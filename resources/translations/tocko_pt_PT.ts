@@ -544,6 +544,186 @@
         <translation>Para o fazer manualmente, execute:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json não é um objeto JSON válido</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json não dá nome ao pacote</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json usa uma disposição de teclas que o Tocko não conhece (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json não indica nenhum ficheiro de som do qual recortar os sons das teclas</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json define demasiadas teclas</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: a tecla %1 não tem um excerto [início, duração] válido</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: a tecla %1 não indica nenhum ficheiro de som</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: o som da tecla %1 está escrito numa forma que o Tocko não consegue ler</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 tem um som, mas não é um código de tecla</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 é uma definição que o Tocko não pode usar, pelo que os seus sons perder-se-iam</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json não tem definições de teclas</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json não define som para nenhuma tecla que o Tocko possa tocar</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>Não é possível ler config.json</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 está em falta</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 não é um ficheiro normal; ligações e ficheiros especiais não são aceites</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 é demasiado grande</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>O pacote indica um ficheiro de som fora da sua pasta (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 não é um ficheiro de som suportado (WAV, OGG, FLAC ou MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 não contém áudio</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>O excerto de uma tecla fica fora de %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 não é um ficheiro .zip legível</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>O ficheiro .zip está danificado</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>O ficheiro .zip contém demasiados ficheiros</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>O ficheiro .zip contém uma ligação (%1); as ligações não são aceites</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>O ficheiro .zip contém um caminho inseguro (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>O ficheiro .zip contém um ficheiro especial (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>O ficheiro .zip contém %1 duas vezes</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>O ficheiro .zip descomprime-se em mais do que um pacote de sons comporta</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Não foi possível descomprimir o ficheiro .zip; o disco está cheio?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>A pasta não contém nem um config.json nem ficheiros WAV, OGG, FLAC ou MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>A pasta contém sons de largar, mas nenhum som de premir</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Escolha uma pasta de pacote ou um ficheiro .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>O áudio descodificado do pacote excede %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Não foi possível reamostrar os sons do pacote</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Demasiados pacotes têm o nome %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Não é possível escrever em %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Não foi possível guardar o pacote; o disco está cheio?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Não foi possível substituir o pacote instalado %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 não é um pacote importado</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 não está instalado</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Não foi possível remover %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>O pacote guardado %1 está danificado; importe-o novamente</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Não é possível importar %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>«%1» importado</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Os meus pacotes</translation>
     </message>

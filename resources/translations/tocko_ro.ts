@@ -544,6 +544,186 @@
         <translation>Ca să faci asta singur, rulează:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json nu este un obiect JSON valid</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json nu dă niciun nume pachetului</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json folosește o așezare a tastelor pe care Tocko nu o cunoaște (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json nu numește niciun fișier de sunet din care să se taie sunetele tastelor</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json definește prea multe taste</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: tasta %1 nu are o secțiune [început, durată] validă</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: tasta %1 nu numește niciun fișier de sunet</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: sunetul tastei %1 este scris într-o formă pe care Tocko nu o poate citi</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 are un sunet, dar nu este un cod de tastă</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 este o setare pe care Tocko nu o poate folosi, așa că sunetele ei s-ar pierde</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json nu are definiții de taste</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json nu definește sunet pentru nicio tastă pe care Tocko o poate reda</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json nu poate fi citit</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 lipsește</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 nu este un fișier obișnuit; legăturile și fișierele speciale nu sunt acceptate</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 este prea mare</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Pachetul numește un fișier de sunet din afara dosarului său (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 nu este un fișier de sunet acceptat (WAV, OGG, FLAC sau MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 nu conține sunet</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Secțiunea unei taste iese din %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 nu este un fișier .zip lizibil</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Fișierul .zip este deteriorat</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Fișierul .zip conține prea multe fișiere</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Fișierul .zip conține o legătură (%1); legăturile nu sunt acceptate</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Fișierul .zip conține o cale nesigură (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Fișierul .zip conține un fișier special (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Fișierul .zip conține %1 de două ori</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Fișierul .zip se dezarhivează în mai mult decât poate cuprinde un pachet de sunete</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Fișierul .zip nu a putut fi dezarhivat; este discul plin?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Dosarul nu conține nici config.json, nici fișiere WAV, OGG, FLAC sau MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Dosarul conține sunete de eliberare, dar niciun sunet de apăsare</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 nu există</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Alege un dosar de pachet sau un fișier .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Sunetul decodat al pachetului depășește %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Sunetele pachetului nu au putut fi reeșantionate</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Prea multe pachete se numesc %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Nu se poate scrie în %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Pachetul nu a putut fi salvat; este discul plin?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Pachetul instalat %1 nu a putut fi înlocuit</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 nu este un pachet importat</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 nu este instalat</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1 nu a putut fi eliminat</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Pachetul salvat %1 este deteriorat; importă-l din nou</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 nu poate fi importat: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>„%1” importat</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Pachetele mele</translation>
     </message>

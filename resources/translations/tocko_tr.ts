@@ -544,6 +544,186 @@
         <translation>Bunu kendiniz yapmak için şunu çalıştırın:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json geçerli bir JSON nesnesi değil</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json pakete bir ad vermiyor</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json, Tocko'nun tanımadığı bir tuş düzeni kullanıyor (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json, tuş seslerinin kesileceği bir ses dosyası belirtmiyor</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json çok fazla tuş tanımlıyor</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: %1 tuşunun geçerli bir [başlangıç, uzunluk] dilimi yok</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: %1 tuşu bir ses dosyası belirtmiyor</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: %1 tuşunun sesi Tocko'nun okuyamadığı bir biçimde yazılmış</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 bir ses içeriyor ancak bir tuş kodu değil</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1, Tocko'nun kullanamadığı bir ayar; bu yüzden sesleri kaybolurdu</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json hiçbir tuş tanımı içermiyor</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json, Tocko'nun çalabileceği hiçbir tuş için ses tanımlamıyor</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>config.json okunamıyor</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 eksik</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 normal bir dosya değil; bağlantılar ve özel dosyalar kabul edilmez</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 çok büyük</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Paket, klasörünün dışında bir ses dosyası belirtiyor (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 desteklenen bir ses dosyası değil (WAV, OGG, FLAC veya MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 ses içermiyor</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Bir tuşun dilimi %1 dışında kalıyor</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 okunabilir bir .zip dosyası değil</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>.zip dosyası hasarlı</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>.zip dosyası çok fazla dosya içeriyor</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>.zip dosyası bir bağlantı içeriyor (%1); bağlantılar kabul edilmez</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>.zip dosyası güvenli olmayan bir yol içeriyor (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>.zip dosyası özel bir dosya içeriyor (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>.zip dosyası %1 öğesini iki kez içeriyor</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>.zip dosyası, bir ses paketinin alabileceğinden fazlasına açılıyor</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>.zip dosyası açılamadı; disk dolu mu?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Klasörde ne config.json ne de WAV, OGG, FLAC veya MP3 dosyaları var</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Klasörde bırakma sesleri var ancak hiç basma sesi yok</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 mevcut değil</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Bir paket klasörü veya bir .zip dosyası seçin</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Paketin çözülmüş sesi %1 MB'tan büyük</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Paketin sesleri yeniden örneklenemedi</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Çok fazla paketin adı %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>%1 konumuna yazılamıyor</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Paket kaydedilemedi; disk dolu mu?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Yüklü %1 paketi değiştirilemedi</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 içe aktarılmış bir paket değil</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 yüklü değil</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>%1 kaldırılamadı</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Kaydedilmiş %1 paketi hasarlı; yeniden içe aktarın</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 içe aktarılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; içe aktarıldı</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Paketlerim</translation>
     </message>

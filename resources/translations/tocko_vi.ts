@@ -544,6 +544,186 @@
         <translation>Để tự làm, hãy chạy:</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json không phải là đối tượng JSON hợp lệ</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json không đặt tên cho gói</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json dùng bố cục phím mà Tocko không biết (%1)</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json không nêu tệp âm thanh nào để cắt âm thanh của các phím</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json định nghĩa quá nhiều phím</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json: phím %1 không có đoạn [bắt đầu, độ dài] hợp lệ</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json: phím %1 không nêu tệp âm thanh nào</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json: âm thanh của phím %1 được viết ở dạng Tocko không đọc được</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json: %1 có âm thanh nhưng không phải mã phím</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json: %1 là thiết lập Tocko không dùng được, nên âm thanh của nó sẽ bị mất</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json không có định nghĩa phím nào</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json không định nghĩa âm thanh cho phím nào mà Tocko có thể phát</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>Không đọc được config.json</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>Thiếu %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 không phải là tệp thông thường; không chấp nhận liên kết và tệp đặc biệt</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 quá lớn</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>Gói nêu một tệp âm thanh nằm ngoài thư mục của nó (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 không phải là tệp âm thanh được hỗ trợ (WAV, OGG, FLAC hoặc MP3)</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 không chứa âm thanh</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>Đoạn của một phím nằm ngoài %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 không phải là tệp .zip đọc được</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>Tệp .zip bị hỏng</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>Tệp .zip chứa quá nhiều tệp</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>Tệp .zip chứa một liên kết (%1); không chấp nhận liên kết</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>Tệp .zip chứa một đường dẫn không an toàn (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>Tệp .zip chứa một tệp đặc biệt (%1)</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>Tệp .zip chứa %1 hai lần</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>Tệp .zip giải nén ra nhiều hơn mức một gói âm thanh có thể chứa</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>Không giải nén được tệp .zip; ổ đĩa đã đầy?</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>Thư mục không chứa config.json cũng không chứa tệp WAV, OGG, FLAC hoặc MP3</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>Thư mục có âm thanh nhả phím nhưng không có âm thanh nhấn phím</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 không tồn tại</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>Hãy chọn một thư mục gói hoặc một tệp .zip</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>Âm thanh đã giải mã của gói lớn hơn %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>Không lấy mẫu lại được âm thanh của gói</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>Quá nhiều gói có tên %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Không ghi được vào %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>Không lưu được gói; ổ đĩa đã đầy?</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>Không thay thế được gói đã cài %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 không phải là gói đã nhập</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 chưa được cài</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>Không gỡ được %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>Gói đã lưu %1 bị hỏng; hãy nhập lại</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Không nhập được %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>Đã nhập &quot;%1&quot;</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>Gói của tôi</translation>
     </message>

@@ -544,6 +544,186 @@
         <translation>如需自己操作，请运行：</translation>
     </message>
     <message>
+        <source>config.json is not a valid JSON object</source>
+        <translation>config.json 不是有效的 JSON 对象</translation>
+    </message>
+    <message>
+        <source>config.json gives the pack no name</source>
+        <translation>config.json 没有为音效包命名</translation>
+    </message>
+    <message>
+        <source>config.json uses a key layout Tocko does not know (%1)</source>
+        <translation>config.json 使用了 Tocko 不认识的按键布局（%1）</translation>
+    </message>
+    <message>
+        <source>config.json names no sound file to cut the keys' sounds from</source>
+        <translation>config.json 没有指定用于切分按键音效的声音文件</translation>
+    </message>
+    <message>
+        <source>config.json defines too many keys</source>
+        <translation>config.json 定义的按键过多</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 has no valid [start, length] slice</source>
+        <translation>config.json：按键 %1 没有有效的 [起点, 长度] 片段</translation>
+    </message>
+    <message>
+        <source>config.json: key %1 names no sound file</source>
+        <translation>config.json：按键 %1 没有指定声音文件</translation>
+    </message>
+    <message>
+        <source>config.json: the sound of key %1 is written in a form Tocko cannot read</source>
+        <translation>config.json：按键 %1 的音效写法 Tocko 无法读取</translation>
+    </message>
+    <message>
+        <source>config.json: %1 has a sound but is not a key code</source>
+        <translation>config.json：%1 带有音效，但不是按键代码</translation>
+    </message>
+    <message>
+        <source>config.json: %1 is a setting Tocko cannot use, so its sounds would be lost</source>
+        <translation>config.json：%1 是 Tocko 无法使用的设置，其音效将会丢失</translation>
+    </message>
+    <message>
+        <source>config.json has no key definitions</source>
+        <translation>config.json 没有按键定义</translation>
+    </message>
+    <message>
+        <source>config.json defines no sound for a key Tocko can play</source>
+        <translation>config.json 没有为 Tocko 能播放的任何按键定义音效</translation>
+    </message>
+    <message>
+        <source>config.json cannot be read</source>
+        <translation>无法读取 config.json</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; links and special files are not accepted</source>
+        <translation>%1 不是普通文件；不接受链接和特殊文件</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 太大</translation>
+    </message>
+    <message>
+        <source>The pack names a sound file outside its folder (%1)</source>
+        <translation>音效包指定了其文件夹之外的声音文件（%1）</translation>
+    </message>
+    <message>
+        <source>%1 is not a supported sound file (WAV, OGG, FLAC or MP3)</source>
+        <translation>%1 不是受支持的声音文件（WAV、OGG、FLAC 或 MP3）</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio</source>
+        <translation>%1 不含音频</translation>
+    </message>
+    <message>
+        <source>A key's slice lies outside %1</source>
+        <translation>某个按键的片段超出了 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable .zip file</source>
+        <translation>%1 不是可读取的 .zip 文件</translation>
+    </message>
+    <message>
+        <source>The .zip file is damaged</source>
+        <translation>.zip 文件已损坏</translation>
+    </message>
+    <message>
+        <source>The .zip file holds too many files</source>
+        <translation>.zip 文件包含的文件过多</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a link (%1); links are not accepted</source>
+        <translation>.zip 文件包含链接（%1）；不接受链接</translation>
+    </message>
+    <message>
+        <source>The .zip file contains an unsafe path (%1)</source>
+        <translation>.zip 文件包含不安全的路径（%1）</translation>
+    </message>
+    <message>
+        <source>The .zip file contains a special file (%1)</source>
+        <translation>.zip 文件包含特殊文件（%1）</translation>
+    </message>
+    <message>
+        <source>The .zip file holds %1 twice</source>
+        <translation>.zip 文件中 %1 出现了两次</translation>
+    </message>
+    <message>
+        <source>The .zip file unpacks to more than a sound pack can hold</source>
+        <translation>.zip 文件解压后超出了音效包能容纳的大小</translation>
+    </message>
+    <message>
+        <source>Could not unpack the .zip file; is the disk full?</source>
+        <translation>无法解压 .zip 文件；磁盘是否已满？</translation>
+    </message>
+    <message>
+        <source>The folder holds neither a config.json nor WAV, OGG, FLAC or MP3 files</source>
+        <translation>文件夹中既没有 config.json，也没有 WAV、OGG、FLAC 或 MP3 文件</translation>
+    </message>
+    <message>
+        <source>The folder holds release sounds but no press sound</source>
+        <translation>文件夹中有松开音效，但没有按下音效</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 不存在</translation>
+    </message>
+    <message>
+        <source>Choose a pack folder or a .zip file</source>
+        <translation>请选择音效包文件夹或 .zip 文件</translation>
+    </message>
+    <message>
+        <source>The pack's decoded audio is larger than %1 MB</source>
+        <translation>音效包解码后的音频超过 %1 MB</translation>
+    </message>
+    <message>
+        <source>Could not resample the pack's sounds</source>
+        <translation>无法对音效包的声音重新采样</translation>
+    </message>
+    <message>
+        <source>Too many packs share the name %1</source>
+        <translation>名为 %1 的音效包过多</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Could not store the pack; is the disk full?</source>
+        <translation>无法保存音效包；磁盘是否已满？</translation>
+    </message>
+    <message>
+        <source>Could not replace the installed pack %1</source>
+        <translation>无法替换已安装的音效包 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an imported pack</source>
+        <translation>%1 不是导入的音效包</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 未安装</translation>
+    </message>
+    <message>
+        <source>Could not remove %1</source>
+        <translation>无法移除 %1</translation>
+    </message>
+    <message>
+        <source>The stored pack %1 is damaged; import it again</source>
+        <translation>已保存的音效包 %1 已损坏；请重新导入</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>无法导入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot;</source>
+        <translation>已导入“%1”</translation>
+    </message>
+    <message>
         <source>My Packs</source>
         <translation>我的音效包</translation>
     </message>

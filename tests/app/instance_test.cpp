@@ -204,7 +204,15 @@ TEST_F(InstanceTest, AnImportedPackReachesTheRunningInstance) {
     ASSERT_EQ(imported.code, 0) << imported.err;
     EXPECT_TRUE(imported.out.ends_with("\nuser-cli-test\n")) << imported.out;
     EXPECT_TRUE(waitForTrace("[Tocko] SoundEngine: imported pack user-cli-test loaded")) << trace();
-    EXPECT_EQ(run("--import-pack '" + home + "/nowhere'").code, 1);
+    Result missing = run("--import-pack '" + home + "/nowhere'");
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("does not exist"), std::string::npos) << missing.err;
+    // The reason is given in the language chosen for Tocko.
+    std::filesystem::create_directories(home + "/config/Pollix");
+    std::ofstream(home + "/config/Pollix/Tocko.conf") << "[General]\nappLanguage=de\n";
+    missing = run("--import-pack '" + home + "/nowhere'");
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("existiert nicht"), std::string::npos) << missing.err;
     EXPECT_EQ(run("quit").code, 0);
 }
 

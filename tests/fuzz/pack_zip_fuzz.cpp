@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.packsDir = packs;
     options.maxDecodedBytes = 4 * 1024 * 1024;
     const auto result = tocko::userpacks::importPack(zip, options);
-    if (!result.ok && result.error.isEmpty()) std::abort();
+    if (!result.ok && (!result.error || result.error.text().isEmpty())) std::abort();
     for (const QString& entry : QDir(packs).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
         if (!entry.startsWith("user-")) std::abort();  // a staging folder left behind
     if (QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size() > 2) std::abort();

@@ -136,7 +136,7 @@ TEST(TranslationTables, EveryTextTheViewsLookUpIsInTheTables) {
         R"re((?:(?:qsTranslate|QT_TRANSLATE_NOOP)\(\s*"Tocko"\s*,|translate\(\s*(?:"Tocko"|kTranslationContext)\s*,|localizedString\()\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[,)])re"));
     static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     int seen = 0;
-    for (const char* folder : {"ui", "app"}) {
+    for (const char* folder : {"ui", "app", "userpacks"}) {
         QDirIterator it(kSourceDir + '/' + folder, {"*.qml", "*.cpp", "*.h", "*.js"}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {

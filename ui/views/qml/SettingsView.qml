@@ -185,8 +185,10 @@ Rectangle {
                     model: userPacksSection.library ? userPacksSection.library.packs : []
                     delegate: FormRow {
                         required property var modelData
+                        objectName: "userPack:" + modelData.id
                         label: modelData.name
                         PlainButton {
+                            objectName: "removePack"
                             text: qsTranslate("Tocko", "Remove")
                             tint: ViewStyle.red
                             onClicked: userPacksSection.library.remove(modelData.id)
