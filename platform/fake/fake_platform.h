@@ -82,4 +82,9 @@ private:
     std::optional<std::string> name_;
 };
 
+// A whole platform of stand-ins: a silent output, a scripted tap, a login
+// item in memory, "org.example.Mail" in front, no microphone in use, no
+// secure input and a bell that does nothing.
+Platform fakePlatform();
+
 }  // namespace tocko

@@ -37,16 +37,10 @@ protected:
         QSettings("Pollix", "Tocko").clear();
         setenv("TOCKO_NO_ONBOARDING", "1", 1);
         AppState::Dependencies deps;
-        deps.platform.audioOutput = std::make_unique<NullOutput>();
-        deps.platform.tapBackends = std::make_shared<FakeTapFactory>();
-        deps.platform.loginItem = std::make_shared<FakeLoginItem>();
+        deps.platform = fakePlatform();
         deps.localization = std::make_shared<FakeLocalizationProbe>();
-        deps.platform.frontmost = std::make_unique<FakeFrontmostSource>(FrontmostApp{"org.example.Mail", "Mail"});
-        deps.platform.microphone = std::make_unique<FakeInputDevices>(false);
-        deps.platform.secureInput = std::make_unique<FakeSecureInputProbe>();
         deps.executablePath = "/usr/bin/tocko";
         deps.homeDirectory = "/home/ada";
-        deps.platform.foreignSound = [] {};
         deps.fontAvailable = [](const std::string&) { return true; };
         state = std::make_unique<AppState>(std::move(deps));
         ui = ui::install(*state);

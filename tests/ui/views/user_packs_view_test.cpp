@@ -14,11 +14,11 @@
 #include <filesystem>
 
 #include "app/app_state.h"
-#include "app/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "audio/null_output.h"
 #include "audio/pack.h"
 #include "context/profile_store.h"
-#include "input/fake_backend.h"
+#include "platform/fake/fake_backend.h"
 #include "ui/l10n/localization_store.h"
 #include "ui/views/ui_entry.h"
 #include "userpacks/pack_problem.h"
@@ -55,16 +55,10 @@ protected:
         QSettings("Pollix", "Tocko").clear();
         setenv("TOCKO_NO_ONBOARDING", "1", 1);
         AppState::Dependencies deps;
-        deps.engine.output = std::make_unique<NullOutput>();
-        deps.tapBackends = std::make_shared<FakeTapFactory>();
-        deps.loginItem = std::make_shared<FakeLoginItem>();
+        deps.platform = fakePlatform();
         deps.localization = std::make_shared<FakeLocalizationProbe>();
-        deps.frontmost = std::make_unique<FakeFrontmostSource>(FrontmostApp{"org.example.Mail", "Mail"});
-        deps.inputDevices = std::make_unique<FakeInputDevices>(false);
-        deps.secureInput = std::make_unique<FakeSecureInputProbe>();
         deps.executablePath = "/usr/bin/tocko";
         deps.homeDirectory = "/home/ada";
-        deps.foreignSound = [] {};
         deps.fontAvailable = [](const std::string&) { return true; };
         state = std::make_unique<AppState>(std::move(deps));
         ui = ui::install(*state);
