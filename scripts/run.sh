@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKO_BUILD_BENCH=OFF -DTOCKO_BUILD_TESTS=OFF
 cmake --build build
-exec build/app/tocko "$@"
+exec build/main/tocko "$@"

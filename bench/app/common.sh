@@ -16,7 +16,7 @@ start_tocko() {
 JSON
   HOME="$BENCH_TMP" XDG_CONFIG_HOME="$BENCH_TMP/config" XDG_DATA_HOME="$BENCH_TMP/data" \
     TOCKO_NO_ONBOARDING=1 TOCKO_INPUT_BACKEND="${TOCKO_INPUT_BACKEND:-x11}" \
-    "${TOCKO_BIN:-$BUILD/app/tocko}" ${TOCKO_ARGS---headless} 2>"$BENCH_TMP/tocko.log" &
+    "${TOCKO_BIN:-$BUILD/main/tocko}" ${TOCKO_ARGS---headless} 2>"$BENCH_TMP/tocko.log" &
   TOCKO_PID=$!
   for _ in $(seq 1 100); do
     grep -q "KeyTap: listenOnly" "$BENCH_TMP/tocko.log" 2>/dev/null && return 0

@@ -12,7 +12,7 @@ fi
 . bench/app/common.sh
 trap stop_tocko EXIT
 TOCKO_ARGS="" start_tocko
-tocko_bin="${TOCKO_BIN:-$BUILD/app/tocko}"
+tocko_bin="${TOCKO_BIN:-$BUILD/main/tocko}"
 "$tocko_bin" settings >/dev/null
 sleep "${SETTLE:-5}"  # windows drawn, the no-tray check done
 kb=$(awk '/^VmRSS/ {print $2}' "/proc/$TOCKO_PID/status")

@@ -2,7 +2,7 @@
  * application object, display or sound server is touched. Runs the program
  * RUNS times (default 30) and prints min, median and max in milliseconds.
  * Target: median under 50 ms.
- *   build/bench/app/version_time build/app/tocko [RUNS] */
+ *   build/bench/app/version_time build/main/tocko [RUNS] */
 #include <spawn.h>
 #include <stdio.h>
 #include <stdlib.h>

@@ -113,7 +113,7 @@ TEST_F(AppStateTest, InstallLocationIsAPlainPrefixTest) {
     EXPECT_FALSE(AppState::pathNeedsInstall("/app/bin/tocko", home));  // Flatpak
     EXPECT_FALSE(AppState::pathNeedsInstall("/snap/tocko/12/usr/bin/tocko", home));
     EXPECT_FALSE(AppState::pathNeedsInstall("/nix/store/abc-tocko-1.0/bin/tocko", home));
-    EXPECT_TRUE(AppState::pathNeedsInstall("/home/ada/src/tocko/build/app/tocko", home));  // a build folder
+    EXPECT_TRUE(AppState::pathNeedsInstall("/home/ada/src/tocko/build/main/tocko", home));  // a build folder
     EXPECT_TRUE(AppState::pathNeedsInstall("/home/ada/Downloads/tocko", home));
     EXPECT_TRUE(AppState::pathNeedsInstall("/usrx/bin/tocko", home));
     EXPECT_TRUE(AppState::pathNeedsInstall("/home/ada/.localx/tocko", home));
