@@ -60,6 +60,8 @@ case "$family" in
       sway foot openbox
       # runs the KWin script and the GNOME Shell extensions against stand-ins
       nodejs
+      # a browser's password field on the accessibility bus
+      chromium
     )
     PIPEWIRE=(pipewire pipewire-bin pipewire-pulse wireplumber dbus)
     ;;
@@ -80,6 +82,8 @@ case "$family" in
       python3-gobject gtk3 sway foot openbox
       # runs the KWin script and the GNOME Shell extensions against stand-ins
       nodejs
+      # a browser's password field on the accessibility bus
+      chromium
     )
     PIPEWIRE=(pipewire pipewire-pulseaudio wireplumber dbus-daemon)
     ;;
@@ -97,6 +101,8 @@ case "$family" in
       compiler-rt python-gobject gtk3 sway foot openbox
       # runs the KWin script and the GNOME Shell extensions against stand-ins
       nodejs
+      # a browser's password field on the accessibility bus
+      chromium
     )
     PIPEWIRE=(pipewire pipewire-pulse wireplumber dbus)
     ;;
