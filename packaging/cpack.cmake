@@ -4,12 +4,15 @@
 # the client (libpulse), which PipeWire's pulse server and PulseAudio both
 # serve: a package never asks for a sound server.
 set(TOCKO_PACKAGE_MAINTAINER "Pollix <tocko@pollix.invalid>" CACHE STRING "Maintainer written into the packages")
-set(TOCKO_PACKAGE_LICENSE "LicenseRef-Pollix" CACHE STRING "License field of the RPM")
+# Tocko's own code and sounds are GPL-3.0-or-later (LICENSE); the bundled
+# typefaces keep their SIL Open Font License (share/tocko/fonts/*/OFL.txt).
+set(TOCKO_PACKAGE_LICENSE "GPL-3.0-or-later AND OFL-1.1" CACHE STRING "License field of the RPM (SPDX)")
 
 set(CPACK_PACKAGE_NAME tocko)
 set(CPACK_PACKAGE_VENDOR Pollix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${TOCKO_PACKAGE_MAINTAINER}")
+set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Play a short keyboard sound for every key you press")
 set(CPACK_PACKAGE_DESCRIPTION
     "Tocko lives in the system tray and plays a short keyboard sound for every key you press, in every application, with a profile per application, muting during calls and while passwords are typed.")
@@ -31,7 +34,13 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, qml6-module-qtquick-layouts")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-shell-extension-appindicator")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pollix.com/tocko")
+# No Homepage field: Tocko has no web site of its own yet (TOCKO_HOMEPAGE
+# sets one for a distributor's build).
+set(TOCKO_HOMEPAGE "" CACHE STRING "Homepage written into the packages (empty: none)")
+if(TOCKO_HOMEPAGE)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TOCKO_HOMEPAGE}")
+  set(CPACK_RPM_PACKAGE_URL "${TOCKO_HOMEPAGE}")
+endif()
 
 # Fedora
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
