@@ -16,6 +16,10 @@
         <translation>Otevřít složku</translation>
     </message>
     <message>
+        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Nebyla nalezena žádná systémová oblast, proto Tocko otevřel okno Nastavení. Tocko dál běží: otevřete ho znovu z mřížky aplikací a vrátíte se sem. Abyste na GNOME měli jeho ikonu v horní liště, nainstalujte a zapněte rozšíření AppIndicator (balíček gnome-shell-extension-appindicator nebo „AppIndicator and KStatusNotifierItem Support“ z extensions.gnome.org), pak se odhlaste a znovu přihlaste.</translation>
+    </message>
+    <message>
         <source>Sound for %1</source>
         <translation>Zvuk pro %1</translation>
     </message>

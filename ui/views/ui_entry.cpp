@@ -73,7 +73,7 @@ void prepareApplication() {
 }
 
 QString noTrayHelpText() {
-    return lookup(
+    return LocalizationStore::localizedString(
         "No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps "
         "running: open it again from the app grid, or choose Quick Controls in its menu there, to come back "
         "here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension "

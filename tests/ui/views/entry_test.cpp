@@ -17,6 +17,7 @@
 #include "audio/null_output.h"
 #include "context/profile_store.h"
 #include "platform/fake/fake_backend.h"
+#include "ui/l10n/localization_store.h"
 #include "ui/views/ui_entry.h"
 #include "view_fixture.h"
 
@@ -254,6 +255,14 @@ TEST_F(EntryTest, WithoutATrayThePanelOpensAsAWindowAndSaysHowToGetATray) {
     EXPECT_EQ(ui->panelWindow(), panel);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(ui->settingsWindow()->isVisible());
+
+    // The note speaks the chosen language.
+    const QString english = ui::noTrayHelpText();
+    LocalizationStore::shared().setLanguage(AppLanguage::de);
+    const QString german = ui::noTrayHelpText();
+    LocalizationStore::shared().setLanguage(AppLanguage::system);
+    EXPECT_NE(german, english);
+    EXPECT_TRUE(german.contains("AppIndicator-Erweiterung")) << german.toStdString();
 }
 
 }  // namespace
