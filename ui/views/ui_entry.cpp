@@ -19,6 +19,10 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "app/app_state.h"
 #include "app/input_access.h"
 #include "ui/uninstall/uninstall.h"
@@ -66,7 +70,13 @@ void prepareApplication() {
         // user picks a backend with QT_QUICK_BACKEND.
         if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
             QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        registerBundledFonts();
+        // The program registers the typefaces of its resources folder as it
+        // starts (by file name: the font database reads them as needed). The
+        // copies compiled in, which the database would hold in memory, are
+        // for a program without that folder.
+        if (!isFamilyAvailable(QString::fromLatin1(kDisplayFamily)) ||
+            !isFamilyAvailable(QString::fromLatin1(kMonoFamily)))
+            registerBundledFonts();
         return true;
     }();
     (void)registered;
@@ -196,6 +206,11 @@ QQuickWindow* TockoUi::createWindow(const char* type) {
         Logger("UI").error("{} failed to load: {}", {pub(type), pub(component.errorString().toStdString())});
         delete object;
     }
+#ifdef __GLIBC__
+    // Loading a window's QML types leaves megabytes of freed parse and link
+    // data in the heap; once it is drawn, give the free pages back.
+    QTimer::singleShot(std::chrono::seconds(1), this, [] { malloc_trim(0); });
+#endif
     return window;
 }
 
