@@ -35,6 +35,11 @@ python3 -c 'import json,sys; m=json.load(open(sys.argv[1])); assert m["uuid"]=="
   "$stage/usr/$ext/metadata.json"
 grep -qx "Exec=/usr/bin/tocko --panel" "$stage/usr/share/applications/com.pollix.Tocko.desktop"
 
+# The license texts travel with the program.
+for f in share/doc/tocko/LICENSE share/doc/tocko/copyright; do
+  [ -s "$stage/usr/$f" ] || { echo "package.sh: $f is not installed" >&2; exit 1; }
+done
+
 # Packages. Neither may ask for a sound server.
 rm -rf "$OUT"
 (cd "$BUILD" && cpack -B "$PWD/packages" >/dev/null)

@@ -6,7 +6,7 @@
 set(TOCKO_PACKAGE_MAINTAINER "Pollix <tocko@pollix.invalid>" CACHE STRING "Maintainer written into the packages")
 # Tocko's own code and sounds are GPL-3.0-or-later (LICENSE); the bundled
 # typefaces keep their SIL Open Font License (share/tocko/fonts/*/OFL.txt).
-set(TOCKO_PACKAGE_LICENSE "GPL-3.0-or-later AND OFL-1.1" CACHE STRING "License field of the RPM (SPDX)")
+set(TOCKO_PACKAGE_LICENSE "GPL-3.0-or-later AND OFL-1.1")  # SPDX, the RPM License field
 
 set(CPACK_PACKAGE_NAME tocko)
 set(CPACK_PACKAGE_VENDOR Pollix)
