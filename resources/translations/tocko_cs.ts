@@ -16,8 +16,8 @@
         <translation>Otevřít složku</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Nebyla nalezena žádná systémová oblast, proto Tocko otevřel okno Nastavení. Tocko dál běží: otevřete ho znovu z mřížky aplikací a vrátíte se sem. Abyste na GNOME měli jeho ikonu v horní liště, nainstalujte a zapněte rozšíření AppIndicator (balíček gnome-shell-extension-appindicator nebo „AppIndicator and KStatusNotifierItem Support“ z extensions.gnome.org), pak se odhlaste a znovu přihlaste.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Nebyla nalezena žádná systémová oblast, proto Tocko otevřel své rychlé ovládání ve vlastním okně. Tocko dál běží: otevřete ho znovu z mřížky aplikací nebo tam v jeho nabídce zvolte „Quick Controls“ a vrátíte se sem. Abyste na GNOME měli jeho ikonu v horní liště, nainstalujte a zapněte rozšíření AppIndicator (balíček gnome-shell-extension-appindicator nebo „AppIndicator and KStatusNotifierItem Support“ z extensions.gnome.org), pak se odhlaste a znovu přihlaste.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

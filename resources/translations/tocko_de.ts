@@ -16,8 +16,8 @@
         <translation>Ordner öffnen</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Es wurde kein Systembereich für Symbole (System-Tray) gefunden, daher hat Tocko sein Einstellungen-Fenster geöffnet. Tocko läuft weiter: Öffne es erneut aus der App-Übersicht, um hierher zurückzukehren. Damit sein Symbol unter GNOME in der oberen Leiste erscheint, installiere und aktiviere die AppIndicator-Erweiterung (Paket gnome-shell-extension-appindicator oder „AppIndicator and KStatusNotifierItem Support“ von extensions.gnome.org), melde dich dann ab und wieder an.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Es wurde kein Systembereich für Symbole (System-Tray) gefunden, daher hat Tocko seine Schnellsteuerung in einem eigenen Fenster geöffnet. Tocko läuft weiter: Öffne es erneut aus der App-Übersicht oder wähle dort in seinem Menü „Quick Controls“, um hierher zurückzukehren. Damit sein Symbol unter GNOME in der oberen Leiste erscheint, installiere und aktiviere die AppIndicator-Erweiterung (Paket gnome-shell-extension-appindicator oder „AppIndicator and KStatusNotifierItem Support“ von extensions.gnome.org), melde dich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

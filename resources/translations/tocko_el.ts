@@ -16,8 +16,8 @@
         <translation>Άνοιγμα φακέλου</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Δεν βρέθηκε περιοχή ειδοποιήσεων συστήματος, γι’ αυτό το Tocko άνοιξε το παράθυρο Ρυθμίσεις. Το Tocko συνεχίζει να εκτελείται: ανοίξτε το ξανά από το πλέγμα εφαρμογών για να επιστρέψετε εδώ. Για να εμφανίζεται το εικονίδιό του στην πάνω γραμμή του GNOME, εγκαταστήστε και ενεργοποιήστε την επέκταση AppIndicator (πακέτο gnome-shell-extension-appindicator ή «AppIndicator and KStatusNotifierItem Support» από το extensions.gnome.org) και έπειτα αποσυνδεθείτε και συνδεθείτε ξανά.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Δεν βρέθηκε περιοχή ειδοποιήσεων συστήματος, γι’ αυτό το Tocko άνοιξε τα γρήγορα χειριστήριά του σε δικό τους παράθυρο. Το Tocko συνεχίζει να εκτελείται: ανοίξτε το ξανά από το πλέγμα εφαρμογών ή επιλέξτε «Quick Controls» στο μενού του εκεί για να επιστρέψετε εδώ. Για να εμφανίζεται το εικονίδιό του στην πάνω γραμμή του GNOME, εγκαταστήστε και ενεργοποιήστε την επέκταση AppIndicator (πακέτο gnome-shell-extension-appindicator ή «AppIndicator and KStatusNotifierItem Support» από το extensions.gnome.org) και έπειτα αποσυνδεθείτε και συνδεθείτε ξανά.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

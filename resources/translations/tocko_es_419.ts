@@ -16,8 +16,8 @@
         <translation>Abrir carpeta</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>No se encontró ninguna bandeja del sistema, así que Tocko abrió su ventana de Configuración. Tocko sigue en ejecución: ábrelo de nuevo desde la cuadrícula de aplicaciones para volver aquí. Para tener su ícono en la barra superior de GNOME, instala y activa la extensión AppIndicator (paquete gnome-shell-extension-appindicator, o “AppIndicator and KStatusNotifierItem Support” de extensions.gnome.org), y luego cierra la sesión y vuelve a iniciarla.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>No se encontró ninguna bandeja del sistema, así que Tocko abrió sus controles rápidos en una ventana propia. Tocko sigue en ejecución: ábrelo de nuevo desde la cuadrícula de aplicaciones, o elige “Quick Controls” en su menú ahí, para volver aquí. Para tener su ícono en la barra superior de GNOME, instala y activa la extensión AppIndicator (paquete gnome-shell-extension-appindicator, o “AppIndicator and KStatusNotifierItem Support” de extensions.gnome.org), y luego cierra la sesión y vuelve a iniciarla.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

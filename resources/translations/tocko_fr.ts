@@ -16,8 +16,8 @@
         <translation>Ouvrir le dossier</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Aucune zone de notification n’a été trouvée : Tocko a donc ouvert sa fenêtre Réglages. Tocko continue de fonctionner : rouvrez-le depuis la grille des applications pour revenir ici. Pour voir son icône dans la barre supérieure de GNOME, installez et activez l’extension AppIndicator (paquet gnome-shell-extension-appindicator, ou « AppIndicator and KStatusNotifierItem Support » sur extensions.gnome.org), puis déconnectez-vous et reconnectez-vous.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Aucune zone de notification n’a été trouvée : Tocko a donc ouvert ses commandes rapides dans une fenêtre à part. Tocko continue de fonctionner : rouvrez-le depuis la grille des applications, ou choisissez « Quick Controls » dans son menu à cet endroit, pour revenir ici. Pour voir son icône dans la barre supérieure de GNOME, installez et activez l’extension AppIndicator (paquet gnome-shell-extension-appindicator, ou « AppIndicator and KStatusNotifierItem Support » sur extensions.gnome.org), puis déconnectez-vous et reconnectez-vous.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

@@ -16,8 +16,8 @@
         <translation>Otvori mapu</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Nije pronađena traka sustava, pa je Tocko otvorio svoj prozor Postavke. Tocko i dalje radi: ponovno ga otvori iz mreže aplikacija da se vratiš ovamo. Da bi njegova ikona bila na gornjoj traci u GNOME-u, instaliraj i uključi proširenje AppIndicator (paket gnome-shell-extension-appindicator ili „AppIndicator and KStatusNotifierItem Support” s extensions.gnome.org), zatim se odjavi i ponovno prijavi.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Nije pronađena traka sustava, pa je Tocko otvorio svoje brze kontrole u zasebnom prozoru. Tocko i dalje radi: ponovno ga otvori iz mreže aplikacija ili ondje u njegovu izborniku odaberi „Quick Controls” da se vratiš ovamo. Da bi njegova ikona bila na gornjoj traci u GNOME-u, instaliraj i uključi proširenje AppIndicator (paket gnome-shell-extension-appindicator ili „AppIndicator and KStatusNotifierItem Support” s extensions.gnome.org), zatim se odjavi i ponovno prijavi.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

@@ -16,8 +16,8 @@
         <translation>Mappa megnyitása</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Nem található rendszertálca, ezért a Tocko megnyitotta a Beállítások ablakát. A Tocko tovább fut: nyisd meg újra az alkalmazásrácsból, hogy visszatérj ide. Ha szeretnéd, hogy az ikonja megjelenjen a GNOME felső sávjában, telepítsd és kapcsold be az AppIndicator bővítményt (gnome-shell-extension-appindicator csomag, vagy „AppIndicator and KStatusNotifierItem Support” az extensions.gnome.org oldalról), majd jelentkezz ki és be.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Nem található rendszertálca, ezért a Tocko saját ablakban nyitotta meg a gyorsvezérlőit. A Tocko tovább fut: nyisd meg újra az alkalmazásrácsból, vagy válaszd ott a menüjében a „Quick Controls” pontot, hogy visszatérj ide. Ha szeretnéd, hogy az ikonja megjelenjen a GNOME felső sávjában, telepítsd és kapcsold be az AppIndicator bővítményt (gnome-shell-extension-appindicator csomag, vagy „AppIndicator and KStatusNotifierItem Support” az extensions.gnome.org oldalról), majd jelentkezz ki és be.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

@@ -16,8 +16,8 @@
         <translation>Buka Folder</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Baki sistem tidak ditemukan, jadi Tocko membuka jendela Pengaturan. Tocko tetap berjalan: buka lagi dari kisi aplikasi untuk kembali ke sini. Agar ikonnya muncul di bilah atas GNOME, pasang dan aktifkan ekstensi AppIndicator (paket gnome-shell-extension-appindicator, atau “AppIndicator and KStatusNotifierItem Support” dari extensions.gnome.org), lalu keluar dan masuk lagi.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Baki sistem tidak ditemukan, jadi Tocko membuka kontrol cepatnya di jendela tersendiri. Tocko tetap berjalan: buka lagi dari kisi aplikasi, atau pilih “Quick Controls” di menunya di sana, untuk kembali ke sini. Agar ikonnya muncul di bilah atas GNOME, pasang dan aktifkan ekstensi AppIndicator (paket gnome-shell-extension-appindicator, atau “AppIndicator and KStatusNotifierItem Support” dari extensions.gnome.org), lalu keluar dan masuk lagi.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

@@ -16,8 +16,8 @@
         <translation>Apri cartella</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Non è stata trovata alcuna area di notifica, quindi Tocko ha aperto la finestra Impostazioni. Tocko resta in esecuzione: riaprilo dalla griglia delle app per tornare qui. Per avere la sua icona nella barra superiore di GNOME, installa e attiva l’estensione AppIndicator (pacchetto gnome-shell-extension-appindicator, oppure «AppIndicator and KStatusNotifierItem Support» da extensions.gnome.org), poi esci dalla sessione e rientra.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Non è stata trovata alcuna area di notifica, quindi Tocko ha aperto i suoi controlli rapidi in una finestra a sé. Tocko resta in esecuzione: riaprilo dalla griglia delle app, oppure scegli «Quick Controls» nel suo menu lì, per tornare qui. Per avere la sua icona nella barra superiore di GNOME, installa e attiva l’estensione AppIndicator (pacchetto gnome-shell-extension-appindicator, oppure «AppIndicator and KStatusNotifierItem Support» da extensions.gnome.org), poi esci dalla sessione e rientra.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

@@ -16,8 +16,8 @@
         <translation>フォルダを開く</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>システムトレイが見つからなかったため、Tocko は設定ウインドウを開きました。Tocko は動作し続けています。ここに戻るには、アプリグリッドからもう一度開いてください。GNOME のトップバーにアイコンを表示するには、AppIndicator 拡張機能（パッケージ gnome-shell-extension-appindicator、または extensions.gnome.org の「AppIndicator and KStatusNotifierItem Support」）をインストールして有効にし、ログアウトしてログインし直してください。</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>システムトレイが見つからなかったため、Tocko はクイックコントロールを専用のウインドウで開きました。Tocko は動作し続けています。ここに戻るには、アプリグリッドからもう一度開くか、そこで Tocko のメニューから「Quick Controls」を選んでください。GNOME のトップバーにアイコンを表示するには、AppIndicator 拡張機能（パッケージ gnome-shell-extension-appindicator、または extensions.gnome.org の「AppIndicator and KStatusNotifierItem Support」）をインストールして有効にし、ログアウトしてログインし直してください。</translation>
     </message>
     <message>
         <source>Sound for %1</source>

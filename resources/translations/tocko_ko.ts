@@ -16,8 +16,8 @@
         <translation>폴더 열기</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>시스템 트레이를 찾지 못해 Tocko가 설정 창을 열었습니다. Tocko는 계속 실행 중입니다. 여기로 돌아오려면 앱 그리드에서 다시 여세요. GNOME 상단 표시줄에 아이콘을 표시하려면 AppIndicator 확장(gnome-shell-extension-appindicator 패키지 또는 extensions.gnome.org의 “AppIndicator and KStatusNotifierItem Support”)을 설치하고 켠 다음 로그아웃했다가 다시 로그인하세요.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>시스템 트레이를 찾지 못해 Tocko가 빠른 제어를 별도의 창으로 열었습니다. Tocko는 계속 실행 중입니다. 여기로 돌아오려면 앱 그리드에서 다시 열거나, 그곳의 Tocko 메뉴에서 “Quick Controls”를 선택하세요. GNOME 상단 표시줄에 아이콘을 표시하려면 AppIndicator 확장(gnome-shell-extension-appindicator 패키지 또는 extensions.gnome.org의 “AppIndicator and KStatusNotifierItem Support”)을 설치하고 켠 다음 로그아웃했다가 다시 로그인하세요.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

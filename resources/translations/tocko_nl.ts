@@ -16,8 +16,8 @@
         <translation>Map openen</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Er is geen systeemvak gevonden, dus heeft Tocko zijn venster Instellingen geopend. Tocko blijft draaien: open het opnieuw vanuit het app-overzicht om hier terug te komen. Voor zijn pictogram in de bovenbalk van GNOME installeer en activeer je de extensie AppIndicator (pakket gnome-shell-extension-appindicator, of ‘AppIndicator and KStatusNotifierItem Support’ van extensions.gnome.org); log daarna uit en weer in.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Er is geen systeemvak gevonden, dus heeft Tocko zijn snelle bediening in een eigen venster geopend. Tocko blijft draaien: open het opnieuw vanuit het app-overzicht, of kies daar in zijn menu ‘Quick Controls’, om hier terug te komen. Voor zijn pictogram in de bovenbalk van GNOME installeer en activeer je de extensie AppIndicator (pakket gnome-shell-extension-appindicator, of ‘AppIndicator and KStatusNotifierItem Support’ van extensions.gnome.org); log daarna uit en weer in.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

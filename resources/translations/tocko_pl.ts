@@ -16,8 +16,8 @@
         <translation>Otwórz folder</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Nie znaleziono zasobnika systemowego, więc Tocko otworzył okno Ustawienia. Tocko nadal działa: otwórz go ponownie z siatki aplikacji, aby tu wrócić. Aby jego ikona pojawiła się na górnym pasku GNOME, zainstaluj i włącz rozszerzenie AppIndicator (pakiet gnome-shell-extension-appindicator lub „AppIndicator and KStatusNotifierItem Support” z extensions.gnome.org), a potem wyloguj się i zaloguj ponownie.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Nie znaleziono zasobnika systemowego, więc Tocko otworzył szybkie sterowanie w osobnym oknie. Tocko nadal działa: otwórz go ponownie z siatki aplikacji lub wybierz tam w jego menu „Quick Controls”, aby tu wrócić. Aby jego ikona pojawiła się na górnym pasku GNOME, zainstaluj i włącz rozszerzenie AppIndicator (pakiet gnome-shell-extension-appindicator lub „AppIndicator and KStatusNotifierItem Support” z extensions.gnome.org), a potem wyloguj się i zaloguj ponownie.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

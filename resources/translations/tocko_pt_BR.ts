@@ -16,8 +16,8 @@
         <translation>Abrir Pasta</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Nenhuma bandeja do sistema foi encontrada, então o Tocko abriu a janela de Ajustes. O Tocko continua em execução: abra-o de novo pela grade de aplicativos para voltar aqui. Para ter o ícone dele na barra superior do GNOME, instale e ative a extensão AppIndicator (pacote gnome-shell-extension-appindicator, ou “AppIndicator and KStatusNotifierItem Support” em extensions.gnome.org) e depois saia da sessão e entre de novo.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Nenhuma bandeja do sistema foi encontrada, então o Tocko abriu seus controles rápidos em uma janela própria. O Tocko continua em execução: abra-o de novo pela grade de aplicativos, ou escolha “Quick Controls” no menu dele ali, para voltar aqui. Para ter o ícone dele na barra superior do GNOME, instale e ative a extensão AppIndicator (pacote gnome-shell-extension-appindicator, ou “AppIndicator and KStatusNotifierItem Support” em extensions.gnome.org) e depois saia da sessão e entre de novo.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

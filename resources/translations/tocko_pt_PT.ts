@@ -16,8 +16,8 @@
         <translation>Abrir pasta</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Não foi encontrada nenhuma área de notificação, por isso o Tocko abriu a janela de Definições. O Tocko continua a funcionar: abra-o novamente a partir da grelha de aplicações para voltar aqui. Para ter o ícone na barra superior do GNOME, instale e ative a extensão AppIndicator (pacote gnome-shell-extension-appindicator, ou “AppIndicator and KStatusNotifierItem Support” em extensions.gnome.org) e depois termine a sessão e volte a entrar.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Não foi encontrada nenhuma área de notificação, por isso o Tocko abriu os seus controlos rápidos numa janela própria. O Tocko continua a funcionar: abra-o novamente a partir da grelha de aplicações, ou escolha “Quick Controls” no menu dele aí, para voltar aqui. Para ter o ícone na barra superior do GNOME, instale e ative a extensão AppIndicator (pacote gnome-shell-extension-appindicator, ou “AppIndicator and KStatusNotifierItem Support” em extensions.gnome.org) e depois termine a sessão e volte a entrar.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

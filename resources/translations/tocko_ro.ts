@@ -16,8 +16,8 @@
         <translation>Deschide dosarul</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Nu a fost găsită nicio zonă de notificare, așa că Tocko și-a deschis fereastra Configurări. Tocko rulează în continuare: deschide-l din nou din grila de aplicații ca să revii aici. Ca să ai pictograma lui în bara de sus din GNOME, instalează și activează extensia AppIndicator (pachetul gnome-shell-extension-appindicator sau „AppIndicator and KStatusNotifierItem Support” de pe extensions.gnome.org), apoi ieși din sesiune și intră din nou.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Nu a fost găsită nicio zonă de notificare, așa că Tocko și-a deschis comenzile rapide într-o fereastră proprie. Tocko rulează în continuare: deschide-l din nou din grila de aplicații sau alege „Quick Controls” din meniul lui de acolo ca să revii aici. Ca să ai pictograma lui în bara de sus din GNOME, instalează și activează extensia AppIndicator (pachetul gnome-shell-extension-appindicator sau „AppIndicator and KStatusNotifierItem Support” de pe extensions.gnome.org), apoi ieși din sesiune și intră din nou.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

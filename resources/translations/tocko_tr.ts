@@ -16,8 +16,8 @@
         <translation>Klasörü Aç</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Sistem tepsisi bulunamadı, bu yüzden Tocko Ayarlar penceresini açtı. Tocko çalışmaya devam ediyor: buraya dönmek için onu uygulama ızgarasından yeniden açın. GNOME’da simgesinin üst çubukta görünmesi için AppIndicator uzantısını kurup etkinleştirin (gnome-shell-extension-appindicator paketi ya da extensions.gnome.org’daki “AppIndicator and KStatusNotifierItem Support”), ardından oturumu kapatıp yeniden açın.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Sistem tepsisi bulunamadı, bu yüzden Tocko hızlı denetimlerini kendi penceresinde açtı. Tocko çalışmaya devam ediyor: buraya dönmek için onu uygulama ızgarasından yeniden açın ya da oradaki menüsünden “Quick Controls” öğesini seçin. GNOME’da simgesinin üst çubukta görünmesi için AppIndicator uzantısını kurup etkinleştirin (gnome-shell-extension-appindicator paketi ya da extensions.gnome.org’daki “AppIndicator and KStatusNotifierItem Support”), ardından oturumu kapatıp yeniden açın.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

@@ -16,8 +16,8 @@
         <translation>Mở thư mục</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>Không tìm thấy khay hệ thống nên Tocko đã mở cửa sổ Cài đặt. Tocko vẫn đang chạy: hãy mở lại từ lưới ứng dụng để quay lại đây. Để biểu tượng của Tocko hiện trên thanh trên cùng của GNOME, hãy cài đặt và bật tiện ích mở rộng AppIndicator (gói gnome-shell-extension-appindicator, hoặc “AppIndicator and KStatusNotifierItem Support” trên extensions.gnome.org), rồi đăng xuất và đăng nhập lại.</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>Không tìm thấy khay hệ thống nên Tocko đã mở bảng điều khiển nhanh trong một cửa sổ riêng. Tocko vẫn đang chạy: hãy mở lại từ lưới ứng dụng, hoặc chọn “Quick Controls” trong menu của Tocko ở đó, để quay lại đây. Để biểu tượng của Tocko hiện trên thanh trên cùng của GNOME, hãy cài đặt và bật tiện ích mở rộng AppIndicator (gói gnome-shell-extension-appindicator, hoặc “AppIndicator and KStatusNotifierItem Support” trên extensions.gnome.org), rồi đăng xuất và đăng nhập lại.</translation>
     </message>
     <message>
         <source>Sound for %1</source>

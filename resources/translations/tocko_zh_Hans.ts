@@ -16,8 +16,8 @@
         <translation>打开文件夹</translation>
     </message>
     <message>
-        <source>No system tray was found, so Tocko opened its Settings window. Tocko keeps running: open it again from the app grid to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
-        <translation>未找到系统托盘，因此 Tocko 打开了它的设置窗口。Tocko 仍在运行：从应用网格再次打开它即可回到这里。要在 GNOME 的顶栏中显示它的图标，请安装并启用 AppIndicator 扩展（软件包 gnome-shell-extension-appindicator，或 extensions.gnome.org 上的“AppIndicator and KStatusNotifierItem Support”），然后注销并重新登录。</translation>
+        <source>No system tray was found, so Tocko opened its quick controls in a window of their own. Tocko keeps running: open it again from the app grid, or choose Quick Controls in its menu there, to come back here. To get its icon in the top bar on GNOME, install and enable the AppIndicator extension (package gnome-shell-extension-appindicator, or "AppIndicator and KStatusNotifierItem Support" from extensions.gnome.org), then log out and in.</source>
+        <translation>未找到系统托盘，因此 Tocko 在单独的窗口中打开了它的快捷控制。Tocko 仍在运行：从应用网格再次打开它，或在那里它的菜单中选择“Quick Controls”，即可回到这里。要在 GNOME 的顶栏中显示它的图标，请安装并启用 AppIndicator 扩展（软件包 gnome-shell-extension-appindicator，或 extensions.gnome.org 上的“AppIndicator and KStatusNotifierItem Support”），然后注销并重新登录。</translation>
     </message>
     <message>
         <source>Sound for %1</source>
