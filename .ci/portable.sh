@@ -30,7 +30,9 @@ done
 
 PKG_CONFIG_LIBDIR="$PCDIR" cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTOCKO_PLATFORM=none -DTOCKO_BUILD_BENCH=OFF -DTOCKO_WERROR=ON ${TOCKO_CMAKE_ARGS:-}
-cmake --build "$BUILD"
+# The core's libraries through their test suites (the views are not core).
+cmake --build "$BUILD" --target support_tests audio_tests input_tests tools_tests context_tests userpacks_tests \
+  app_tests
 
 # No binary of this build may need one of those libraries.
 if find "$BUILD" -type f -perm -u+x \( -name '*_tests' -o -name 'gensounds' \) -print0 |
@@ -38,4 +40,4 @@ if find "$BUILD" -type f -perm -u+x \( -name '*_tests' -o -name 'gensounds' \) -
   echo "portable: a core binary links a system library" >&2
   exit 1
 fi
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure --timeout 300 -j2
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure --timeout 300 -j2 -E NOT_BUILT
