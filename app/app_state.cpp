@@ -1,8 +1,5 @@
 #include "app/app_state.h"
 
-#include "userpacks/user_pack_library.h"
-#include "userpacks/user_packs.h"
-
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -12,7 +9,6 @@
 #include <QMetaMethod>
 #include <QPointer>
 #include <QProcess>
-#include <QSettings>
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
@@ -21,7 +17,6 @@
 
 #include "app/engine_sink.h"
 #include "app/main_dispatcher.h"
-#include "platform/platform.h"
 #include "context/context_engine.h"
 #include "context/mic_monitor.h"
 #include "context/mouse_sound.h"
@@ -30,9 +25,13 @@
 #include "context/workspace_monitor.h"
 #include "input/event_tap.h"
 #include "input/key_tap.h"
+#include "platform/platform.h"
 #include "support/env.h"
 #include "support/format.h"
 #include "support/main_thread.h"
+#include "support/user_settings.h"
+#include "userpacks/user_pack_library.h"
+#include "userpacks/user_packs.h"
 
 #ifndef TOCKO_VERSION_TEXT
 #define TOCKO_VERSION_TEXT ""
@@ -51,8 +50,6 @@ constexpr std::chrono::milliseconds kPermissionPollInterval{2000};
 
 std::mutex gFactoryMutex;
 OnboardingFactory gOnboardingFactory;
-
-QSettings userDefaults() { return QSettings("Pollix", "Tocko"); }
 
 // A platform that lacks a service is a build fault, not a state to run in.
 void requireService(bool present, const char* name) {
@@ -141,7 +138,7 @@ std::function<void(uint16_t)> AppState::makeKeyUpHandler(std::shared_ptr<SoundEn
 
 std::function<void()> AppState::makeMouseHandler(std::shared_ptr<SoundEngine> engine) {
     return [sink = std::make_shared<EnginePlaybackSink>(std::move(engine))] {
-        playMouseClick(*sink, storedMouseSound());
+        playMouseClick(*sink, currentMouseSound());
     };
 }
 
@@ -257,8 +254,9 @@ void AppState::launch() {
             });
         };
     }
+    reloadMouseSound();
     keyTap_->onMouseDown = makeMouseHandler(soundEngine_);
-    releaseSounds_ = userDefaults().value(kReleaseSoundsKey, true).toBool();
+    releaseSounds_ = userSettings()->value(kReleaseSoundsKey, true).toBool();
     keyTap_->onKeyUp = makeKeyUpHandler(soundEngine_);
     keyTap_->setKeyUpsWanted(releaseSounds_);
 
@@ -329,11 +327,11 @@ void AppState::launch() {
 void AppState::decideTour(bool profilesFileExisted) {
     auto show = [this] { postToSelf([](AppState& a) { a.showOnboarding(); }); };
     if (envSwitch("TOCKO_SHOW_ONBOARDING")) return show();
-    QSettings defaults = userDefaults();
-    if (defaults.value(kCompletedOnboardingKey, false).toBool()) return;
+    const auto defaults = userSettings();
+    if (defaults->value(kCompletedOnboardingKey, false).toBool()) return;
     if (profilesFileExisted) {
         // A user of an earlier version who never saw the tour.
-        defaults.setValue(kCompletedOnboardingKey, true);
+        defaults->setValue(kCompletedOnboardingKey, true);
         return;
     }
     if (envSwitch("TOCKO_NO_ONBOARDING")) return;
@@ -353,7 +351,7 @@ void AppState::showOnboarding() {
                 if (auto self = weak.lock())
                     (*self)->onboardingClosed();
                 else
-                    userDefaults().setValue(kCompletedOnboardingKey, true);
+                    userSettings()->setValue(kCompletedOnboardingKey, true);
             });
             onboarding_ = std::move(presenter);
         }
@@ -374,7 +372,7 @@ void AppState::showOnboarding() {
 }
 
 void AppState::onboardingClosed() {
-    userDefaults().setValue(kCompletedOnboardingKey, true);
+    userSettings()->setValue(kCompletedOnboardingKey, true);
     // The presenter may be the caller: it is released on a later turn.
     if (std::shared_ptr<OnboardingPresenter> closing = std::move(onboarding_))
         QTimer::singleShot(0, this, [closing] {});
@@ -489,15 +487,15 @@ void AppState::applyEnabledState() {
         }
         soundEngine_->start();
         if (keyTap_) keyTap_->start();
-        if (!activityToken_) {
-            activityToken_ = std::make_unique<ActivityToken>(ActivityToken::kReason);
+        if (!activityHeld_) {
+            activityHeld_ = true;
             log_.info("Activity assertion held");
             traceLine("Activity assertion held");
         }
     } else {
         if (keyTap_) keyTap_->stop();
-        if (activityToken_) {
-            activityToken_.reset();
+        if (activityHeld_) {
+            activityHeld_ = false;
             log_.info("Activity assertion released");
             traceLine("Activity assertion released");
         }
@@ -635,7 +633,7 @@ void AppState::setLaunchAtLogin(bool on) {
 void AppState::setReleaseSounds(bool on) {
     if (on == releaseSounds_) return;
     releaseSounds_ = on;
-    userDefaults().setValue(kReleaseSoundsKey, on);
+    userSettings()->setValue(kReleaseSoundsKey, on);
     keyTap_->setKeyUpsWanted(on);
     emit releaseSoundsChanged();
 }

@@ -54,7 +54,6 @@
 #include <optional>
 #include <string>
 
-#include "app/activity.h"
 #include "app/input_access.h"
 #include "audio/sound_engine.h"
 #include "context/context_engine.h"
@@ -158,7 +157,7 @@ public:
     ContextEngine& context() const { return *context_; }
     const std::shared_ptr<KeyTap>& keyTap() const { return keyTap_; }
     const std::shared_ptr<LoginItemService>& loginItem() const { return deps_.platform.loginItem; }
-    bool hasActivityToken() const { return activityToken_ != nullptr; }
+    bool hasActivityToken() const { return activityHeld_; }
     bool isPermissionPolling() const { return permissionPollTimer_ != nullptr; }
 
     // ---- Tour
@@ -200,6 +199,7 @@ public:
     // The key and mouse handlers given to the tap (exposed for tests and
     // benchmarks; they run on the tap thread).
     static std::function<void(uint16_t)> makeKeyHandler(std::shared_ptr<SoundEngine> engine);
+    // The mouse handler plays currentMouseSound(), which the main thread keeps.
     static std::function<void()> makeMouseHandler(std::shared_ptr<SoundEngine> engine);
     // Key-up: the active pack's release sound, unless muted; counts no invocation.
     static std::function<void(uint16_t)> makeKeyUpHandler(std::shared_ptr<SoundEngine> engine);
@@ -280,7 +280,9 @@ private:
     SecureInputMonitor* secureInputMonitor_ = nullptr;  // child QObject
     QMetaObject::Connection didBecomeActiveObserver_;
     QTimer* permissionPollTimer_ = nullptr;  // child QObject
-    std::unique_ptr<ActivityToken> activityToken_;
+    // The activity held while typing feedback is on. Linux has no App Nap, so
+    // this only records that it is held; it never inhibits system sleep.
+    bool activityHeld_ = false;
     std::shared_ptr<OnboardingPresenter> onboarding_;
     Logger log_{"AppState"};
 };

@@ -1,6 +1,5 @@
 #include "context/context_engine.h"
 
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 #include <charconv>
@@ -8,6 +7,7 @@
 #include <cmath>
 
 #include "support/format.h"
+#include "support/user_settings.h"
 
 namespace tocko {
 
@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kAutoMuteKey = "autoMuteOnCalls";
 
 bool readAutoMuteDefault() {
-    const QVariant v = QSettings("Pollix", "Tocko").value(kAutoMuteKey);
+    const QVariant v = userSettings()->value(kAutoMuteKey);
     if (v.typeId() == QMetaType::Bool) return v.toBool();
     // The INI backend hands stored booleans back as their text.
     if (v.typeId() == QMetaType::QString) {
@@ -35,8 +35,6 @@ float clampedVolume(double volume) {
 // "%.2f" without the C locale's say: QCoreApplication adopts the user's
 // locale, which may write a decimal comma.
 std::string twoDecimals(double value) { return fixedText(value, 2); }
-
-QString toQString(const std::optional<std::string>& s) { return s ? QString::fromStdString(*s) : QString(); }
 
 }  // namespace
 
@@ -205,7 +203,7 @@ void ContextEngine::setAutoMuteOnCalls(bool on) {
     const bool changed = on != autoMuteOnCalls_;
     autoMuteOnCalls_ = on;
     if (changed) emit autoMuteOnCallsChanged();
-    QSettings("Pollix", "Tocko").setValue(kAutoMuteKey, on);
+    userSettings()->setValue(kAutoMuteKey, on);
     applyEffective();
 }
 
@@ -270,8 +268,5 @@ void ContextEngine::snoozeTimerFired() {
     setSnoozeUntil(std::nullopt);
     applyEffective();
 }
-
-QString ContextEngine::currentBundleIDText() const { return toQString(currentBundleID_); }
-QString ContextEngine::currentAppNameText() const { return toQString(currentAppName_); }
 
 }  // namespace tocko

@@ -4,7 +4,6 @@
 // state whenever one of its inputs changes. Lives on the main thread.
 
 #include <QObject>
-#include <QString>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -22,12 +21,6 @@ namespace tocko {
 
 class ContextEngine : public QObject {
     Q_OBJECT
-    Q_PROPERTY(
-        bool autoMuteOnCalls READ autoMuteOnCalls WRITE setAutoMuteOnCalls NOTIFY autoMuteOnCallsChanged)
-    Q_PROPERTY(bool micActive READ micActive NOTIFY micActiveChanged)
-    Q_PROPERTY(QString currentBundleID READ currentBundleIDText NOTIFY currentAppChanged)
-    Q_PROPERTY(QString currentAppName READ currentAppNameText NOTIFY currentAppChanged)
-    Q_PROPERTY(bool isSnoozed READ isSnoozed NOTIFY snoozeUntilChanged)
 
 public:
     using Clock = std::chrono::system_clock;
@@ -125,8 +118,6 @@ private:
     void armSnoozeTimer(std::chrono::milliseconds delay);
     void snoozeTimerFired();
     void dropSnoozeTimer();
-    QString currentBundleIDText() const;
-    QString currentAppNameText() const;
 
     std::shared_ptr<PlaybackSink> soundEngine_;
     ProfileStore store_;

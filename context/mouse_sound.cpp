@@ -1,10 +1,28 @@
 #include "context/mouse_sound.h"
 
-#include <QSettings>
+#include <atomic>
+#include <cstdint>
 
 #include "context/playback_sink.h"
+#include "support/user_settings.h"
 
 namespace tocko {
+
+namespace {
+
+constexpr const char* kMouseSoundKey = "mouseSound";
+
+// The choice in force as (kind << 8) | pack, so that one lock-free word
+// carries it to the tap thread.
+uint16_t packedChoice(const MouseSound& choice) {
+    return static_cast<uint16_t>(static_cast<unsigned>(choice.kind()) << 8 |
+                                 static_cast<unsigned>(choice.packID()));
+}
+
+std::atomic<uint16_t> gMouseSoundInForce{packedChoice(MouseSound::sameAsKeyboard())};
+static_assert(std::atomic<uint16_t>::is_always_lock_free);
+
+}  // namespace
 
 MouseSound::MouseSound(std::optional<std::string_view> storedText)
     : kind_(Kind::sameAsKeyboard), pack_(kDefaultPack) {
@@ -30,9 +48,32 @@ std::string MouseSound::storedText() const {
 }
 
 MouseSound storedMouseSound() {
-    const QVariant v = QSettings("Pollix", "Tocko").value("mouseSound");
+    const QVariant v = userSettings()->value(kMouseSoundKey);
     if (!v.isValid() || v.isNull()) return MouseSound(std::nullopt);
     return MouseSound(v.toString().toStdString());
+}
+
+MouseSound currentMouseSound() {
+    const uint16_t packed = gMouseSoundInForce.load(std::memory_order_relaxed);
+    const auto kind = static_cast<MouseSound::Kind>(packed >> 8);
+    switch (kind) {
+        case MouseSound::Kind::off:
+            return MouseSound::off();
+        case MouseSound::Kind::pack:
+            return MouseSound::pack(static_cast<PackID>(packed & 0xFF));
+        case MouseSound::Kind::sameAsKeyboard:
+            break;
+    }
+    return MouseSound::sameAsKeyboard();
+}
+
+void reloadMouseSound() {
+    gMouseSoundInForce.store(packedChoice(storedMouseSound()), std::memory_order_relaxed);
+}
+
+void storeMouseSound(const MouseSound& choice) {
+    userSettings()->setValue(kMouseSoundKey, QString::fromStdString(choice.storedText()));
+    gMouseSoundInForce.store(packedChoice(choice), std::memory_order_relaxed);
 }
 
 void playMouseClick(PlaybackSink& engine, const MouseSound& choice) {

@@ -41,8 +41,17 @@ private:
     PackID pack_;
 };
 
-// The user default "mouseSound" ("Pollix"/"Tocko" settings), read afresh.
+// The user default "mouseSound" of the user's settings, read afresh.
 MouseSound storedMouseSound();
+
+// The choice in force for mouse presses: a copy of the user default that the
+// main thread keeps and any thread reads without locks or I/O (the tap thread
+// reads it at every press). It reads as sameAsKeyboard until first loaded.
+MouseSound currentMouseSound();
+// Main thread: loads the user default into the choice in force.
+void reloadMouseSound();
+// Main thread: stores `choice` as the user default and as the choice in force.
+void storeMouseSound(const MouseSound& choice);
 
 // One mouse press: `off` touches nothing; otherwise the press is counted in
 // playInvocations and, unless playback is muted, played at the current

@@ -5,9 +5,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -15,9 +12,9 @@
 #include <cstring>
 
 #include "app/main_dispatcher.h"
-#include "platform/platform.h"
 #include "support/log.h"
 #include "support/regular_file.h"
+#include "support/user_settings.h"
 
 #ifndef TOCKO_VERSION_TEXT
 #define TOCKO_VERSION_TEXT ""
@@ -46,23 +43,16 @@ bool displayAvailable() {
     return false;
 }
 
-// The typefaces shipped in the resources folder, registered before the
-// launch trace reports them.
-void registerFontFiles(const QString& folder) {
-    QDirIterator it(folder, {"*.ttf", "*.otf"}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) QFontDatabase::addApplicationFont(it.next());
-}
-
 // QSettings reads its file as it is constructed: a FIFO there would block the
 // start for good, a link to a device would fill the memory. Such a file is
 // moved aside before anything asks for a setting.
 void setAsideUnusableSettings() {
-    const QString path =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Pollix/Tocko.conf";
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+                         kSettingsOrganization + '/' + kSettingsApplication + ".conf";
     const std::string aside = setAsideUnusableFile(path.toStdString(), 1024 * 1024);
     if (!aside.empty())
-        Logger("AppState").error("Settings file is not a regular file of sensible size; moved to {}",
-                                 {pub(aside)});
+        Logger("AppState")
+            .error("Settings file is not a regular file of sensible size; moved to {}", {pub(aside)});
 }
 
 }  // namespace
@@ -75,13 +65,12 @@ AppRuntime::AppRuntime(int& argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app_ = std::make_unique<QGuiApplication>(argc, argv);
     }
-    QCoreApplication::setOrganizationName("Pollix");
-    QCoreApplication::setApplicationName("Tocko");
+    QCoreApplication::setOrganizationName(kSettingsOrganization);
+    QCoreApplication::setApplicationName(kSettingsApplication);
     QCoreApplication::setApplicationVersion(TOCKO_VERSION_TEXT);
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installQtMainDispatcher();
     setAsideUnusableSettings();
-    registerFontFiles(QString::fromStdString(resourcesDirectory() + "/fonts"));
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalPipe) == 0) {
         auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, app_.get());

@@ -11,6 +11,7 @@
 #include "app/self_test_support.h"
 #include "app_test_support.h"
 #include "context/context_engine.h"
+#include "context/mouse_sound.h"
 #include "context/profile_store.h"
 #include "input/key_tap.h"
 
@@ -435,23 +436,27 @@ TEST_F(HandlerTest, MousePressFollowsTheStoredChoice) {
     auto mouse = AppState::makeMouseHandler(engine);
     set(PackID::soft, 0.4f, false);
     QSettings("Pollix", "Tocko").setValue("mouseSound", "off");
+    reloadMouseSound();
     mouse();
     EXPECT_EQ(engine->state().get().playInvocations, 0);
     EXPECT_EQ(played(), 0);
 
     QSettings("Pollix", "Tocko").setValue("mouseSound", "crystal");
+    reloadMouseSound();
     mouse();
     EXPECT_EQ(engine->state().get().playInvocations, 1);
     ASSERT_EQ(played(), 1);
     EXPECT_NEAR(engine->voiceVolumeForTesting(0), 0.4f * *engine->baseGain(PackID::crystal), 1e-5);
 
     QSettings("Pollix", "Tocko").remove("mouseSound");  // absent: like the keyboard
+    reloadMouseSound();
     mouse();
     ASSERT_EQ(played(), 2);
     EXPECT_NEAR(engine->voiceVolumeForTesting(1), 0.4f * *engine->baseGain(PackID::soft), 1e-5);
 
     set(PackID::soft, 0.4f, true);
     QSettings("Pollix", "Tocko").setValue("mouseSound", "crystal");
+    reloadMouseSound();
     mouse();
     EXPECT_EQ(engine->state().get().playInvocations, 3);
     EXPECT_EQ(played(), 2);

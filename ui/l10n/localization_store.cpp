@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "support/user_settings.h"
+
 namespace tocko {
 
 namespace {
@@ -27,9 +29,7 @@ LocalizationStore* LocalizationStore::create(QQmlEngine* qmlEngine, QJSEngine*) 
 }
 
 LocalizationStore::LocalizationStore(Options options) : options_(std::move(options)) {
-    settings_ = options_.settings
-                    ? options_.settings
-                    : std::make_shared<QSettings>(QStringLiteral("Pollix"), QStringLiteral("Tocko"));
+    settings_ = options_.settings ? options_.settings : std::shared_ptr<QSettings>(userSettings());
     if (!options_.preferredLanguages) {
         options_.preferredLanguages = [] { return QLocale::system().uiLanguages(); };
     }

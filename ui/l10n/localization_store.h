@@ -49,7 +49,7 @@ class LocalizationStore : public QObject {
 public:
     struct Options {
         // Where "appLanguage" and "AppleLanguages" live; null means the
-        // application's QSettings("Pollix", "Tocko").
+        // user's settings (userSettings()).
         std::shared_ptr<QSettings> settings;
         // The user's preferred languages, most wanted first; null means the
         // system locale's UI languages.

@@ -4,11 +4,11 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/platform.h"
+#include "support/user_settings.h"
 #include "ui/uninstall/uninstall.h"
 
 namespace tocko {
@@ -55,11 +55,10 @@ UninstallServices defaultUninstallServices(std::shared_ptr<LoginItemService> log
     s.confirm = confirmWithMessageBox;
     s.showResult = resultWithMessageBox;
     s.loginItem = std::move(loginItem);
-    const QString org = s.organization, app = s.application;
-    s.clearSettings = [org, app] {
-        QSettings settings(org, app);
-        settings.clear();
-        settings.sync();
+    s.clearSettings = [] {
+        const auto settings = userSettings();
+        settings->clear();
+        settings->sync();
     };
     s.moveToTrash = moveOwnFileToTrash;
     s.inputAccessUndoCommand = std::move(inputAccessUndoCommand);

@@ -5,10 +5,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSettings>
 
-#include "ui/updates/appcast.h"
 #include "support/log.h"
+#include "support/user_settings.h"
+#include "ui/updates/appcast.h"
 
 #ifndef TOCKO_APPCAST_URL
 #define TOCKO_APPCAST_URL ""
@@ -33,9 +33,7 @@ bool usableFeed(const QUrl& url) {
 }  // namespace
 
 QUrl UpdaterService::configuredFeedUrl() {
-    const QString configured = QSettings(QStringLiteral("Pollix"), QStringLiteral("Tocko"))
-                                   .value(QStringLiteral("SUFeedURL"))
-                                   .toString();
+    const QString configured = userSettings()->value(QStringLiteral("SUFeedURL")).toString();
     return QUrl(configured.isEmpty() ? QStringLiteral(TOCKO_APPCAST_URL) : configured.trimmed());
 }
 

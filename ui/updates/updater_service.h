@@ -1,7 +1,7 @@
 #pragma once
 // The software-update service: publishes whether a user-initiated check can
 // start now and runs that check against the appcast feed. The feed address
-// comes from the setting "SUFeedURL" of QSettings("Pollix", "Tocko"), else
+// comes from the setting "SUFeedURL" of the user's settings (userSettings()), else
 // from the address compiled in (CMake cache variable TOCKO_APPCAST_URL,
 // empty by default). Without a usable address the updater does not start
 // and no check can be made. What the user sees of a check (up to date, an

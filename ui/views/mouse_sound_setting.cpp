@@ -1,8 +1,7 @@
 #include "ui/views/mouse_sound_setting.h"
 
-#include <QSettings>
-
 #include "context/mouse_sound.h"
+#include "support/user_settings.h"
 
 namespace tocko::ui {
 
@@ -17,15 +16,17 @@ QString mouseSoundChoice(const QString& storedText, bool present) {
 }
 
 QString MouseSoundSetting::choice() const {
-    const QVariant v = QSettings("Pollix", "Tocko").value(kKey);
+    const QVariant v = userSettings()->value(kKey);
     return mouseSoundChoice(v.toString(), v.isValid() && !v.isNull());
 }
 
 void MouseSoundSetting::setChoice(const QString& choice) {
     const QString normalized = mouseSoundChoice(choice, true);
-    QSettings settings("Pollix", "Tocko");
-    if (settings.value(kKey).toString() == normalized && settings.contains(kKey)) return;
-    settings.setValue(kKey, normalized);
+    {
+        const auto settings = userSettings();
+        if (settings->value(kKey).toString() == normalized && settings->contains(kKey)) return;
+    }
+    storeMouseSound(MouseSound(normalized.toStdString()));
     emit choiceChanged();
 }
 

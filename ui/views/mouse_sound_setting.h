@@ -1,6 +1,6 @@
 #pragma once
 // The mouse click sound choice of the Settings window, stored under the user
-// default "mouseSound" where the mouse handler reads it at every press.
+// default "mouseSound" and put in force for the mouse handler at once.
 
 #include <QtQml/qqmlregistration.h>
 

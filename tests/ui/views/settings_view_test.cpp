@@ -2,6 +2,7 @@
 // encoding, the status rows, the default profile editor and the switches.
 #include <QSettings>
 
+#include "context/mouse_sound.h"
 #include "ui/l10n/localization_store.h"
 #include "ui/views/mouse_sound_setting.h"
 #include "view_fixture.h"
@@ -150,6 +151,7 @@ TEST_F(SettingsViewTest, MouseSoundIsStoredAsItsText) {
     EXPECT_EQ(picker->property("text").toString(), "Same as keyboard");
     call(picker, "choose", {"tock"});
     EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "tock");
+    EXPECT_EQ(currentMouseSound(), MouseSound::pack(PackID::tock));  // in force for the next press
     EXPECT_EQ(picker->property("text").toString(), "Tock");
     call(picker, "choose", {"off"});
     EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "off");
