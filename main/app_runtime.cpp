@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -12,6 +15,7 @@
 #include <cstring>
 
 #include "app/main_dispatcher.h"
+#include "platform/platform.h"
 #include "support/log.h"
 #include "support/regular_file.h"
 #include "support/user_settings.h"
@@ -43,6 +47,14 @@ bool displayAvailable() {
     return false;
 }
 
+// The typefaces shipped in the resources folder, registered by file name
+// (the font database reads them as needed) before the launch trace reports
+// them; the copies compiled into the program are used only without them.
+void registerFontFiles(const QString& folder) {
+    QDirIterator it(folder, {"*.ttf", "*.otf"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) QFontDatabase::addApplicationFont(it.next());
+}
+
 // QSettings reads its file as it is constructed: a FIFO there would block the
 // start for good, a link to a device would fill the memory. Such a file is
 // moved aside before anything asks for a setting.
@@ -71,6 +83,7 @@ AppRuntime::AppRuntime(int& argc, char** argv) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installQtMainDispatcher();
     setAsideUnusableSettings();
+    registerFontFiles(QString::fromStdString(resourcesDirectory() + "/fonts"));
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalPipe) == 0) {
         auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, app_.get());
