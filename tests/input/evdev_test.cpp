@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <map>
 
+#include "input_test_util.h"
 #include "platform/linux/evdev_backend.h"
 #include "platform/linux/evdev_reader.h"
-#include "input_test_util.h"
 
 namespace tocko {
 namespace {
@@ -251,14 +251,14 @@ TEST_F(EvdevTapTest, NoReadableKeyboardMeansNoAccessAndNoTap) {
 
     dir.plug("event1", kKeyboard);
     EXPECT_TRUE(factory.canListen());
-    EXPECT_NE(factory.createTap([](const TapEvent&) {}), nullptr);
+    EXPECT_NE(factory.createTap(), nullptr);
     dir.setCapabilities("event1", std::nullopt);  // gone by the time the tap opens it
-    EXPECT_EQ(factory.createTap([](const TapEvent&) {}), nullptr);
+    EXPECT_EQ(factory.createTap(), nullptr);
 
     EvdevOptions missing;
     missing.directory = dir.path + "/absent";
     EXPECT_FALSE(EvdevTapFactory(missing).canListen());
-    EXPECT_EQ(EvdevTap::open([](const TapEvent&) {}, missing), nullptr);
+    EXPECT_EQ(EvdevTap::open(missing), nullptr);
 }
 
 }  // namespace
