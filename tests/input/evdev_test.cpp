@@ -241,6 +241,19 @@ TEST_F(EvdevTapTest, RemovedDevicesAreDroppedAndNewOnesPickedUp) {
     EXPECT_TRUE(h.tap->isListening());
 }
 
+TEST_F(EvdevTapTest, AStopBeforeRunEndsTheRunAtOnceWithoutCallbacks) {
+    // KeyTap may stop a tap between storing it and entering run().
+    const int kbd = dir.plug("event0", kKeyboard);
+    auto tap = EvdevTap::open(dir.options());
+    ASSERT_NE(tap, nullptr);
+    tap->setEnabled(true);
+    send(kbd, {rec(EV_KEY, KEY_A, 1), syn()});
+    tap->stop();
+    int calls = 0;
+    tap->run([&](const TapEvent&) { ++calls; });
+    EXPECT_EQ(calls, 0);
+}
+
 TEST_F(EvdevTapTest, NoReadableKeyboardMeansNoAccessAndNoTap) {
     EvdevTapFactory factory(dir.options());
     EXPECT_FALSE(factory.canListen());  // empty directory
