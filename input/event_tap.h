@@ -2,17 +2,27 @@
 // The narrow interface between KeyTap and the platform's input backends.
 //
 // A backend opens an event tap: a listen-only source of key-down, key-up and
-// left/right mouse-down events. The tap hands its descriptors to a RunLoop
-// through a RunLoopSource and reports each event it was asked for to the
-// tap callback on the loop's thread. It never alters, swallows or grabs input.
+// left/right mouse-down events. It never alters, swallows or grabs input.
+//
+// Contract of an EventTap:
+//  * run(callback) runs the tap's own event loop on the calling thread (the
+//    tap thread KeyTap creates) and hands every event, in order, to
+//    `callback` on that thread, until stop(). The callback is never called
+//    after run() has returned, nor from any other thread. run() is called at
+//    most once per tap.
+//  * stop() may be called from any thread, before, during or after run(); it
+//    makes run() return soon (after the callback in progress, if any) and a
+//    later run() return at once. It does not wait.
+//  * setEnabled()/isEnabled() are safe from any thread. While disabled,
+//    events are read and dropped. A tap starts disabled.
+//  * Everything a backend needs to wait on (descriptors, timers, a
+//    connection to a display server) is the backend's own business.
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 
 namespace tocko {
-
-class RunLoop;
 
 // The only events a tap reports. Modifier-only changes, scrolling, motion and
 // other buttons are never asked for.
@@ -36,19 +46,13 @@ struct TapEvent {
 
 using TapCallback = std::function<void(const TapEvent&)>;
 
-// A tap's registration on one run loop. Both calls are made on the loop's thread.
-class RunLoopSource {
-public:
-    virtual ~RunLoopSource() = default;
-    virtual void addTo(RunLoop& loop) = 0;
-    virtual void removeFrom(RunLoop& loop) = 0;
-};
-
 class EventTap {
 public:
     virtual ~EventTap() = default;
-    virtual std::shared_ptr<RunLoopSource> createRunLoopSource() = 0;
-    // While disabled, events are read and dropped. Safe from any thread.
+    // Services the tap on the calling thread until stop(); see above.
+    virtual void run(TapCallback callback) = 0;
+    // Ends run(), now or as soon as it starts. Any thread; does not wait.
+    virtual void stop() = 0;
     virtual void setEnabled(bool enabled) = 0;
     virtual bool isEnabled() const = 0;
 };
@@ -58,9 +62,9 @@ public:
     virtual ~TapBackendFactory() = default;
     // Whether a tap could listen right now. Quiet and cheap enough for polling.
     virtual bool canListen() = 0;
-    // Opens a tap that will report to `callback` once its source is on a run
-    // loop; nullptr when it cannot listen. Called on the tap thread.
-    virtual std::shared_ptr<EventTap> createTap(TapCallback callback) = 0;
+    // Opens a tap, not yet running; nullptr when it cannot listen. Called on
+    // the tap thread, which then calls run() on it.
+    virtual std::shared_ptr<EventTap> createTap() = 0;
 };
 
 }  // namespace tocko

@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "input/run_loop.h"
 #include "support/serial_queue.h"
 
 namespace tocko {
@@ -94,9 +93,7 @@ void KeyTap::start() {
 }
 
 void KeyTap::run(uint64_t generation) {
-    auto loop = std::make_shared<RunLoop>();
-    std::shared_ptr<EventTap> tap;
-    if (loop->valid()) tap = backends_->createTap([this](const TapEvent& e) { tapCallback(e); });
+    std::shared_ptr<EventTap> tap = backends_->createTap();
 
     if (!tap) {
         log_.error("Input tap creation failed (permission missing or revoked)");
@@ -111,14 +108,11 @@ void KeyTap::run(uint64_t generation) {
         return;
     }
 
-    auto source = tap->createRunLoopSource();
-    // Storing the fields and reading the flag happen in one step, so a stale
-    // thread can never overwrite the fields of a newer tap.
+    // Storing the tap and reading the flag happen in one step, so a stale
+    // thread can never overwrite the tap of a newer start().
     const bool current = runLock_.with([&](TapState& s) {
         if (!s.running || s.generation != generation) return false;
         s.eventTap = tap;
-        s.runLoopSource = source;
-        s.threadRunLoop = loop;
         return true;
     });
     if (!current) {
@@ -127,51 +121,39 @@ void KeyTap::run(uint64_t generation) {
         return;
     }
 
-    source->addTo(*loop);
+    // A stop() from here on reaches the tap, whose run() then returns at once.
     tap->setEnabled(true);
     if (onActivationResult) onActivationResult(true);
     log_.info("Event tap live on dedicated background run loop");
     trace("KeyTap", "listenOnly input tap live on background run loop");
 
-    loop->run();
+    tap->run([this](const TapEvent& e) { tapCallback(e); });
+
+    tap->setEnabled(false);
+    // Normally stop() has already let go of it; a newer start() may have
+    // stored its own tap meanwhile.
+    runLock_.with([&](TapState& s) {
+        if (s.eventTap == tap) s.eventTap.reset();
+    });
     log_.info("KeyTap run loop exited");
 }
 
 void KeyTap::stop() {
     std::shared_ptr<EventTap> tap;
-    std::shared_ptr<RunLoopSource> source;
-    std::shared_ptr<RunLoop> loop;
     const bool wasRunning = runLock_.with([&](TapState& s) {
         if (!s.running) return false;
         s.running = false;
         ++s.generation;
-        tap = s.eventTap;
-        source = s.runLoopSource;
-        loop = s.threadRunLoop;
+        tap = std::move(s.eventTap);
+        s.eventTap.reset();
         s.thread.reset();
         return true;
     });
-    // Without a recorded run loop the thread is still setting up (or failed):
-    // it sees it was overtaken and cleans up by itself.
-    if (!wasRunning || !loop) return;
-
-    std::weak_ptr<KeyTap> weakSelf = weak_from_this();
-    std::weak_ptr<RunLoop> weakLoop = loop;  // the loop must not own a task that owns it
-    loop->perform([weakSelf, weakLoop, tap, source] {
-        auto here = weakLoop.lock();
-        if (!here) return;
-        if (tap) tap->setEnabled(false);
-        if (source) source->removeFrom(*here);
-        if (auto self = weakSelf.lock()) {
-            // A newer start() may already have stored its own tap.
-            self->runLock_.with([&](TapState& s) {
-                if (s.eventTap == tap) s.eventTap.reset();
-                if (s.runLoopSource == source) s.runLoopSource.reset();
-                if (s.threadRunLoop == here) s.threadRunLoop.reset();
-            });
-        }
-        here->stop();
-    });
+    // Without a recorded tap the thread is still setting up (or failed): it
+    // sees it was overtaken and cleans up by itself.
+    if (!wasRunning || !tap) return;
+    tap->setEnabled(false);
+    tap->stop();
 }
 
 void KeyTap::tapCallback(const TapEvent& event) {

@@ -1,7 +1,8 @@
 #pragma once
 // KeyTap observes every key press and left/right mouse press in every
-// application, listen-only, on a dedicated thread "com.tocko.keytap" whose
-// run loop services the tap, and reports them through two callbacks.
+// application, listen-only, on a dedicated thread "com.tocko.keytap" on which
+// the backend's tap runs its own event loop, and reports them through two
+// callbacks.
 //
 // Create it with std::make_shared (its thread holds it weakly). start() and
 // stop() are called on the main thread; set onMouseDown and
@@ -22,8 +23,6 @@
 #include "support/log.h"
 
 namespace tocko {
-
-class RunLoop;
 
 // The dedicated thread of one start(); a handle the tap drops on stop().
 class TapThread {
@@ -81,9 +80,8 @@ private:
         // up can tell it has been overtaken even if a newer start() has set
         // `running` again.
         uint64_t generation = 0;
+        // The running tap, from the end of its setup until stop().
         std::shared_ptr<EventTap> eventTap;
-        std::shared_ptr<RunLoopSource> runLoopSource;
-        std::shared_ptr<RunLoop> threadRunLoop;
         std::shared_ptr<TapThread> thread;
     };
 

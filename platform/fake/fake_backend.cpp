@@ -1,66 +1,50 @@
 #include "platform/fake/fake_backend.h"
 
-#include <sys/eventfd.h>
-#include <unistd.h>
-
-#include "input/run_loop.h"
-
 namespace tocko {
-
-FakeTap::FakeTap(TapCallback callback) : callback_(std::move(callback)) {
-    fd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-}
-
-FakeTap::~FakeTap() {
-    if (fd_ >= 0) close(fd_);
-}
 
 void FakeTap::inject(const TapEvent& event) {
     {
         std::lock_guard lock(mutex_);
         pending_.push_back(event);
     }
-    const uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = write(fd_, &one, sizeof one);
+    wake_.notify_all();
 }
 
-void FakeTap::addTo(RunLoop& loop) {
-    if (loop.addFd(fd_, [this](uint32_t) { deliverPending(); })) scheduled_.store(true);
-    deliverPending();
+void FakeTap::stop() {
+    {
+        std::lock_guard lock(mutex_);
+        stopped_ = true;
+    }
+    wake_.notify_all();
 }
 
-void FakeTap::removeFrom(RunLoop& loop) {
-    loop.removeFd(fd_);
+void FakeTap::run(TapCallback callback) {
+    scheduled_.store(true);
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [&] { return stopped_ || !pending_.empty(); });
+        if (stopped_) break;
+        const TapEvent event = pending_.front();
+        pending_.pop_front();
+        lock.unlock();
+        if (event.type == TapEventType::TapDisabledByTimeout) {
+            enabled_.store(false);
+            callback(event);
+        } else if (enabled_.load()) {
+            callback(event);
+        }
+        lock.lock();
+    }
     scheduled_.store(false);
 }
 
-void FakeTap::deliverPending() {
-    uint64_t count;
-    [[maybe_unused]] ssize_t n = read(fd_, &count, sizeof count);
-    for (;;) {
-        TapEvent event;
-        {
-            std::lock_guard lock(mutex_);
-            if (pending_.empty()) return;
-            event = pending_.front();
-            pending_.pop_front();
-        }
-        if (event.type == TapEventType::TapDisabledByTimeout) {
-            enabled_.store(false);
-            callback_(event);
-        } else if (enabled_.load()) {
-            callback_(event);
-        }
-    }
-}
-
-std::shared_ptr<EventTap> FakeTapFactory::createTap(TapCallback callback) {
+std::shared_ptr<EventTap> FakeTapFactory::createTap() {
     std::unique_lock lock(mutex_);
     threads_.push_back(std::this_thread::get_id());
     cv_.notify_all();
     cv_.wait(lock, [&] { return !held_; });
     std::shared_ptr<FakeTap> tap;
-    if (!failCreate.load()) tap = std::make_shared<FakeTap>(std::move(callback));
+    if (!failCreate.load()) tap = std::make_shared<FakeTap>();
     taps_.push_back(tap);
     cv_.notify_all();
     return tap;

@@ -1,7 +1,7 @@
 #pragma once
 // A scripted input backend for tests: events are injected from any thread and
-// reach the tap callback on the run loop's thread through a real eventfd, so
-// the loop, wake-ups and threading are the real ones.
+// reach the tap callback on the thread running the tap, which waits for them
+// on a condition variable, so KeyTap's threading is the real one.
 
 #include <atomic>
 #include <chrono>
@@ -16,30 +16,26 @@
 
 namespace tocko {
 
-class FakeTap : public EventTap, public RunLoopSource, public std::enable_shared_from_this<FakeTap> {
+class FakeTap : public EventTap {
 public:
-    explicit FakeTap(TapCallback callback);
-    ~FakeTap() override;
-
     // Delivers `event` as the system would: dropped while disabled, except a
-    // disable notice, which first disables the tap.
+    // disable notice, which first disables the tap. Events injected before
+    // run() are delivered once it starts.
     void inject(const TapEvent& event);
+    // Inside run().
     bool isScheduled() const { return scheduled_.load(); }
 
-    std::shared_ptr<RunLoopSource> createRunLoopSource() override { return shared_from_this(); }
-    void addTo(RunLoop& loop) override;
-    void removeFrom(RunLoop& loop) override;
+    void run(TapCallback callback) override;
+    void stop() override;
     void setEnabled(bool enabled) override { enabled_.store(enabled); }
     bool isEnabled() const override { return enabled_.load(); }
 
 private:
-    void deliverPending();
-
-    const TapCallback callback_;
-    int fd_ = -1;
     std::atomic<bool> enabled_{false};
     std::atomic<bool> scheduled_{false};
     std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stopped_ = false;
     std::deque<TapEvent> pending_;
 };
 
@@ -49,7 +45,7 @@ public:
     std::atomic<bool> failCreate{false};
 
     bool canListen() override { return listenGranted.load(); }
-    std::shared_ptr<EventTap> createTap(TapCallback callback) override;
+    std::shared_ptr<EventTap> createTap() override;
 
     // While held, createTap waits (the tap thread stays in its setup).
     void holdCreate();

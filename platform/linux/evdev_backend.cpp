@@ -3,15 +3,12 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <libevdev/libevdev.h>
-#include <sys/epoll.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
-
-#include "input/run_loop.h"
 
 namespace tocko {
 
@@ -65,12 +62,12 @@ std::optional<EvdevCapabilities> probeWithLibevdev(int fd, std::string* error) {
     return caps;
 }
 
-EvdevTap::EvdevTap(TapCallback callback, EvdevOptions options)
-    : callback_(std::move(callback)), options_(std::move(options)) {}
+EvdevTap::EvdevTap(EvdevOptions options) : options_(std::move(options)) {}
 
-std::shared_ptr<EvdevTap> EvdevTap::open(TapCallback callback, EvdevOptions options) {
-    auto tap = std::make_shared<EvdevTap>(std::move(callback), std::move(options));
-    tap->startWatching();  // before the scan, so no device slips in between
+std::shared_ptr<EvdevTap> EvdevTap::open(EvdevOptions options) {
+    auto tap = std::make_shared<EvdevTap>(std::move(options));
+    if (!tap->loop_.valid()) return nullptr;  // the kernel refused an epoll set
+    tap->startWatching();                     // before the scan, so no device slips in between
     tap->scan(true);
     const bool anyKeyboard = std::any_of(tap->devices_.begin(), tap->devices_.end(),
                                          [](const auto& entry) { return entry.second->keyboard; });
@@ -94,6 +91,12 @@ void EvdevTap::startWatching() {
     if (inotify_add_watch(inotifyFd_, options_.directory.c_str(), IN_CREATE | IN_ATTRIB | IN_MOVED_TO) < 0) {
         log_.error("Cannot watch {} for new input devices: {}",
                    {pub(options_.directory), pub(errnoText(errno))});
+        close(inotifyFd_);
+        inotifyFd_ = -1;
+        return;
+    }
+    if (!loop_.addFd(inotifyFd_, [this](uint32_t) { onDirectoryChanged(); })) {
+        log_.error("Cannot watch {} for new input devices: {}", {pub(options_.directory), pub("epoll")});
         close(inotifyFd_);
         inotifyFd_ = -1;
     }
@@ -136,7 +139,7 @@ EvdevTap::OpenResult EvdevTap::openDevice(const std::string& nodeName, bool repo
     device->fd = fd;
     device->keyboard = caps->keyboard;
     Device* raw = device.get();
-    if (loop_ && !loop_->addFd(fd, [this, raw](uint32_t) { onDeviceReadable(*raw); })) {
+    if (!loop_.addFd(fd, [this, raw](uint32_t) { onDeviceReadable(*raw); })) {
         close(fd);
         return fail("cannot watch the descriptor");
     }
@@ -150,32 +153,18 @@ void EvdevTap::closeDevice(std::string path, const std::string& reason) {
     auto it = devices_.find(path);
     if (it == devices_.end()) return;
     log_.error("Input device {} removed: {}", {pub(path), pub(reason)});
-    if (loop_) loop_->removeFd(it->second->fd);
+    loop_.removeFd(it->second->fd);
     close(it->second->fd);
     devices_.erase(it);
     deviceCount_.store(devices_.size());
 }
 
-void EvdevTap::addTo(RunLoop& loop) {
-    loop_ = &loop;
-    if (inotifyFd_ >= 0 && !loop.addFd(inotifyFd_, [this](uint32_t) { onDirectoryChanged(); })) {
-        log_.error("Cannot watch {} for new input devices: {}", {pub(options_.directory), pub("epoll")});
-    }
-    std::vector<std::string> unwatchable;
-    for (auto& [path, device] : devices_) {
-        Device* raw = device.get();
-        if (!loop.addFd(raw->fd, [this, raw](uint32_t) { onDeviceReadable(*raw); }))
-            unwatchable.push_back(path);
-    }
-    for (const auto& path : unwatchable) closeDevice(path, "cannot watch the descriptor");
+void EvdevTap::run(TapCallback callback) {
+    callback_ = std::move(callback);
     // Devices that appeared since the tap was opened.
     scan(false);
-}
-
-void EvdevTap::removeFrom(RunLoop& loop) {
-    if (inotifyFd_ >= 0) loop.removeFd(inotifyFd_);
-    for (auto& [path, device] : devices_) loop.removeFd(device->fd);
-    loop_ = nullptr;
+    loop_.run();
+    callback_ = nullptr;
 }
 
 void EvdevTap::deliver(const TapEvent& event) {
@@ -206,7 +195,7 @@ void EvdevTap::onDirectoryChanged() {
             if (ev->mask & IN_Q_OVERFLOW) rescan = true;
             if (ev->mask & IN_IGNORED) {
                 log_.error("Stopped watching {} for new input devices", {pub(options_.directory)});
-                if (loop_) loop_->removeFd(inotifyFd_);
+                loop_.removeFd(inotifyFd_);
                 close(inotifyFd_);
                 inotifyFd_ = -1;
                 return;
@@ -240,8 +229,6 @@ bool EvdevTapFactory::canListen() {
     return false;
 }
 
-std::shared_ptr<EventTap> EvdevTapFactory::createTap(TapCallback callback) {
-    return EvdevTap::open(std::move(callback), options_);
-}
+std::shared_ptr<EventTap> EvdevTapFactory::createTap() { return EvdevTap::open(options_); }
 
 }  // namespace tocko

@@ -2,7 +2,8 @@
 // The evdev backend: every input device under /dev/input that has keys or a
 // left/right button, opened read-only and never grabbed. Devices that appear
 // later are picked up through inotify; devices that vanish or cannot be read
-// are skipped with an error log.
+// are skipped with an error log. The tap waits on its descriptors with a
+// RunLoop of its own, run on the tap thread.
 
 #include <atomic>
 #include <functional>
@@ -14,6 +15,7 @@
 
 #include "input/event_tap.h"
 #include "platform/linux/evdev_reader.h"
+#include "platform/linux/run_loop.h"
 #include "support/log.h"
 
 namespace tocko {
@@ -35,22 +37,21 @@ struct EvdevOptions {
     EvdevProbe probe = probeWithLibevdev;
 };
 
-class EvdevTap : public EventTap, public RunLoopSource, public std::enable_shared_from_this<EvdevTap> {
+class EvdevTap : public EventTap {
 public:
     // Opens every suitable device; nullptr when no keyboard could be opened.
-    static std::shared_ptr<EvdevTap> open(TapCallback callback, EvdevOptions options = {});
+    static std::shared_ptr<EvdevTap> open(EvdevOptions options = {});
     ~EvdevTap() override;
 
-    std::shared_ptr<RunLoopSource> createRunLoopSource() override { return shared_from_this(); }
-    void addTo(RunLoop& loop) override;
-    void removeFrom(RunLoop& loop) override;
+    void run(TapCallback callback) override;
+    void stop() override { loop_.stop(); }
     void setEnabled(bool enabled) override { enabled_.store(enabled); }
     bool isEnabled() const override { return enabled_.load(); }
 
     size_t deviceCount() const { return deviceCount_.load(); }
 
     // Use open().
-    EvdevTap(TapCallback callback, EvdevOptions options);
+    explicit EvdevTap(EvdevOptions options);
 
 private:
     struct Device {
@@ -71,7 +72,7 @@ private:
     void deliver(const TapEvent& event);
     std::string pathOf(const std::string& nodeName) const { return options_.directory + "/" + nodeName; }
 
-    const TapCallback callback_;
+    TapCallback callback_;  // while running
     const EvdevOptions options_;
     Logger log_{"KeyTap"};
     std::atomic<bool> enabled_{false};
@@ -79,7 +80,7 @@ private:
     std::map<std::string, std::unique_ptr<Device>> devices_;  // by path
     std::set<std::string> reportedFailures_;                  // paths whose failure was logged
     int inotifyFd_ = -1;
-    RunLoop* loop_ = nullptr;  // while scheduled
+    RunLoop loop_;
 };
 
 class EvdevTapFactory : public TapBackendFactory {
@@ -87,7 +88,7 @@ public:
     explicit EvdevTapFactory(EvdevOptions options = {}) : options_(std::move(options)) {}
     // A keyboard device is readable.
     bool canListen() override;
-    std::shared_ptr<EventTap> createTap(TapCallback callback) override;
+    std::shared_ptr<EventTap> createTap() override;
 
 private:
     const EvdevOptions options_;

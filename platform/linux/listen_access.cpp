@@ -1,9 +1,10 @@
 // Choosing the input backend, and what "permission to listen" means on Linux.
 
+#include "platform/linux/listen_access.h"
+
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/linux/listen_access.h"
 #include "platform/linux/evdev_backend.h"
 #include "platform/linux/x11_backend.h"
 
@@ -34,16 +35,16 @@ public:
         return isWaylandSession() ? ListenAccess::partial : ListenAccess::full;
     }
 
-    std::shared_ptr<EventTap> createTap(TapCallback callback) override {
+    std::shared_ptr<EventTap> createTap() override {
         const BackendChoice choice = backendChoice();
         if (choice == BackendChoice::Evdev || (choice == BackendChoice::Automatic && evdev_.canListen())) {
-            if (auto tap = evdev_.createTap(callback)) {
+            if (auto tap = evdev_.createTap()) {
                 log_.info("Listening through evdev input devices");
                 return tap;
             }
             if (choice == BackendChoice::Evdev) return nullptr;
         }
-        if (auto tap = x11_.createTap(std::move(callback))) {
+        if (auto tap = x11_.createTap()) {
             log_.info("Listening through X11 XInput 2 raw events");
             return tap;
         }

@@ -10,7 +10,6 @@
 #include <set>
 
 #include "platform/linux/evdev_reader.h"
-#include "input/run_loop.h"
 
 namespace tocko {
 
@@ -110,9 +109,7 @@ void disconnect(Display* display) {
 
 }  // namespace
 
-X11Tap::X11Tap(TapCallback callback) : callback_(std::move(callback)) {}
-
-std::shared_ptr<X11Tap> X11Tap::open(TapCallback callback, const std::string& displayName) {
+std::shared_ptr<X11Tap> X11Tap::open(const std::string& displayName) {
     std::string why;
     const Connection c = connect(displayName, &why);
     const char* shownName = displayName.empty() ? XDisplayName(nullptr) : displayName.c_str();
@@ -120,9 +117,13 @@ std::shared_ptr<X11Tap> X11Tap::open(TapCallback callback, const std::string& di
         Logger("KeyTap").error("X display {} unusable: {}", {pub(shownName ? shownName : ""), pub(why)});
         return nullptr;
     }
-    auto tap = std::make_shared<X11Tap>(std::move(callback));
+    auto tap = std::make_shared<X11Tap>();
     tap->displayName_ = displayName;
-    if (!tap->attach(c.display, c.opcode)) return nullptr;
+    if (!tap->loop_.valid()) {  // the kernel refused an epoll set
+        disconnect(c.display);
+        return nullptr;
+    }
+    if (!tap->attach(c.display, c.opcode) || !tap->watchConnection()) return nullptr;
     return tap;
 }
 
@@ -154,20 +155,18 @@ X11Tap::~X11Tap() {
 
 void X11Tap::onConnectionBroken(Display*, void* self) { static_cast<X11Tap*>(self)->broken_.store(true); }
 
-void X11Tap::addTo(RunLoop& loop) {
-    loop_ = &loop;
-    if (!display_) return;
-    if (!loop.addFd(ConnectionNumber(display_), [this](uint32_t events) { drain(events); })) {
-        log_.error("Cannot watch the X connection");
-        return;
-    }
-    drain(0);  // anything Xlib queued during setup
+bool X11Tap::watchConnection() {
+    if (loop_.addFd(ConnectionNumber(display_), [this](uint32_t events) { drain(events); })) return true;
+    log_.error("Cannot watch the X connection");
+    return false;
 }
 
-void X11Tap::removeFrom(RunLoop& loop) {
-    if (display_) loop.removeFd(ConnectionNumber(display_));
+void X11Tap::run(TapCallback callback) {
+    callback_ = std::move(callback);
+    drain(0);  // anything Xlib queued during setup
+    loop_.run();
     stopReconnecting();
-    loop_ = nullptr;
+    callback_ = nullptr;
 }
 
 void X11Tap::drain(uint32_t epollEvents) {
@@ -225,7 +224,7 @@ void X11Tap::connectionLost() {
     if (!display_) return;
     log_.error("X display connection lost; listening again once a display answers");
     trace("KeyTap", "X display connection lost; listening again once a display answers");
-    if (loop_) loop_->removeFd(ConnectionNumber(display_));
+    loop_.removeFd(ConnectionNumber(display_));
     // Xlib leaves a broken display locked to the thread that found it broken:
     // it has to be closed here, on the tap thread, not by whoever drops the tap.
     disconnect(display_);
@@ -236,17 +235,17 @@ void X11Tap::connectionLost() {
 // A restarted X server (or one started later) is picked up again: the loop
 // tries to connect once a second until a display answers with XInput 2.
 void X11Tap::startReconnecting() {
-    if (!loop_ || retryFd_ >= 0) return;
+    if (retryFd_ >= 0) return;
     retryFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (retryFd_ < 0) return;
     const itimerspec every{{kReconnectSeconds, 0}, {kReconnectSeconds, 0}};
     timerfd_settime(retryFd_, 0, &every, nullptr);
-    if (!loop_->addFd(retryFd_, [this](uint32_t) { tryReconnect(); })) stopReconnecting();
+    if (!loop_.addFd(retryFd_, [this](uint32_t) { tryReconnect(); })) stopReconnecting();
 }
 
 void X11Tap::stopReconnecting() {
     if (retryFd_ < 0) return;
-    if (loop_) loop_->removeFd(retryFd_);
+    loop_.removeFd(retryFd_);
     ::close(retryFd_);
     retryFd_ = -1;
 }
@@ -264,10 +263,7 @@ void X11Tap::tryReconnect() {
         return;
     }
     stopReconnecting();
-    if (!loop_->addFd(ConnectionNumber(display_), [this](uint32_t events) { drain(events); })) {
-        log_.error("Cannot watch the X connection");
-        return;
-    }
+    if (!watchConnection()) return;
     log_.info("X display answers again; listening");
     trace("KeyTap", "X display answers again; listening");
     drain(0);
@@ -281,8 +277,6 @@ bool X11TapFactory::canListen() {
     return true;
 }
 
-std::shared_ptr<EventTap> X11TapFactory::createTap(TapCallback callback) {
-    return X11Tap::open(std::move(callback), displayName_);
-}
+std::shared_ptr<EventTap> X11TapFactory::createTap() { return X11Tap::open(displayName_); }
 
 }  // namespace tocko

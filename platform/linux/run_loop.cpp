@@ -1,4 +1,4 @@
-#include "input/run_loop.h"
+#include "platform/linux/run_loop.h"
 
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
@@ -61,28 +61,6 @@ void RunLoop::stop() {
     }
 }
 
-void RunLoop::perform(Task task) {
-    {
-        std::lock_guard lock(tasksMutex_);
-        tasks_.push_back(std::move(task));
-    }
-    if (wakeFd_ >= 0) {
-        const uint64_t one = 1;
-        [[maybe_unused]] ssize_t n = write(wakeFd_, &one, sizeof one);
-    }
-}
-
-void RunLoop::drainTasks() {
-    uint64_t count;
-    [[maybe_unused]] ssize_t n = read(wakeFd_, &count, sizeof count);
-    std::vector<Task> batch;
-    {
-        std::lock_guard lock(tasksMutex_);
-        batch.swap(tasks_);
-    }
-    for (auto& task : batch) task();
-}
-
 void RunLoop::run() {
     if (!valid()) return;
     epoll_event events[32];
@@ -94,10 +72,7 @@ void RunLoop::run() {
         }
         for (int i = 0; i < n && !stopped_.load(); ++i) {
             const uint64_t token = events[i].data.u64;
-            if (token == kWakeToken) {
-                drainTasks();
-                continue;
-            }
+            if (token == kWakeToken) continue;  // stop()
             auto it = watches_.find(token);
             if (it == watches_.end()) continue;  // removed earlier in this batch
             auto handler = it->second.handler;   // survives its own removal
