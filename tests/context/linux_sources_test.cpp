@@ -12,7 +12,7 @@
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/proc_names.h"
 #include "platform/linux/x11_frontmost_source.h"
-#include "test_support.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using namespace std::chrono_literals;

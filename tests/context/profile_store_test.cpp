@@ -15,7 +15,7 @@
 #include <functional>
 #include <iterator>
 
-#include "test_support.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using tocko::test::LogCapture;

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/linux/linux_platform.h"
 #include "context/workspace_monitor.h"
-#include "test_support.h"
+#include "platform/linux/linux_platform.h"
+#include "tests/common/test_support.h"
 
 // Xlib's macros (Bool, Status, None) clash with Qt and GoogleTest: last.
 #include <X11/Xatom.h>
