@@ -3,6 +3,9 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
 
 namespace tocko::test {
 
@@ -14,6 +17,10 @@ std::string isolateHome() {
     char dir[] = "/tmp/tocko-test-XXXXXX";
     if (!mkdtemp(dir)) return {};
     gHome = dir;
+    // The X server's cookie stays reachable for the suites that use the display.
+    const char* home = getenv("HOME");
+    if (!getenv("XAUTHORITY") && home && std::filesystem::exists(std::string(home) + "/.Xauthority"))
+        setenv("XAUTHORITY", (std::string(home) + "/.Xauthority").c_str(), 1);
     setenv("HOME", dir, 1);
     setenv("XDG_CONFIG_HOME", (gHome + "/config").c_str(), 1);
     setenv("XDG_DATA_HOME", (gHome + "/data").c_str(), 1);
@@ -28,6 +35,25 @@ const std::string& isolatedHome() { return gHome; }
 void removeIsolatedHome() {
     std::error_code ec;
     if (!gHome.empty()) std::filesystem::remove_all(gHome, ec);
+}
+
+std::string readText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+bool eventually(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return done();
 }
 
 LogCapture::LogCapture() {

@@ -4,6 +4,7 @@
 // loop runs (Qt suites only: link tocko_test_qt).
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -21,6 +22,16 @@ std::string isolateHome();
 const std::string& isolatedHome();
 // Removes that folder.
 void removeIsolatedHome();
+
+// A whole file's bytes ("" when it cannot be read).
+std::string readText(const std::filesystem::path& path);
+// Writes a file, creating its folders.
+void writeText(const std::filesystem::path& path, const std::string& text);
+
+// Polls `done`, without an event loop, until it holds or the time is up;
+// returns `done()`.
+bool eventually(const std::function<bool()>& done,
+                std::chrono::milliseconds timeout = std::chrono::seconds(3));
 
 // Runs the event loop until `done` holds or the time is up; returns `done()`.
 bool waitUntil(const std::function<bool()>& done,

@@ -17,13 +17,7 @@
 using namespace tocko;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-namespace {
-void writeText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
-}  // namespace
+using tocko::test::writeText;
 
 TEST(FrontmostIdentity, AWaylandAppIDNamesTheSameApplicationAsOnX11) {
     const fs::path dir = fs::path(tocko::test::isolatedHome()) / "ids" / "applications";

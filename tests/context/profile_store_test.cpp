@@ -19,18 +19,12 @@
 
 using namespace tocko;
 using tocko::test::LogCapture;
+using tocko::test::readText;
+using tocko::test::writeText;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-void writeText(const std::string& path, const std::string& text) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
 QJsonObject readJson(const std::string& path) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(readText(path))).object();
 }
