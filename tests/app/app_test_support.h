@@ -1,49 +1,21 @@
 #pragma once
-// Shared helpers of the application tests: an isolated HOME and XDG folders
-// per test process, a log recorder, waiting while the Qt event loop runs, and
-// an AppState built on fakes.
+// Shared helpers of the application tests: the common test support and an
+// AppState built on fakes.
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "app/app_state.h"
-#include "platform/fake/fake_platform.h"
 #include "audio/null_output.h"
 #include "platform/fake/fake_backend.h"
+#include "platform/fake/fake_platform.h"
 #include "support/log.h"
+#include "tests/common/test_support.h"
 
 namespace tocko::test {
-
-const std::string& isolatedHome();
-
-// Runs the event loop until `done` or the timeout; returns `done()`.
-bool waitUntil(const std::function<bool()>& done,
-               std::chrono::milliseconds timeout = std::chrono::seconds(3));
-// Runs the event loop for `period`.
-void spin(std::chrono::milliseconds period);
-
-class LogCapture {
-public:
-    LogCapture();
-    ~LogCapture();
-    std::vector<std::string> traces() const;
-    std::vector<std::string> infos(const std::string& category) const;
-    std::vector<std::string> errors(const std::string& category) const;
-    size_t countTrace(const std::string& line) const;
-    // Index of the first trace line starting with `prefix`, or -1.
-    long indexOf(const std::string& prefix) const;
-    void clear();
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<LogRecord> records_;
-};
 
 // The platform of one AppState under test. Build it, adjust the fakes, then
 // make() the state; the fakes stay reachable through the pointers.

@@ -14,9 +14,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
+
+#include "tests/common/test_support.h"
+
+using tocko::test::readText;
 
 namespace {
 
@@ -25,13 +28,6 @@ using namespace std::chrono_literals;
 std::string executable() {
     const char* chosen = std::getenv("TOCKO_TEST_EXECUTABLE");
     return chosen && *chosen ? chosen : TOCKO_EXECUTABLE;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 struct Result {
@@ -67,7 +63,7 @@ protected:
     Result run(const std::string& args) const {
         const std::string out = home + "/out", err = home + "/err";
         const int status = std::system(("'" + executable() + "' " + args + " >" + out + " 2>" + err).c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(out), readText(err)};
     }
 
     // Starts a long-running instance whose trace goes to <home>/trace.
@@ -82,7 +78,7 @@ protected:
             _exit(127);
         }
     }
-    std::string trace() const { return readFile(home + "/trace"); }
+    std::string trace() const { return readText(home + "/trace"); }
     bool waitForTrace(const std::string& text, std::chrono::seconds timeout = 15s) const {
         for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;
              std::this_thread::sleep_for(50ms))
@@ -230,14 +226,14 @@ TEST_F(InstanceTest, ARelaunchTakesOverOnceTheOldInstanceHasGone) {
         _exit(127);
     }
     std::this_thread::sleep_for(500ms);
-    EXPECT_EQ(readFile(newTrace).find("Instance: owns"), std::string::npos)
+    EXPECT_EQ(readText(newTrace).find("Instance: owns"), std::string::npos)
         << "took the name while it was held";
     EXPECT_EQ(kill(old, SIGTERM), 0);
     waitpid(old, nullptr, 0);
     bool owned = false;
     for (int i = 0; i < 200 && !owned; ++i, std::this_thread::sleep_for(50ms))
-        owned = readFile(newTrace).find("[Tocko] Instance: owns com.pollix.Tocko") != std::string::npos;
-    EXPECT_TRUE(owned) << readFile(newTrace);
+        owned = readText(newTrace).find("[Tocko] Instance: owns com.pollix.Tocko") != std::string::npos;
+    EXPECT_TRUE(owned) << readText(newTrace);
     EXPECT_EQ(run("quit").code, 0);
     EXPECT_EQ(waitForExit(10s), 0);
 }

@@ -10,23 +10,18 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/linux/linux_platform.h"
 #include "app/input_access.h"
-#include "platform/linux/autostart.h"
-#include "platform/linux/bell.h"
 #include "app/main_dispatcher.h"
 #include "app_test_support.h"
+#include "platform/linux/autostart.h"
+#include "platform/linux/bell.h"
+#include "platform/linux/linux_platform.h"
 #include "support/main_thread.h"
 
 using namespace tocko;
 using namespace tocko::test;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class AutostartTest : public ::testing::Test {
 protected:
@@ -46,7 +41,7 @@ TEST_F(AutostartTest, RegisterWritesAnEnabledEntryAndUnregisterRemovesIt) {
     std::string error;
     ASSERT_TRUE(item.registerItem(error)) << error;
     EXPECT_TRUE(item.isEnabled());
-    const std::string text = readFile(item.entryPath());
+    const std::string text = readText(item.entryPath());
     EXPECT_EQ(text.rfind("[Desktop Entry]\n", 0), 0u);
     EXPECT_NE(text.find("\nType=Application\n"), std::string::npos);
     // The installed program, without windows at login, under the application's icon.

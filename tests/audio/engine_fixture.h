@@ -16,6 +16,7 @@
 #include "audio/null_output.h"
 #include "audio/sound_engine.h"
 #include "support/log.h"
+#include "tests/common/test_support.h"
 
 namespace tocko::testing {
 
@@ -49,45 +50,6 @@ inline std::vector<float> withLevels(float level, float peak, size_t n = 4800) {
     return make((lo + hi) / 2);
 }
 
-class LogRecorder {
-public:
-    LogRecorder() {
-        setLogObserver([this](const LogRecord& r) {
-            std::lock_guard lock(mutex_);
-            records_.push_back(r);
-        });
-    }
-    ~LogRecorder() { setLogObserver(nullptr); }
-    std::vector<std::string> traces() const { return pick(LogRecord::Kind::Trace); }
-    std::vector<std::string> system() const { return pick(LogRecord::Kind::System); }
-    std::vector<std::string> errors() const {
-        std::lock_guard lock(mutex_);
-        std::vector<std::string> out;
-        for (auto& r : records_)
-            if (r.kind == LogRecord::Kind::System && r.level == LogLevel::Error) out.push_back(r.message);
-        return out;
-    }
-    bool hasTrace(const std::string& line) const {
-        auto t = traces();
-        return std::find(t.begin(), t.end(), line) != t.end();
-    }
-    void clear() {
-        std::lock_guard lock(mutex_);
-        records_.clear();
-    }
-
-private:
-    std::vector<std::string> pick(LogRecord::Kind kind) const {
-        std::lock_guard lock(mutex_);
-        std::vector<std::string> out;
-        for (auto& r : records_)
-            if (r.kind == kind) out.push_back(r.message);
-        return out;
-    }
-    mutable std::mutex mutex_;
-    std::vector<LogRecord> records_;
-};
-
 // A null output that renders only when the test pumps it.
 inline NullOutput::Options manual(OutputFormat f = {48000, 2}) {
     NullOutput::Options o;
@@ -109,7 +71,9 @@ protected:
         engine.reset();
         std::filesystem::remove_all(dir);
     }
-    std::string path(const char* pack) const { return (dir / ("pack-" + std::string(pack) + ".wav")).string(); }
+    std::string path(const char* pack) const {
+        return (dir / ("pack-" + std::string(pack) + ".wav")).string();
+    }
     void writePack(const char* pack, const std::vector<float>& samples, int rate = 48000, int channels = 1) {
         writeWav(path(pack), samples, rate, channels);
     }
@@ -118,10 +82,12 @@ protected:
         output = out.get();
         engine = SoundEngine::create({dir.string(), std::move(out), std::move(uniform)});
     }
-    void drain() { engine->queue().sync([] {}); }
+    void drain() {
+        engine->queue().sync([] {});
+    }
 
     std::filesystem::path dir;
-    LogRecorder logs;
+    test::LogCapture logs;
     NullOutput* output = nullptr;
     std::shared_ptr<SoundEngine> engine;
 };

@@ -9,12 +9,13 @@
 #include <cstdio>
 #include <thread>
 
-#include "platform/linux/pulse_output.h"
 #include "engine_fixture.h"
+#include "platform/linux/pulse_output.h"
 
 using namespace tocko;
 using namespace tocko::testing;
 using namespace std::chrono_literals;
+using tocko::test::eventually;
 
 namespace {
 bool serverAnswers() { return std::system("pactl info >/dev/null 2>&1") == 0; }
@@ -28,16 +29,6 @@ std::string run(const std::string& cmd) {
     }
     while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
     return out;
-}
-
-template <class F>
-bool eventually(F f, std::chrono::milliseconds limit = 3000ms) {
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (f()) return true;
-        std::this_thread::sleep_for(20ms);
-    }
-    return f();
 }
 
 // Asks the server for a new default sink and waits until it reports it.
@@ -56,8 +47,9 @@ public:
     explicit Recorder(std::string device, std::string file) : file_(std::move(file)) {
         pid_ = fork();
         if (pid_ == 0) {
-            execlp("parecord", "parecord", "--device", device.c_str(), "--file-format=wav", "--format=float32le",
-                   "--channels=2", "--rate=48000", "--latency-msec=10", file_.c_str(), (char*)nullptr);
+            execlp("parecord", "parecord", "--device", device.c_str(), "--file-format=wav",
+                   "--format=float32le", "--channels=2", "--rate=48000", "--latency-msec=10", file_.c_str(),
+                   (char*)nullptr);
             _exit(127);
         }
     }
@@ -109,8 +101,9 @@ TEST_F(Pulse, ClickReachesTheNullSinkMonitor) {
     Recorder rec("tocko_null.monitor", (dir / "monitor.wav").string());
     std::this_thread::sleep_for(2200ms);
     buildPulse();
-    EXPECT_EQ(engine->currentOutputDeviceName(), run("pactl list sinks | sed -n "
-                                                     "'/Name: tocko_null$/,/Description/s/.*Description: //p'"));
+    EXPECT_EQ(engine->currentOutputDeviceName(),
+              run("pactl list sinks | sed -n "
+                  "'/Name: tocko_null$/,/Description/s/.*Description: //p'"));
     EXPECT_TRUE(logs.hasTrace(
         "[Tocko] SoundEngine: output-device-follow listeners installed (current=\"Tocko-Null-Output\")"));
     engine->start();
@@ -132,7 +125,8 @@ TEST_F(Pulse, ClickReachesTheNullSinkMonitor) {
 
 TEST_F(Pulse, FollowsAChangeOfDefaultSink) {
     const std::string module =
-        run("pactl load-module module-null-sink sink_name=tocko_test_b sink_properties=device.description=Tocko-Test-B");
+        run("pactl load-module module-null-sink sink_name=tocko_test_b "
+            "sink_properties=device.description=Tocko-Test-B");
     ASSERT_FALSE(module.empty());
     buildPulse();
     std::vector<std::string> names;
@@ -146,7 +140,8 @@ TEST_F(Pulse, FollowsAChangeOfDefaultSink) {
     const bool taken = serverTakesDefaultSink("tocko_test_b");
     if (taken) {
         EXPECT_TRUE(eventually([&] {
-            return logs.hasTrace("[Tocko] SoundEngine: output device changed -> Tocko-Test-B, engine reconfigured");
+            return logs.hasTrace(
+                "[Tocko] SoundEngine: output device changed -> Tocko-Test-B, engine reconfigured");
         }));
         EXPECT_EQ(engine->currentOutputDeviceName(), "Tocko-Test-B");
         EXPECT_TRUE(eventually([&] { return engine->output().isRunning(); }));

@@ -10,7 +10,8 @@
 
 #include "context/mouse_sound.h"
 #include "support/format.h"
-#include "test_support.h"
+#include "tests/common/fake_sink.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using namespace std::chrono_literals;

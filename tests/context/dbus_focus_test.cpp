@@ -21,9 +21,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/linux/frontmost_sources.h"
 #include "context/workspace_monitor.h"
-#include "test_support.h"
+#include "platform/linux/frontmost_sources.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using tocko::test::waitUntil;
@@ -252,8 +252,7 @@ TEST(DBusFocus, SettingsCanInstallAndEnableTheGnomeShellExtension) {
     EXPECT_EQ(source->availability(), FrontmostAvailability::NeedsGnomeExtension);
 
     std::string error;
-    ASSERT_TRUE(enableGnomeExtension(TOCKO_SOURCE_DIR "/resources/gnome-shell", error))
-        << error;
+    ASSERT_TRUE(enableGnomeExtension(TOCKO_SOURCE_DIR "/resources/gnome-shell", error)) << error;
     const fs::path installed =
         fs::path(getenv("XDG_DATA_HOME")) / "gnome-shell/extensions/tocko-focus@pollix.com";
     std::ifstream metadata(installed / "metadata.json");

@@ -12,18 +12,12 @@
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/proc_names.h"
 #include "platform/linux/x11_frontmost_source.h"
-#include "test_support.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-namespace {
-void writeText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
-}  // namespace
+using tocko::test::writeText;
 
 TEST(FrontmostIdentity, AWaylandAppIDNamesTheSameApplicationAsOnX11) {
     const fs::path dir = fs::path(tocko::test::isolatedHome()) / "ids" / "applications";

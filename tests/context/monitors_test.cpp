@@ -10,7 +10,7 @@
 #include "context/mic_monitor.h"
 #include "context/secure_input_monitor.h"
 #include "context/workspace_monitor.h"
-#include "test_support.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using namespace std::chrono_literals;

@@ -15,22 +15,16 @@
 #include <functional>
 #include <iterator>
 
-#include "test_support.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using tocko::test::LogCapture;
+using tocko::test::readText;
+using tocko::test::writeText;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-void writeText(const std::string& path, const std::string& text) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
 QJsonObject readJson(const std::string& path) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(readText(path))).object();
 }

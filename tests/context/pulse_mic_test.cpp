@@ -18,9 +18,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/linux/linux_platform.h"
 #include "context/mic_monitor.h"
-#include "test_support.h"
+#include "platform/linux/linux_platform.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using namespace std::chrono_literals;
@@ -125,7 +125,8 @@ TEST_F(PulseMic, FollowsTheDefaultSourceAndForgetsTheOldOne) {
     ASSERT_FALSE(sourceState(second).isEmpty());
 
     // A new default input: re-bound, read and reported.
-    if (!serverTakesDefaultSource(second)) GTEST_SKIP() << "the audio server did not take a new default source";
+    if (!serverTakesDefaultSource(second))
+        GTEST_SKIP() << "the audio server did not take a new default source";
     ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; })) << ::testing::PrintToString(seen);
     EXPECT_FALSE(seen.back());
     const MicMonitor::DeviceID secondDevice = monitor.currentDevice();

@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/linux/frontmost_sources.h"
 #include "context/workspace_monitor.h"
+#include "platform/linux/frontmost_sources.h"
 #include "sway_session.h"
-#include "test_support.h"
+#include "tests/common/test_support.h"
 
 using namespace tocko;
 using tocko::test::SwaySession;

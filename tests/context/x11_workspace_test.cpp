@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/linux/linux_platform.h"
 #include "context/workspace_monitor.h"
-#include "test_support.h"
+#include "platform/linux/linux_platform.h"
+#include "tests/common/test_support.h"
 
 // Xlib's macros (Bool, Status, None) clash with Qt and GoogleTest: last.
 #include <X11/Xatom.h>
@@ -20,6 +20,7 @@
 
 using namespace tocko;
 using tocko::test::waitUntil;
+using tocko::test::writeText;
 namespace fs = std::filesystem;
 
 namespace {
@@ -79,11 +80,6 @@ Display* openDisplay(const char* name = nullptr) {
     Display* d = nullptr;
     waitUntil([&] { return (d = XOpenDisplay(name)) != nullptr; }, std::chrono::seconds(3));
     return d;
-}
-
-void writeText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 }  // namespace

@@ -21,20 +21,17 @@
 
 #include "audio/pack.h"
 #include "support/env.h"
+#include "tests/common/test_support.h"
 
 namespace tocko {
 namespace {
 
 namespace fs = std::filesystem;
+using test::readText;
 
 constexpr double kRate = 48000.0;
 // Two packs closer than this over the band/time grid would be heard as the same sound.
 constexpr double kMinPackDistanceDb = 5.0;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 uint32_t le(const std::string& b, size_t at, int bytes) {
     uint32_t v = 0;
@@ -87,7 +84,7 @@ Wav parseWav(const std::string& b) {
 }
 
 std::vector<double> loadSamples(const std::string& file) {
-    return parseWav(readFile(fs::path(TOCKO_SOUNDS_DIR) / file)).samples;
+    return parseWav(readText(fs::path(TOCKO_SOUNDS_DIR) / file)).samples;
 }
 std::vector<double> loadSamples(PackID pack) { return loadSamples(sampleFileName(pack)); }
 
@@ -249,8 +246,8 @@ TEST(GenSounds, RerunReproducesTheCommittedFilesExactly) {
     EXPECT_EQ(wavsIn(TOCKO_SOUNDS_DIR), expected) << "stale or missing files in resources/sounds";
 
     for (const std::string& name : files) {
-        const std::string generated = readFile(out / name);
-        const std::string committed = readFile(fs::path(TOCKO_SOUNDS_DIR) / name);
+        const std::string generated = readText(out / name);
+        const std::string committed = readText(fs::path(TOCKO_SOUNDS_DIR) / name);
         EXPECT_FALSE(generated.empty()) << name;
         EXPECT_TRUE(generated == committed)
             << name << " differs from the generator's output: run the regen-sounds target and commit";
@@ -263,7 +260,7 @@ TEST(GenSounds, CommittedFilesAreShortCleanMono16Bit) {
     for (const std::string& name : allFiles()) {
         SCOPED_TRACE(name);
         bytes += fs::file_size(fs::path(TOCKO_SOUNDS_DIR) / name);
-        const Wav w = parseWav(readFile(fs::path(TOCKO_SOUNDS_DIR) / name));
+        const Wav w = parseWav(readText(fs::path(TOCKO_SOUNDS_DIR) / name));
         ASSERT_EQ(w.error, "");
         EXPECT_EQ(w.format, 1);
         EXPECT_EQ(w.channels, 1);

@@ -20,11 +20,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/linux/linux_platform.h"
-#include "../test_support.h"
 #include "context/secure_input_monitor.h"
 #include "desktop_session.h"
+#include "platform/linux/linux_platform.h"
 #include "platform/linux/secure_input_linux.h"
+#include "tests/common/test_support.h"
 
 using namespace std::chrono_literals;
 using Opt = std::optional<std::string>;

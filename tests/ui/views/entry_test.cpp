@@ -13,10 +13,11 @@
 #include <functional>
 
 #include "app/app_state.h"
-#include "platform/fake/fake_platform.h"
 #include "audio/null_output.h"
 #include "context/profile_store.h"
 #include "platform/fake/fake_backend.h"
+#include "platform/fake/fake_platform.h"
+#include "tests/common/test_support.h"
 #include "ui/l10n/localization_store.h"
 #include "ui/views/ui_entry.h"
 #include "view_fixture.h"
@@ -172,10 +173,7 @@ std::string compositorTree() {
     return out;
 }
 
-bool waitUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 100 && !done(); ++i) QTest::qWait(50);
-    return done();
-}
+using tocko::test::waitUntil;
 
 // Without a tray host (stock GNOME, plain Sway, or this test's display) the
 // only way in would be killing the process: the panel opens as a window of

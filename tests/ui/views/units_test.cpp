@@ -1,5 +1,5 @@
-// The wordmark, the keycap, the flow layout, the pickers' data, the rule
-// order and the running-application list.
+// The wordmark, the keycap, the flow layout, the pickers' data and the
+// running-application list.
 #include <QQuickItem>
 
 #include "ui/views/brand.h"
@@ -36,11 +36,7 @@ TEST(Wordmark, RichTextEscapesAndKeepsEachOccurrenceWhole) {
     EXPECT_FALSE(rich.contains("Toc"));  // the letters are in the picture
 }
 
-TEST(Keycap, SizeRoundsHalfToEvenAndIsCached) {
-    EXPECT_EQ(ui::keycapSide(20), 16);
-    EXPECT_EQ(ui::keycapSide(35), 28);
-    EXPECT_EQ(ui::keycapSide(3.125), 2);  // 2.5 → 2
-    EXPECT_EQ(ui::keycapSide(4.375), 4);  // 3.5 → 4
+TEST(Keycap, IsCachedPerSizeAndDrawn) {
     const QImage a = ui::keycapLogo(20);
     EXPECT_EQ(a.deviceIndependentSize(), QSizeF(16, 16));
     EXPECT_EQ(a.text("Description"), "K");
@@ -121,15 +117,6 @@ TEST(PackCatalogData, StylesInOrderWithTheirPacks) {
     EXPECT_EQ(packs.indexOf("chips"), 27);
     EXPECT_EQ(packs.displayName("nonsense"), "Soft");
     EXPECT_EQ(packs.firstPack(), "clicky");
-}
-
-TEST(RuleOrder, IgnoresLetterCase) {
-    ProfileStore store;
-    for (const char* name : {"gamma", "Alpha", "beta", "Beta2"})
-        store.rules[std::string("id.") + name] = {std::string("id.") + name, name, PackID::soft, 0.5, false};
-    std::vector<std::string> names;
-    for (const AppProfile& p : ui::sortedRules(store)) names.push_back(p.displayName);
-    EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "beta", "Beta2", "gamma"}));
 }
 
 TEST(RunningAppList, OncePerIdentifierRegularOnlyByName) {

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "context/context_engine.h"
-#include "context/playback_sink.h"
+#include "tests/common/fake_sink.h"
 #include "ui/views/context_model.h"
 #include "ui/views/running_apps.h"
 #include "ui/views/view_actions.h"
@@ -79,24 +79,6 @@ class FakeUpdater : public QObject {
     Q_PROPERTY(bool canCheckForUpdates READ canCheckForUpdates WRITE setCanCheckForUpdates NOTIFY
                    canCheckForUpdatesChanged)
     TOCKO_FAKE_PROPERTY(bool, canCheckForUpdates, setCanCheckForUpdates)
-};
-
-class RecordingSink : public PlaybackSink {
-public:
-    void setActivePack(PackID pack) override {
-        state_.with([&](Playback& p) { p.pack = pack; });
-    }
-    Locked<Playback>& state() override { return state_; }
-    void play(PackID pack, float volume, bool vary) override { plays.push_back({pack, volume, vary}); }
-    struct Play {
-        PackID pack;
-        float volume;
-        bool vary;
-    };
-    std::vector<Play> plays;
-
-private:
-    Locked<Playback> state_;
 };
 
 // Calls of the action hooks, by name.
@@ -269,7 +251,7 @@ protected:
         settle();
     }
 
-    std::shared_ptr<RecordingSink> sink = std::make_shared<RecordingSink>();
+    std::shared_ptr<FakeSink> sink = std::make_shared<FakeSink>();
     std::shared_ptr<FakeRunningApps> running;
     std::unique_ptr<ContextEngine> engine;
     std::unique_ptr<ui::ContextModel> context;

@@ -7,15 +7,13 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QQuickWindow>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "sway_session.h"
-#include "ui/theme/fonts.h"
+#include "tests/common/test_support.h"
 
 int main(int argc, char** argv) {
     bool listing = false;
@@ -38,18 +36,12 @@ int main(int argc, char** argv) {
         // Wayland only: no X server to fall back on.
         unsetenv("DISPLAY");
     }
-    char dir[] = "/tmp/tocko-views-test-XXXXXX";
-    if (!mkdtemp(dir)) return 2;
-    setenv("HOME", dir, 1);
-    setenv("XDG_CONFIG_HOME", (std::string(dir) + "/config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (std::string(dir) + "/data").c_str(), 1);
+    if (tocko::test::isolateHome().empty()) return 2;
     if (listing) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int result;
     {
         QApplication app(argc, argv);
         QGuiApplication::setDesktopFileName("com.pollix.Tocko");
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        tocko::registerBundledFonts();
         ::testing::InitGoogleTest(&argc, argv);
         if (!listing && QGuiApplication::platformName() != QLatin1String("wayland")) {
             std::fprintf(stderr, "Qt did not start on Wayland but on %s\n",
@@ -58,7 +50,6 @@ int main(int argc, char** argv) {
         }
         result = RUN_ALL_TESTS();
     }
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
+    tocko::test::removeIsolatedHome();
     return result;
 }

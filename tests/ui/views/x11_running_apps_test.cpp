@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/linux/linux_platform.h"
+#include "tests/common/test_support.h"
 #include "ui/views/running_apps.h"
 
 // Xlib's macros (Bool, Status, None) clash with Qt and GoogleTest: last.
@@ -88,12 +89,8 @@ TEST(X11RunningApps, ListsTaskBarWindowsOncePerApplication) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    // No desktop files: identities come from the windows alone.
-    char dir[] = "/tmp/tocko-x11-apps-XXXXXX";
-    if (!mkdtemp(dir)) return 2;
-    setenv("XDG_DATA_HOME", dir, 1);
-    setenv("XDG_DATA_DIRS", dir, 1);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+// No desktop files: identities come from the windows alone.
+class NoDesktopFiles : public ::testing::Environment {
+    void SetUp() override { setenv("XDG_DATA_DIRS", tocko::test::isolatedHome().c_str(), 1); }
+};
+const auto* const kNoDesktopFiles = ::testing::AddGlobalTestEnvironment(new NoDesktopFiles);
