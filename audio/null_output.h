@@ -20,8 +20,8 @@ public:
     struct Options {
         OutputFormat format{48000, 2};
         uint32_t blockFrames = 256;
-        std::string capturePath;  // empty: no capture
-        bool manualClock = false; // true: render only through pump()
+        std::string capturePath;   // empty: no capture
+        bool manualClock = false;  // true: render only through pump()
         uint32_t deviceID = 1;
         std::string deviceName = "Null Output";
     };

@@ -15,7 +15,9 @@ struct SampleBuffer {
     int channels = 1;
     double sampleRate = 0;
 
-    float at(uint32_t frame, int channel) const { return samples[size_t(frame) * size_t(channels) + size_t(channel)]; }
+    float at(uint32_t frame, int channel) const {
+        return samples[size_t(frame) * size_t(channels) + size_t(channel)];
+    }
 };
 
 // Sample files are short clicks; a larger file is refused unread.

@@ -108,9 +108,10 @@ SoundEngine::SoundEngine(Options options)
       uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)),
       clock_([] { return std::chrono::steady_clock::now(); }) {
     buildGraph(options.soundsDir);
-    output_->setRenderCallback([mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
-        mixer->render(buf, frames, channels, rate);
-    });
+    output_->setRenderCallback(
+        [mixer = mixer_.get()](float* buf, uint32_t frames, int channels, double rate) {
+            mixer->render(buf, frames, channels, rate);
+        });
     output_->setRewindCallback([mixer = mixer_.get()](uint32_t frames) { return mixer->rewind(frames); });
 }
 
@@ -125,7 +126,8 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
         if (quietIfMissing && ::access(path.c_str(), F_OK) != 0) return nullptr;
         std::string reason;
         auto buffer = loadSample(path, reason);
-        if (buffer && haveFormat && (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels)) {
+        if (buffer && haveFormat &&
+            (buffer->sampleRate != graphSampleRate_ || buffer->channels != graphChannels)) {
             buffer.reset();
             reason = "format differs from the first pack's";
         }
@@ -369,7 +371,8 @@ void SoundEngine::installUserPackOnQueue(PackID pack, UserPackSounds sounds) {
     takes_[pack] = sounds.press;
     lastTake_[pack] = 0;
     userPacks_[pack] = std::move(sounds);
-    log_.info("Imported pack {} ready, gain {}", {pub(rawValue(pack)), pub(fixedText(packBaseGain_[pack], 2))});
+    log_.info("Imported pack {} ready, gain {}",
+              {pub(rawValue(pack)), pub(fixedText(packBaseGain_[pack], 2))});
 }
 
 void SoundEngine::removeUserPack(PackID pack) {

@@ -149,9 +149,9 @@ private:
     std::map<PackID, std::vector<std::shared_ptr<SampleBuffer>>> takes_;
     std::map<PackID, std::shared_ptr<SampleBuffer>> releases_;
     std::map<PackID, double> typingLevel_;
-    std::map<PackID, size_t> lastTake_;  // queue only
-    std::map<PackID, UserPackSounds> userPacks_;               // queue only
-    std::vector<std::shared_ptr<SampleBuffer>> retired_;       // replaced sounds a voice may still read
+    std::map<PackID, size_t> lastTake_;                   // queue only
+    std::map<PackID, UserPackSounds> userPacks_;          // queue only
+    std::vector<std::shared_ptr<SampleBuffer>> retired_;  // replaced sounds a voice may still read
     double graphSampleRate_ = 48000;
     int nextIndex_ = 0;
     bool hasStartedBefore_ = false;

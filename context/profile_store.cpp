@@ -46,7 +46,8 @@ QString agedBackupPath() {
     // A counter of fixed width keeps copies made within one millisecond in order.
     QString path;
     for (int n = 0; n < 1000; ++n) {
-        path = dir + agedBackupPrefix() + stamp + "-" + QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')) + ".json";
+        path = dir + agedBackupPrefix() + stamp + "-" + QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')) +
+               ".json";
         if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) break;
     }
     return path;

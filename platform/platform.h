@@ -88,18 +88,18 @@ std::string resourcesDirectory();
 
 // The services of one platform.
 struct Platform {
-    std::unique_ptr<AudioOutput> audioOutput;            // where the mixer renders
-    std::shared_ptr<TapBackendFactory> tapBackends;      // key and mouse presses
-    std::shared_ptr<InputPermission> permission;         // see the contract above
-    std::shared_ptr<InputAccessGranter> accessGranter;   // the administrator prompt that grants access
-    std::string inputAccessHelpText;                     // how the user grants input access
-    std::string manualInputAccessCommands;               // the commands that grant it by hand
-    std::unique_ptr<FrontmostAppSource> frontmost;       // the frontmost application
-    std::unique_ptr<InputDeviceSystem> microphone;       // the default input device and its use
-    std::unique_ptr<SecureInputProbe> secureInput;       // who holds secure keyboard entry
-    std::shared_ptr<LoginItemService> loginItem;         // starting at login
-    ForeignSoundPlayer foreignSound;                     // the audio self-check's system sound
-    SystemLogSink logSink;                               // the system log
+    std::unique_ptr<AudioOutput> audioOutput;           // where the mixer renders
+    std::shared_ptr<TapBackendFactory> tapBackends;     // key and mouse presses
+    std::shared_ptr<InputPermission> permission;        // see the contract above
+    std::shared_ptr<InputAccessGranter> accessGranter;  // the administrator prompt that grants access
+    std::string inputAccessHelpText;                    // how the user grants input access
+    std::string manualInputAccessCommands;              // the commands that grant it by hand
+    std::unique_ptr<FrontmostAppSource> frontmost;      // the frontmost application
+    std::unique_ptr<InputDeviceSystem> microphone;      // the default input device and its use
+    std::unique_ptr<SecureInputProbe> secureInput;      // who holds secure keyboard entry
+    std::shared_ptr<LoginItemService> loginItem;        // starting at login
+    ForeignSoundPlayer foreignSound;                    // the audio self-check's system sound
+    SystemLogSink logSink;                              // the system log
     // Installs and enables the desktop's part of the frontmost source (the
     // GNOME Shell extension) from `resourcesRoot`; false with a reason.
     // Empty where the desktop needs none.

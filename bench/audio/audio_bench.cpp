@@ -81,7 +81,9 @@ static void PlayToFirstSample(benchmark::State& state) {
     stop = true;
     render.join();
     std::sort(micros.begin(), micros.end());
-    auto pct = [&](double p) { return micros[std::min(micros.size() - 1, size_t(p * double(micros.size())))]; };
+    auto pct = [&](double p) {
+        return micros[std::min(micros.size() - 1, size_t(p * double(micros.size())))];
+    };
     state.counters["p50_us"] = pct(0.50);
     state.counters["p99_us"] = pct(0.99);
     state.counters["max_us"] = micros.back();

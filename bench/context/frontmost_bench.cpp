@@ -23,10 +23,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/linux/linux_platform.h"
 #include "../../tests/context/sway_session.h"
-#include "platform/linux/frontmost_sources.h"
 #include "context/workspace_monitor.h"
+#include "platform/linux/frontmost_sources.h"
+#include "platform/linux/linux_platform.h"
 
 // Last: Xlib's macros clash with Qt's names.
 #include <X11/Xatom.h>

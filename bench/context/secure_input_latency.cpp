@@ -18,9 +18,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/linux/linux_platform.h"
 #include "context/context_engine.h"
 #include "context/secure_input_monitor.h"
+#include "platform/linux/linux_platform.h"
 #include "platform/linux/secure_input_linux.h"
 #include "tests/context/secure/desktop_session.h"
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
 #include "context/mic_monitor.h"
 #include "context/secure_input_monitor.h"
 #include "context/workspace_monitor.h"
+#include "platform/platform.h"
 
 namespace tocko {
 

@@ -1,4 +1,3 @@
-#include "platform/linux/linux_platform.h"
 #include "platform/linux/autostart.h"
 
 #include <QDir>
@@ -8,6 +7,7 @@
 #include <QTextStream>
 #include <cstdlib>
 
+#include "platform/linux/linux_platform.h"
 #include "support/log.h"
 
 namespace tocko {

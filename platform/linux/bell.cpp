@@ -1,4 +1,3 @@
-#include "platform/linux/linux_platform.h"
 #include "platform/linux/bell.h"
 
 #include <spawn.h>
@@ -9,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/linux/linux_platform.h"
 #include "platform/platform.h"
 
 extern char** environ;

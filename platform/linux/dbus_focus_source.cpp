@@ -20,8 +20,8 @@
 #include <QObject>
 #include <QStandardPaths>
 
-#include "platform/linux/frontmost_sources.h"
 #include "platform/linux/desktop_entries.h"
+#include "platform/linux/frontmost_sources.h"
 
 namespace tocko {
 

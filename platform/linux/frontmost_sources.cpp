@@ -1,13 +1,13 @@
 // Which source tells the application in front on this session, and the
 // identity all of them share.
 
-#include "platform/linux/linux_platform.h"
 #include "platform/linux/frontmost_sources.h"
 
 #include <cstdlib>
 #include <string_view>
 
 #include "platform/linux/desktop_entries.h"
+#include "platform/linux/linux_platform.h"
 #include "platform/linux/x11_frontmost_source.h"
 
 namespace tocko {

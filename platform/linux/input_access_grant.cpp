@@ -12,8 +12,8 @@
 #include <QStandardPaths>
 #include <cstring>
 
-#include "platform/linux/linux_platform.h"
 #include "app/input_access.h"
+#include "platform/linux/linux_platform.h"
 #include "support/log.h"
 
 namespace tocko {

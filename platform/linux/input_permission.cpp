@@ -1,9 +1,9 @@
 // Input access on Linux: granted when a tap backend hears every application;
 // partial when only XWayland's X11 windows are heard.
 
+#include "input/key_tap.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/platform.h"
-#include "input/key_tap.h"
 
 namespace tocko {
 

@@ -1,8 +1,8 @@
 // System-log entries to the systemd journal.
 
-#include <systemd/sd-journal.h>
-
 #include "platform/linux/journal_log_sink.h"
+
+#include <systemd/sd-journal.h>
 
 namespace tocko {
 

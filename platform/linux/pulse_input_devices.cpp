@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/linux_platform.h"
 #include "context/mic_monitor.h"
+#include "platform/linux/linux_platform.h"
 
 namespace tocko {
 

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "platform/linux/linux_platform.h"
 #include "context/secure_input_monitor.h"
+#include "platform/linux/linux_platform.h"
 #include "platform/linux/secure_input_linux.h"
 
 namespace tocko {

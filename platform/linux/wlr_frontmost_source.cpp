@@ -12,8 +12,8 @@
 #include <cstring>
 #include <map>
 
-#include "platform/linux/frontmost_sources.h"
 #include "platform/linux/desktop_entries.h"
+#include "platform/linux/frontmost_sources.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client-protocol.h"
 
 namespace tocko {

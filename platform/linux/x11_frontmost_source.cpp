@@ -2,7 +2,6 @@
 // window), watched on a display connection of our own whose socket the main
 // event loop reads.
 
-#include "platform/linux/linux_platform.h"
 #include "platform/linux/x11_frontmost_source.h"
 
 #include <X11/Xatom.h>
@@ -14,6 +13,8 @@
 #include <cstdlib>
 #include <mutex>
 #include <set>
+
+#include "platform/linux/linux_platform.h"
 
 namespace tocko {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/linux/desktop_entries.h"
 #include "context/workspace_monitor.h"
+#include "platform/linux/desktop_entries.h"
 
 namespace tocko {
 

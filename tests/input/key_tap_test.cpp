@@ -7,8 +7,8 @@
 #include <future>
 #include <set>
 
-#include "platform/fake/fake_backend.h"
 #include "input_test_util.h"
+#include "platform/fake/fake_backend.h"
 
 namespace tocko {
 namespace {

@@ -1,3 +1,5 @@
+#include "support/log.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "support/env.h"
-#include "support/log.h"
 
 using namespace tocko;
 

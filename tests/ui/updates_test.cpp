@@ -215,7 +215,8 @@ TEST(UpdaterConfiguration, FeedAddressComesFromTheSettings) {
 }
 
 TEST(Appcast, OnlyWebAddressesAreOfferedForDownload) {
-    const QByteArray feed = R"feed(<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+    const QByteArray feed =
+        R"feed(<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
   <channel>
     <item><sparkle:version>1</sparkle:version><enclosure url="file:///etc/passwd"/></item>
     <item><sparkle:version>2</sparkle:version><enclosure url="ssh://evil.example.com/x"/></item>

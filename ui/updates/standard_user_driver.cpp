@@ -3,8 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/updates/updater_service.h"
 #include "ui/l10n/localization_store.h"
+#include "ui/updates/updater_service.h"
 
 namespace tocko {
 

@@ -25,12 +25,12 @@
 
 #include "app/app_state.h"
 #include "app/input_access.h"
-#include "ui/uninstall/uninstall.h"
-#include "ui/updates/updater_service.h"
 #include "context/context_engine.h"
 #include "support/log.h"
 #include "ui/l10n/localization_store.h"
 #include "ui/theme/fonts.h"
+#include "ui/uninstall/uninstall.h"
+#include "ui/updates/updater_service.h"
 #include "ui/views/brand.h"
 #include "ui/views/context_model.h"
 #include "ui/views/onboarding_window.h"
@@ -117,7 +117,8 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
     hooks.checkForUpdates = [] { UpdaterService::shared().checkForUpdates(); };
     hooks.showOnboarding = [this] { state_.showOnboarding(); };
     hooks.uninstall = [this] {
-        uninstall(defaultUninstallServices(state_.loginItem(), [this] { return state_.inputAccessUndoCommand(); }));
+        uninstall(
+            defaultUninstallServices(state_.loginItem(), [this] { return state_.inputAccessUndoCommand(); }));
     };
     if (auto* packs = qobject_cast<userpacks::UserPackLibrary*>(state_.userPacksObject()))
         connect(packs, &userpacks::UserPackLibrary::packsChanged, this,

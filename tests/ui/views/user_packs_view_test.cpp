@@ -14,11 +14,11 @@
 #include <filesystem>
 
 #include "app/app_state.h"
-#include "platform/fake/fake_platform.h"
 #include "audio/null_output.h"
 #include "audio/pack.h"
 #include "context/profile_store.h"
 #include "platform/fake/fake_backend.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/l10n/localization_store.h"
 #include "ui/views/ui_entry.h"
 #include "userpacks/pack_problem.h"
