@@ -31,8 +31,8 @@ done
 PKG_CONFIG_LIBDIR="$PCDIR" cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTOCKO_PLATFORM=none -DTOCKO_BUILD_BENCH=OFF -DTOCKO_WERROR=ON ${TOCKO_CMAKE_ARGS:-}
 # The core's libraries through their test suites (the views are not core).
-cmake --build "$BUILD" --target support_tests audio_tests input_tests tools_tests context_tests userpacks_tests \
-  app_tests
+cmake --build "$BUILD" --target support_tests audio_tests input_tests tools_tests soundreport context_tests \
+  userpacks_tests app_tests
 
 # No binary of this build may need one of those libraries.
 if find "$BUILD" -type f -perm -u+x \( -name '*_tests' -o -name 'gensounds' \) -print0 |
