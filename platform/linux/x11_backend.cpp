@@ -7,53 +7,20 @@
 #include <unistd.h>
 
 #include <mutex>
-#include <set>
 
 #include "platform/linux/evdev_reader.h"
+#include "platform/linux/x11_errors.h"
 
 namespace tocko {
 
 namespace {
 
-// Protocol errors on our own connections are logged instead of ending the
-// process (Xlib's default); errors on anyone else's go to the handler that
-// was in place before.
-std::mutex gDisplaysMutex;
-std::set<Display*> gOurDisplays;
-XErrorHandler gPreviousErrorHandler = nullptr;
-
-bool isOurs(Display* display) {
-    std::lock_guard lock(gDisplaysMutex);
-    return gOurDisplays.count(display) > 0;
-}
-
-int onProtocolError(Display* display, XErrorEvent* event) {
-    if (isOurs(display)) {
-        Logger("KeyTap").error("X protocol error {} on request {}",
-                               {pub(static_cast<long long>(event->error_code)),
-                                pub(static_cast<long long>(event->request_code))});
-        return 0;
-    }
-    return gPreviousErrorHandler ? gPreviousErrorHandler(display, event) : 0;
-}
-
-// Xlib's default reaction to a lost connection is to end the process. For our
-// own connections the handler returns instead; the display's exit handler
-// then marks the tap broken and Xlib calls on it return at once.
-XIOErrorHandler gPreviousIOErrorHandler = nullptr;
-
-int onConnectionError(Display* display) {
-    if (isOurs(display)) return 0;
-    return gPreviousIOErrorHandler ? gPreviousIOErrorHandler(display) : 0;
-}
-
-void initXlibOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        XInitThreads();
-        gPreviousErrorHandler = XSetErrorHandler(onProtocolError);
-        gPreviousIOErrorHandler = XSetIOErrorHandler(onConnectionError);
-    });
+// Protocol errors on the tap's connections are logged instead of ending the
+// process; a lost connection returns to the display's exit handler, which
+// marks the tap broken so that Xlib calls on it return at once.
+void logProtocolError(int errorCode, int requestCode) {
+    Logger("KeyTap").error("X protocol error {} on request {}", {pub(static_cast<long long>(errorCode)),
+                                                                 pub(static_cast<long long>(requestCode))});
 }
 
 // Xlib itself is initialised for threads, but the extension libraries keep
@@ -71,13 +38,12 @@ struct Connection {
 
 void disconnectLocked(Display* display) {
     XCloseDisplay(display);
-    std::lock_guard lock(gDisplaysMutex);
-    gOurDisplays.erase(display);
+    x11::releaseDisplay(display);
 }
 
 // Opens the display and checks for XInput 2; nothing is logged.
 Connection connect(const std::string& displayName, std::string* why) {
-    initXlibOnce();
+    x11::initXlib();
     std::lock_guard setup(gXlibSetupMutex);
     Connection c;
     c.display = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
@@ -85,10 +51,7 @@ Connection connect(const std::string& displayName, std::string* why) {
         *why = "cannot open the display";
         return c;
     }
-    {
-        std::lock_guard lock(gDisplaysMutex);
-        gOurDisplays.insert(c.display);
-    }
+    x11::adoptDisplay(c.display, logProtocolError);
     int event = 0, error = 0, major = 2, minor = 2;
     if (!XQueryExtension(c.display, "XInputExtension", &c.opcode, &event, &error)) {
         *why = "no XInput extension";

@@ -11,63 +11,13 @@
 #include <QObject>
 #include <QSocketNotifier>
 #include <cstdlib>
-#include <mutex>
-#include <set>
 
 #include "platform/linux/linux_platform.h"
+#include "platform/linux/x11_errors.h"
 
 namespace tocko {
 
 namespace {
-
-// Windows vanish at any moment (BadWindow); errors on our connections are
-// ignored and read as "no value", and other connections keep the handler
-// they had.
-std::mutex gErrorMutex;
-std::set<Display*> gOurDisplays;
-XErrorHandler gPreviousHandler = nullptr;
-
-int onXError(Display* display, XErrorEvent* event) {
-    XErrorHandler previous;
-    {
-        std::lock_guard lock(gErrorMutex);
-        if (gOurDisplays.count(display)) return 0;
-        previous = gPreviousHandler;
-    }
-    return previous ? previous(display, event) : 0;
-}
-
-// Xlib ends the process when a connection is lost; for ours the handler
-// returns and the display's exit handler marks the source broken instead.
-XIOErrorHandler gPreviousIOHandler = nullptr;
-
-int onXIOError(Display* display) {
-    XIOErrorHandler previous;
-    {
-        std::lock_guard lock(gErrorMutex);
-        if (gOurDisplays.count(display)) return 0;
-        previous = gPreviousIOHandler;
-    }
-    return previous ? previous(display) : 0;
-}
-
-void adoptDisplay(Display* display) {
-    static std::once_flag installed;
-    std::call_once(installed, [] {
-        XErrorHandler previous = XSetErrorHandler(onXError);
-        XIOErrorHandler previousIO = XSetIOErrorHandler(onXIOError);
-        std::lock_guard lock(gErrorMutex);
-        gPreviousHandler = previous;
-        gPreviousIOHandler = previousIO;
-    });
-    std::lock_guard lock(gErrorMutex);
-    gOurDisplays.insert(display);
-}
-
-void releaseDisplay(Display* display) {
-    std::lock_guard lock(gErrorMutex);
-    gOurDisplays.erase(display);
-}
 
 std::optional<std::string> nonEmpty(const char* s) {
     if (!s || !*s) return std::nullopt;
@@ -77,7 +27,8 @@ std::optional<std::string> nonEmpty(const char* s) {
 class X11FrontmostAppSource final : public QObject, public FrontmostAppSource {
 public:
     explicit X11FrontmostAppSource(Display* display) : display_(display), root_(DefaultRootWindow(display)) {
-        adoptDisplay(display_);
+        // Windows vanish at any moment (BadWindow): errors read as "no value".
+        x11::adoptDisplay(display_);
         XSetIOErrorExitHandler(
             display_, [](Display*, void* self) { static_cast<X11FrontmostAppSource*>(self)->broken_ = true; },
             this);
@@ -89,7 +40,7 @@ public:
     ~X11FrontmostAppSource() override {
         delete notifier_;
         XCloseDisplay(display_);
-        releaseDisplay(display_);
+        x11::releaseDisplay(display_);
     }
 
     FrontmostApp frontmost() override {
@@ -233,8 +184,10 @@ FrontmostApp identifyApplication(const WindowClassInfo& info, DesktopEntries& en
 
 std::unique_ptr<FrontmostAppSource> makeX11FrontmostAppSource() {
     const char* display = std::getenv("DISPLAY");
-    if (display && *display)
+    if (display && *display) {
+        x11::initXlib();
         if (Display* d = XOpenDisplay(display)) return std::make_unique<X11FrontmostAppSource>(d);
+    }
     return nullptr;
 }
 

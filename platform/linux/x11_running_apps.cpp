@@ -4,6 +4,7 @@
 // Qt's headers come before Xlib's, whose macros (Bool, Status) clash with them.
 // clang-format off
 #include "platform/linux/linux_platform.h"
+#include "platform/linux/x11_errors.h"
 #include "platform/linux/x11_frontmost_source.h"
 #include "ui/views/running_apps.h"
 
@@ -13,28 +14,10 @@
 // clang-format on
 
 #include <cstdlib>
-#include <mutex>
-#include <set>
 
 namespace tocko::ui {
 
 namespace {
-
-// Listed windows may close while they are read (BadWindow); errors on our
-// connection read as "no value", other connections keep their handler.
-std::mutex gErrorMutex;
-std::set<Display*> gOurDisplays;
-XErrorHandler gPreviousHandler = nullptr;
-
-int onXError(Display* display, XErrorEvent* event) {
-    XErrorHandler previous;
-    {
-        std::lock_guard lock(gErrorMutex);
-        if (gOurDisplays.count(display)) return 0;
-        previous = gPreviousHandler;
-    }
-    return previous ? previous(display, event) : 0;
-}
 
 class NoRunningApps final : public RunningAppsSource {
 public:
@@ -44,16 +27,9 @@ public:
 class X11RunningApps final : public RunningAppsSource {
 public:
     explicit X11RunningApps(Display* display) : display_(display) {
-        static std::once_flag installed;
-        std::call_once(installed, [] {
-            XErrorHandler previous = XSetErrorHandler(onXError);
-            std::lock_guard lock(gErrorMutex);
-            gPreviousHandler = previous;
-        });
-        {
-            std::lock_guard lock(gErrorMutex);
-            gOurDisplays.insert(display_);
-        }
+        // Listed windows may close while they are read (BadWindow): errors
+        // read as "no value".
+        x11::adoptDisplay(display_);
         root_ = DefaultRootWindow(display_);
         clientList_ = XInternAtom(display_, "_NET_CLIENT_LIST", False);
         windowType_ = XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False);
@@ -65,11 +41,8 @@ public:
         utf8String_ = XInternAtom(display_, "UTF8_STRING", False);
     }
     ~X11RunningApps() override {
-        {
-            std::lock_guard lock(gErrorMutex);
-            gOurDisplays.erase(display_);
-        }
         XCloseDisplay(display_);
+        x11::releaseDisplay(display_);
     }
 
     std::vector<RunningAppEntry> runningApplications() override {
@@ -141,8 +114,10 @@ private:
 
 std::unique_ptr<RunningAppsSource> makeRunningAppsSource() {
     const char* display = std::getenv("DISPLAY");
-    if (display && *display)
+    if (display && *display) {
+        x11::initXlib();
         if (Display* d = XOpenDisplay(display)) return std::make_unique<X11RunningApps>(d);
+    }
     return std::make_unique<NoRunningApps>();
 }
 
