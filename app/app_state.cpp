@@ -60,16 +60,6 @@ void requireService(bool present, const char* name) {
 
 // Input access as the tap backends see it, when the platform names no
 // permission of its own: there is nothing to ask.
-class TapPermission : public InputPermission {
-public:
-    explicit TapPermission(std::shared_ptr<TapBackendFactory> backends) : backends_(std::move(backends)) {}
-    bool preflight() override { return backends_->canListen(); }
-    void request() override {}
-
-private:
-    std::shared_ptr<TapBackendFactory> backends_;
-};
-
 std::string orQuestionMark(const std::string& s) { return s.empty() ? "?" : s; }
 
 std::string defaultExecutablePath() {
@@ -153,7 +143,8 @@ AppState::AppState(Dependencies deps, QObject* parent)
     requireService(platform.loginItem != nullptr, "loginItem");
     requireService(static_cast<bool>(platform.foreignSound), "foreignSound");
     if (platform.logSink) setSystemLogSink(platform.logSink);
-    if (!platform.permission) platform.permission = std::make_shared<TapPermission>(platform.tapBackends);
+    if (!platform.permission)
+        platform.permission = std::make_shared<TapBackendPermission>(platform.tapBackends);
     installPath_ = deps_.executablePath.value_or(defaultExecutablePath());
     homeDirectory_ = deps_.homeDirectory.value_or(QDir::homePath().toStdString());
     if (!deps_.localization) deps_.localization = makeLocalizationProbe(":/tocko/i18n");

@@ -32,8 +32,6 @@
 
 namespace tocko {
 
-class TapBackendFactory;
-
 // Permission to listen to the keyboard. Linux has no prompt: access comes
 // from the input group, a udev uaccess rule or an X display with XInput 2.
 class InputPermission {
@@ -47,6 +45,19 @@ public:
     virtual bool partial() { return false; }
     // Asks for access. Does not wait for the user.
     virtual void request() = 0;
+};
+
+// Permission as the tap backends see it: granted while they can listen, with
+// nothing to ask. What a platform without a permission of its own gets.
+class TapBackendPermission : public InputPermission {
+public:
+    explicit TapBackendPermission(std::shared_ptr<TapBackendFactory> backends)
+        : backends_(std::move(backends)) {}
+    bool preflight() override { return backends_->canListen(); }
+    void request() override {}
+
+protected:
+    std::shared_ptr<TapBackendFactory> backends_;
 };
 
 // The application's login item.

@@ -9,30 +9,23 @@ namespace tocko {
 
 namespace {
 
-class BackendInputPermission : public InputPermission {
+// The system backends (evdev, else X11) know how access is granted and what a
+// partial grant is; any other factory is asked whether it can listen.
+class SystemInputPermission : public TapBackendPermission {
 public:
-    explicit BackendInputPermission(std::shared_ptr<TapBackendFactory> backends)
-        : backends_(std::move(backends)) {}
-    bool preflight() override {
-        if (backends_ == systemTapBackendFactory()) return listenAccessGranted();
-        return backends_->canListen();
-    }
-    bool partial() override {
-        return backends_ == systemTapBackendFactory() && listenAccess() == ListenAccess::partial;
-    }
-    void request() override {
-        // There is no system prompt; the system backends log how to grant access.
-        if (backends_ == systemTapBackendFactory()) requestListenAccess();
-    }
-
-private:
-    std::shared_ptr<TapBackendFactory> backends_;
+    using TapBackendPermission::TapBackendPermission;
+    bool preflight() override { return listenAccessGranted(); }
+    bool partial() override { return listenAccess() == ListenAccess::partial; }
+    // There is no system prompt; the system backends log how to grant access.
+    void request() override { requestListenAccess(); }
 };
 
 }  // namespace
 
 std::shared_ptr<InputPermission> makeInputPermission(std::shared_ptr<TapBackendFactory> backends) {
-    return std::make_shared<BackendInputPermission>(std::move(backends));
+    if (backends == systemTapBackendFactory())
+        return std::make_shared<SystemInputPermission>(std::move(backends));
+    return std::make_shared<TapBackendPermission>(std::move(backends));
 }
 
 }  // namespace tocko
