@@ -66,7 +66,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption replace("replace", "");
     const QCommandLineOption importPack("import-pack", "", "PATH");
     const QCommandLineOption panel("panel", "");
-    parser.addOptions({help, version, background, headless, replace, importPack, panel});
+    const QCommandLineOption settings("settings", "");
+    parser.addOptions({help, version, background, headless, replace, importPack, panel, settings});
     if (!parser.parse(arguments.isEmpty() ? QStringList{"tocko"} : arguments))
         return usageError(parser.errorText());
 
@@ -78,7 +79,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
     if (parser.isSet(importPack)) {
         if (parser.isSet(background) || parser.isSet(headless) || parser.isSet(replace) ||
-            parser.isSet(panel) || !parser.positionalArguments().isEmpty() ||
+            parser.isSet(panel) || parser.isSet(settings) || !parser.positionalArguments().isEmpty() ||
             parser.values(importPack).size() != 1)
             return usageError(QStringLiteral("--import-pack takes one PATH and nothing else"));
         c.action = CommandLine::Action::ImportPack;
@@ -89,9 +90,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     c.headless = parser.isSet(headless);
     c.replace = parser.isSet(replace);
     c.panel = parser.isSet(panel);
-    if (c.panel && (c.background || c.headless))
-        return usageError(
-            QStringLiteral("--panel opens a window; it cannot go with --background or --headless"));
+    c.settings = parser.isSet(settings);
+    if (c.panel && c.settings)
+        return usageError(QStringLiteral("--panel and --settings open different windows"));
+    if ((c.panel || c.settings) && (c.background || c.headless))
+        return usageError(QStringLiteral("--%1 opens a window; it cannot go with --background or --headless")
+                              .arg(c.panel ? "panel" : "settings"));
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) return c;
 
@@ -99,7 +103,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     for (const VerbInfo& v : kVerbs)
         if (words.first() == QLatin1String(v.name)) found = &v;
     if (!found) return usageError(QStringLiteral("unknown command \"%1\"").arg(words.first()));
-    if (c.background || c.headless || c.replace || c.panel)
+    if (c.background || c.headless || c.replace || c.panel || c.settings)
         return usageError(QStringLiteral("\"%1\" talks to the running Tocko and takes no start-up option")
                               .arg(words.first()));
     c.action = CommandLine::Action::Verb;
@@ -122,7 +126,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
 QString helpText(const QString& programName) {
     QString text = QStringLiteral(
-                       "Usage: %1 [--background | --headless | --panel]\n"
+                       "Usage: %1 [--background | --headless | --panel | --settings]\n"
                        "       %1 COMMAND\n"
                        "\n"
                        "Tocko plays a short keyboard sound for every key you press. Started without a\n"
@@ -136,6 +140,7 @@ QString helpText(const QString& programName) {
                        "  --background    start without opening any window (used at login)\n"
                        "  --headless      run without tray icon or windows; keys still click\n"
                        "  --panel         start (or reach the running Tocko) with its quick controls open\n"
+                       "  --settings      start (or reach the running Tocko) with its Settings open\n"
                        "  --import-pack PATH  import a sound pack (a folder or .zip: a config.json pack,\n"
                        "                  or press and release sounds) and print its id\n"
                        "\n"

@@ -26,6 +26,7 @@ struct CommandLine {
     bool background = false;  // start without opening any window
     bool headless = false;    // no tray, no windows
     bool panel = false;       // open the quick controls (started or handed over)
+    bool settings = false;    // open Settings (started or handed over)
     // For a relaunch: wait until the running instance has gone.
     bool replace = false;
     QString importPath;

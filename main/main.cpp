@@ -61,6 +61,8 @@ int main(int argc, char** argv) {
     // `tocko --panel` (the desktop entry's Quick Controls) opens the panel
     // at once: under the tray icon, or as a window where there is no tray.
     if (ui && command.panel) ui->showPanel();
+    // `tocko --settings` (the desktop entry's Settings action) likewise.
+    if (ui && command.settings) ui->openSettings();
     tocko::AppControl::Hooks hooks;
     if (ui) {
         hooks.openSettings = [&ui] { ui->openSettings(); };

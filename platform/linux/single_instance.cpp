@@ -151,11 +151,12 @@ std::optional<int> SingleInstance::start(const CommandLine& command) {
         case SessionBusName::Claim::Taken:
             break;
     }
-    const QDBusMessage reply = command.panel
-                                   ? callInstance(bus_->connection(), "OpenPanel")
+    const QDBusMessage reply = command.panel ? callInstance(bus_->connection(), "OpenPanel")
+                               : command.settings
+                                   ? callInstance(bus_->connection(), "OpenSettings")
                                    : callInstance(bus_->connection(), "Activate", {command.background});
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        // A panel asked of a Tocko without windows says why it cannot open.
+        // A window asked of a Tocko without windows says why it cannot open.
         const bool refused = reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NotSupported");
         printLine(stderr, refused ? QStringLiteral("tocko: %1").arg(reply.errorMessage())
                                   : QStringLiteral("tocko: Tocko already runs but did not answer: %1")

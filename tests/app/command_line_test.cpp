@@ -84,15 +84,17 @@ TEST(CommandLineTest, HelpListsEveryVerbAndTheExitCodes) {
     EXPECT_TRUE(versionText().startsWith("Tocko " + QStringLiteral(TOCKO_VERSION_TEXT)));
 }
 
-// --panel starts Tocko (or reaches the running one) with a window open.
-TEST(CommandLineTest, PanelOpensAWindowAndGoesWithNoVerb) {
-    const CommandLine panel = parse({"--panel"});
-    EXPECT_EQ(panel.action, CommandLine::Action::Run);
-    EXPECT_TRUE(panel.panel);
-    for (const QStringList& bad :
-         {QStringList{"--panel", "--background"}, QStringList{"--panel", "--headless"},
-          QStringList{"--panel", "status"}, QStringList{"--import-pack", "a", "--panel"}})
-        EXPECT_EQ(parse(bad).action, CommandLine::Action::UsageError) << bad.join(' ').toStdString();
+// --panel and --settings start Tocko (or reach the running one) with a window open.
+TEST(CommandLineTest, WindowOptionsOpenAWindowAndGoWithNoVerb) {
+    EXPECT_TRUE(parse({"--panel"}).panel);
+    EXPECT_TRUE(parse({"--settings"}).settings);
+    EXPECT_EQ(parse({"--settings"}).action, CommandLine::Action::Run);
+    for (const char* option : {"--panel", "--settings"})
+        for (const QStringList& bad :
+             {QStringList{option, "--background"}, QStringList{option, "--headless"},
+              QStringList{option, "status"}, QStringList{"--import-pack", "a", option},
+              QStringList{"--panel", "--settings"}})
+            EXPECT_EQ(parse(bad).action, CommandLine::Action::UsageError) << bad.join(' ').toStdString();
 }
 
 TEST(CommandLineTest, ImportPackTakesOnePathAndNothingElse) {
