@@ -103,13 +103,23 @@ std::vector<double> powerAt(const std::vector<double>& x, size_t centre) {
 
 double binHz(size_t k) { return static_cast<double>(k) * kRate / kFrame; }
 
-// Band energies in 12 bands (about half an octave wide) over 6 time slots (finer at the attack),
-// in dB below the loudest cell, floored at -60 dB: a coarse, level-independent picture.
-constexpr size_t kBands = 12;
-std::vector<double> features(const std::vector<double>& x) {
+// What the checks compare, from the frames above.
+struct Analysis {
+    // Energies in 12 bands (about half an octave wide) over 6 time slots (finer at the attack), in
+    // dB below the loudest cell, floored at -60 dB: a coarse, level-independent picture.
+    std::vector<double> grid;
+    double centroidHz = 0;
+    // Geometric over arithmetic mean of the summed power, 100 Hz-16 kHz: near 0 for a few pure
+    // tones, higher for noise.
+    double flatness = 0;
+};
+
+Analysis analyse(const std::vector<double>& x) {
     const double bandEdges[] = {0, 150, 300, 500, 800, 1200, 1800, 2700, 4000, 6000, 9000, 13500, 24001};
     const double slotEdgesMs[] = {0, 5, 10, 20, 40, 80, 1e9};
-    std::vector<double> cells(kBands * 6, 1e-20);
+    Analysis a;
+    a.grid.assign(12 * 6, 1e-20);
+    std::vector<double> sum(kFrame / 2, 0.0);
     for (size_t c = 0; c < x.size(); c += kHop) {
         const double ms = static_cast<double>(c) * 1000.0 / kRate;
         const size_t slot = std::upper_bound(std::begin(slotEdgesMs), std::end(slotEdgesMs), ms) -
@@ -118,52 +128,32 @@ std::vector<double> features(const std::vector<double>& x) {
         for (size_t k = 0; k < p.size(); ++k) {
             const size_t band = std::upper_bound(std::begin(bandEdges), std::end(bandEdges), binHz(k)) -
                                 std::begin(bandEdges) - 1;
-            cells[slot * kBands + band] += p[k];
+            a.grid[slot * 12 + band] += p[k];
+            sum[k] += p[k];
         }
     }
-    const double top = *std::max_element(cells.begin(), cells.end());
-    for (double& v : cells) v = std::max(10.0 * std::log10(v / top), -60.0);
-    return cells;
+    const double top = *std::max_element(a.grid.begin(), a.grid.end());
+    for (double& v : a.grid) v = std::max(10.0 * std::log10(v / top), -60.0);
+    double weighted = 0, total = 0, logSum = 0, inBand = 0;
+    int bins = 0;
+    for (size_t k = 1; k < sum.size(); ++k) {
+        weighted += binHz(k) * sum[k];
+        total += sum[k];
+        if (binHz(k) >= 100 && binHz(k) <= 16000) {
+            logSum += std::log(sum[k] + 1e-30);
+            inBand += sum[k];
+            ++bins;
+        }
+    }
+    a.centroidHz = weighted / total;
+    a.flatness = std::exp(logSum / bins) / (inBand / bins);
+    return a;
 }
 
 double rmsDistance(const std::vector<double>& a, const std::vector<double>& b) {
     double sum = 0;
     for (size_t i = 0; i < a.size(); ++i) sum += (a[i] - b[i]) * (a[i] - b[i]);
     return std::sqrt(sum / static_cast<double>(a.size()));
-}
-
-// Spectral centroid of the samples in [fromMs, toMs), energy weighted.
-double centroidHz(const std::vector<double>& x, double fromMs = 0, double toMs = 1e9) {
-    double weighted = 0, total = 0;
-    for (size_t c = 0; c < x.size(); c += kHop) {
-        const double ms = static_cast<double>(c) * 1000.0 / kRate;
-        if (ms < fromMs || ms >= toMs) continue;
-        const std::vector<double> p = powerAt(x, c);
-        for (size_t k = 1; k < p.size(); ++k) {
-            weighted += binHz(k) * p[k];
-            total += p[k];
-        }
-    }
-    return total > 0 ? weighted / total : 0;
-}
-
-// Spectral flatness (geometric over arithmetic mean of the power, 100 Hz-16 kHz) of the sum of
-// the frame spectra: near 0 for a few pure tones, higher for noise.
-double flatness(const std::vector<double>& x) {
-    std::vector<double> sum(kFrame / 2, 0.0);
-    for (size_t c = 0; c < x.size(); c += kHop) {
-        const std::vector<double> p = powerAt(x, c);
-        for (size_t k = 0; k < p.size(); ++k) sum[k] += p[k];
-    }
-    double logSum = 0, linSum = 0;
-    int n = 0;
-    for (size_t k = 0; k < sum.size(); ++k)
-        if (binHz(k) >= 100 && binHz(k) <= 16000) {
-            logSum += std::log(sum[k] + 1e-30);
-            linSum += sum[k];
-            ++n;
-        }
-    return std::exp(logSum / n) / (linSum / n);
 }
 
 // Frequency of the strongest bin around a time (for tonal packs).
@@ -258,28 +248,25 @@ TEST(GenSounds, CommittedFilesAreShortCleanMono16Bit) {
 
 TEST(GenSounds, EachPackSoundsClearlyItsOwnAndAsItsNamePromises) {
     std::map<PackID, std::vector<double>> s;
-    std::map<PackID, double> centroid, flat;
-    std::vector<std::vector<double>> f;
-    for (PackID pack : allPacks()) {
-        s[pack] = loadSamples(pack);
-        centroid[pack] = centroidHz(s[pack]);
-        flat[pack] = flatness(s[pack]);
-        f.push_back(features(s[pack]));
-    }
-    for (size_t a = 0; a < f.size(); ++a)
-        for (size_t b = a + 1; b < f.size(); ++b)
-            EXPECT_GE(rmsDistance(f[a], f[b]), kMinPackDistanceDb)
-                << rawValue(allPacks()[a]) << " and " << rawValue(allPacks()[b])
-                << " are too alike (dB RMS over the band/time grid)";
+    std::map<PackID, Analysis> an;
+    for (PackID pack : allPacks()) an[pack] = analyse(s[pack] = loadSamples(pack));
+    for (PackID a : allPacks())
+        for (PackID b : allPacks()) {
+            if (a >= b) continue;
+            EXPECT_GE(rmsDistance(an[a].grid, an[b].grid), kMinPackDistanceDb)
+                << rawValue(a) << " and " << rawValue(b) << " are too alike (dB RMS over the band/time grid)";
+        }
     // The soft, deep ones sit below every tick, snap and crisp bite.
     for (PackID soft : {PackID::pillow, PackID::felt, PackID::creamy, PackID::marshmallow, PackID::mallet})
         for (PackID bright : {PackID::chiclet, PackID::snappy, PackID::clicky, PackID::blue, PackID::chips,
                               PackID::bite, PackID::apple, PackID::ice})
-            EXPECT_LT(centroid[soft], centroid[bright]) << rawValue(soft) << " vs " << rawValue(bright);
+            EXPECT_LT(an[soft].centroidHz, an[bright].centroidHz)
+                << rawValue(soft) << " vs " << rawValue(bright);
     // Crunchy food is noise; glass and water are tones.
     for (PackID crunchy : {PackID::chips, PackID::bite, PackID::apple, PackID::crunch})
         for (PackID tonal : {PackID::crystal, PackID::droplet, PackID::bubble, PackID::drip})
-            EXPECT_GT(flat[crunchy], 20.0 * flat[tonal]) << rawValue(crunchy) << " vs " << rawValue(tonal);
+            EXPECT_GT(an[crunchy].flatness, 20.0 * an[tonal].flatness)
+                << rawValue(crunchy) << " vs " << rawValue(tonal);
     // Water rises in pitch as the cavity closes, in every take and the release.
     for (PackID pack : {PackID::drip, PackID::droplet, PackID::bubble})
         for (int take = 0; take <= 5; ++take) {
