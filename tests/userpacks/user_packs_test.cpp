@@ -51,11 +51,11 @@ void writeText(const QString& path, const QByteArray& text) {
 }
 std::string fileBytes(const QString& path) { return test::readText(path.toStdString()); }
 
+// A zip entry: a file and its bytes, or a symbolic link to `data`.
 struct ZipEntry {
     std::string name;
     std::string data;
     bool symlink = false;
-    size_t zeros = 0;  // data made of this many zero bytes instead
 };
 
 void writeZip(const QString& path, const std::vector<ZipEntry>& entries) {
@@ -65,25 +65,14 @@ void writeZip(const QString& path, const std::vector<ZipEntry>& entries) {
     for (const ZipEntry& e : entries) {
         archive_entry* entry = archive_entry_new();
         archive_entry_set_pathname(entry, e.name.c_str());
-        if (e.symlink) {
-            archive_entry_set_filetype(entry, AE_IFLNK);
+        archive_entry_set_filetype(entry, e.symlink ? AE_IFLNK : AE_IFREG);
+        archive_entry_set_perm(entry, e.symlink ? 0777 : 0644);
+        if (e.symlink)
             archive_entry_set_symlink(entry, e.data.c_str());
-            archive_entry_set_perm(entry, 0777);
-            archive_write_header(a, entry);
-        } else {
-            const size_t size = e.zeros ? e.zeros : e.data.size();
-            archive_entry_set_filetype(entry, AE_IFREG);
-            archive_entry_set_perm(entry, 0644);
-            archive_entry_set_size(entry, la_int64_t(size));
-            archive_write_header(a, entry);
-            if (e.zeros) {
-                std::string block(1 << 20, '\0');
-                for (size_t done = 0; done < e.zeros; done += block.size())
-                    archive_write_data(a, block.data(), std::min(block.size(), e.zeros - done));
-            } else {
-                archive_write_data(a, e.data.data(), e.data.size());
-            }
-        }
+        else
+            archive_entry_set_size(entry, la_int64_t(e.data.size()));
+        archive_write_header(a, entry);
+        if (!e.symlink) archive_write_data(a, e.data.data(), e.data.size());
         archive_entry_free(entry);
     }
     archive_write_close(a);
@@ -289,7 +278,7 @@ TEST_F(UserPacks, RefusesBadInputAndLeavesNothingBehind) {
         {"absolute path", {{"config.json", cfg}, {"/tmp/ok.wav", wav}}, PackError::zipUnsafePath},
         {"symlink", {{"config.json", cfg}, {"ok.wav", "/etc/passwd", true}}, PackError::zipLink},
         {"bomb",
-         {{"config.json", cfg}, {"ok.wav", wav}, {"big.bin", "", false, size_t(70) << 20}},
+         {{"config.json", cfg}, {"ok.wav", wav}, {"big.bin", std::string(size_t(70) << 20, '\0')}},
          PackError::zipTooLarge},
         {"config names outside",
          {{"config.json", R"({"name":"B","key_define_type":"multi","defines":{"30":"../../x.wav"}})"}},
