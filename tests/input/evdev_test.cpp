@@ -33,40 +33,30 @@ void send(int fd, const std::vector<input_event>& records) {
     ASSERT_EQ(write(fd, records.data(), size), static_cast<ssize_t>(size));
 }
 
-class EvdevReaderTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0); }
-    void TearDown() override {
-        close(fds[0]);
-        if (fds[1] >= 0) close(fds[1]);
-    }
-    EvdevReader::Result drain() {
-        return reader.readAvailable(
-            fds[0], [this](const TapEvent& e) { events.push_back(e); }, &error);
-    }
-    int fds[2] = {-1, -1};
+TEST(EvdevReader, SplitRecordsAreJoinedAndEndOfStreamMeansGone) {
+    int fds[2];
+    ASSERT_EQ(pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0);
     EvdevReader reader;
     std::vector<TapEvent> events;
     int error = -1;
-};
-
-TEST_F(EvdevReaderTest, SplitRecordsAreJoinedAndEndOfStreamMeansGone) {
+    auto drain = [&](int fd) {
+        return reader.readAvailable(
+            fd, [&](const TapEvent& e) { events.push_back(e); }, &error);
+    };
     const auto press = rec(EV_KEY, KEY_E, 1);
     const auto* bytes = reinterpret_cast<const char*>(&press);
     ASSERT_EQ(write(fds[1], bytes, 10), 10);
-    EXPECT_EQ(drain(), EvdevReader::Result::Drained);
+    EXPECT_EQ(drain(fds[0]), EvdevReader::Result::Drained);
     EXPECT_TRUE(events.empty());
     ASSERT_EQ(write(fds[1], bytes + 10, sizeof press - 10), static_cast<ssize_t>(sizeof press - 10));
     close(fds[1]);
-    fds[1] = -1;
-    EXPECT_EQ(drain(), EvdevReader::Result::Gone);
+    EXPECT_EQ(drain(fds[0]), EvdevReader::Result::Gone);
     EXPECT_EQ(error, 0);
     ASSERT_EQ(events.size(), 1u);  // written before the end, still counted
     EXPECT_EQ(events[0].keyCode, KEY_E);
+    close(fds[0]);
 
-    EXPECT_EQ(reader.readAvailable(
-                  -1, [](const TapEvent&) {}, &error),
-              EvdevReader::Result::Gone);
+    EXPECT_EQ(drain(-1), EvdevReader::Result::Gone);
     EXPECT_EQ(error, EBADF);
 }
 
