@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 
 TEST(RegularFile, ReadsOnlyRegularFilesUpToTheCapAndSetsAsideWhatItCannotRead) {
     const fs::path dir = fs::path(test::isolatedHome()) / "regular";  // removed with the test home
+    fs::remove_all(dir);
     fs::create_directories(dir);
     std::ofstream(dir / "small") << "twelve bytes";
     std::ofstream(dir / "empty").close();
