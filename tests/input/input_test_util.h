@@ -1,12 +1,10 @@
 #pragma once
-// Shared helpers of the input tests: log capture, waiting for what another
-// thread brings about, and a KeyTap wired to record its callbacks.
+// Shared helpers of the input tests: log lines counted by message, and a
+// KeyTap wired to record its callbacks.
 
 #include <pthread.h>
 
 #include <algorithm>
-#include <chrono>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -14,53 +12,24 @@
 #include <vector>
 
 #include "input/key_tap.h"
-#include "support/log.h"
+#include "tests/common/test_support.h"
 
 namespace tocko::testing {
 
 using namespace std::chrono_literals;
+using test::eventually;
 
-inline bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 3000ms) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
-
-// Collects every log entry while alive.
-class LogCapture {
-public:
-    LogCapture() {
-        setLogObserver([this](const LogRecord& r) {
-            std::lock_guard lock(mutex_);
-            records_.push_back(r);
-        });
-    }
-    ~LogCapture() { setLogObserver(nullptr); }
-
-    size_t size() const {
-        std::lock_guard lock(mutex_);
-        return records_.size();
-    }
-    int count(const std::string& message, LogRecord::Kind kind = LogRecord::Kind::System) const {
-        return countIf([&](const LogRecord& r) { return r.kind == kind && r.message == message; });
-    }
+struct Logs : test::LogCapture {
+    // System-log entries equal to `message`.
+    int count(const std::string& message) const { return int(std::ranges::count(messages(), message)); }
     int countContaining(const std::string& part) const {
-        return countIf([&](const LogRecord& r) { return r.message.find(part) != std::string::npos; });
+        return int(std::ranges::count_if(
+            records(), [&](const LogRecord& r) { return r.message.find(part) != std::string::npos; }));
     }
     bool waitFor(const std::string& message, int times = 1) const {
         return eventually([&] { return count(message) >= times; });
     }
-
-private:
-    int countIf(const std::function<bool(const LogRecord&)>& pred) const {
-        std::lock_guard lock(mutex_);
-        return static_cast<int>(std::count_if(records_.begin(), records_.end(), pred));
-    }
-    mutable std::mutex mutex_;
-    std::vector<LogRecord> records_;
+    size_t size() const { return records().size(); }
 };
 
 inline const std::string kLiveTrace = "[Tocko] KeyTap: listenOnly input tap live on background run loop";
@@ -85,11 +54,10 @@ struct TapHarness {
     // Started, reported true, and the setup's last log line is written.
     bool startLive() {
         const size_t reports = get(activations).size();
-        const int traces = logs.count(kLiveTrace, LogRecord::Kind::Trace);
+        const size_t traces = logs.countTrace(kLiveTrace);
         tap->start();
         return eventually([&] {
-                   return get(activations).size() > reports &&
-                          logs.count(kLiveTrace, LogRecord::Kind::Trace) > traces;
+                   return get(activations).size() > reports && logs.countTrace(kLiveTrace) > traces;
                }) &&
                get(activations).back();
     }
@@ -99,7 +67,7 @@ struct TapHarness {
         return field;
     }
 
-    LogCapture logs;
+    Logs logs;
     std::shared_ptr<KeyTap> tap;
     mutable std::mutex mutex;
     std::vector<uint16_t> keys;

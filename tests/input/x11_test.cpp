@@ -73,8 +73,14 @@ protected:
     std::unique_ptr<TapHarness> h = std::make_unique<TapHarness>(std::make_shared<X11TapFactory>());
 };
 
-TEST_F(X11TapTest, KeyAndButtonPressesArriveAsEvdevCodes) {
+TEST_F(X11TapTest, ForcedToX11KeyAndButtonPressesArriveAsEvdevCodes) {
+    ASSERT_EQ(setenv("TOCKO_INPUT_BACKEND", "x11", 1), 0);
+    EXPECT_TRUE(listenAccessGranted());
+    EXPECT_TRUE(requestListenAccess());
+    h.reset();  // one log capture at a time
+    h = std::make_unique<TapHarness>(systemTapBackendFactory());
     ASSERT_TRUE(h->startLive());
+    EXPECT_EQ(h->logs.count("Listening through X11 XInput 2 raw events"), 1);
     const size_t logsBefore = h->logs.size();
 
     key(x(KEY_A), true);
@@ -95,44 +101,18 @@ TEST_F(X11TapTest, KeyAndButtonPressesArriveAsEvdevCodes) {
     EXPECT_EQ(h->get(h->threads).back(), h->tap->thread()->id());
     EXPECT_EQ(h->logs.size(), logsBefore);
 
-    // Stopped, it hears nothing.
-    ASSERT_TRUE(h->stopAndJoin());
-    tapKey(x(KEY_A));
-    button(1);
-    XSync(injector, False);
-    std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(h->get(h->keys).size(), 4u);
-    EXPECT_EQ(h->get(h->mouseDowns), 2);
-}
-
-TEST_F(X11TapTest, SystemBackendsCanBeForcedToX11) {
-    ASSERT_EQ(setenv("TOCKO_INPUT_BACKEND", "x11", 1), 0);
-    EXPECT_TRUE(listenAccessGranted());
-    EXPECT_TRUE(requestListenAccess());
-    h.reset();  // one log capture at a time
-    h = std::make_unique<TapHarness>(systemTapBackendFactory());
-    ASSERT_TRUE(h->startLive());
-    EXPECT_EQ(h->logs.count("Listening through X11 XInput 2 raw events"), 1);
-    unsetenv("TOCKO_INPUT_BACKEND");
-}
-
-TEST_F(X11TapTest, UnderWaylandXInputIsOnlyPartialAccess) {
-    ASSERT_EQ(setenv("TOCKO_INPUT_BACKEND", "x11", 1), 0);
+    // Under Wayland, XInput hears X11 windows only.
     ASSERT_EQ(setenv("WAYLAND_DISPLAY", "wayland-tocko-test", 1), 0);
     EXPECT_TRUE(isWaylandSession());
     EXPECT_EQ(listenAccess(), ListenAccess::partial);
-    EXPECT_FALSE(listenAccessGranted()) << "XWayland hears X11 windows only";
+    EXPECT_FALSE(listenAccessGranted());
     EXPECT_TRUE(systemTapBackendFactory()->canListen()) << "the fallback may still listen";
     unsetenv("WAYLAND_DISPLAY");
-    if (!isWaylandSession()) {
-        EXPECT_EQ(listenAccess(), ListenAccess::full);
-        EXPECT_TRUE(listenAccessGranted());
-    }
     unsetenv("TOCKO_INPUT_BACKEND");
 }
 
 TEST(ListenAccess, WithoutAccessTheRequestExplainsHowToGrantIt) {
-    LogCapture logs;
+    Logs logs;
     X11TapFactory nowhere(":1999");
     EXPECT_FALSE(nowhere.canListen());
     EXPECT_EQ(nowhere.createTap(), nullptr);
@@ -195,20 +175,23 @@ TEST(X11Backend, VanishingServerPausesTheTapNotTheProcessAndItsReturnIsFollowed)
     TapHarness h(std::make_shared<X11TapFactory>(server.name));
     ASSERT_TRUE(h.startLive());
 
+    // Each time the system-log entry comes first, then the trace line: wait for the later one.
+    const std::string lost = "X display connection lost; listening again once a display answers";
+    const std::string back = "X display answers again; listening";
+    auto waitForTrace = [&](const std::string& line, size_t times) {
+        return eventually([&] { return h.logs.countTrace("[Tocko] KeyTap: " + line) >= times; });
+    };
     server.kill();
-    ASSERT_TRUE(h.logs.waitFor("X display connection lost; listening again once a display answers"));
-    EXPECT_EQ(
-        h.logs.count("[Tocko] KeyTap: X display connection lost; listening again once a display answers",
-                     LogRecord::Kind::Trace),
-        1);
+    ASSERT_TRUE(waitForTrace(lost, 1));
+    EXPECT_EQ(h.logs.count(lost), 1);
     EXPECT_FALSE(h.tap->isTapEnabled());
     EXPECT_TRUE(h.tap->isListening());
 
     // The server comes back (as after a restart of the session's X server).
     server.start();
     ASSERT_TRUE(server.ready);
-    ASSERT_TRUE(h.logs.waitFor("X display answers again; listening"));
-    EXPECT_EQ(h.logs.count("[Tocko] KeyTap: X display answers again; listening", LogRecord::Kind::Trace), 1);
+    ASSERT_TRUE(waitForTrace(back, 1));
+    EXPECT_EQ(h.logs.count(back), 1);
     EXPECT_TRUE(h.tap->isTapEnabled());
     Display* injector = XOpenDisplay(server.name.c_str());
     ASSERT_NE(injector, nullptr);
@@ -222,7 +205,7 @@ TEST(X11Backend, VanishingServerPausesTheTapNotTheProcessAndItsReturnIsFollowed)
     XCloseDisplay(injector);
 
     server.kill();
-    ASSERT_TRUE(h.logs.waitFor("X display connection lost; listening again once a display answers", 2));
+    ASSERT_TRUE(h.logs.waitFor(lost, 2));
     ASSERT_TRUE(h.stopAndJoin());
     EXPECT_EQ(h.logs.count("KeyTap run loop exited"), 1);
 

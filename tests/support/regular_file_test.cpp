@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/common/test_support.h"
+
 using namespace tocko;
 namespace fs = std::filesystem;
 
-TEST(RegularFile, ReadsOnlyRegularFilesUpToTheCapAndNeverBlocks) {
-    const fs::path dir = fs::temp_directory_path() / ("tocko-regular-" + std::to_string(getpid()));
+TEST(RegularFile, ReadsOnlyRegularFilesUpToTheCapAndSetsAsideWhatItCannotRead) {
+    const fs::path dir = fs::path(test::isolatedHome()) / "regular";  // removed with the test home
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::ofstream(dir / "small") << "twelve bytes";
@@ -32,13 +34,8 @@ TEST(RegularFile, ReadsOnlyRegularFilesUpToTheCapAndNeverBlocks) {
     EXPECT_EQ(readRegularFile(dir, 1 << 20).status, FileStatus::notRegular);
     EXPECT_EQ(readRegularFile(dir / "missing", 12).status, FileStatus::missing);
     EXPECT_EQ(readRegularFile(dir / "dangling", 12).status, FileStatus::missing);
-    fs::remove_all(dir);
-}
 
-TEST(RegularFile, UnusableFilesAreSetAsideForLibrariesThatOpenThemBlindly) {
-    const fs::path dir = fs::temp_directory_path() / ("tocko-aside-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    // Unusable files are set aside for libraries that open them blindly.
     const std::string conf = dir / "Tocko.conf";
     std::ofstream(conf) << "[General]\n";
     EXPECT_EQ(setAsideUnusableFile(conf, 1024), "");
@@ -57,5 +54,4 @@ TEST(RegularFile, UnusableFilesAreSetAsideForLibrariesThatOpenThemBlindly) {
 
     std::ofstream(conf) << std::string(2000, 'x');
     EXPECT_EQ(setAsideUnusableFile(conf, 1024), conf + ".invalid");
-    fs::remove_all(dir);
 }

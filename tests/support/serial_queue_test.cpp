@@ -12,15 +12,21 @@
 using namespace tocko;
 using namespace std::chrono_literals;
 
-TEST(SerialQueue, RunsTasksInOrderOnOneNamedThread) {
+TEST(SerialQueue, RunsTasksInOrderOnOneNamedThreadWhereItIsCurrent) {
     SerialQueue q("com.tocko.sound.extra");
     std::vector<int> order;
     char name[32] = {};
+    bool inside = false;
     for (int i = 0; i < 100; ++i) q.async([&, i] { order.push_back(i); });
-    q.sync([&] { pthread_getname_np(pthread_self(), name, sizeof name); });
+    q.sync([&] {
+        pthread_getname_np(pthread_self(), name, sizeof name);
+        inside = q.isCurrent();
+    });
     ASSERT_EQ(order.size(), 100u);
     for (int i = 0; i < 100; ++i) EXPECT_EQ(order[size_t(i)], i);
     EXPECT_STREQ(name, "com.tocko.sound");  // cut to 15 bytes
+    EXPECT_TRUE(inside);
+    EXPECT_FALSE(q.isCurrent());
 }
 
 TEST(SerialQueue, DelayedTasksRunByDueTimeAndDoNotBlockLaterWork) {
@@ -37,14 +43,6 @@ TEST(SerialQueue, DelayedTasksRunByDueTimeAndDoNotBlockLaterWork) {
     done.get_future().wait();
     EXPECT_GE(SerialQueue::Clock::now() - start, 60ms);
     EXPECT_EQ(order, (std::vector<std::string>{"now", "early", "late"}));
-}
-
-TEST(SerialQueue, IsCurrentOnlyOnItsThread) {
-    SerialQueue q("test.queue");
-    EXPECT_FALSE(q.isCurrent());
-    bool inside = false;
-    q.sync([&] { inside = q.isCurrent(); });
-    EXPECT_TRUE(inside);
 }
 
 TEST(SerialQueue, MayBeDestroyedFromOneOfItsOwnTasks) {

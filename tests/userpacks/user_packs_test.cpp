@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "tests/common/test_support.h"
 #include "userpacks/pack_config.h"
 
 namespace tocko::userpacks {
@@ -24,39 +25,37 @@ void PrintTo(PackError code, std::ostream* os) { *os << '"' << messageKey(code) 
 
 namespace {
 
-// A short decaying noise burst; `seed` makes files distinguishable.
-void writeWav(const QString& path, double seconds, int rate, int seed = 1, int channels = 1) {
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+// A short decaying noise burst; `seed` makes files distinguishable. False when
+// this libsndfile cannot write `format`.
+bool writeSound(const QString& path, double seconds, int rate, int seed = 1, int channels = 1,
+                int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16) {
+    SF_INFO info{0, rate, channels, format, 0, 0};
     QDir().mkpath(QFileInfo(path).path());
     SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    ASSERT_NE(f, nullptr);
+    if (!f) return false;
     const int frames = int(seconds * rate);
     std::vector<float> s(size_t(frames) * size_t(channels));
     uint32_t x = uint32_t(seed) * 2654435761u;
-    for (int i = 0; i < frames; ++i) {
-        x = x * 1664525u + 1013904223u;
-        const float v = (float(x >> 8) / float(1 << 24) - 0.5f) * std::exp(-float(i % 4800) / 600.0f);
-        for (int c = 0; c < channels; ++c) s[size_t(i) * size_t(channels) + size_t(c)] = v;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (i % size_t(channels) == 0) x = x * 1664525u + 1013904223u;
+        s[i] =
+            (float(x >> 8) / float(1 << 24) - 0.5f) * std::exp(-float(i / size_t(channels) % 4800) / 600.0f);
     }
     sf_writef_float(f, s.data(), frames);
     sf_close(f);
+    return true;
 }
 
 void writeText(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
+    test::writeText(path.toStdString(), text.toStdString());
 }
+std::string fileBytes(const QString& path) { return test::readText(path.toStdString()); }
 
+// A zip entry: a file and its bytes, or a symbolic link to `data`.
 struct ZipEntry {
     std::string name;
     std::string data;
     bool symlink = false;
-    size_t zeros = 0;  // data made of this many zero bytes instead
 };
 
 void writeZip(const QString& path, const std::vector<ZipEntry>& entries) {
@@ -66,35 +65,18 @@ void writeZip(const QString& path, const std::vector<ZipEntry>& entries) {
     for (const ZipEntry& e : entries) {
         archive_entry* entry = archive_entry_new();
         archive_entry_set_pathname(entry, e.name.c_str());
-        if (e.symlink) {
-            archive_entry_set_filetype(entry, AE_IFLNK);
+        archive_entry_set_filetype(entry, e.symlink ? AE_IFLNK : AE_IFREG);
+        archive_entry_set_perm(entry, e.symlink ? 0777 : 0644);
+        if (e.symlink)
             archive_entry_set_symlink(entry, e.data.c_str());
-            archive_entry_set_perm(entry, 0777);
-            archive_write_header(a, entry);
-        } else {
-            const size_t size = e.zeros ? e.zeros : e.data.size();
-            archive_entry_set_filetype(entry, AE_IFREG);
-            archive_entry_set_perm(entry, 0644);
-            archive_entry_set_size(entry, la_int64_t(size));
-            archive_write_header(a, entry);
-            if (e.zeros) {
-                std::string block(1 << 20, '\0');
-                for (size_t done = 0; done < e.zeros; done += block.size())
-                    archive_write_data(a, block.data(), std::min(block.size(), e.zeros - done));
-            } else {
-                archive_write_data(a, e.data.data(), e.data.size());
-            }
-        }
+        else
+            archive_entry_set_size(entry, la_int64_t(e.data.size()));
+        archive_write_header(a, entry);
+        if (!e.symlink) archive_write_data(a, e.data.data(), e.data.size());
         archive_entry_free(entry);
     }
     archive_write_close(a);
     archive_write_free(a);
-}
-
-std::string fileBytes(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll().toStdString();
 }
 
 class UserPacks : public ::testing::Test {
@@ -104,6 +86,14 @@ protected:
     QString src(const QString& rel = {}) const { return tmp.filePath("src/" + rel); }
     ImportResult import(const QString& path) {
         return importPack(path, {packs(), 48000, kMaxDecodedBytes, {}});
+    }
+    // The installed pack of a successful import, as the engine would read it.
+    std::optional<UserPackAudio> load(const ImportResult& r) {
+        EXPECT_TRUE(r.ok) << r.error.english().toStdString();
+        PackProblem error;
+        auto pack = loadUserPack(packs(), r.packId, error);
+        EXPECT_TRUE(pack) << error.english().toStdString();
+        return pack;
     }
     // Nothing but finished packs in the packs folder, and nothing outside it.
     void expectClean(int installed) {
@@ -186,22 +176,19 @@ TEST(PackConfig, RejectsMalformedConfigsWithAReason) {
 }
 
 TEST_F(UserPacks, ImportsASingleFilePackWithKeyUpSlicesResampled) {
-    writeWav(src("sound.wav"), 1.0, 44100, 1, 2);
+    writeSound(src("sound.wav"), 1.0, 44100, 1, 2);
     writeText(src("config.json"),
               R"({"id":"x","name":"Test Board","key_define_type":"single","sound":"sound.wav",
         "defines":{"30":[0,100],"31":[0,100],"57":[200,150],"30-up":[500,80]}})");
     std::vector<int> progress;
     const ImportResult r = importPack(
         src(), {packs(), 48000, kMaxDecodedBytes, [&](int p, const QString&) { progress.push_back(p); }});
-    ASSERT_TRUE(r.ok) << r.error.english().toStdString();
+    const auto pack = load(r);
+    ASSERT_TRUE(pack);
     EXPECT_EQ(r.packId, "user-test-board");
     EXPECT_FALSE(progress.empty());
     EXPECT_EQ(progress.back(), 100);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
-
-    PackProblem error;
-    const auto pack = loadUserPack(packs(), r.packId, error);
-    ASSERT_TRUE(pack) << error.english().toStdString();
     EXPECT_EQ(pack->sampleRate, 48000);
     EXPECT_EQ(pack->press.size(), 2u);  // keys 30 and 31 share one slice
     EXPECT_EQ(pack->keyPress.at(30), pack->keyPress.at(31));
@@ -212,89 +199,51 @@ TEST_F(UserPacks, ImportsASingleFilePackWithKeyUpSlicesResampled) {
     EXPECT_TRUE(QFileInfo::exists(src("config.json")));  // the user's files are left as they were
 }
 
-TEST_F(UserPacks, ImportsAMultiFilePackFromAZipAndReplacesItOnReimport) {
-    writeWav(src("a.wav"), 0.1, 48000, 1);
-    writeWav(src("b.flac"), 0.1, 22050, 2);
-    const std::string a = fileBytes(src("a.wav"));
-    writeText(src("b.flac"), {});
-    SF_INFO info{};
-    info.samplerate = 22050;
-    info.channels = 1;
-    info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-    SNDFILE* f = sf_open(QFile::encodeName(src("b.flac")).constData(), SFM_WRITE, &info);
-    std::vector<float> tone(2205, 0.2f);
-    sf_writef_float(f, tone.data(), sf_count_t(tone.size()));
-    sf_close(f);
-    const std::string b = fileBytes(src("b.flac"));
-    const std::string config =
-        R"({"name":"Zipped","key_define_type":"multi","defines":{"30":"sounds/a.wav","57":"sounds/b.flac"}})";
-    writeZip(src("pack.zip"),
-             {{"Zipped/config.json", config}, {"Zipped/sounds/a.wav", a}, {"Zipped/sounds/b.flac", b}});
+TEST_F(UserPacks, ImportsAMultiFilePackOfEveryFormatFromAZipAndReplacesItOnReimport) {
+    // Each format at a rate of its own; the compressed ones that this libsndfile writes.
+    const std::tuple<const char*, int, int> sounds[] = {
+        {"a.wav", 48000, SF_FORMAT_WAV | SF_FORMAT_PCM_16},
+        {"b.flac", 22050, SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
+        {"c.ogg", 44100, SF_FORMAT_OGG | SF_FORMAT_VORBIS},
+        {"d.mp3", 44100, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III}};
+    std::vector<ZipEntry> zip(1);
+    QStringList defines;
+    for (const auto& [name, rate, format] : sounds) {
+        if (!writeSound(src(name), 0.1, rate, int(zip.size()), 1, format)) continue;
+        defines << QString(R"("%1":"sounds/%2")").arg(29 + zip.size()).arg(name);
+        zip.push_back({std::string("Zipped/sounds/") + name, fileBytes(src(name))});
+    }
+    ASSERT_GE(zip.size(), 3u) << "wav and flac at least";
+    zip[0] = {"Zipped/config.json", QString(R"({"name":"Zipped","key_define_type":"multi","defines":{%1}})")
+                                        .arg(defines.join(","))
+                                        .toStdString()};
+    writeZip(src("pack.zip"), zip);
     const ImportResult first = import(src("pack.zip"));
-    ASSERT_TRUE(first.ok) << first.error.english().toStdString();
     const ImportResult again = import(src("pack.zip"));
-    ASSERT_TRUE(again.ok) << again.error.english().toStdString();
     EXPECT_EQ(again.packId, first.packId);
     expectClean(1);
     ASSERT_EQ(listUserPacks(packs()).size(), 1u);
     EXPECT_EQ(listUserPacks(packs())[0].name, "Zipped");
+    const auto pack = load(again);
+    ASSERT_TRUE(pack);
+    EXPECT_EQ(pack->press.size(), zip.size() - 1);
+    EXPECT_NEAR(double(pack->press[size_t(pack->keyPress.at(31))].size()), 4800, 8);      // 0.1 s at 48 kHz
+    for (const auto& sound : pack->press) EXPECT_NEAR(double(sound.size()), 4800, 1200);  // mp3 pads
     PackProblem error;
-    const auto pack = loadUserPack(packs(), first.packId, error);
-    ASSERT_TRUE(pack) << error.english().toStdString();
-    EXPECT_NEAR(double(pack->press[size_t(pack->keyPress.at(57))].size()), 4800, 8);  // 0.1 s at 48 kHz
     EXPECT_TRUE(removeUserPack(packs(), first.packId, error));
     EXPECT_TRUE(listUserPacks(packs()).empty());
     EXPECT_FALSE(removeUserPack(packs(), "soft", error));  // built-in ids are not ours to remove
 }
 
-TEST_F(UserPacks, DecodesOggFlacAndMp3) {
-    // The same short burst in each compressed format libsndfile writes.
-    std::vector<float> burst(4800);
-    for (size_t i = 0; i < burst.size(); ++i)
-        burst[i] = 0.5f * std::sin(float(i) * 0.05f) * std::exp(-float(i) / 900.0f);
-    const std::pair<const char*, int> formats[] = {{"a.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS},
-                                                   {"b.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
-                                                   {"c.mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III}};
-    QStringList written;
-    for (const auto& [name, format] : formats) {
-        SF_INFO info{};
-        info.samplerate = 44100;
-        info.channels = 1;
-        info.format = format;
-        QDir().mkpath(src("enc"));
-        SNDFILE* f = sf_open(QFile::encodeName(src(QString("enc/") + name)).constData(), SFM_WRITE, &info);
-        if (f == nullptr) continue;  // this libsndfile cannot write that format
-        sf_writef_float(f, burst.data(), sf_count_t(burst.size()));
-        sf_close(f);
-        written << name;
-    }
-    ASSERT_FALSE(written.isEmpty());
-    QStringList defines;
-    for (int i = 0; i < written.size(); ++i) defines << QString("\"%1\":\"%2\"").arg(30 + i).arg(written[i]);
-    writeText(src("enc/config.json"),
-              QString(R"({"name":"Encoded","key_define_type":"multi","defines":{%1}})")
-                  .arg(defines.join(","))
-                  .toUtf8());
-    const ImportResult r = import(src("enc"));
-    ASSERT_TRUE(r.ok) << r.error.english().toStdString() << " formats: " << written.join(" ").toStdString();
-    PackProblem error;
-    const auto pack = loadUserPack(packs(), r.packId, error);
-    ASSERT_TRUE(pack);
-    EXPECT_EQ(pack->press.size(), size_t(written.size()));
-    for (const auto& sound : pack->press) EXPECT_NEAR(double(sound.size()), 4800.0 * 48000 / 44100, 1200);
-}
-
 TEST_F(UserPacks, ImportsAFolderOfPressAndReleaseFiles) {
-    writeWav(src("Folder Pack/30.wav"), 0.08, 48000, 1);
-    writeWav(src("Folder Pack/30-up.wav"), 0.05, 48000, 2);
-    writeWav(src("Folder Pack/press2.wav"), 0.08, 48000, 3);
-    writeWav(src("Folder Pack/release.wav"), 0.05, 48000, 4);
+    writeSound(src("Folder Pack/30.wav"), 0.08, 48000, 1);
+    writeSound(src("Folder Pack/30-up.wav"), 0.05, 48000, 2);
+    writeSound(src("Folder Pack/press2.wav"), 0.08, 48000, 3);
+    writeSound(src("Folder Pack/release.wav"), 0.05, 48000, 4);
     const ImportResult r = import(src("Folder Pack"));
-    ASSERT_TRUE(r.ok) << r.error.english().toStdString();
-    EXPECT_EQ(r.packId, "user-folder-pack");
-    PackProblem error;
-    const auto pack = loadUserPack(packs(), r.packId, error);
+    const auto pack = load(r);
     ASSERT_TRUE(pack);
+    EXPECT_EQ(r.packId, "user-folder-pack");
     EXPECT_EQ(pack->press.size(), 2u);
     EXPECT_EQ(pack->release.size(), 2u);
     EXPECT_TRUE(pack->keyPress.count(30));
@@ -302,13 +251,11 @@ TEST_F(UserPacks, ImportsAFolderOfPressAndReleaseFiles) {
 
     // Press and release in folders of their own, files named by key alone;
     // "release-31" names its key after the word.
-    writeWav(src("Split/press/30.wav"), 0.08, 48000, 5);
-    writeWav(src("Split/release/30.wav"), 0.02, 48000, 6);
-    writeWav(src("Split/release-31.wav"), 0.03, 48000, 7);
-    writeWav(src("Split/31.wav"), 0.08, 48000, 8);
-    const ImportResult split = import(src("Split"));
-    ASSERT_TRUE(split.ok) << split.error.english().toStdString();
-    const auto two = loadUserPack(packs(), split.packId, error);
+    writeSound(src("Split/press/30.wav"), 0.08, 48000, 5);
+    writeSound(src("Split/release/30.wav"), 0.02, 48000, 6);
+    writeSound(src("Split/release-31.wav"), 0.03, 48000, 7);
+    writeSound(src("Split/31.wav"), 0.08, 48000, 8);
+    const auto two = load(import(src("Split")));
     ASSERT_TRUE(two);
     ASSERT_EQ(two->press.size(), 2u);
     ASSERT_EQ(two->release.size(), 2u);
@@ -318,7 +265,7 @@ TEST_F(UserPacks, ImportsAFolderOfPressAndReleaseFiles) {
 }
 
 TEST_F(UserPacks, RefusesBadInputAndLeavesNothingBehind) {
-    writeWav(src("ok.wav"), 0.2, 48000);
+    writeSound(src("ok.wav"), 0.2, 48000);
     const std::string wav = fileBytes(src("ok.wav"));
     const std::string cfg = R"({"name":"Bad","key_define_type":"multi","defines":{"30":"ok.wav"}})";
     struct Case {
@@ -331,7 +278,7 @@ TEST_F(UserPacks, RefusesBadInputAndLeavesNothingBehind) {
         {"absolute path", {{"config.json", cfg}, {"/tmp/ok.wav", wav}}, PackError::zipUnsafePath},
         {"symlink", {{"config.json", cfg}, {"ok.wav", "/etc/passwd", true}}, PackError::zipLink},
         {"bomb",
-         {{"config.json", cfg}, {"ok.wav", wav}, {"big.bin", "", false, size_t(70) << 20}},
+         {{"config.json", cfg}, {"ok.wav", wav}, {"big.bin", std::string(size_t(70) << 20, '\0')}},
          PackError::zipTooLarge},
         {"config names outside",
          {{"config.json", R"({"name":"B","key_define_type":"multi","defines":{"30":"../../x.wav"}})"}},
@@ -372,7 +319,7 @@ TEST_F(UserPacks, RefusesBadInputAndLeavesNothingBehind) {
 
     // The decoded-size cap.
     writeText(src("big/config.json"), R"({"name":"Big","key_define_type":"multi","defines":{"30":"a.wav"}})");
-    writeWav(src("big/a.wav"), 2.0, 48000);
+    writeSound(src("big/a.wav"), 2.0, 48000);
     const ImportResult big = importPack(src("big"), {packs(), 48000, 100 * 1024, {}});
     EXPECT_FALSE(big.ok);
     EXPECT_EQ(big.error.code, PackError::decodedTooLarge);
@@ -381,11 +328,11 @@ TEST_F(UserPacks, RefusesBadInputAndLeavesNothingBehind) {
 
 TEST_F(UserPacks, IdsNeverCollideWithBuiltInsOrEachOther) {
     for (const char* name : {"Soft", "soft", "../../evil", ""}) {
-        writeText(
-            src(QString("n%1/config.json").arg(qHash(QString(name)))),
-            QByteArray(R"({"name":")") + name + R"(","key_define_type":"multi","defines":{"30":"a.wav"}})");
-        writeWav(src(QString("n%1/a.wav").arg(qHash(QString(name)))), 0.1, 48000);
-        const ImportResult r = import(src(QString("n%1").arg(qHash(QString(name)))));
+        const QString dir = src(QString("n%1/").arg(qHash(QString(name))));
+        writeText(dir + "config.json", QByteArray(R"({"name":")") + name +
+                                           R"(","key_define_type":"multi","defines":{"30":"a.wav"}})");
+        writeSound(dir + "a.wav", 0.1, 48000);
+        const ImportResult r = import(dir);
         if (!*name) {
             EXPECT_FALSE(r.ok);
             continue;
