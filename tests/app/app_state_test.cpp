@@ -94,26 +94,6 @@ TEST_F(AppStateTest, LaunchTraceIsWrittenOnceInItsFixedOrder) {
     EXPECT_FALSE(state->needsInstall());
 }
 
-TEST_F(AppStateTest, LaunchClickPlaysAtPointNineWhateverTheMute) {
-    writeProfiles("tock", 0.35);  // not applied: the master switch is still off
-    world.taps->listenGranted = false;
-    world.platform.microphone =
-        std::make_unique<FakeInputDevices>(true);  // the call mute silences the engine
-    make();
-    state->soundEngine()->queue().sync([] {});
-    const Playback p = state->soundEngine()->state().get();
-    EXPECT_TRUE(p.muted);
-    EXPECT_EQ(p.pack, PackID::soft);
-    EXPECT_EQ(state->soundEngine()->nextIndexForTesting(), 1);
-    EXPECT_FLOAT_EQ(state->soundEngine()->voiceVolumeForTesting(0),
-                    0.9f * *state->soundEngine()->baseGain(PackID::soft));
-    EXPECT_EQ(p.playInvocations, 0);  // the launch click is not a key press
-    EXPECT_GE(
-        logs.indexOf("[Tocko] Launch: ContextEngine resolved effective = SILENT (frontmost=org.example.Mail, "
-                     "mic=true)"),
-        0);
-}
-
 TEST_F(AppStateTest, InstallLocationIsAPlainPrefixTest) {
     for (const char* installed : {"/usr/bin/tocko", "/opt/tocko/bin/tocko", "/home/ada/.local/bin/tocko",
                                   "/app/bin/tocko" /* Flatpak */, "/snap/tocko/12/usr/bin/tocko",
@@ -195,13 +175,29 @@ TEST_F(AppStateTest, SwitchingOffAndOnReleasesAndRetakesOneAssertion) {
 }
 
 TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
+    writeProfiles("tock", 0.35);  // not applied: the master switch is still off
     world.taps->listenGranted = false;
+    world.platform.microphone =
+        std::make_unique<FakeInputDevices>(true);  // the call mute silences the engine
     make();
     EXPECT_FALSE(state->permissionGranted());
     EXPECT_FALSE(state->isEnabled());
     EXPECT_TRUE(state->isPermissionPolling());
     EXPECT_EQ(logs.countTrace("[Tocko] Launch: Input access granted = false"), 1u);
+    EXPECT_GE(
+        logs.indexOf("[Tocko] Launch: ContextEngine resolved effective = SILENT (frontmost=org.example.Mail, "
+                     "mic=true)"),
+        0);
     EXPECT_EQ(world.taps->createCalls(), 0);
+    // The launch click plays at 0.9 whatever the mute, and is not a key press.
+    state->soundEngine()->queue().sync([] {});
+    const Playback p = state->soundEngine()->state().get();
+    EXPECT_TRUE(p.muted);
+    EXPECT_EQ(p.pack, PackID::soft);
+    EXPECT_EQ(state->soundEngine()->nextIndexForTesting(), 1);
+    EXPECT_FLOAT_EQ(state->soundEngine()->voiceVolumeForTesting(0),
+                    0.9f * *state->soundEngine()->baseGain(PackID::soft));
+    EXPECT_EQ(p.playInvocations, 0);
 
     state->refreshPermission();  // still missing: nothing changes
     EXPECT_FALSE(state->isEnabled());
@@ -222,7 +218,7 @@ TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
     EXPECT_FALSE(state->isPermissionPolling());
 }
 
-TEST_F(AppStateTest, BecomingActiveRereadsThePermissionOnALaterTurn) {
+TEST_F(AppStateTest, BecomingActiveOrThePollTickSeesTheGrantOnALaterTurn) {
     world.taps->listenGranted = false;
     make();
     world.taps->listenGranted = true;
@@ -233,9 +229,9 @@ TEST_F(AppStateTest, BecomingActiveRereadsThePermissionOnALaterTurn) {
     EXPECT_FALSE(state->isEnabled());  // not inside the notification itself
     ASSERT_TRUE(waitUntil([&] { return state->isEnabled(); }, 500ms));
     EXPECT_FALSE(state->isPermissionPolling());
-}
 
-TEST_F(AppStateTest, ThePollTickTurnsFeedbackOn) {
+    // Without the notification the poll tick sees it.
+    state.reset();
     world.taps->listenGranted = false;
     make();
     world.taps->listenGranted = true;
@@ -540,28 +536,7 @@ TEST_F(AppStateTest, ThePresenterIsReusedWhileOpenAndReleasedOnClose) {
 
 // ---- Login item and release sounds --------------------------------------------------------
 
-TEST_F(AppStateTest, LoginSwitchRegistersOnlyOnChangesAndRevertsOnFailure) {
-    make();
-    EXPECT_FALSE(state->launchAtLogin());
-    state->setLaunchAtLogin(true);
-    state->setLaunchAtLogin(true);
-    EXPECT_EQ(world.loginItem->registerCalls, 1);
-    state->setLaunchAtLogin(false);
-    EXPECT_EQ(world.loginItem->unregisterCalls, 1);
-
-    world.loginItem->failWith = "no space left";
-    int changes = 0;
-    QObject::connect(state.get(), &AppState::launchAtLoginChanged, [&] { ++changes; });
-    state->setLaunchAtLogin(true);
-    EXPECT_FALSE(state->launchAtLogin());
-    EXPECT_EQ(changes, 2);  // on, then back
-    EXPECT_EQ(world.loginItem->registerCalls, 2);
-    EXPECT_EQ(world.loginItem->unregisterCalls, 1);
-    EXPECT_EQ(logs.errors("AppState"),
-              std::vector<std::string>{"LaunchAtLogin toggle failed: no space left"});
-}
-
-TEST_F(AppStateTest, LoginSwitchFollowsTheSystemWithoutCallingIt) {
+TEST_F(AppStateTest, LoginSwitchFollowsTheSystemAndRegistersOnlyOnChangesRevertingOnFailure) {
     world.loginItem->enabled = true;
     make();
     EXPECT_TRUE(state->launchAtLogin());
@@ -572,8 +547,24 @@ TEST_F(AppStateTest, LoginSwitchFollowsTheSystemWithoutCallingIt) {
     world.loginItem->enabled = true;
     state->syncLaunchAtLoginFromSystem();
     EXPECT_TRUE(state->launchAtLogin());
-    EXPECT_EQ(world.loginItem->registerCalls, 0);
-    EXPECT_EQ(world.loginItem->unregisterCalls, 0);
+    EXPECT_EQ(world.loginItem->registerCalls + world.loginItem->unregisterCalls, 0);  // followed, not called
+
+    state->setLaunchAtLogin(false);
+    state->setLaunchAtLogin(true);
+    state->setLaunchAtLogin(true);
+    EXPECT_EQ(world.loginItem->unregisterCalls, 1);
+    EXPECT_EQ(world.loginItem->registerCalls, 1);
+
+    world.loginItem->failWith = "no space left";
+    int changes = 0;
+    QObject::connect(state.get(), &AppState::launchAtLoginChanged, [&] { ++changes; });
+    state->setLaunchAtLogin(false);
+    EXPECT_TRUE(state->launchAtLogin());
+    EXPECT_EQ(changes, 2);  // off, then back
+    EXPECT_EQ(world.loginItem->unregisterCalls, 2);
+    EXPECT_EQ(world.loginItem->registerCalls, 1);
+    EXPECT_EQ(logs.errors("AppState"),
+              std::vector<std::string>{"LaunchAtLogin toggle failed: no space left"});
 }
 
 TEST_F(AppStateTest, ReleaseSoundsAreOnByDefaultStoredAndGateKeyUps) {

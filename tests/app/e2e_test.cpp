@@ -11,13 +11,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -48,17 +46,19 @@ std::vector<std::string> currentEnvironment() {
     return env;
 }
 
-// A child process with its own environment; stderr is read line by line.
+// A child process with its own environment; its standard error goes to the
+// file `log`, read back line by line.
 class Child {
 public:
-    Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, bool captureStderr) {
-        int fds[2] = {-1, -1};
-        if (captureStderr && pipe2(fds, O_CLOEXEC) != 0) return;
+    Child(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+          std::string log = "/dev/null")
+        : log_(std::move(log)) {
         pid_ = fork();
         if (pid_ == 0) {
-            if (captureStderr) dup2(fds[1], STDERR_FILENO);
-            const int devnull = open("/dev/null", O_WRONLY);
-            if (devnull >= 0) dup2(devnull, STDOUT_FILENO);
+            const int err = open(log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600),
+                      out = open("/dev/null", O_WRONLY);
+            dup2(err, STDERR_FILENO);
+            dup2(out, STDOUT_FILENO);
             std::vector<char*> args, envp;
             for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
             args.push_back(nullptr);
@@ -67,21 +67,6 @@ public:
             execvpe(args[0], args.data(), envp.data());
             _exit(127);
         }
-        if (!captureStderr) return;
-        close(fds[1]);
-        reader_ = std::thread([this, fd = fds[0]] {
-            std::string pending;
-            char buf[4096];
-            for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;) {
-                pending.append(buf, size_t(n));
-                for (size_t nl; (nl = pending.find('\n')) != std::string::npos;) {
-                    std::lock_guard lock(mutex_);
-                    lines_.push_back(pending.substr(0, nl));
-                    pending.erase(0, nl + 1);
-                }
-            }
-            close(fd);
-        });
     }
     ~Child() { stop(SIGKILL); }
 
@@ -95,30 +80,26 @@ public:
             status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
             pid_ = -1;
         }
-        if (reader_.joinable()) reader_.join();
         return status_;
     }
 
     std::vector<std::string> lines() const {
-        std::lock_guard lock(mutex_);
-        return lines_;
+        std::vector<std::string> out;
+        std::ifstream in(log_);
+        for (std::string line; std::getline(in, line);) out.push_back(line);
+        return out;
     }
     bool waitForLine(const std::string& prefix, std::chrono::milliseconds timeout) const {
-        const auto end = Clock::now() + timeout;
-        while (Clock::now() < end) {
+        for (const auto end = Clock::now() + timeout; Clock::now() < end; std::this_thread::sleep_for(20ms))
             for (const std::string& l : lines())
                 if (l.rfind(prefix, 0) == 0) return true;
-            std::this_thread::sleep_for(20ms);
-        }
         return false;
     }
 
 private:
+    std::string log_;
     pid_t pid_ = -1;
     int status_ = -1;
-    std::thread reader_;
-    mutable std::mutex mutex_;
-    std::vector<std::string> lines_;
 };
 
 class EndToEnd : public ::testing::Test {
@@ -171,7 +152,7 @@ protected:
     Child record() const {
         return Child({"parecord", "--device=tocko_null.monitor", "--file-format=wav", "--format=float32le",
                       "--channels=1", "--rate=48000", "--latency-msec=10", home + "/monitor.wav"},
-                     currentEnvironment(), false);
+                     currentEnvironment());
     }
     void tap(KeyCode code) {
         XTestFakeKeyEvent(display, code, True, 0);
@@ -191,7 +172,7 @@ protected:
 TEST_F(EndToEnd, EveryTypedKeyClicksOnceAndTheAudioCheckPasses) {
     // The audio check runs on the idle null sink as the services leave it,
     // with nothing else keeping it awake.
-    Child tocko({executable(), "--headless"}, tockoEnvironment(), true);
+    Child tocko({executable(), "--headless"}, tockoEnvironment(), home + "/trace");
     ASSERT_TRUE(tocko.waitForLine("[Tocko] KeyTap: listenOnly", 10s)) << "the key tap never went live";
     ASSERT_TRUE(tocko.waitForLine("[Tocko] AudioCheck: mixer RMS=", 15s)) << "the audio check did not finish";
 
@@ -287,7 +268,7 @@ TEST_F(EndToEnd, AudioCheckAndToggleTestPassTogether) {
     // Both self-tests meter the mix; run at once, on the idle null sink, with
     // no recorder keeping it awake, neither may spoil the other's window.
     withToggleTest = true;
-    Child tocko({executable(), "--headless"}, tockoEnvironment(), true);
+    Child tocko({executable(), "--headless"}, tockoEnvironment(), home + "/trace");
     ASSERT_TRUE(tocko.waitForLine("[Tocko] AudioCheck: mixer RMS=", 20s)) << "the audio check did not finish";
     ASSERT_TRUE(tocko.waitForLine("[Tocko] ToggleTest: after-toggle", 20s))
         << "the toggle test did not finish";
@@ -327,7 +308,7 @@ TEST_F(EndToEnd, OnSwayTheRuleOfTheFocusedWaylandAppDecidesWhatIsHeard) {
     // An absolute WAYLAND_DISPLAY: Tocko keeps the audio server's runtime folder.
     env.push_back("WAYLAND_DISPLAY=" + sway.runtimeDir() + "/" + sway.waylandDisplay());
     env.push_back("QT_QPA_PLATFORM=offscreen");
-    Child tocko({executable(), "--headless"}, env, true);
+    Child tocko({executable(), "--headless"}, env, home + "/trace");
     ASSERT_TRUE(tocko.waitForLine("[Tocko] KeyTap: listenOnly", 10s)) << "the key tap never went live";
     ASSERT_TRUE(tocko.waitForLine(
         "[Tocko] WorkspaceMonitor: observer active, initial frontmost = org.tocko.Loud", 1s));

@@ -183,10 +183,10 @@ TEST_F(Engine, VariationStaysInRangeAndNeverExceedsFullVolume) {
 
 TEST_F(Engine, PlayedClickReachesTheOutputAtItsVolume) {
     writePack("clicky", std::vector<float>(480, 0.25f));
+    wakeFrames = 512;
     build();
     engine->play(PackID::clicky, 0.5f, false);
     drain();
-    output->pump(512);
     auto out = output->takeRendered();
     EXPECT_FLOAT_EQ(out[0], 0.25f * 0.5f * gain(PackID::clicky));
     EXPECT_FLOAT_EQ(out[1], out[0]);  // mono sample on both channels
@@ -319,35 +319,12 @@ TEST_F(Engine, FailedRestartAfterAChangeWarnsThatClicksWillBeSilent) {
               "engine not running after reconfigure(default-output-changed) — clicks will be silent");
 }
 
-namespace {
-// An idle sink on a manual clock: asleep, it renders nothing; awake, it
-// renders when the test pumps it and at once when a click wakes it, as a
-// stream that resumes on a click does. So the click of a metering window is
-// rendered inside that window however late the test thread gets to run.
-class IdleSink : public NullOutput {
-public:
-    IdleSink() : NullOutput(manual()) {}
-    void wake() override { pumpIfAwake(256); }
-    void pumpIfAwake(uint32_t frames) {
-        std::lock_guard lock(mutex_);  // the test's pumps and the engine's wakes take turns
-        if (awake) pump(frames);
-    }
-    std::atomic<bool> awake{false};
-
-private:
-    std::mutex mutex_;
-};
-}  // namespace
-
 class Measure : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
         writePack("soft", std::vector<float>(2400, 0.1f));
-        auto out = std::make_unique<IdleSink>();
-        sink = out.get();
-        output = sink;
-        engine = SoundEngine::create({dir.string(), std::move(out), {}});
+        build();
     }
     using Result = std::future<std::pair<float, float>>;
     Result measure(double seconds) {
@@ -356,16 +333,19 @@ protected:
         return done->get_future();
     }
     std::pair<float, float> pumpUntil(Result& r) {
-        while (r.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) sink->pumpIfAwake(64);
+        while (r.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
         return r.get();
     }
     // What the test click's constant 0.1 plays at.
     float clickLevel() { return 0.1f * engine->voiceVolumeForTesting(0); }
-    IdleSink* sink = nullptr;
+    // Once awake, the output renders the test click (2400 frames) whole as
+    // the click wakes it: inside its window, and over before the next
+    // window's click, however late or seldom the test's pumps come.
+    static constexpr uint32_t kWholeClick = 4096;
 };
 
 TEST_F(Measure, SeesTheTestClickOnlyWhileTheTapIsInstalled) {
-    sink->awake = true;
+    output->wakeFrames = kWholeClick;
     Result r = measure(0.05);
     auto [peak, rms] = pumpUntil(r);
     EXPECT_GT(clickLevel(), 0.0f);
@@ -374,17 +354,18 @@ TEST_F(Measure, SeesTheTestClickOnlyWhileTheTapIsInstalled) {
     EXPECT_LE(rms, clickLevel());
 
     // A window in which nothing is rendered measures nothing.
-    sink->awake = false;
+    output->wakeFrames = 0;
     EXPECT_EQ(measure(0.02).get(), std::make_pair(0.0f, 0.0f));
 }
 
 TEST_F(Measure, WaitsForAnIdleOutputToWakeAndRunsOneAtATime) {
     // Two self-tests at once: they share the one metering tap.
     Result first = measure(0.05), second = measure(0.05);
-    // The sink sleeps on its timer for a while: windows opened meanwhile
-    // would be over, unheard, by the time it wakes.
+    // The output pulls nothing for a while, as an idle sink asleep on its
+    // timer (not even when a click wakes it): windows opened meanwhile would
+    // be over, unheard, by the time it wakes.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    sink->awake = true;
+    output->wakeFrames = kWholeClick;
     const float peak1 = pumpUntil(first).first, peak2 = pumpUntil(second).first;
     EXPECT_GT(clickLevel(), 0.0f);
     EXPECT_FLOAT_EQ(peak1, clickLevel());
@@ -476,11 +457,14 @@ TEST_F(Engine, ClockedNullOutputPlaysInRealTimeAndCapturesToAFile) {
 
 class Takes : public EngineTest {
 public:
+    void SetUp() override {
+        EngineTest::SetUp();
+        wakeFrames = 1024;
+    }
     // Plays one press without variation and returns the first rendered sample.
     float pressed(PackID pack) {
         engine->play(pack, 1.0f, false);
         drain();
-        output->pump(1024);
         return output->takeRendered()[0];
     }
 };
@@ -537,7 +521,6 @@ TEST_F(Takes, ReleasePlaysAtTheGainOfItsPackAndCountsInTheLoudness) {
     engine->playRelease(PackID::tactile, 0.5f);
     drain();
     EXPECT_EQ(engine->nextIndexForTesting(), 1);
-    output->pump(512);
     const float gain = *engine->baseGain(PackID::tactile);
     EXPECT_FLOAT_EQ(output->takeRendered()[0], -0.5f * 0.5f * gain);
 
@@ -597,13 +580,9 @@ TEST_F(Takes, ImportedPacksPlayPerKeySoundsAndFallBackToTheDefaultPackWhenRemove
 
     engine->play(pack, 1.0f, false, 30);  // the key's own sound
     drain();
-    output->pump(256);
     EXPECT_FLOAT_EQ(output->takeRendered()[0], 0.3f * gain);
-    output->pump(1024);
-    output->takeRendered();
     engine->playRelease(pack, 0.5f, 30);
     drain();
-    output->pump(256);
     EXPECT_FLOAT_EQ(output->takeRendered()[0], -0.4f * 0.5f * gain);
 
     // A sound in another format than the graph's is refused as a whole.
@@ -615,7 +594,5 @@ TEST_F(Takes, ImportedPacksPlayPerKeySoundsAndFallBackToTheDefaultPackWhenRemove
 
     engine->removeUserPack(pack);
     drain();
-    output->pump(1024);
-    output->takeRendered();
     EXPECT_FLOAT_EQ(pressed(pack), 0.1f * *engine->baseGain(PackID::soft));
 }
