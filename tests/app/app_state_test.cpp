@@ -57,8 +57,10 @@ protected:
     // Whether this state asks for the tour within `within`.
     bool tourRequested(std::chrono::milliseconds within) {
         int requested = 0;
-        QObject::connect(state.get(), &AppState::tourRequested, [&] { ++requested; });
-        return waitUntil([&] { return requested > 0; }, within);
+        auto counting = QObject::connect(state.get(), &AppState::tourRequested, [&] { ++requested; });
+        const bool asked = waitUntil([&] { return requested > 0; }, within);
+        QObject::disconnect(counting);
+        return asked;
     }
 
     LogCapture logs;
