@@ -22,11 +22,11 @@
 namespace tocko::testing {
 
 inline void writeWav(const std::string& path, const std::vector<float>& interleaved, int rate = 48000,
-                     int channels = 1) {
+                     int channels = 1, int encoding = SF_FORMAT_FLOAT) {
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    info.format = SF_FORMAT_WAV | encoding;
     SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
     ASSERT_NE(f, nullptr) << sf_strerror(nullptr);
     sf_writef_float(f, interleaved.data(), sf_count_t(interleaved.size() / size_t(channels)));

@@ -105,15 +105,7 @@ TEST(SampleLoading, TruncationIsToldByFrameCountsNotByTheFolderName) {
     EXPECT_FALSE(loadSample(cut, reason));
     EXPECT_EQ(reason, "truncated");
     // 16-bit files too.
-    SF_INFO info{};
-    info.samplerate = 48000;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* f = sf_open(cut.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(f, nullptr);
-    std::vector<short> pcm(2 * 1000, 1000);
-    sf_writef_short(f, pcm.data(), 1000);
-    sf_close(f);
+    writeWav(cut, std::vector<float>(2 * 1000, 0.03f), 48000, 2, SF_FORMAT_PCM_16);
     ASSERT_TRUE(loadSample(cut, reason)) << reason;
     std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 4);
     EXPECT_FALSE(loadSample(cut, reason));
