@@ -199,6 +199,7 @@ TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
     EXPECT_EQ(state->soundEngine()->nextIndexForTesting(), 1);
     EXPECT_FLOAT_EQ(state->soundEngine()->voiceVolumeForTesting(0),
                     0.9f * *state->soundEngine()->baseGain(PackID::soft));
+    EXPECT_FLOAT_EQ(state->soundEngine()->voiceRateForTesting(0), 1.0f);
     EXPECT_EQ(p.playInvocations, 0);
 
     state->refreshPermission();  // still missing: nothing changes
