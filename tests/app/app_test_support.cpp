@@ -4,31 +4,31 @@
 
 #include <QFile>
 #include <QSettings>
+#include <utility>
 
 #include "context/profile_store.h"
 
 namespace tocko::test {
 
+FakeWorld::FakeWorld() : platform(fakePlatform()) {
+    taps = std::static_pointer_cast<FakeTapFactory>(platform.tapBackends);
+    loginItem = std::static_pointer_cast<FakeLoginItem>(platform.loginItem);
+}
+
 std::unique_ptr<AppState> FakeWorld::make() {
     AppState::Dependencies deps;
-    auto out = std::make_unique<NullOutput>();
-    output = out.get();
-    deps.platform.audioOutput = std::move(out);
-    deps.platform.tapBackends = taps;
-    deps.platform.permission = permission;
-    deps.platform.accessGranter = accessGranter;
-    deps.platform.loginItem = loginItem;
+    deps.platform = std::exchange(platform, fakePlatform());
+    platform.tapBackends = deps.platform.tapBackends;
+    platform.loginItem = deps.platform.loginItem;
+    platform.permission = deps.platform.permission;
+    platform.accessGranter = deps.platform.accessGranter;
+    output = static_cast<NullOutput*>(deps.platform.audioOutput.get());
+    frontmost = static_cast<FakeFrontmostSource*>(deps.platform.frontmost.get());
     deps.platform.inputAccessHelpText = "Tocko plays its click when it sees a key go down.";
-    deps.localization = localization;
-    auto source = std::make_unique<FakeFrontmostSource>();
-    frontmost = source.get();
-    deps.platform.frontmost = std::move(source);
-    deps.platform.microphone = std::make_unique<FakeInputDevices>(micRunning);
-    deps.platform.secureInput = std::make_unique<FakeSecureInputProbe>(
-        secureInput, secureHolder ? std::optional<int32_t>(42) : std::nullopt, secureHolder);
-    deps.executablePath = executablePath;
-    deps.homeDirectory = home;
     deps.platform.foreignSound = [this] { ++foreignSounds; };
+    deps.localization = localization;
+    deps.executablePath = executablePath;
+    deps.homeDirectory = "/home/ada";
     deps.fontAvailable = [](const std::string& family) { return family == "Courier Prime"; };
     return std::make_unique<AppState>(std::move(deps));
 }

@@ -1,12 +1,11 @@
 #pragma once
 // Shared helpers of the application tests: the common test support and an
-// AppState built on fakes.
+// AppState built on the fakes of platform/fake.
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/app_state.h"
 #include "audio/null_output.h"
@@ -17,22 +16,19 @@
 
 namespace tocko::test {
 
-// The platform of one AppState under test. Build it, adjust the fakes, then
-// make() the state; the fakes stay reachable through the pointers.
+// The platform of the AppState under test: fakePlatform(), its bell counted.
+// Adjust `platform` and the fakes, then make() the state. Each make() hands
+// the platform over and starts a fresh one that keeps the shared fakes.
 struct FakeWorld {
-    std::shared_ptr<FakeTapFactory> taps = std::make_shared<FakeTapFactory>();
-    std::shared_ptr<FakeLoginItem> loginItem = std::make_shared<FakeLoginItem>();
+    FakeWorld();
+    Platform platform;
+    std::shared_ptr<FakeTapFactory> taps;
+    std::shared_ptr<FakeLoginItem> loginItem;
     std::shared_ptr<FakeLocalizationProbe> localization = std::make_shared<FakeLocalizationProbe>();
-    std::shared_ptr<InputPermission> permission;        // empty: from the taps
-    std::shared_ptr<InputAccessGranter> accessGranter;  // empty: the system's
-    NullOutput* output = nullptr;                       // owned by the engine once made
+    NullOutput* output = nullptr;  // of the last make(), owned by its engine
     FakeFrontmostSource* frontmost = nullptr;
     int foreignSounds = 0;
-    bool micRunning = false;
-    bool secureInput = false;
-    std::optional<std::string> secureHolder;
     std::string executablePath = "/usr/bin/tocko";
-    std::string home = "/home/ada";
 
     std::unique_ptr<AppState> make();
 };

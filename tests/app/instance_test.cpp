@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sndfile.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "tests/common/test_support.h"
 
@@ -66,23 +68,24 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(out), readText(err)};
     }
 
-    // Starts a long-running instance whose trace goes to <home>/trace.
-    void start(const char* option) {
+    // Starts a long-running instance whose trace goes to <home>/<traceName>.
+    void start(std::vector<const char*> options, const std::string& traceName = "trace") {
         pid = fork();
         if (pid == 0) {
-            const std::string trace = home + "/trace";
-            freopen(trace.c_str(), "w", stderr);
+            freopen((home + "/" + traceName).c_str(), "w", stderr);
             freopen("/dev/null", "w", stdout);
             const std::string exe = executable();
-            execl(exe.c_str(), exe.c_str(), option, static_cast<char*>(nullptr));
+            options.insert(options.begin(), exe.c_str());
+            options.push_back(nullptr);
+            execv(exe.c_str(), const_cast<char* const*>(options.data()));
             _exit(127);
         }
     }
-    std::string trace() const { return readText(home + "/trace"); }
-    bool waitForTrace(const std::string& text, std::chrono::seconds timeout = 15s) const {
-        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;
+    std::string trace(const std::string& name = "trace") const { return readText(home + "/" + name); }
+    bool waitForTrace(const std::string& text, const std::string& name = "trace") const {
+        for (auto end = std::chrono::steady_clock::now() + 15s; std::chrono::steady_clock::now() < end;
              std::this_thread::sleep_for(50ms))
-            if (trace().find(text) != std::string::npos) return true;
+            if (trace(name).find(text) != std::string::npos) return true;
         return false;
     }
     int waitForExit(std::chrono::seconds timeout) {
@@ -129,7 +132,7 @@ TEST_F(InstanceTest, AnswersAndUsageErrorsNeverStartTocko) {
 }
 
 TEST_F(InstanceTest, VerbsReachTheRunningInstanceAndASecondLaunchHandsOver) {
-    start("--headless");
+    start({"--headless"});
     ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();
     ASSERT_TRUE(waitForTrace("[Tocko] Launch: ContextEngine resolved effective")) << trace();
 
@@ -173,25 +176,21 @@ TEST_F(InstanceTest, VerbsReachTheRunningInstanceAndASecondLaunchHandsOver) {
     EXPECT_EQ(run("status").code, 1);
 }
 
-// The menu's relaunch starts the new instance before the old one has quit:
-// it waits for the name instead of handing over.
 // A pack imported from the command line plays in the running Tocko at once.
 TEST_F(InstanceTest, AnImportedPackReachesTheRunningInstance) {
-    start("--headless");
+    start({"--headless"});
     ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();
     // A folder with one 16-bit mono WAV: a decaying tone.
     const std::string pack = home + "/Cli Test";
     std::filesystem::create_directories(pack);
-    std::string data;
-    for (int i = 0; i < 4800; ++i) {
-        const auto v = int16_t(8000.0 * std::sin(i * 0.07) * std::exp(-i / 900.0));
-        data.append(reinterpret_cast<const char*>(&v), 2);
-    }
-    auto le32 = [](uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); };
-    auto le16 = [](uint16_t v) { return std::string(reinterpret_cast<const char*>(&v), 2); };
-    std::ofstream(pack + "/30.wav", std::ios::binary)
-        << "RIFF" << le32(36 + uint32_t(data.size())) << "WAVEfmt " << le32(16) << le16(1) << le16(1)
-        << le32(48000) << le32(96000) << le16(2) << le16(16) << "data" << le32(uint32_t(data.size())) << data;
+    std::vector<short> tone(4800);
+    for (size_t i = 0; i < tone.size(); ++i)
+        tone[i] = short(8000.0 * std::sin(i * 0.07) * std::exp(-double(i) / 900));
+    SF_INFO info{0, 48000, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+    SNDFILE* wav = sf_open((pack + "/30.wav").c_str(), SFM_WRITE, &info);
+    ASSERT_NE(wav, nullptr);
+    sf_writef_short(wav, tone.data(), sf_count_t(tone.size()));
+    sf_close(wav);
 
     Result imported = run("--import-pack '" + pack + "'");
     ASSERT_EQ(imported.code, 0) << imported.err;
@@ -209,28 +208,19 @@ TEST_F(InstanceTest, AnImportedPackReachesTheRunningInstance) {
     EXPECT_EQ(run("quit").code, 0);
 }
 
+// The menu's relaunch starts the new instance before the old one has quit:
+// it waits for the name instead of handing over.
 TEST_F(InstanceTest, ARelaunchTakesOverOnceTheOldInstanceHasGone) {
-    start("--headless");
+    start({"--headless"});
     ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();
     const pid_t old = pid;
-    const std::string newTrace = home + "/trace-new";
-    pid = fork();
-    if (pid == 0) {
-        freopen(newTrace.c_str(), "w", stderr);
-        freopen("/dev/null", "w", stdout);
-        const std::string exe = executable();
-        execl(exe.c_str(), exe.c_str(), "--headless", "--replace", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    start({"--headless", "--replace"}, "trace-new");
     std::this_thread::sleep_for(500ms);
-    EXPECT_EQ(readText(newTrace).find("Instance: owns"), std::string::npos)
+    EXPECT_EQ(trace("trace-new").find("Instance: owns"), std::string::npos)
         << "took the name while it was held";
     EXPECT_EQ(kill(old, SIGTERM), 0);
     waitpid(old, nullptr, 0);
-    bool owned = false;
-    for (int i = 0; i < 200 && !owned; ++i, std::this_thread::sleep_for(50ms))
-        owned = readText(newTrace).find("[Tocko] Instance: owns com.pollix.Tocko") != std::string::npos;
-    EXPECT_TRUE(owned) << readText(newTrace);
+    EXPECT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko", "trace-new")) << trace("trace-new");
     EXPECT_EQ(run("quit").code, 0);
     EXPECT_EQ(waitForExit(10s), 0);
 }

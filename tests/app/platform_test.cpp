@@ -56,18 +56,23 @@ TEST_F(AutostartTest, RegisterWritesAnEnabledEntryAndUnregisterRemovesIt) {
 TEST_F(AutostartTest, EntriesSwitchedOffByTheDesktopCountAsOff) {
     AutostartLoginItem item("/usr/bin/tocko", configHome);
     std::filesystem::create_directories(configHome + "/autostart");
-    auto write = [&](const std::string& text) { std::ofstream(item.entryPath()) << text; };
-    write("[Desktop Entry]\nType=Application\nExec=tocko\nHidden=true\n");
-    EXPECT_FALSE(item.isEnabled());
-    write("[Desktop Entry]\nExec=tocko\nX-GNOME-Autostart-enabled=false\n");
-    EXPECT_FALSE(item.isEnabled());
-    write("[Desktop Entry]\nExec=tocko\n[Desktop Action x]\nHidden=true\n");
-    EXPECT_TRUE(item.isEnabled());
-    write("not a desktop entry\n");
-    EXPECT_FALSE(item.isEnabled());
+    for (const auto& [text, enabled] : std::initializer_list<std::pair<const char*, bool>>{
+             {"[Desktop Entry]\nType=Application\nExec=tocko\nHidden=true\n", false},
+             {"[Desktop Entry]\nExec=tocko\nX-GNOME-Autostart-enabled=false\n", false},
+             {"[Desktop Entry]\nExec=tocko\n[Desktop Action x]\nHidden=true\n", true},
+             {"not a desktop entry\n", false}}) {
+        std::ofstream(item.entryPath()) << text;
+        EXPECT_EQ(item.isEnabled(), enabled) << text;
+    }
     std::string error;
     ASSERT_TRUE(item.registerItem(error));  // registering replaces a disabled entry
     EXPECT_TRUE(item.isEnabled());
+
+    // A file where the folder should be is a failure.
+    std::filesystem::remove_all(configHome + "/autostart");
+    std::ofstream(configHome + "/autostart") << "a file where the folder should be";
+    EXPECT_FALSE(item.registerItem(error));
+    EXPECT_FALSE(error.empty());
 }
 
 TEST_F(AutostartTest, FollowsXdgConfigHome) {
@@ -95,15 +100,6 @@ TEST_F(AutostartTest, ExecLineQuotesAndEscapesThePath) {
     EXPECT_FALSE(item.registerItem(error));
     EXPECT_NE(error.find("cannot be written"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(item.entryPath()));
-}
-
-TEST_F(AutostartTest, UnwritableFolderIsReportedAsAFailure) {
-    std::filesystem::create_directories(configHome);
-    std::ofstream(configHome + "/autostart") << "a file where the folder should be";
-    AutostartLoginItem item("/usr/bin/tocko", configHome);
-    std::string error;
-    EXPECT_FALSE(item.registerItem(error));
-    EXPECT_FALSE(error.empty());
 }
 
 TEST(Bell, IsAnAudibleWaveOfAThirdOfASecond) {

@@ -3,17 +3,16 @@
 // click on the null sink; keys typed into its password entry make no sound.
 
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/app/e2e_support.h"
 #include "tests/context/secure/desktop_session.h"
 
 using namespace std::chrono_literals;
@@ -21,34 +20,6 @@ using tocko::desktop::Child;
 using tocko::desktop::spinUntil;
 
 namespace {
-
-constexpr int kRate = 48000;
-constexpr float kOnsetThreshold = 0.05f;
-constexpr double kQuietBetweenClicks = 0.08;
-
-std::vector<float> readMono(const std::string& path) {
-    SF_INFO info{};
-    std::vector<float> samples;
-    if (SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info)) {
-        std::vector<float> all(size_t(info.frames) * size_t(info.channels));
-        sf_readf_float(f, all.data(), info.frames);
-        sf_close(f);
-        for (size_t i = 0; i < size_t(info.frames); ++i) samples.push_back(all[i * size_t(info.channels)]);
-    }
-    return samples;
-}
-
-size_t countOnsets(const std::vector<float>& samples) {
-    size_t n = 0;
-    double lastLoud = -1;
-    for (size_t i = 0; i < samples.size(); ++i) {
-        if (std::fabs(samples[i]) <= kOnsetThreshold) continue;
-        const double t = double(i) / kRate;
-        if (lastLoud < 0 || t - lastLoud > kQuietBetweenClicks) ++n;
-        lastLoud = t;
-    }
-    return n;
-}
 
 void pause(std::chrono::milliseconds d) {
     spinUntil([] { return false; }, d);
@@ -76,9 +47,7 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     ASSERT_TRUE(home.isValid());
     const std::string h = home.path().toStdString();
     QDir().mkpath(home.path() + "/data/Pollix");
-    std::ofstream(h + "/data/Pollix/profiles.json")
-        << R"({"defaultProfile": {"bundleID": "*default", "displayName": "Default", "muted": false,)"
-        << R"( "pack": "soft", "volume": 1.0}, "rules": {}})";
+    std::ofstream(h + "/data/Pollix/profiles.json") << tocko::test::profilesJson("soft", 1.0);
 
     const QString wav = home.path() + "/monitor.wav";
     Child recorder("parecord",
@@ -97,10 +66,7 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     // One onset per key: key-up sounds off, so that a press and its release
     // cannot be told apart from two presses.
     QDir().mkpath(home.path() + "/config/Pollix");
-    QFile conf(home.path() + "/config/Pollix/Tocko.conf");
-    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-    conf.write("[General]\nreleaseSounds=false\n");
-    conf.close();
+    std::ofstream(h + "/config/Pollix/Tocko.conf") << "[General]\nreleaseSounds=false\n";
     env.remove("TOCKO_AUDIOCHECK");
     Child tocko(TOCKO_EXECUTABLE, {"--headless"}, env, true);
     ASSERT_FALSE(tocko.waitForLine("[Tocko] KeyTap: listenOnly", 10s).isEmpty())
@@ -144,9 +110,9 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     pause(2500ms);  // the monitor may deliver in chunks
     recorder.interrupt();
 
-    const std::vector<float> samples = readMono(wav.toStdString());
+    const std::vector<float> samples = tocko::test::readMono(wav.toStdString());
     ASSERT_FALSE(samples.empty()) << "nothing recorded from tocko_null.monitor";
-    EXPECT_EQ(countOnsets(samples), size_t(expected))
+    EXPECT_EQ(tocko::test::onsets(samples).size(), size_t(expected))
         << "in each window 8 keys typed in the plain entry, 7 in the password entry";
 }
 

@@ -6,6 +6,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <filesystem>
 #include <mutex>
@@ -21,11 +22,11 @@
 namespace tocko::testing {
 
 inline void writeWav(const std::string& path, const std::vector<float>& interleaved, int rate = 48000,
-                     int channels = 1) {
+                     int channels = 1, int encoding = SF_FORMAT_FLOAT) {
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    info.format = SF_FORMAT_WAV | encoding;
     SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
     ASSERT_NE(f, nullptr) << sf_strerror(nullptr);
     sf_writef_float(f, interleaved.data(), sf_count_t(interleaved.size() / size_t(channels)));
@@ -58,6 +59,28 @@ inline NullOutput::Options manual(OutputFormat f = {48000, 2}) {
     return o;
 }
 
+// A null output that, besides the test's pumps, renders `wakeFrames` at once
+// when a click wakes it (0: none), as a stream that resumes on a click does.
+// A click is then rendered on the engine's queue as it is scheduled, never
+// dropped as stale however late the test thread gets to run. Pumps and wakes
+// take turns.
+class TestOutput : public NullOutput {
+public:
+    explicit TestOutput(Options options) : NullOutput(std::move(options)) {}
+    void wake() override {
+        std::lock_guard lock(mutex_);
+        if (wakeFrames > 0) NullOutput::pump(wakeFrames);
+    }
+    void pump(uint32_t frames) {
+        std::lock_guard lock(mutex_);
+        NullOutput::pump(frames);
+    }
+    std::atomic<uint32_t> wakeFrames{0};
+
+private:
+    std::mutex mutex_;
+};
+
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -78,7 +101,8 @@ protected:
         writeWav(path(pack), samples, rate, channels);
     }
     void build(NullOutput::Options options = manual(), UniformSource uniform = {}) {
-        auto out = std::make_unique<NullOutput>(options);
+        auto out = std::make_unique<TestOutput>(options);
+        out->wakeFrames = wakeFrames;
         output = out.get();
         engine = SoundEngine::create({dir.string(), std::move(out), std::move(uniform)});
     }
@@ -88,7 +112,8 @@ protected:
 
     std::filesystem::path dir;
     test::LogCapture logs;
-    NullOutput* output = nullptr;
+    uint32_t wakeFrames = 0;  // for the output of the next build()
+    TestOutput* output = nullptr;
     std::shared_ptr<SoundEngine> engine;
 };
 

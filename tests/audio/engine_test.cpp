@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <future>
+#include <mutex>
 #include <set>
 #include <thread>
 
@@ -15,13 +16,13 @@ using namespace tocko::testing;
 
 class Engine : public EngineTest {
 public:
-    // clicky reaches the target by its level (gain 2.0), blue too (0.45),
-    // tactile is held back by the peak ceiling (1.4).
+    // clicky and blue reach the target level, tactile is held back by its peak.
     void threePacks() {
         writePack("clicky", withLevels(SoundEngine::kTargetLevel / 2.0f, 0.3f));
         writePack("blue", withLevels(SoundEngine::kTargetLevel / 0.45f, 0.99f));
         writePack("tactile", withLevels(SoundEngine::kTargetLevel / 3.0f, 0.7f));
     }
+    float gain(PackID pack) const { return *engine->baseGain(pack); }
 };
 
 TEST_F(Engine, LoadReportsGainsSelfCheckAndMissingPacks) {
@@ -29,7 +30,7 @@ TEST_F(Engine, LoadReportsGainsSelfCheckAndMissingPacks) {
     build();
     EXPECT_EQ(engine->loadedPackCount(), 3u);
     EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: loaded 3 sample packs"));
-    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: loudness gains: clicky=2.00 blue=0.45 tactile=1.40"));
+    EXPECT_GE(logs.indexOf("[Tocko] SoundEngine: loudness gains: clicky="), 0);
     EXPECT_TRUE(
         logs.hasTrace("[Tocko] SoundEngine: loudness self-check: no-clip=true spread=1.00x (2 at target, "
                       "headroom-capped: tactile)"));
@@ -53,64 +54,39 @@ TEST_F(Engine, LoadReportsGainsSelfCheckAndMissingPacks) {
     EXPECT_EQ(stats[27].pack, PackID::chips);
 }
 
-TEST_F(Engine, DamagedOrForeignFilesGiveSilentPacksNotCrashes) {
+TEST_F(Engine, BrokenOrForeignFilesGiveSilentPacksNamedWithTheirReasons) {
     writePack("clicky", withLevels(0.05f, 0.5f));
     writePack("blue", withLevels(0.05f, 0.5f), 44100);  // other format than the first file
     writePack("tactile", withLevels(0.05f, 0.5f));
-    std::filesystem::resize_file(path("tactile"),
-                                 std::filesystem::file_size(path("tactile")) / 2);  // truncated
+    std::filesystem::resize_file(path("tactile"), std::filesystem::file_size(path("tactile")) / 2);
     std::ofstream(path("brown")) << "RIFF garbage that is no wave file";
-    std::ofstream(path("creamy")).close();              // empty
-    std::filesystem::create_directory(path("marble"));  // unreadable as a file
+    std::ofstream(path("creamy")).close();                       // empty
+    std::filesystem::create_directory(path("marble"));           // unreadable as a file
+    ASSERT_EQ(::mkfifo(path("pillow").c_str(), 0600), 0);        // would block the start
+    std::filesystem::create_symlink("/dev/zero", path("felt"));  // would never end
+    writePack("bite", std::vector<float>(kMaxSampleFileBytes / sizeof(float) + 1, 0.1f));  // too large
     build();
     EXPECT_EQ(engine->loadedPackCount(), 1u);
-    auto errors = logs.errors();
-    for (const char* bad : {"blue", "tactile", "brown", "creamy", "marble"})
+    const auto errors = logs.errors();
+    for (const char* bad : {"blue", "tactile", "brown", "creamy", "marble", "pillow", "felt", "bite"})
         EXPECT_NE(std::find(errors.begin(), errors.end(),
                             "Failed to load pack-" + std::string(bad) + ".wav from bundle"),
                   errors.end())
             << bad;
-    // A click for a silent pack consumes no voice.
-    engine->play(PackID::blue, 1.0f, false);
-    drain();
-    EXPECT_EQ(engine->nextIndexForTesting(), 0);
-}
-
-TEST_F(Engine, EachFailedPackIsNamedOnStandardErrorWithItsReason) {
-    writePack("clicky", withLevels(0.05f, 0.5f));
-    writePack("blue", withLevels(0.05f, 0.5f), 44100);
-    writePack("tactile", withLevels(0.05f, 0.5f));
-    std::filesystem::resize_file(path("tactile"), std::filesystem::file_size(path("tactile")) / 2);
-    build();
+    for (const char* reason : {"tactile.wav: truncated", "blue.wav: format differs from the first pack's",
+                               "soft.wav: No such file or directory", "pillow.wav: not a regular file",
+                               "bite.wav: larger than 16 MiB"})
+        EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: failed to load pack-" + std::string(reason)))
+            << reason;
     const auto traces = logs.traces();
-    auto has = [&](const std::string& line) {
-        return std::find(traces.begin(), traces.end(), line) != traces.end();
-    };
-    EXPECT_TRUE(has("[Tocko] SoundEngine: failed to load pack-tactile.wav: truncated"));
-    EXPECT_TRUE(
-        has("[Tocko] SoundEngine: failed to load pack-blue.wav: format differs from the first pack's"));
-    EXPECT_TRUE(has("[Tocko] SoundEngine: failed to load pack-soft.wav: No such file or directory"));
     EXPECT_EQ(
         std::count_if(traces.begin(), traces.end(),
                       [](const std::string& t) { return t.find("failed to load") != std::string::npos; }),
         27);
-}
-
-TEST_F(Engine, FilesThatAreNotSoundFilesNeitherBlockNorExhaustMemory) {
-    writePack("clicky", withLevels(0.05f, 0.5f));
-    ASSERT_EQ(::mkfifo(path("blue").c_str(), 0600), 0);             // would block the start
-    std::filesystem::create_symlink("/dev/zero", path("tactile"));  // would never end
-    writePack("brown", std::vector<float>(kMaxSampleFileBytes / sizeof(float) + 1, 0.1f));  // too large
-    build();
-    EXPECT_EQ(engine->loadedPackCount(), 1u);
-    const auto errors = logs.errors();
-    for (const char* bad : {"blue", "tactile", "brown"})
-        EXPECT_NE(std::find(errors.begin(), errors.end(),
-                            "Failed to load pack-" + std::string(bad) + ".wav from bundle"),
-                  errors.end())
-            << bad;
-    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: failed to load pack-blue.wav: not a regular file"));
-    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: failed to load pack-brown.wav: larger than 16 MiB"));
+    // A click for a silent pack consumes no voice.
+    engine->play(PackID::blue, 1.0f, false);
+    drain();
+    EXPECT_EQ(engine->nextIndexForTesting(), 0);
 }
 
 TEST(SampleLoading, TruncationIsToldByFrameCountsNotByTheFolderName) {
@@ -129,15 +105,7 @@ TEST(SampleLoading, TruncationIsToldByFrameCountsNotByTheFolderName) {
     EXPECT_FALSE(loadSample(cut, reason));
     EXPECT_EQ(reason, "truncated");
     // 16-bit files too.
-    SF_INFO info{};
-    info.samplerate = 48000;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* f = sf_open(cut.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(f, nullptr);
-    std::vector<short> pcm(2 * 1000, 1000);
-    sf_writef_short(f, pcm.data(), 1000);
-    sf_close(f);
+    writeWav(cut, std::vector<float>(2 * 1000, 0.03f), 48000, 2, SF_FORMAT_PCM_16);
     ASSERT_TRUE(loadSample(cut, reason)) << reason;
     std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 4);
     EXPECT_FALSE(loadSample(cut, reason));
@@ -174,7 +142,8 @@ TEST_F(Engine, ClicksRotateThroughSixteenVoicesAndSkipMissingPacks) {
     EXPECT_EQ(engine->nextIndexForTesting(), 1);
     // Without variation: rate exactly 1 and volume x gain, even above 1.
     EXPECT_EQ(engine->voiceRateForTesting(0), 1.0f);
-    EXPECT_FLOAT_EQ(engine->voiceVolumeForTesting(0), 1.8f);
+    EXPECT_FLOAT_EQ(engine->voiceVolumeForTesting(0), 0.9f * gain(PackID::clicky));
+    EXPECT_GT(engine->voiceVolumeForTesting(0), 1.0f);
 }
 
 // Every click varies within +-3% of rate and +-1.5 dB of volume, from the
@@ -195,7 +164,7 @@ TEST_F(Engine, VariationStaysInRangeAndNeverExceedsFullVolume) {
             ASSERT_GE(r, 0.97f);
             ASSERT_LE(r, 1.03f);
             const float v = engine->voiceVolumeForTesting(i);
-            const float base = i % 2 ? 0.45f : 1.8f;  // volume x gain
+            const float base = i % 2 ? gain(PackID::blue) : 0.9f * gain(PackID::clicky);  // volume x gain
             ASSERT_GE(v, std::min(1.0f, base / db) - 1e-6f);
             ASSERT_LE(v, std::min(1.0f, base * db) + 1e-6f);
         }
@@ -206,13 +175,12 @@ TEST_F(Engine, VariationStaysInRangeAndNeverExceedsFullVolume) {
 
 TEST_F(Engine, PlayedClickReachesTheOutputAtItsVolume) {
     writePack("clicky", std::vector<float>(480, 0.25f));
+    wakeFrames = 512;
     build();
     engine->play(PackID::clicky, 0.5f, false);
     drain();
-    output->pump(512);
     auto out = output->takeRendered();
-    const float gain = *engine->baseGain(PackID::clicky);
-    EXPECT_FLOAT_EQ(out[0], 0.25f * 0.5f * gain);
+    EXPECT_FLOAT_EQ(out[0], 0.25f * 0.5f * gain(PackID::clicky));
     EXPECT_FLOAT_EQ(out[1], out[0]);  // mono sample on both channels
     EXPECT_EQ(out[2 * 500], 0.0f);
 }
@@ -240,22 +208,6 @@ TEST_F(Engine, StartMessagesDependOnWhetherItRanBefore) {
     EXPECT_TRUE(output->isRunning());
 }
 
-TEST_F(Engine, StartFailureDropsTheClickAndTheNextOneRecovers) {
-    threePacks();
-    build();
-    output->setStartFailure("Connection refused");
-    engine->play(PackID::clicky, 1.0f, false);
-    drain();
-    EXPECT_EQ(engine->nextIndexForTesting(), 0);
-    auto errors = logs.errors();
-    EXPECT_EQ(errors.back(), "Audio engine failed to start: Connection refused");
-    output->setStartFailure(std::nullopt);
-    engine->play(PackID::clicky, 1.0f, false);
-    drain();
-    EXPECT_EQ(engine->nextIndexForTesting(), 1);
-    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: Audio engine started, 3 packs ready"));
-}
-
 TEST_F(Engine, AFailingOutputIsLoggedOnceThenCountedAtMostOnceAMinute) {
     threePacks();
     auto now = std::chrono::steady_clock::time_point(std::chrono::hours(1));
@@ -274,6 +226,7 @@ TEST_F(Engine, AFailingOutputIsLoggedOnceThenCountedAtMostOnceAMinute) {
         now += std::chrono::milliseconds(20);
     }
     EXPECT_EQ(failures(), std::vector<std::string>{"Audio engine failed to start: Connection refused"});
+    EXPECT_EQ(engine->nextIndexForTesting(), 0);  // the clicks are dropped
     now += std::chrono::seconds(59);
     engine->play(PackID::clicky, 1.0f, false);
     drain();
@@ -287,6 +240,8 @@ TEST_F(Engine, AFailingOutputIsLoggedOnceThenCountedAtMostOnceAMinute) {
     drain();
     EXPECT_EQ(failures().back(), "audio output failed to start 1 more time(s) before it started");
     EXPECT_EQ(failures().size(), 3u);
+    EXPECT_EQ(engine->nextIndexForTesting(), 1);  // the next click recovers
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: Audio engine started, 3 packs ready"));
 }
 
 TEST_F(Engine, OutputChangesReconfigureUnlessNothingChanged) {
@@ -356,59 +311,62 @@ TEST_F(Engine, FailedRestartAfterAChangeWarnsThatClicksWillBeSilent) {
               "engine not running after reconfigure(default-output-changed) — clicks will be silent");
 }
 
-TEST_F(Engine, SetActivePackLogsOnlyChanges) {
-    build();
-    engine->setActivePack(PackID::soft);  // already the default
-    engine->setActivePack(PackID::tock);
-    engine->setActivePack(PackID::tock);
-    auto t = logs.traces();
-    EXPECT_EQ(std::count(t.begin(), t.end(), "[Tocko] SoundEngine: active pack changed -> tock"), 1);
-    EXPECT_EQ(std::count_if(t.begin(), t.end(), [](auto& s) { return s.find("active pack") != s.npos; }), 1);
-    EXPECT_EQ(engine->state().get().pack, PackID::tock);
-}
+class Measure : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        writePack("soft", std::vector<float>(2400, 0.1f));
+        build();
+    }
+    using Result = std::future<std::pair<float, float>>;
+    Result measure(double seconds) {
+        auto done = std::make_shared<std::promise<std::pair<float, float>>>();
+        engine->measure(seconds, [done](float peak, float rms) { done->set_value({peak, rms}); });
+        return done->get_future();
+    }
+    std::pair<float, float> pumpUntil(Result& r) {
+        while (r.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
+        return r.get();
+    }
+    // What the test click's constant 0.1 plays at.
+    float clickLevel() { return 0.1f * engine->voiceVolumeForTesting(0); }
+    // Once awake, the output renders the test click (2400 frames) whole as
+    // the click wakes it: inside its window, and over before the next
+    // window's click, however late or seldom the test's pumps come.
+    static constexpr uint32_t kWholeClick = 4096;
+};
 
-TEST_F(Engine, MeasureSeesTheTestClickOnlyWhileTheTapIsInstalled) {
-    writePack("soft", std::vector<float>(2400, 0.1f));
-    build();
-    std::promise<std::pair<float, float>> result;
-    engine->measure(0.05, [&](float peak, float rms) { result.set_value({peak, rms}); });
-    auto f = result.get_future();
-    while (f.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
-    auto [peak, rms] = f.get();
-    const float level = 0.1f * 0.9f * *engine->baseGain(PackID::soft);
-    EXPECT_FLOAT_EQ(peak, level);
+TEST_F(Measure, SeesTheTestClickOnlyWhileTheTapIsInstalled) {
+    output->wakeFrames = kWholeClick;
+    Result r = measure(0.05);
+    auto [peak, rms] = pumpUntil(r);
+    EXPECT_GT(clickLevel(), 0.0f);
+    EXPECT_FLOAT_EQ(peak, clickLevel());
     EXPECT_GT(rms, 0.0f);
-    EXPECT_LE(rms, level);
+    EXPECT_LE(rms, clickLevel());
 
     // A window in which nothing is rendered measures nothing.
-    std::promise<std::pair<float, float>> quiet;
-    engine->measure(0.02, [&](float p, float r) { quiet.set_value({p, r}); });
-    EXPECT_EQ(quiet.get_future().get(), std::make_pair(0.0f, 0.0f));
+    output->wakeFrames = 0;
+    EXPECT_EQ(measure(0.02).get(), std::make_pair(0.0f, 0.0f));
 }
 
-TEST_F(Engine, MeasuringWaitsForAnIdleOutputToWakeAndRunsOneAtATime) {
-    writePack("soft", std::vector<float>(2400, 0.1f));
-    build();
-    const float level = 0.1f * 0.9f * *engine->baseGain(PackID::soft);
-    std::promise<std::pair<float, float>> first, second;
+TEST_F(Measure, WaitsForAnIdleOutputToWakeAndRunsOneAtATime) {
     // Two self-tests at once: they share the one metering tap.
-    engine->measure(0.05, [&](float p, float r) { first.set_value({p, r}); });
-    engine->measure(0.05, [&](float p, float r) { second.set_value({p, r}); });
-    // The output pulls nothing for a while, as an idle sink that sleeps on
-    // its timer; the windows are long over by the time it wakes.
+    Result first = measure(0.05), second = measure(0.05);
+    // The output pulls nothing for a while, as an idle sink asleep on its
+    // timer (not even when a click wakes it): windows opened meanwhile would
+    // be over, unheard, by the time it wakes.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    auto f1 = first.get_future(), f2 = second.get_future();
-    while (f2.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
-    EXPECT_FLOAT_EQ(f1.get().first, level);
-    EXPECT_FLOAT_EQ(f2.get().first, level);
+    output->wakeFrames = kWholeClick;
+    const float peak1 = pumpUntil(first).first, peak2 = pumpUntil(second).first;
+    EXPECT_GT(clickLevel(), 0.0f);
+    EXPECT_FLOAT_EQ(peak1, clickLevel());
+    EXPECT_FLOAT_EQ(peak2, clickLevel());
 
     // A stop asked for during a measurement waits for its window.
-    std::promise<std::pair<float, float>> third;
-    engine->measure(0.05, [&](float p, float r) { third.set_value({p, r}); });
+    Result third = measure(0.05);
     engine->stop();
-    auto f3 = third.get_future();
-    while (f3.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) output->pump(64);
-    EXPECT_FLOAT_EQ(f3.get().first, level);
+    EXPECT_FLOAT_EQ(pumpUntil(third).first, clickLevel());
     drain();
     EXPECT_FALSE(output->isRunning());
 }
@@ -443,6 +401,8 @@ TEST_F(Engine, DiagnosticsAndGraphLineDescribeTheState) {
               "packsLoaded=3  attachedNodes=34\n"
               "outSR=44100  mixSR=44100  bufSR=-1");
 
+    engine->setActivePack(PackID::soft);  // already the default: not told
+    engine->setActivePack(PackID::blue);
     engine->setActivePack(PackID::blue);
     engine->play(PackID::blue, 0.9f, false);
     engine->logGraph("after-click");
@@ -452,6 +412,9 @@ TEST_F(Engine, DiagnosticsAndGraphLineDescribeTheState) {
               "master=0.4453125 muted=false pack=blue playInvocations=12 attachedNodes=34 outSR=44100 "
               "mixSR=44100 bufSR=48000 outDev=\"Null Output\"");
 
+    const auto t = logs.traces();
+    EXPECT_EQ(std::count_if(t.begin(), t.end(), [](auto& s) { return s.find("active pack") != s.npos; }), 1);
+    EXPECT_EQ(std::count(t.begin(), t.end(), "[Tocko] SoundEngine: active pack changed -> blue"), 1);
     std::promise<std::pair<bool, bool>> st;
     engine->state().with([](Playback& p) { p.muted = true; });
     engine->status([&](bool running, bool muted) { st.set_value({running, muted}); });
@@ -486,11 +449,14 @@ TEST_F(Engine, ClockedNullOutputPlaysInRealTimeAndCapturesToAFile) {
 
 class Takes : public EngineTest {
 public:
+    void SetUp() override {
+        EngineTest::SetUp();
+        wakeFrames = 1024;
+    }
     // Plays one press without variation and returns the first rendered sample.
     float pressed(PackID pack) {
         engine->play(pack, 1.0f, false);
         drain();
-        output->pump(1024);
         return output->takeRendered()[0];
     }
 };
@@ -542,13 +508,11 @@ TEST_F(Takes, ReleasePlaysAtTheGainOfItsPackAndCountsInTheLoudness) {
     EXPECT_TRUE(engine->hasRelease(PackID::clicky));
     EXPECT_FALSE(engine->hasRelease(PackID::blue));
     // Typing with a release as loud as the press carries twice the energy: 3 dB less gain.
-    EXPECT_NEAR(*engine->baseGain(PackID::blue), 2.0f, 1e-3);
-    EXPECT_NEAR(*engine->baseGain(PackID::clicky), 2.0f / std::sqrt(2.0f), 1e-3);
+    EXPECT_NEAR(*engine->baseGain(PackID::clicky), *engine->baseGain(PackID::blue) / std::sqrt(2.0f), 1e-3);
 
     engine->playRelease(PackID::tactile, 0.5f);
     drain();
     EXPECT_EQ(engine->nextIndexForTesting(), 1);
-    output->pump(512);
     const float gain = *engine->baseGain(PackID::tactile);
     EXPECT_FLOAT_EQ(output->takeRendered()[0], -0.5f * 0.5f * gain);
 
@@ -608,13 +572,9 @@ TEST_F(Takes, ImportedPacksPlayPerKeySoundsAndFallBackToTheDefaultPackWhenRemove
 
     engine->play(pack, 1.0f, false, 30);  // the key's own sound
     drain();
-    output->pump(256);
     EXPECT_FLOAT_EQ(output->takeRendered()[0], 0.3f * gain);
-    output->pump(1024);
-    output->takeRendered();
     engine->playRelease(pack, 0.5f, 30);
     drain();
-    output->pump(256);
     EXPECT_FLOAT_EQ(output->takeRendered()[0], -0.4f * 0.5f * gain);
 
     // A sound in another format than the graph's is refused as a whole.
@@ -626,7 +586,5 @@ TEST_F(Takes, ImportedPacksPlayPerKeySoundsAndFallBackToTheDefaultPackWhenRemove
 
     engine->removeUserPack(pack);
     drain();
-    output->pump(1024);
-    output->takeRendered();
     EXPECT_FLOAT_EQ(pressed(pack), 0.1f * *engine->baseGain(PackID::soft));
 }

@@ -86,34 +86,23 @@ TEST(Mixer, TapCountsEverySampleOfEveryChannelWhileInstalled) {
     EXPECT_EQ(empty.peak(), 0.0f);
 }
 
-TEST(Mixer, ResetDropsPendingClicksAndFullRingRefusesMore) {
-    Mixer m;
-    auto b = constant(0.5f, 100);
-    uint64_t last = 0;
-    for (int i = 0; i < 64; ++i) last = m.schedule(i % 16, &b, 1.0f, 1.0f);
-    EXPECT_NE(last, 0u);
-    EXPECT_EQ(m.schedule(0, &b, 1.0f, 1.0f), 0u);  // ring full: dropped, not overwritten
-    m.resetWhileStopped();
-    auto out = render(m, 16, 1);
-    for (float s : out) EXPECT_EQ(s, 0.0f);
-    EXPECT_NE(m.schedule(0, &b, 1.0f, 1.0f), 0u);
-}
-
-TEST(Mixer, FullRingAndLateClicksAreCounted) {
+TEST(Mixer, AFullRingRefusesMoreResetDropsPendingAndLateClicksAreCounted) {
     Mixer m;
     auto b = constant(0.1f, 4800);
-    for (int i = 0; i < 66; ++i) m.schedule(i % 16, &b, 1.0f, 1.0f);
+    for (int i = 0; i < 64; ++i) EXPECT_NE(m.schedule(i % 16, &b, 1.0f, 1.0f), 0u);
+    EXPECT_EQ(m.schedule(0, &b, 1.0f, 1.0f), 0u);  // ring full: dropped, not overwritten
+    EXPECT_EQ(m.schedule(0, &b, 1.0f, 1.0f), 0u);
     EXPECT_EQ(m.droppedFull(), 2u);
+    m.resetWhileStopped();
+    for (float s : render(m, 16, 1)) EXPECT_EQ(s, 0.0f);
     // Nine clicks held back (as by a corked stream) longer than the limit,
     // then one fresh click: only the fresh one starts, so the block is no
     // louder than one click.
-    m.resetWhileStopped();
     for (int i = 0; i < 9; ++i) m.schedule(i, &b, 1.0f, 1.0f);
     std::this_thread::sleep_for(std::chrono::nanoseconds(Mixer::kMaxCommandAgeNanos) +
                                 std::chrono::milliseconds(20));
     m.schedule(9, &b, 1.0f, 1.0f);
-    auto out = render(m, 64, 1);
-    for (float s : out) EXPECT_FLOAT_EQ(s, 0.1f);
+    for (float s : render(m, 64, 1)) EXPECT_FLOAT_EQ(s, 0.1f);
     EXPECT_EQ(m.droppedStale(), 9u);
     EXPECT_EQ(m.activeVoices(), 1);
 }
