@@ -10,6 +10,7 @@
 #include "context/mic_monitor.h"
 #include "context/secure_input_monitor.h"
 #include "context/workspace_monitor.h"
+#include "platform/fake/fake_platform.h"
 #include "tests/common/test_support.h"
 
 using namespace tocko;
@@ -22,69 +23,54 @@ namespace {
 
 using Opt = std::optional<std::string>;
 
-// --- frontmost application -------------------------------------------------
-
-struct FakeFrontmost : FrontmostAppSource {
-    FrontmostApp now;
-    Handler handler;
-    FrontmostApp frontmost() override { return now; }
-    void observe(Handler h) override { handler = std::move(h); }
-};
-
-struct Reports {
-    std::vector<std::pair<Opt, Opt>> seen;
-    WorkspaceMonitor::OnChange callback() {
-        return [this](const Opt& id, const Opt& name) { seen.emplace_back(id, name); };
-    }
-};
-
 }  // namespace
 
 TEST(WorkspaceMonitor, ReportsAtStartAndOnActivationPassingOverItsOwnWindowsAndAMomentWithoutOne) {
-    auto source = std::make_unique<FakeFrontmost>();
-    FakeFrontmost* fake = source.get();
-    fake->now = {"com.pollix.Tocko", "Tocko", std::nullopt};  // the panel was open at start
-    Reports r;
-    WorkspaceMonitor monitor(r.callback(), std::move(source));
-    EXPECT_TRUE(r.seen.empty());  // nothing before start()
+    // The panel was open at start.
+    auto source =
+        std::make_unique<FakeFrontmostSource>(FrontmostApp{"com.pollix.Tocko", "Tocko", std::nullopt});
+    FakeFrontmostSource* fake = source.get();
+    using R = std::pair<Opt, Opt>;
+    std::vector<R> seen;
+    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); },
+                             std::move(source));
+    EXPECT_TRUE(seen.empty());  // nothing before start()
     LogCapture logs;
     monitor.start();
-    using R = std::pair<Opt, Opt>;
-    ASSERT_EQ(r.seen, (std::vector<R>{{std::nullopt, std::nullopt}}));
+    ASSERT_EQ(seen, (std::vector<R>{{std::nullopt, std::nullopt}}));
     EXPECT_EQ(logs.messages("WorkspaceMonitor"),
               std::vector<std::string>{"Workspace observer active; initial frontmost = <private>"});
     EXPECT_EQ(logs.traces(),
               std::vector<std::string>{"[Tocko] WorkspaceMonitor: observer active, initial frontmost = nil"});
 
-    ASSERT_TRUE(fake->handler);
-    fake->handler({std::nullopt, "No Identity", std::nullopt});
+    fake->activate({std::nullopt, "No Identity", std::nullopt});
     const FrontmostApp editor{"org.tocko.Editor", "Editor", 4242};
     const FrontmostApp ownByPid{"some.Window", "Panel", int64_t(getpid())};
-    fake->handler(editor);
-    fake->handler(editor);  // the same application twice is two reports
+    fake->activate(editor);
+    fake->activate(editor);  // the same application twice is two reports
     // Tocko's panel and Settings, known by process or by id: the editor stays.
-    fake->handler(ownByPid);
-    fake->handler({"tocko", "tocko", std::nullopt});
+    fake->activate(ownByPid);
+    fake->activate({"tocko", "tocko", std::nullopt});
     // A window manager clearing the active window between two windows.
-    fake->handler({});
-    fake->handler({"org.tocko.Mail", "Mail", std::nullopt});
+    fake->activate({});
+    fake->activate({"org.tocko.Mail", "Mail", std::nullopt});
     // The same, with Tocko's panel as the next window.
-    fake->handler({});
-    fake->handler(ownByPid);
+    fake->activate({});
+    fake->activate(ownByPid);
     waitUntil([] { return false; }, WorkspaceMonitor::kEmptySettleTime * 3);
-    EXPECT_EQ(r.seen, (std::vector<R>{{std::nullopt, std::nullopt},
-                                      {std::nullopt, "No Identity"},
-                                      {"org.tocko.Editor", "Editor"},
-                                      {"org.tocko.Editor", "Editor"},
-                                      {"org.tocko.Mail", "Mail"}}));
+    EXPECT_EQ(seen, (std::vector<R>{{std::nullopt, std::nullopt},
+                                    {std::nullopt, "No Identity"},
+                                    {"org.tocko.Editor", "Editor"},
+                                    {"org.tocko.Editor", "Editor"},
+                                    {"org.tocko.Mail", "Mail"}}));
     // Nothing in front for good: reported once it has lasted.
-    fake->handler({});
-    fake->handler({});
-    EXPECT_EQ(r.seen.size(), 5u);
-    ASSERT_TRUE(waitUntil([&] { return r.seen.size() == 6; }));
-    EXPECT_EQ(r.seen.back(), (R{std::nullopt, std::nullopt}));
+    fake->activate({});
+    fake->activate({});
+    EXPECT_EQ(seen.size(), 5u);
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 6; }));
+    EXPECT_EQ(seen.back(), (R{std::nullopt, std::nullopt}));
     waitUntil([] { return false; }, WorkspaceMonitor::kEmptySettleTime * 2);
-    EXPECT_EQ(r.seen.size(), 6u);
+    EXPECT_EQ(seen.size(), 6u);
 }
 
 // --- secure input --------------------------------------------------------------
@@ -202,7 +188,7 @@ namespace {
 
 // Thread-safe: the monitor reads it from its listener queue too. Listeners
 // for the default device are kept as those of device 0.
-class FakeInputDevices : public InputDeviceSystem {
+class ScriptedInputDevices : public InputDeviceSystem {
 public:
     DeviceID defaultInputDevice() override {
         std::lock_guard lock(mutex_);
@@ -267,8 +253,8 @@ private:
 }  // namespace
 
 TEST(MicMonitor, WithoutAnInputDeviceReportsFalseAndWatchesOnlyTheDefault) {
-    auto system = std::make_unique<FakeInputDevices>();
-    FakeInputDevices* fake = system.get();
+    auto system = std::make_unique<ScriptedInputDevices>();
+    ScriptedInputDevices* fake = system.get();
     std::vector<bool> seen;
     MicMonitor monitor([&](bool a) { seen.push_back(a); }, std::move(system));
     EXPECT_EQ(fake->registrations, 0);
@@ -287,8 +273,8 @@ TEST(MicMonitor, WithoutAnInputDeviceReportsFalseAndWatchesOnlyTheDefault) {
 }
 
 TEST(MicMonitor, ReportsRunningChangesOnTheMainThreadAndFollowsTheDefaultDevice) {
-    auto system = std::make_unique<FakeInputDevices>();
-    FakeInputDevices* fake = system.get();
+    auto system = std::make_unique<ScriptedInputDevices>();
+    ScriptedInputDevices* fake = system.get();
     fake->setRunning(5, true);
     fake->setRunning(7, false);
     fake->setDefault(5);
@@ -336,8 +322,8 @@ TEST(MicMonitor, ReportsRunningChangesOnTheMainThreadAndFollowsTheDefaultDevice)
 }
 
 TEST(MicMonitor, DestroyedWithReportsStillQueued) {
-    auto system = std::make_unique<FakeInputDevices>();
-    FakeInputDevices* fake = system.get();
+    auto system = std::make_unique<ScriptedInputDevices>();
+    ScriptedInputDevices* fake = system.get();
     fake->setRunning(1, false);
     fake->setDefault(1);
     int reports = 0;
