@@ -278,36 +278,32 @@ TEST_F(ContextEngineTest, SelfTestAgreesOnEveryCaseAndTouchesNothing) {
     EXPECT_FALSE(fs::exists(ProfileStore::fileURL()));
 }
 
-TEST(MouseSoundText, StoredTextsReadBackAndUnknownTextsMeanSame) {
-    EXPECT_EQ(MouseSound(std::string_view("off")), MouseSound::off());
-    EXPECT_EQ(MouseSound(std::string_view("tactile")), MouseSound::pack(PackID::tactile));
-    EXPECT_EQ(MouseSound(std::nullopt), MouseSound::sameAsKeyboard());
-    for (const char* other : {"Tactile", "OFF", "", "none", "pack-soft"})
-        EXPECT_EQ(MouseSound(std::string_view(other)), MouseSound::sameAsKeyboard()) << other;
-    for (MouseSound m : {MouseSound::off(), MouseSound::sameAsKeyboard()})
-        EXPECT_EQ(MouseSound(m.storedText()), m);
-    for (PackID p : allPacks()) EXPECT_EQ(MouseSound(MouseSound::pack(p).storedText()), MouseSound::pack(p));
-}
-
-TEST_F(ContextEngineTest, MouseClicksFollowTheKeyboardDecision) {
+TEST_F(ContextEngineTest, MouseClicksFollowTheKeyboardDecisionAndTheStoredChoice) {
     auto e = makeEnabled();  // keyboard: soft at 0.05
-    QSettings("Pollix", "Tocko").setValue("mouseSound", "tactile");
-    playMouseClick(*sink, storedMouseSound());
-    QSettings("Pollix", "Tocko").setValue("mouseSound", "Felt");  // names no pack
-    playMouseClick(*sink, storedMouseSound());
-    EXPECT_EQ(sink->plays,
-              (std::vector<FakeSink::Play>{{PackID::tactile, 0.05f, true}, {PackID::soft, 0.05f, true}}));
-    EXPECT_EQ(playback().playInvocations, 2);
+    auto click = [&] {
+        playMouseClick(*sink, storedMouseSound());
+        return sink->plays.back();
+    };
+    EXPECT_EQ(click(), (FakeSink::Play{PackID::soft, 0.05f, true}));  // nothing stored: as the keyboard
+    storeMouseSound(MouseSound::pack(PackID::tactile));
+    EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "tactile");
+    EXPECT_EQ(click(), (FakeSink::Play{PackID::tactile, 0.05f, true}));
+    for (const char* other : {"Felt", "OFF", "", "pack-soft"}) {  // names no choice: as the keyboard
+        QSettings("Pollix", "Tocko").setValue("mouseSound", other);
+        EXPECT_EQ(click().pack, PackID::soft) << other;
+    }
+    EXPECT_EQ(playback().playInvocations, 6);
 
     e->setMicActive(true);  // a call silences the clicks too, but they still count
     playMouseClick(*sink, MouseSound::pack(PackID::tactile));
-    EXPECT_EQ(sink->plays.size(), 2u);
-    EXPECT_EQ(playback().playInvocations, 3);
+    EXPECT_EQ(sink->plays.size(), 6u);
+    EXPECT_EQ(playback().playInvocations, 7);
 
     e->setMicActive(false);
-    playMouseClick(*sink, MouseSound::off());
-    EXPECT_EQ(playback().playInvocations, 3);
-    EXPECT_EQ(sink->plays.size(), 2u);
+    storeMouseSound(MouseSound::off());
+    playMouseClick(*sink, storedMouseSound());
+    EXPECT_EQ(playback().playInvocations, 7);
+    EXPECT_EQ(sink->plays.size(), 6u);
 }
 
 TEST_F(ContextEngineTest, HugeAndNonFiniteVolumesAreWrittenInFullAndClampedBeforePlaying) {
