@@ -57,6 +57,21 @@ bool eventually(const std::function<bool()>& done, std::chrono::milliseconds tim
     return done();
 }
 
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = getenv(name)) saved_ = old;
+    if (value)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (saved_)
+        setenv(name_.c_str(), saved_->c_str(), 1);
+    else
+        unsetenv(name_.c_str());
+}
+
 std::string commandOutput(const std::string& command, int* status) {
     std::string out;
     int result = -1;

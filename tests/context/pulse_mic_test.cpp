@@ -46,23 +46,6 @@ QString sourceState(const QString& name, const QString& server = {}) {
     return {};
 }
 
-// Points this process at another audio server while it lives.
-class PulseServerVariable {
-public:
-    explicit PulseServerVariable(const QString& server) : saved_(qgetenv("PULSE_SERVER")) {
-        qputenv("PULSE_SERVER", server.toUtf8());
-    }
-    ~PulseServerVariable() {
-        if (saved_.isNull())
-            qunsetenv("PULSE_SERVER");
-        else
-            qputenv("PULSE_SERVER", saved_);
-    }
-
-private:
-    QByteArray saved_;
-};
-
 class Recorder {
 public:
     explicit Recorder(const QString& source) {
@@ -207,7 +190,7 @@ TEST(PulseMicServer, LosingTheServerReadsAsNoDeviceAndItsReturnIsFollowed) {
     };
     if (!start()) GTEST_SKIP() << "cannot start a private pulseaudio daemon";
     {
-        PulseServerVariable server(address);
+        tocko::test::ScopedEnv server("PULSE_SERVER", address.toUtf8().constData());
         std::vector<bool> seen;
         MicMonitor monitor([&](bool a) { seen.push_back(a); }, makeInputDeviceSystem());
         monitor.start();
@@ -248,7 +231,7 @@ TEST(PulseSilentServer, StartDoesNotWaitForItAndTheMonitorRetriesInTheBackground
         }
     });
     {
-        PulseServerVariable server(QString::fromStdString("unix:" + path));
+        tocko::test::ScopedEnv server("PULSE_SERVER", ("unix:" + path).c_str());
         auto starting = std::async(std::launch::async, [] { return makeInputDeviceSystem(); });
         const bool ready = starting.wait_for(15s) == std::future_status::ready;
         EXPECT_TRUE(ready) << "libpulse alone would wait half a minute for the silent server";

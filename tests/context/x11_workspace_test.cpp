@@ -86,11 +86,8 @@ public:
     // A frontmost-application source on this server.
     std::unique_ptr<FrontmostAppSource> source() {
         if (name_.isEmpty()) return makeFrontmostAppSource();
-        const QByteArray saved = qgetenv("DISPLAY");
-        qputenv("DISPLAY", name_.toUtf8());
-        auto source = makeX11FrontmostAppSource();
-        qputenv("DISPLAY", saved);
-        return source;
+        tocko::test::ScopedEnv display("DISPLAY", name_.toUtf8().constData());
+        return makeX11FrontmostAppSource();
     }
 
     // Another application's window; with `own`, one of this very process, as
@@ -236,10 +233,10 @@ TEST(X11Workspace, FollowsTheActiveWindowAsTheWindowManagerSetsIt) {
 }
 
 TEST(X11Workspace, WithoutAnXDisplayEverythingIsAbsent) {
-    const std::string saved = getenv("DISPLAY") ? getenv("DISPLAY") : "";
-    unsetenv("DISPLAY");
-    auto source = makeFrontmostAppSource();
-    if (!saved.empty()) setenv("DISPLAY", saved.c_str(), 1);
+    auto source = [] {
+        tocko::test::ScopedEnv display("DISPLAY", nullptr);
+        return makeFrontmostAppSource();
+    }();
     EXPECT_EQ(source->frontmost(), FrontmostApp{});
     Watch w(std::move(source));
     EXPECT_EQ(w.seen, std::vector<Report>{Report(std::nullopt, std::nullopt)});

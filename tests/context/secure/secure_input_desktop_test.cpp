@@ -319,7 +319,6 @@ TEST_F(SecureInputDesktop, LoginSessionIsFoundAsLogindNamesIt) {
     QDBusConnection standIns =
         QDBusConnection::connectToBus(QString::fromStdString(session.address()), "stand-ins");
     ASSERT_TRUE(standIns.isConnected());
-    const QByteArray sessionID = qgetenv("XDG_SESSION_ID");
     {
         LoginSessionStandIn login(standIns);
         LoginManagerStandIn manager(standIns);
@@ -328,10 +327,7 @@ TEST_F(SecureInputDesktop, LoginSessionIsFoundAsLogindNamesIt) {
                                         std::pair{"", QStringList{byPID, "GetSession c1"}},
                                         std::pair{"c7", QStringList{"GetSession c7", "GetSession c1"}}}) {
             SCOPED_TRACE(std::string("XDG_SESSION_ID=") + id);
-            if (*id)
-                qputenv("XDG_SESSION_ID", id);
-            else
-                qunsetenv("XDG_SESSION_ID");
+            test::ScopedEnv sessionID("XDG_SESSION_ID", *id ? id : nullptr);
             manager.asked.clear();
             login.setLocked(true);
             Reports seen;
@@ -343,10 +339,6 @@ TEST_F(SecureInputDesktop, LoginSessionIsFoundAsLogindNamesIt) {
             EXPECT_EQ(manager.asked, asked);
         }
     }
-    if (sessionID.isNull())
-        qunsetenv("XDG_SESSION_ID");
-    else
-        qputenv("XDG_SESSION_ID", sessionID);
     QDBusConnection::disconnectFromBus("stand-ins");
 }
 
