@@ -161,7 +161,10 @@ TEST_F(ContextEngineTest, EffectiveLineIsLoggedOncePerChange) {
         (std::vector<std::string>{"micActive -> true", "Effective: SILENT: auto-muted (mic in use / call)",
                                   "micActive -> false", "Effective: PLAY soft@0.05",
                                   "Effective: SILENT: disabled (master off)"}));
-    EXPECT_EQ(logs.traces().size(), 3u);
+    EXPECT_EQ(logs.traces(),
+              (std::vector<std::string>{"[Tocko] Effective: SILENT: auto-muted (mic in use / call)",
+                                        "[Tocko] Effective: PLAY soft@0.05",
+                                        "[Tocko] Effective: SILENT: disabled (master off)"}));
 }
 
 TEST_F(ContextEngineTest, SnoozeMutesUntilCancelledOrItsTimerEndsIt) {
@@ -248,6 +251,10 @@ TEST_F(ContextEngineTest, ContextSummaryLine) {
     EXPECT_EQ(e->contextSummary(),
               "Context: globalEnabled=true autoMuteOnCalls=true micActive=false currentApp=\"Terminal\" "
               "bundleID=org.term snoozeUntil=599s left effective=SILENT: snoozed (599s left)");
+    clock += 700s;  // a snooze past its end shows as none, timer or not
+    EXPECT_EQ(e->contextSummary(),
+              "Context: globalEnabled=true autoMuteOnCalls=true micActive=false currentApp=\"Terminal\" "
+              "bundleID=org.term snoozeUntil=none effective=PLAY soft@0.05");
 }
 
 TEST_F(ContextEngineTest, SelfTestAgreesOnEveryCaseAndTouchesNothing) {
