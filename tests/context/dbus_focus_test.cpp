@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "context/workspace_monitor.h"
 #include "platform/linux/frontmost_sources.h"
@@ -36,21 +37,20 @@ using Report = std::pair<Opt, Opt>;
 
 // One dbus-daemon for this test process, made its session bus before anything
 // connects to it.
+pid_t gBusDaemon = 0;
+
 bool privateSessionBus() {
-    static QProcess* daemon = nullptr;
-    static QString address;
-    if (daemon) return !address.isEmpty();
-    daemon = new QProcess;
-    daemon->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-    if (!daemon->waitForStarted(5000)) return false;
-    // The daemon would outlive the test process otherwise.
-    static const pid_t pid = pid_t(daemon->processId());
-    std::atexit([] { ::kill(pid, SIGTERM); });
-    waitUntil([&] { return daemon->canReadLine(); }, std::chrono::seconds(5));
-    address = QString::fromUtf8(daemon->readLine()).trimmed();
-    if (address.isEmpty()) return false;
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
-    return true;
+    static const bool started = [] {
+        std::istringstream out(
+            tocko::test::commandOutput("dbus-daemon --session --fork --print-address=1 --print-pid=1"));
+        std::string address;
+        out >> address >> gBusDaemon;
+        if (gBusDaemon <= 0 || address.empty()) return false;
+        std::atexit([] { ::kill(gBusDaemon, SIGTERM); });  // it would outlive the test process
+        setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
+        return true;
+    }();
+    return started;
 }
 
 QString busAddress() { return qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"); }
