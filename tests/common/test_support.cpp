@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <stdio.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -54,6 +55,44 @@ bool eventually(const std::function<bool()>& done, std::chrono::milliseconds tim
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return done();
+}
+
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = getenv(name)) saved_ = old;
+    if (value)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (saved_)
+        setenv(name_.c_str(), saved_->c_str(), 1);
+    else
+        unsetenv(name_.c_str());
+}
+
+std::string commandOutput(const std::string& command, int* status) {
+    std::string out;
+    int result = -1;
+    if (FILE* p = popen(command.c_str(), "r")) {
+        char buf[4096];
+        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+        result = pclose(p);
+    }
+    if (status) *status = result;
+    return out;
+}
+
+bool serverTakesDefault(const char* kind, const std::string& name) {
+    const std::string set = std::string("pactl set-default-") + kind + " '" + name + "' >/dev/null 2>&1";
+    const std::string get = std::string("pactl get-default-") + kind + " 2>/dev/null";
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::system(set.c_str());
+        if (eventually([&] { return commandOutput(get) == name + "\n"; }, std::chrono::milliseconds(250)))
+            return true;
+    }
+    return false;
 }
 
 LogCapture::LogCapture() {

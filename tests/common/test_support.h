@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,28 @@ void writeText(const std::filesystem::path& path, const std::string& text);
 // returns `done()`.
 bool eventually(const std::function<bool()>& done,
                 std::chrono::milliseconds timeout = std::chrono::seconds(3));
+
+// Sets an environment variable (nullptr: unsets it) while it lives.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> saved_;
+};
+
+// What a shell command writes to standard output (standard error too when the
+// command says 2>&1); its wait status in `status`.
+std::string commandOutput(const std::string& command, int* status = nullptr);
+
+// Asks the audio server through pactl to take `name` as its default `kind`
+// ("sink" or "source") until it reports so, for up to 5 s: PipeWire's session
+// manager applies the request in its own time. False when it never does.
+bool serverTakesDefault(const char* kind, const std::string& name);
 
 // Runs the event loop until `done` holds or the time is up; returns `done()`.
 bool waitUntil(const std::function<bool()>& done,

@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "context/workspace_monitor.h"
 #include "platform/linux/frontmost_sources.h"
@@ -36,21 +37,20 @@ using Report = std::pair<Opt, Opt>;
 
 // One dbus-daemon for this test process, made its session bus before anything
 // connects to it.
+pid_t gBusDaemon = 0;
+
 bool privateSessionBus() {
-    static QProcess* daemon = nullptr;
-    static QString address;
-    if (daemon) return !address.isEmpty();
-    daemon = new QProcess;
-    daemon->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-    if (!daemon->waitForStarted(5000)) return false;
-    // The daemon would outlive the test process otherwise.
-    static const pid_t pid = pid_t(daemon->processId());
-    std::atexit([] { ::kill(pid, SIGTERM); });
-    waitUntil([&] { return daemon->canReadLine(); }, std::chrono::seconds(5));
-    address = QString::fromUtf8(daemon->readLine()).trimmed();
-    if (address.isEmpty()) return false;
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
-    return true;
+    static const bool started = [] {
+        std::istringstream out(
+            tocko::test::commandOutput("dbus-daemon --session --fork --print-address=1 --print-pid=1"));
+        std::string address;
+        out >> address >> gBusDaemon;
+        if (gBusDaemon <= 0 || address.empty()) return false;
+        std::atexit([] { ::kill(gBusDaemon, SIGTERM); });  // it would outlive the test process
+        setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
+        return true;
+    }();
+    return started;
 }
 
 QString busAddress() { return qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"); }
@@ -109,10 +109,8 @@ private:
 
 TEST(DBusFocus, OnlyKWinsConnectionMayReportAndARestartedKWinGetsTheScriptAgain) {
     ASSERT_TRUE(privateSessionBus()) << "dbus-daemon did not start";
-    const fs::path apps = fs::path(getenv("XDG_DATA_HOME")) / "applications";
-    fs::create_directories(apps);
-    std::ofstream(apps / "org.kde.konsole.desktop")
-        << "[Desktop Entry]\nType=Application\nName=Konsole\nStartupWMClass=konsole\n";
+    tocko::test::writeText(fs::path(getenv("XDG_DATA_HOME")) / "applications/org.kde.konsole.desktop",
+                           "[Desktop Entry]\nType=Application\nName=Konsole\nStartupWMClass=konsole\n");
 
     auto kwin = std::make_unique<CompositorStandIn>("kwin-1", "org.kde.KWin");
     ASSERT_TRUE(kwin->ownsName());
@@ -255,9 +253,8 @@ TEST(DBusFocus, SettingsCanInstallAndEnableTheGnomeShellExtension) {
     ASSERT_TRUE(enableGnomeExtension(TOCKO_SOURCE_DIR "/resources/gnome-shell", error)) << error;
     const fs::path installed =
         fs::path(getenv("XDG_DATA_HOME")) / "gnome-shell/extensions/tocko-focus@pollix.com";
-    std::ifstream metadata(installed / "metadata.json");
-    const std::string text((std::istreambuf_iterator<char>(metadata)), std::istreambuf_iterator<char>());
-    EXPECT_NE(text.find("\"46\""), std::string::npos) << "GNOME 46 needs the ES module copy";
+    EXPECT_NE(tocko::test::readText(installed / "metadata.json").find("\"46\""), std::string::npos)
+        << "GNOME 46 needs the ES module copy";
     EXPECT_TRUE(fs::exists(installed / "extension.js"));
     EXPECT_EQ(source->availability(), FrontmostAvailability::Available);
 
@@ -273,13 +270,12 @@ TEST(DBusFocus, SettingsCanInstallAndEnableTheGnomeShellExtension) {
             fs::copy_file(from / name, systemCopy / name, fs::copy_options::overwrite_existing);
     };
     installVariant(variants / "45/tocko-focus@pollix.com");
-    setenv("XDG_DATA_DIRS", system.c_str(), 1);
+    tocko::test::ScopedEnv dataDirs("XDG_DATA_DIRS", system.c_str());
     ASSERT_TRUE(enableGnomeExtension(variants.string(), error)) << error;
     EXPECT_FALSE(fs::exists(installed)) << "a user copy would hide the system-wide one";
     installVariant(variants / "tocko-focus@pollix.com");
     ASSERT_TRUE(enableGnomeExtension(variants.string(), error)) << error;
     EXPECT_TRUE(fs::exists(installed / "extension.js")) << "GNOME 46 cannot load the script copy";
-    unsetenv("XDG_DATA_DIRS");
     QStringList enabled;
     QMetaObject::invokeMethod(
         extensions, [&] { enabled = extensions->enabled; }, Qt::BlockingQueuedConnection);

@@ -10,6 +10,7 @@
 #include "context/mic_monitor.h"
 #include "context/secure_input_monitor.h"
 #include "context/workspace_monitor.h"
+#include "platform/fake/fake_platform.h"
 #include "tests/common/test_support.h"
 
 using namespace tocko;
@@ -22,89 +23,54 @@ namespace {
 
 using Opt = std::optional<std::string>;
 
-// --- frontmost application -------------------------------------------------
-
-struct FakeFrontmost : FrontmostAppSource {
-    FrontmostApp now;
-    Handler handler;
-    FrontmostApp frontmost() override { return now; }
-    void observe(Handler h) override { handler = std::move(h); }
-};
-
-struct Reports {
-    std::vector<std::pair<Opt, Opt>> seen;
-    WorkspaceMonitor::OnChange callback() {
-        return [this](const Opt& id, const Opt& name) { seen.emplace_back(id, name); };
-    }
-};
-
 }  // namespace
 
-TEST(WorkspaceMonitor, ReportsTheInitialApplicationAtOnceAndEveryActivation) {
-    auto source = std::make_unique<FakeFrontmost>();
-    FakeFrontmost* fake = source.get();
-    Reports r;
-    WorkspaceMonitor monitor(r.callback(), std::move(source));
-    EXPECT_TRUE(r.seen.empty());  // nothing before start()
+TEST(WorkspaceMonitor, ReportsAtStartAndOnActivationPassingOverItsOwnWindowsAndAMomentWithoutOne) {
+    // The panel was open at start.
+    auto source =
+        std::make_unique<FakeFrontmostSource>(FrontmostApp{"com.pollix.Tocko", "Tocko", std::nullopt});
+    FakeFrontmostSource* fake = source.get();
+    using R = std::pair<Opt, Opt>;
+    std::vector<R> seen;
+    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); },
+                             std::move(source));
+    EXPECT_TRUE(seen.empty());  // nothing before start()
     LogCapture logs;
     monitor.start();
-    ASSERT_EQ(r.seen.size(), 1u);
-    EXPECT_EQ(r.seen[0], (std::pair<Opt, Opt>{std::nullopt, std::nullopt}));
+    ASSERT_EQ(seen, (std::vector<R>{{std::nullopt, std::nullopt}}));
     EXPECT_EQ(logs.messages("WorkspaceMonitor"),
               std::vector<std::string>{"Workspace observer active; initial frontmost = <private>"});
     EXPECT_EQ(logs.traces(),
               std::vector<std::string>{"[Tocko] WorkspaceMonitor: observer active, initial frontmost = nil"});
 
-    ASSERT_TRUE(fake->handler);
-    fake->handler({std::nullopt, "No Identity"});
-    fake->handler({"org.tocko.Tocko", "Tocko"});
-    fake->handler({"org.tocko.Tocko", "Tocko"});  // the same application twice is two reports
-    EXPECT_EQ(r.seen.size(), 4u);
-    EXPECT_EQ(r.seen[1], (std::pair<Opt, Opt>{std::nullopt, "No Identity"}));
-    EXPECT_EQ(r.seen[3], (std::pair<Opt, Opt>{"org.tocko.Tocko", "Tocko"}));
-}
-
-TEST(WorkspaceMonitor, PassesOverItsOwnWindowsAndAMomentWithoutAWindow) {
-    auto source = std::make_unique<FakeFrontmost>();
-    FakeFrontmost* fake = source.get();
-    fake->now = {"com.pollix.Tocko", "Tocko", std::nullopt};  // the panel was open at start
-    Reports r;
-    WorkspaceMonitor monitor(r.callback(), std::move(source));
-    monitor.start();
-    using R = std::pair<Opt, Opt>;
-    ASSERT_EQ(r.seen, (std::vector<R>{{std::nullopt, std::nullopt}}));
-
+    fake->activate({std::nullopt, "No Identity", std::nullopt});
     const FrontmostApp editor{"org.tocko.Editor", "Editor", 4242};
     const FrontmostApp ownByPid{"some.Window", "Panel", int64_t(getpid())};
-    fake->handler(editor);
+    fake->activate(editor);
+    fake->activate(editor);  // the same application twice is two reports
     // Tocko's panel and Settings, known by process or by id: the editor stays.
-    fake->handler(ownByPid);
-    fake->handler({"tocko", "tocko", std::nullopt});
+    fake->activate(ownByPid);
+    fake->activate({"tocko", "tocko", std::nullopt});
     // A window manager clearing the active window between two windows.
-    fake->handler({});
-    fake->handler({"org.tocko.Mail", "Mail", std::nullopt});
+    fake->activate({});
+    fake->activate({"org.tocko.Mail", "Mail", std::nullopt});
     // The same, with Tocko's panel as the next window.
-    fake->handler({});
-    fake->handler(ownByPid);
+    fake->activate({});
+    fake->activate(ownByPid);
     waitUntil([] { return false; }, WorkspaceMonitor::kEmptySettleTime * 3);
-    EXPECT_EQ(r.seen,
-              (std::vector<R>{
-                  {std::nullopt, std::nullopt}, {"org.tocko.Editor", "Editor"}, {"org.tocko.Mail", "Mail"}}));
+    EXPECT_EQ(seen, (std::vector<R>{{std::nullopt, std::nullopt},
+                                    {std::nullopt, "No Identity"},
+                                    {"org.tocko.Editor", "Editor"},
+                                    {"org.tocko.Editor", "Editor"},
+                                    {"org.tocko.Mail", "Mail"}}));
     // Nothing in front for good: reported once it has lasted.
-    fake->handler({});
-    fake->handler({});
-    EXPECT_EQ(r.seen.size(), 3u);
-    ASSERT_TRUE(waitUntil([&] { return r.seen.size() == 4; }));
-    EXPECT_EQ(r.seen.back(), (R{std::nullopt, std::nullopt}));
+    fake->activate({});
+    fake->activate({});
+    EXPECT_EQ(seen.size(), 5u);
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 6; }));
+    EXPECT_EQ(seen.back(), (R{std::nullopt, std::nullopt}));
     waitUntil([] { return false; }, WorkspaceMonitor::kEmptySettleTime * 2);
-    EXPECT_EQ(r.seen.size(), 4u);
-}
-
-TEST(FrontmostIdentity, TockoKnowsItsOwnWindows) {
-    EXPECT_TRUE(isOwnApplication({"com.pollix.Tocko", std::nullopt, std::nullopt}));
-    EXPECT_TRUE(isOwnApplication({std::nullopt, std::nullopt, int64_t(getpid())}));
-    EXPECT_FALSE(isOwnApplication({"org.tocko.Editor", "Editor", int64_t(getpid()) + 1}));
-    EXPECT_FALSE(isOwnApplication({}));
+    EXPECT_EQ(seen.size(), 6u);
 }
 
 // --- secure input --------------------------------------------------------------
@@ -132,31 +98,25 @@ struct SecureReports {
 
 }  // namespace
 
-TEST(SecureInputMonitor, RecordsTheInitialStateWithoutReporting) {
+TEST(SecureInputMonitor, RecordsTheInitialStateSilentlyThenReportsChangesOfStateAndHolderOnly) {
     auto probe = std::make_unique<FakeProbe>();
-    probe->enabled = true;
-    probe->pid = 123;
+    FakeProbe* p = probe.get();
+    p->enabled = true;
+    p->pid = 123;
+    p->names = {{10, "Passwords"}, {11, "Terminal"}};
     SecureReports r;
     SecureInputMonitor monitor(r.callback(), std::move(probe));
     monitor.start();
     EXPECT_TRUE(r.seen.empty());
     EXPECT_TRUE(monitor.isActive());
     EXPECT_EQ(monitor.holderName(), "pid 123");
-}
-
-TEST(SecureInputMonitor, ReportsChangesOfStateAndHolderOnly) {
-    auto probe = std::make_unique<FakeProbe>();
-    FakeProbe* p = probe.get();
-    p->names = {{10, "Passwords"}, {11, "Terminal"}};
-    SecureReports r;
-    SecureInputMonitor monitor(r.callback(), std::move(probe));
-    monitor.start();
+    p->enabled = false;
+    monitor.poll(true);
 
     // On and off again between two polls: nothing to report.
     p->enabled = true;
     p->enabled = false;
     monitor.poll(true);
-    EXPECT_TRUE(r.seen.empty());
 
     p->enabled = true;
     p->pid = 10;
@@ -168,9 +128,11 @@ TEST(SecureInputMonitor, ReportsChangesOfStateAndHolderOnly) {
     monitor.poll(true);
     p->enabled = false;
     monitor.poll(true);
-    EXPECT_EQ(r.seen,
-              (std::vector<std::pair<bool, Opt>>{
-                  {true, "Passwords"}, {true, "Terminal"}, {true, std::nullopt}, {false, std::nullopt}}));
+    EXPECT_EQ(r.seen, (std::vector<std::pair<bool, Opt>>{{false, std::nullopt},
+                                                         {true, "Passwords"},
+                                                         {true, "Terminal"},
+                                                         {true, std::nullopt},
+                                                         {false, std::nullopt}}));
     EXPECT_FALSE(monitor.isActive());
     EXPECT_EQ(monitor.holderName(), std::nullopt);
 }
@@ -180,7 +142,6 @@ TEST(SecureInputMonitor, PollsOnTheMainThreadTimer) {
     FakeProbe* p = probe.get();
     SecureReports r;
     SecureInputMonitor monitor(r.callback(), std::move(probe));
-    EXPECT_EQ(SecureInputMonitor::kPollInterval, 2000ms);
     monitor.setPollIntervalForTesting(5ms);
     monitor.start();
     monitor.start();
@@ -225,8 +186,9 @@ TEST(SecureInputMonitor, AWatchingProbeReportsAtOnceAndIsNeverPolled) {
 
 namespace {
 
-// Thread-safe: the monitor reads it from its listener queue too.
-class FakeInputDevices : public InputDeviceSystem {
+// Thread-safe: the monitor reads it from its listener queue too. Listeners
+// for the default device are kept as those of device 0.
+class ScriptedInputDevices : public InputDeviceSystem {
 public:
     DeviceID defaultInputDevice() override {
         std::lock_guard lock(mutex_);
@@ -235,8 +197,7 @@ public:
     std::optional<bool> deviceIsRunning(DeviceID device) override {
         std::lock_guard lock(mutex_);
         auto it = running_.find(device);
-        if (it == running_.end()) return std::nullopt;
-        return it->second;
+        return it == running_.end() ? std::nullopt : std::optional(it->second);
     }
     ListenerID addRunningListener(DeviceID device, SerialQueue& queue, Listener listener) override {
         std::lock_guard lock(mutex_);
@@ -249,15 +210,9 @@ public:
         if (regs_.count(id) && regs_[id].device == device) regs_.erase(id);
     }
     ListenerID addDefaultInputListener(SerialQueue& queue, Listener listener) override {
-        std::lock_guard lock(mutex_);
-        ++registrations;
-        regs_[next_] = {0, &queue, std::move(listener)};
-        return next_++;
+        return addRunningListener(0, queue, std::move(listener));
     }
-    void removeDefaultInputListener(ListenerID id) override {
-        std::lock_guard lock(mutex_);
-        regs_.erase(id);
-    }
+    void removeDefaultInputListener(ListenerID id) override { removeRunningListener(0, id); }
 
     void setDefault(DeviceID d) {
         std::lock_guard lock(mutex_);
@@ -298,8 +253,8 @@ private:
 }  // namespace
 
 TEST(MicMonitor, WithoutAnInputDeviceReportsFalseAndWatchesOnlyTheDefault) {
-    auto system = std::make_unique<FakeInputDevices>();
-    FakeInputDevices* fake = system.get();
+    auto system = std::make_unique<ScriptedInputDevices>();
+    ScriptedInputDevices* fake = system.get();
     std::vector<bool> seen;
     MicMonitor monitor([&](bool a) { seen.push_back(a); }, std::move(system));
     EXPECT_EQ(fake->registrations, 0);
@@ -318,8 +273,8 @@ TEST(MicMonitor, WithoutAnInputDeviceReportsFalseAndWatchesOnlyTheDefault) {
 }
 
 TEST(MicMonitor, ReportsRunningChangesOnTheMainThreadAndFollowsTheDefaultDevice) {
-    auto system = std::make_unique<FakeInputDevices>();
-    FakeInputDevices* fake = system.get();
+    auto system = std::make_unique<ScriptedInputDevices>();
+    ScriptedInputDevices* fake = system.get();
     fake->setRunning(5, true);
     fake->setRunning(7, false);
     fake->setDefault(5);
@@ -367,8 +322,8 @@ TEST(MicMonitor, ReportsRunningChangesOnTheMainThreadAndFollowsTheDefaultDevice)
 }
 
 TEST(MicMonitor, DestroyedWithReportsStillQueued) {
-    auto system = std::make_unique<FakeInputDevices>();
-    FakeInputDevices* fake = system.get();
+    auto system = std::make_unique<ScriptedInputDevices>();
+    ScriptedInputDevices* fake = system.get();
     fake->setRunning(1, false);
     fake->setDefault(1);
     int reports = 0;

@@ -4,7 +4,6 @@
 // objects (reporter_scripts.mjs).
 
 #include <gtest/gtest.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 
@@ -14,6 +13,7 @@
 #include <string>
 
 #include "platform/linux/frontmost_sources.h"
+#include "tests/common/test_support.h"
 
 TEST(ReporterScripts, ParseAndReportFocusUnderNode) {
     if (std::system("command -v node >/dev/null 2>&1") != 0) GTEST_SKIP() << "node is not installed";
@@ -23,13 +23,8 @@ TEST(ReporterScripts, ParseAndReportFocusUnderNode) {
     std::ofstream(script, std::ios::binary).write(kwin.constData(), kwin.size());
     const std::string command = "node '" TOCKO_SOURCE_DIR "/tests/context/reporter_scripts.mjs' '" +
                                 script.string() + "' '" TOCKO_SOURCE_DIR "/resources/gnome-shell' 2>&1";
-    std::string out;
     int status = -1;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        status = pclose(p);
-    }
+    const std::string out = tocko::test::commandOutput(command, &status);
     std::filesystem::remove(script);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
     EXPECT_NE(out.find("ok   GNOME Shell 45+"), std::string::npos) << out;

@@ -4,7 +4,6 @@
 // (foot terminals, each with its own app_id). Sway refuses to run as root,
 // so under root it runs as the unprivileged "nobody".
 
-#include <dirent.h>
 #include <grp.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -120,16 +119,10 @@ private:
     }
     std::string socketNamed(const std::string& prefix, const std::string& notSuffix) const {
         std::string found;
-        if (DIR* d = opendir(runtime_.c_str())) {
-            while (dirent* e = readdir(d)) {
-                const std::string n = e->d_name;
-                if (n.rfind(prefix, 0) != 0) continue;
-                if (!notSuffix.empty() && n.size() >= notSuffix.size() &&
-                    n.compare(n.size() - notSuffix.size(), notSuffix.size(), notSuffix) == 0)
-                    continue;
-                found = n;
-            }
-            closedir(d);
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(runtime_, ec)) {
+            const std::string n = e.path().filename().string();
+            if (n.starts_with(prefix) && (notSuffix.empty() || !n.ends_with(notSuffix))) found = n;
         }
         return found;
     }

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <filesystem>
 #include <fstream>
 
@@ -23,39 +22,20 @@ namespace {
 using Opt = std::optional<std::string>;
 using Report = std::pair<Opt, Opt>;
 
-// Points this process at the compositor for as long as it lives.
-class WaylandEnvironment {
-public:
-    explicit WaylandEnvironment(const SwaySession& sway)
-        : runtime_(qgetenv("XDG_RUNTIME_DIR")), display_(qgetenv("WAYLAND_DISPLAY")) {
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(sway.runtimeDir()));
-        qputenv("WAYLAND_DISPLAY", QByteArray::fromStdString(sway.waylandDisplay()));
-    }
-    ~WaylandEnvironment() {
-        qputenv("XDG_RUNTIME_DIR", runtime_);
-        if (display_.isEmpty())
-            qunsetenv("WAYLAND_DISPLAY");
-        else
-            qputenv("WAYLAND_DISPLAY", display_);
-    }
-
-private:
-    QByteArray runtime_, display_;
-};
-
 }  // namespace
 
 TEST(WaylandWorkspace, FollowsSwayFocusAcrossNativeClientsAndACompositorRestart) {
     if (!SwaySession::available()) GTEST_SKIP() << "sway or foot not installed";
     SwaySession sway;
     ASSERT_TRUE(sway.ready()) << "sway did not start headless";
-    const fs::path apps = fs::path(getenv("XDG_DATA_HOME")) / "applications";
-    fs::create_directories(apps);
-    std::ofstream(apps / "org.tocko.Writer.desktop") << "[Desktop Entry]\nType=Application\nName=Writer\n";
+    tocko::test::writeText(fs::path(getenv("XDG_DATA_HOME")) / "applications/org.tocko.Writer.desktop",
+                           "[Desktop Entry]\nType=Application\nName=Writer\n");
     ASSERT_TRUE(sway.startClient("org.tocko.Writer"));
     ASSERT_TRUE(sway.startClient("org.tocko.Reader"));  // focused now: Sway focuses new windows
 
-    WaylandEnvironment env(sway);
+    // This process talks to the compositor from here on.
+    tocko::test::ScopedEnv runtime("XDG_RUNTIME_DIR", sway.runtimeDir().c_str());
+    tocko::test::ScopedEnv display("WAYLAND_DISPLAY", sway.waylandDisplay().c_str());
     auto source = makeWlrFrontmostAppSource();
     ASSERT_TRUE(source) << "the compositor offers no zwlr_foreign_toplevel_manager_v1";
     std::vector<Report> seen;
@@ -90,10 +70,10 @@ TEST(WaylandWorkspace, FollowsSwayFocusAcrossNativeClientsAndACompositorRestart)
 }
 
 TEST(WaylandWorkspace, NoWlrootsCompositorMeansNoSource) {
-    const QByteArray saved = qgetenv("WAYLAND_DISPLAY");
-    qputenv("WAYLAND_DISPLAY", "tocko-no-such-display");
+    {
+        tocko::test::ScopedEnv display("WAYLAND_DISPLAY", "tocko-no-such-display");
+        EXPECT_EQ(makeWlrFrontmostAppSource(), nullptr);
+    }
+    tocko::test::ScopedEnv display("WAYLAND_DISPLAY", nullptr);
     EXPECT_EQ(makeWlrFrontmostAppSource(), nullptr);
-    qunsetenv("WAYLAND_DISPLAY");
-    EXPECT_EQ(makeWlrFrontmostAppSource(), nullptr);
-    if (!saved.isEmpty()) qputenv("WAYLAND_DISPLAY", saved);
 }

@@ -139,6 +139,28 @@ protected:
 
     void checkPasswordEntry(const QString& program, const std::string& name, bool qt = false);
 
+    // The buses of the private session; the system bus is the session bus, so
+    // logind is a stand-in or missing.
+    SecureInputBuses buses(bool accessibility = true) const {
+        SecureInputBuses b;
+        if (!accessibility) b.accessibility = "";
+        b.session = session.address();
+        b.system = session.address();
+        return b;
+    }
+    std::unique_ptr<SecureInputMonitor> monitor(Reports& to, bool accessibility = true) const {
+        auto m = std::make_unique<SecureInputMonitor>(to.callback(),
+                                                      makeLinuxSecureInputProbe(buses(accessibility)));
+        m->start();
+        return m;
+    }
+    // How many of the monitor's lines start with `start`.
+    static int said(const test::LogCapture& logs, const char* start) {
+        int n = 0;
+        for (const std::string& m : logs.messages("SecureInputMonitor")) n += m.starts_with(start);
+        return n;
+    }
+
     desktop::Session session;
     Reports reports;
 };
@@ -149,21 +171,12 @@ protected:
 // The window starts after the monitor, as applications do after Tocko.
 void SecureInputDesktop::checkPasswordEntry(const QString& program, const std::string& name, bool qt) {
     test::LogCapture logs;
-    SecureInputBuses buses;
-    buses.session = session.address();
-    buses.system = session.address();  // no logind there: the lock is left to the screensavers
-    auto monitor = std::make_unique<SecureInputMonitor>(reports.callback(), makeLinuxSecureInputProbe(buses));
-    monitor->start();
+    auto monitor = this->monitor(reports);
     EXPECT_FALSE(monitor->isPolling());
-    auto said = [&](const char* start) {
-        for (const std::string& m : logs.messages("SecureInputMonitor"))
-            if (m.starts_with(start)) return true;
-        return false;
-    };
-    ASSERT_TRUE(test::waitUntil([&] { return said("Watching password fields"); }))
+    ASSERT_TRUE(test::waitUntil([&] { return said(logs, "Watching password fields"); }))
         << "never connected to the accessibility bus";
     // Applications are asked to expose themselves before any starts.
-    ASSERT_TRUE(test::waitUntil([&] { return said("Turned on accessibility for applications"); }));
+    ASSERT_TRUE(test::waitUntil([&] { return said(logs, "Turned on accessibility for applications"); }));
     EXPECT_EQ(session.accessibilityEnabled(), true);
 
     std::unique_ptr<desktop::Child> window = session.openWindow(program, qt);
@@ -196,16 +209,8 @@ TEST_F(SecureInputDesktop, ChromiumPasswordFieldHoldsSecureInput) {
     const QString chromium = QStandardPaths::findExecutable("chromium");
     if (chromium.isEmpty()) GTEST_SKIP() << "chromium is not installed";
     test::LogCapture logs;
-    SecureInputBuses buses;
-    buses.session = session.address();
-    buses.system = session.address();
-    SecureInputMonitor monitor(reports.callback(), makeLinuxSecureInputProbe(buses));
-    monitor.start();
-    ASSERT_TRUE(test::waitUntil([&] {
-        for (const std::string& m : logs.messages("SecureInputMonitor"))
-            if (m.starts_with("Turned on accessibility for applications")) return true;
-        return false;
-    }));
+    auto monitor = this->monitor(reports);
+    ASSERT_TRUE(test::waitUntil([&] { return said(logs, "Turned on accessibility for applications"); }));
 
     // The page moves the focus between its two fields by itself.
     QTemporaryDir profile;
@@ -253,27 +258,17 @@ TEST_F(SecureInputDesktop, ChromiumPasswordFieldHoldsSecureInput) {
 // and off at its own end.
 TEST_F(SecureInputDesktop, AccessibilityStaysOnWhileAnInstanceRuns) {
     test::LogCapture logs;
-    SecureInputBuses buses;
-    buses.session = session.address();
-    buses.system = session.address();
-    auto said = [&](const char* start) {
-        int n = 0;
-        for (const std::string& m : logs.messages("SecureInputMonitor")) n += m.starts_with(start);
-        return n;
-    };
-    auto old = std::make_unique<SecureInputMonitor>(reports.callback(), makeLinuxSecureInputProbe(buses));
-    old->start();
-    ASSERT_TRUE(test::waitUntil([&] { return said("Turned on accessibility for applications") == 1; }));
+    auto old = monitor(reports);
+    ASSERT_TRUE(test::waitUntil([&] { return said(logs, "Turned on accessibility for applications") == 1; }));
     Reports newReports;
-    auto relaunched =
-        std::make_unique<SecureInputMonitor>(newReports.callback(), makeLinuxSecureInputProbe(buses));
-    relaunched->start();
-    ASSERT_TRUE(test::waitUntil([&] { return said("Watching password fields") == 2; }));
+    auto relaunched = monitor(newReports);
+    ASSERT_TRUE(test::waitUntil([&] { return said(logs, "Watching password fields") == 2; }));
     desktop::spinUntil([] { return false; }, 300ms);  // the new one has looked
-    EXPECT_EQ(said("Turned on accessibility for applications"), 1) << "it was on already";
+    EXPECT_EQ(said(logs, "Turned on accessibility for applications"), 1) << "it was on already";
 
     old.reset();
-    EXPECT_TRUE(test::waitUntil([&] { return said("Accessibility for applications was turned off") == 1; }));
+    EXPECT_TRUE(
+        test::waitUntil([&] { return said(logs, "Accessibility for applications was turned off") == 1; }));
     EXPECT_TRUE(test::waitUntil([&] { return session.accessibilityEnabled() == true; }));
     relaunched.reset();
     EXPECT_EQ(session.accessibilityEnabled(), false);
@@ -286,17 +281,34 @@ TEST_F(SecureInputDesktop, LockScreenAndPromptsHoldSecureInputWithoutAccessibili
     ASSERT_TRUE(standIns.isConnected());
     {
         LoginSessionStandIn login(standIns);
-        login.setLocked(true);  // locked before we look
+        LoginManagerStandIn manager(standIns);
+        // Our session is found as logind names it: by XDG_SESSION_ID, else by
+        // our process, else as the user's display session; the lock is
+        // followed on the session's own object, where logind announces LockedHint.
+        const QString byPID = "GetSessionByPID " + QString::number(QCoreApplication::applicationPid());
+        for (const auto& [id, asked] : {std::pair{"c1", QStringList{"GetSession c1"}},
+                                        std::pair{"", QStringList{byPID, "GetSession c1"}},
+                                        std::pair{"c7", QStringList{"GetSession c7", "GetSession c1"}}}) {
+            SCOPED_TRACE(std::string("XDG_SESSION_ID=") + id);
+            test::ScopedEnv sessionID("XDG_SESSION_ID", *id ? id : nullptr);
+            manager.asked.clear();
+            login.setLocked(true);
+            Reports seen;
+            auto monitor = this->monitor(seen, false);
+            EXPECT_TRUE(test::waitUntil([&] { return seen.last(true, kLockScreenHolder); }))
+                << describe(seen);
+            login.setLocked(false);
+            EXPECT_TRUE(test::waitUntil([&] { return seen.last(false, std::nullopt); })) << describe(seen);
+            EXPECT_EQ(manager.asked, asked);
+        }
 
-        SecureInputBuses buses;
-        buses.accessibility = "";
-        buses.session = session.address();
-        buses.system = session.address();
-        buses.loginSession = LoginSessionStandIn::kPath;
-        SecureInputMonitor monitor(reports.callback(), makeLinuxSecureInputProbe(buses));
+        // A session given by its object, locked before we look.
+        login.setLocked(true);
+        SecureInputBuses withLogin = buses(false);
+        withLogin.loginSession = LoginSessionStandIn::kPath;
+        SecureInputMonitor monitor(reports.callback(), makeLinuxSecureInputProbe(withLogin));
         monitor.start();
         ASSERT_TRUE(test::waitUntil([&] { return reports.last(true, kLockScreenHolder); }));
-
         login.setLocked(false);
         ASSERT_TRUE(test::waitUntil([&] { return reports.last(false, std::nullopt); }));
 
@@ -314,61 +326,17 @@ TEST_F(SecureInputDesktop, LockScreenAndPromptsHoldSecureInputWithoutAccessibili
     }
     QDBusConnection::disconnectFromBus("stand-ins");
 
-    int said = 0;
-    for (const std::string& line : logs.traces())
-        said += line == "[Tocko] SecureInput: no accessibility bus; password fields are not watched";
-    EXPECT_EQ(said, 1);
-}
-
-// Our session is found as logind names it: by XDG_SESSION_ID, else by our
-// process, else as the user's display session; the lock is followed on the
-// session's own object, where logind announces LockedHint.
-TEST_F(SecureInputDesktop, LoginSessionIsFoundAsLogindNamesIt) {
-    QDBusConnection standIns =
-        QDBusConnection::connectToBus(QString::fromStdString(session.address()), "stand-ins");
-    ASSERT_TRUE(standIns.isConnected());
-    const QByteArray sessionID = qgetenv("XDG_SESSION_ID");
-    {
-        LoginSessionStandIn login(standIns);
-        LoginManagerStandIn manager(standIns);
-        const QString byPID = "GetSessionByPID " + QString::number(QCoreApplication::applicationPid());
-        for (const auto& [id, asked] : {std::pair{"c1", QStringList{"GetSession c1"}},
-                                        std::pair{"", QStringList{byPID, "GetSession c1"}},
-                                        std::pair{"c7", QStringList{"GetSession c7", "GetSession c1"}}}) {
-            SCOPED_TRACE(std::string("XDG_SESSION_ID=") + id);
-            if (*id)
-                qputenv("XDG_SESSION_ID", id);
-            else
-                qunsetenv("XDG_SESSION_ID");
-            manager.asked.clear();
-            login.setLocked(true);
-            Reports seen;
-            SecureInputBuses buses;
-            buses.accessibility = "";
-            buses.session = session.address();
-            buses.system = session.address();
-            SecureInputMonitor monitor(seen.callback(), makeLinuxSecureInputProbe(buses));
-            monitor.start();
-            EXPECT_TRUE(test::waitUntil([&] { return seen.last(true, kLockScreenHolder); }))
-                << describe(seen);
-            login.setLocked(false);
-            EXPECT_TRUE(test::waitUntil([&] { return seen.last(false, std::nullopt); })) << describe(seen);
-            EXPECT_EQ(manager.asked, asked);
-        }
-    }
-    if (sessionID.isNull())
-        qunsetenv("XDG_SESSION_ID");
-    else
-        qputenv("XDG_SESSION_ID", sessionID);
-    QDBusConnection::disconnectFromBus("stand-ins");
+    // Said once by each of the four monitors.
+    const std::vector<std::string> traces = logs.traces();
+    EXPECT_EQ(std::count(traces.begin(), traces.end(),
+                         "[Tocko] SecureInput: no accessibility bus; password fields are not watched"),
+              4);
 }
 
 TEST(SecretPrompts, AreKnownByTheirIdOrName) {
     for (const char* id :
-         {"pinentry", "pinentry-gtk-2", "pinentry-qt", "pinentry-gnome3", "org.gnupg.pinentry-qt",
-          "gcr-prompter", "org.gnome.keyring.SystemPrompter", "polkit-gnome-authentication-agent-1",
-          "org.kde.polkit-kde-authentication-agent-1.desktop", "lxqt-policykit-agent", "lxpolkit",
-          "ssh-askpass", "ksshaskpass", "org.kde.ksshaskpass", "x11-ssh-askpass", "kwalletd5",
+         {"pinentry", "org.gnupg.pinentry-qt", "gcr-prompter", "org.gnome.keyring.SystemPrompter",
+          "org.kde.polkit-kde-authentication-agent-1.desktop", "lxpolkit", "ksshaskpass", "x11-ssh-askpass",
           "org.kde.kwalletd6"})
         EXPECT_TRUE(isSecretPrompt(std::string(id), std::nullopt)) << id;
     EXPECT_TRUE(isSecretPrompt(std::nullopt, std::string("Pinentry")));
