@@ -20,26 +20,11 @@ using tocko::test::eventually;
 namespace {
 bool serverAnswers() { return std::system("pactl info >/dev/null 2>&1") == 0; }
 
+// The command's output without its trailing newline.
 std::string run(const std::string& cmd) {
-    std::string out;
-    if (FILE* p = popen(cmd.c_str(), "r")) {
-        char buf[256];
-        while (fgets(buf, sizeof buf, p)) out += buf;
-        pclose(p);
-    }
+    std::string out = tocko::test::commandOutput(cmd);
     while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
     return out;
-}
-
-// Asks the server for a new default sink and waits until it reports it.
-// PipeWire's session manager applies the request in its own time, so it is
-// asked again. False when the server never takes it.
-bool serverTakesDefaultSink(const std::string& sink) {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        std::system(("pactl set-default-sink " + sink + " >/dev/null 2>&1").c_str());
-        if (eventually([&] { return run("pactl get-default-sink") == sink; }, 250ms)) return true;
-    }
-    return false;
 }
 
 class Recorder {
@@ -137,7 +122,7 @@ TEST_F(Pulse, FollowsAChangeOfDefaultSink) {
     });
     engine->start();
     engine->queue().sync([] {});
-    const bool taken = serverTakesDefaultSink("tocko_test_b");
+    const bool taken = tocko::test::serverTakesDefault("sink", "tocko_test_b");
     if (taken) {
         EXPECT_TRUE(eventually([&] {
             return logs.hasTrace(
@@ -145,7 +130,7 @@ TEST_F(Pulse, FollowsAChangeOfDefaultSink) {
         }));
         EXPECT_EQ(engine->currentOutputDeviceName(), "Tocko-Test-B");
         EXPECT_TRUE(eventually([&] { return engine->output().isRunning(); }));
-        EXPECT_TRUE(serverTakesDefaultSink("tocko_null"));
+        EXPECT_TRUE(tocko::test::serverTakesDefault("sink", "tocko_null"));
         EXPECT_TRUE(eventually([&] { return engine->currentOutputDeviceName() == "Tocko-Null-Output"; }));
     }
     std::system(("pactl unload-module " + module).c_str());
