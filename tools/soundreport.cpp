@@ -36,6 +36,7 @@
 #include "audio/pack.h"
 #include "audio/sample.h"
 #include "audio/sound_engine.h"
+#include "tools/spectrum.h"
 
 namespace tocko {
 namespace {
@@ -58,39 +59,8 @@ bool tonalByName(PackID p) {
 
 // ---- spectra
 
-void fft(std::vector<std::complex<double>>& a) {
-    const size_t n = a.size();
-    for (size_t i = 1, j = 0; i < n; ++i) {
-        size_t bit = n >> 1;
-        for (; j & bit; bit >>= 1) j ^= bit;
-        j ^= bit;
-        if (i < j) std::swap(a[i], a[j]);
-    }
-    for (size_t len = 2; len <= n; len <<= 1) {
-        const std::complex<double> w = std::polar(1.0, -2.0 * std::numbers::pi / double(len));
-        for (size_t i = 0; i < n; i += len) {
-            std::complex<double> wk = 1.0;
-            for (size_t k = 0; k < len / 2; ++k, wk *= w) {
-                const auto u = a[i + k], v = a[i + k + len / 2] * wk;
-                a[i + k] = u + v;
-                a[i + k + len / 2] = u - v;
-            }
-        }
-    }
-}
-
-// Hann-windowed power spectrum of x[start, start+n) (zero outside).
 std::vector<double> powerAt(const std::vector<float>& x, long start, size_t n) {
-    std::vector<std::complex<double>> a(n);
-    for (size_t k = 0; k < n; ++k) {
-        const long i = start + long(k);
-        const double hann = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * double(k) / double(n));
-        if (i >= 0 && i < long(x.size())) a[k] = double(x[size_t(i)]) * hann;
-    }
-    fft(a);
-    std::vector<double> p(n / 2);
-    for (size_t k = 0; k < p.size(); ++k) p[k] = std::norm(a[k]);
-    return p;
+    return spectrum::hannPower(x, start, n);
 }
 
 // Averaged power spectrum of x[from, to) with half-overlapping frames of n.

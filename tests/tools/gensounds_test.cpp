@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <complex>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -21,6 +20,7 @@
 #include "audio/pack.h"
 #include "audio/sample.h"
 #include "tests/common/test_support.h"
+#include "tools/spectrum.h"
 
 namespace tocko {
 namespace {
@@ -63,42 +63,12 @@ std::vector<std::string> allFiles() {
 
 // ---- analysis
 
-void fft(std::vector<std::complex<double>>& a) {
-    const size_t n = a.size();
-    for (size_t i = 1, j = 0; i < n; ++i) {
-        size_t bit = n >> 1;
-        for (; j & bit; bit >>= 1) j ^= bit;
-        j ^= bit;
-        if (i < j) std::swap(a[i], a[j]);
-    }
-    for (size_t len = 2; len <= n; len <<= 1) {
-        const std::complex<double> w = std::polar(1.0, -2.0 * std::numbers::pi / static_cast<double>(len));
-        for (size_t i = 0; i < n; i += len) {
-            std::complex<double> wk = 1.0;
-            for (size_t k = 0; k < len / 2; ++k, wk *= w) {
-                const auto u = a[i + k], v = a[i + k + len / 2] * wk;
-                a[i + k] = u + v;
-                a[i + k + len / 2] = u - v;
-            }
-        }
-    }
-}
-
 constexpr size_t kFrame = 1024;  // 21 ms Hann window, one every 5 ms
 constexpr size_t kHop = 240;
 
 // Power spectrum of the window centred on sample `centre` (zero outside the file).
 std::vector<double> powerAt(const std::vector<double>& x, size_t centre) {
-    std::vector<std::complex<double>> a(kFrame);
-    for (size_t k = 0; k < kFrame; ++k) {
-        const long i = static_cast<long>(centre + k) - static_cast<long>(kFrame / 2);
-        const double hann = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * k / kFrame);
-        if (i >= 0 && i < static_cast<long>(x.size())) a[k] = x[static_cast<size_t>(i)] * hann;
-    }
-    fft(a);
-    std::vector<double> p(kFrame / 2);
-    for (size_t k = 0; k < p.size(); ++k) p[k] = std::norm(a[k]);
-    return p;
+    return spectrum::hannPower(x, static_cast<long>(centre) - static_cast<long>(kFrame / 2), kFrame);
 }
 
 double binHz(size_t k) { return static_cast<double>(k) * kRate / kFrame; }
