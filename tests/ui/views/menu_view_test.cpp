@@ -3,10 +3,8 @@
 // commands.
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QQmlComponent>
-#include <QQuickWindow>
-#include <QTranslator>
 
+#include "ui/l10n/localization_store.h"
 #include "view_fixture.h"
 
 using namespace tocko;
@@ -23,7 +21,6 @@ protected:
 TEST_F(MenuViewTest, BlocksFollowTheApplicationState) {
     QQuickItem* m = menu();
     ASSERT_TRUE(m);
-    EXPECT_EQ(m->width(), 260);
     // A first launch: no permission yet, nothing else wrong.
     EXPECT_FALSE(shown(m, "installBlock"));
     EXPECT_FALSE(shown(m, "relaunchBlock"));
@@ -47,6 +44,13 @@ TEST_F(MenuViewTest, BlocksFollowTheApplicationState) {
     click(m, "revealButton");
     EXPECT_EQ(log.count("relaunch"), 1);
     EXPECT_EQ(log.count("revealApp"), 1);
+
+    // The master switch writes the state and follows it.
+    click(m, "enableSwitch");
+    EXPECT_TRUE(app.isEnabled());
+    app.setIsEnabled(false);
+    settle();
+    EXPECT_FALSE(item(m, "enableSwitch")->property("checked").toBool());
 }
 
 TEST_F(MenuViewTest, SecureInputNamesTheHolderOrAnApp) {
@@ -98,48 +102,35 @@ TEST_F(MenuViewTest, PartialAccessSaysWhatIsMissingAndOffersTheGrant) {
     EXPECT_TRUE(shown(m, "permissionOn"));
 }
 
-TEST_F(MenuViewTest, MasterSwitchWritesTheApplicationState) {
-    QQuickItem* m = menu();
-    app.setPermissionGranted(true);
-    settle();
-    click(m, "enableSwitch");
-    EXPECT_TRUE(app.isEnabled());
-    EXPECT_TRUE(item(m, "enableSwitch")->property("checked").toBool());
-    // The switch follows the state when something else changes it.
-    app.setIsEnabled(false);
-    settle();
-    EXPECT_FALSE(item(m, "enableSwitch")->property("checked").toBool());
-}
-
-TEST_F(MenuViewTest, WithoutARuleTheControlsEditTheDefaultProfile) {
+// The pack and volume controls edit the frontmost application's rule when it
+// has one, the default profile otherwise.
+TEST_F(MenuViewTest, TheControlsEditTheFrontmostRuleOrTheDefault) {
     engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
     QQuickItem* m = menu();
-    EXPECT_EQ(text(m, "packHeading"), "Default Sound");
-    QMetaObject::invokeMethod(item(m, "packPicker"), "choose", Q_ARG(QVariant, QVariant("tock")));
+    QQuickItem* picker = item(m, "packPicker");
     QQuickItem* slider = item(m, "volumeSlider");
-    QMetaObject::invokeMethod(slider, "edited", Q_ARG(double, 0.35));
-    settle();
+    auto choose = [&](const char* pack, double volume) {
+        call(picker, "choose", pack);
+        QMetaObject::invokeMethod(slider, "edited", Q_ARG(double, volume));
+        settle();
+    };
+    EXPECT_EQ(text(m, "packHeading"), "Default Sound");
+    choose("tock", 0.35);
     EXPECT_EQ(engine->store().defaultProfile.pack, PackID::tock);
     EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.35);
     EXPECT_TRUE(engine->store().rules.empty());
-    EXPECT_EQ(item(m, "packPicker")->property("text").toString(), "Tock");
+    EXPECT_EQ(picker->property("text").toString(), "Tock");
     EXPECT_DOUBLE_EQ(slider->property("value").toDouble(), 0.35);
-}
 
-TEST_F(MenuViewTest, WithARuleTheControlsEditOnlyThatRule) {
     engine->upsertRule(makeRule("org.example.Mail", "Mail", PackID::felt, 0.5));
-    engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
-    QQuickItem* m = menu();
-    EXPECT_EQ(text(m, "packHeading"), "Sound for Mail");
-    EXPECT_EQ(item(m, "packPicker")->property("text").toString(), "Felt");
-    QMetaObject::invokeMethod(item(m, "packPicker"), "choose", Q_ARG(QVariant, QVariant("ice")));
-    QMetaObject::invokeMethod(item(m, "volumeSlider"), "edited", Q_ARG(double, 0.8));
     settle();
-    const AppProfile& rule = engine->store().rules.at("org.example.Mail");
-    EXPECT_EQ(rule.pack, PackID::ice);
-    EXPECT_DOUBLE_EQ(rule.volume, 0.8);
-    EXPECT_EQ(rule.displayName, "Mail");
-    EXPECT_EQ(engine->store().defaultProfile, AppProfile::builtInDefault());
+    EXPECT_EQ(text(m, "packHeading"), "Sound for Mail");
+    EXPECT_EQ(picker->property("text").toString(), "Felt");
+    choose("ice", 0.8);
+    EXPECT_EQ(engine->store().rules.at("org.example.Mail"),
+              makeRule("org.example.Mail", "Mail", PackID::ice, 0.8));
+    EXPECT_EQ(engine->store().defaultProfile.pack, PackID::tock);
+    EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.35);
 
     // A nameless frontmost application is named by its identifier; leaving
     // for an application without a rule goes back to the default.
@@ -221,6 +212,10 @@ TEST_F(MenuViewTest, CommandsReachTheirOperations) {
     EXPECT_EQ(log.count("openSettings"), 1);
     EXPECT_EQ(log.count("quit"), 1);
     EXPECT_EQ(text(m, "footer"), "Tocko v1.2.3 (45)");
+    ui::ViewActions::Hooks h = hooks();
+    h.shortVersion.clear();
+    h.buildVersion.clear();
+    EXPECT_EQ(ui::ViewActions(h).footer(), "Tocko v? (?)");
 }
 
 TEST_F(MenuViewTest, PermissionGrantedOnRequestOpensNothingMore) {
@@ -235,24 +230,6 @@ TEST_F(MenuViewTest, PermissionGrantedOnRequestOpensNothingMore) {
     EXPECT_EQ(log.calls, std::vector<std::string>{"requestPermission"});
     EXPECT_TRUE(shown(m, "permissionOn"));
 }
-
-TEST_F(MenuViewTest, FooterReadsQuestionMarksForMissingVersions) {
-    ui::ViewActions::Hooks h = hooks();
-    h.shortVersion.clear();
-    h.buildVersion.clear();
-    EXPECT_EQ(ui::ViewActions(h).footer(), "Tocko v? (?)");
-}
-
-// Stands in for a language table: every text of the context comes back
-// marked, so a re-rendered text is easy to tell.
-class MarkingTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        if (QByteArray(context) != "Tocko") return {};
-        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
-    }
-    bool isEmpty() const override { return false; }
-};
 
 // Tab shows where the keyboard is in the accent colour; Escape closes the
 // panel window whichever control has the focus.
@@ -287,16 +264,13 @@ TEST_F(MenuViewTest, KeyboardFocusIsDrawnAndEscapeClosesThePanel) {
 
 TEST_F(MenuViewTest, TextsRenderAgainInANewLanguage) {
     QQuickItem* m = menu();
-    EXPECT_EQ(text(m, "packHeading"), "Default Sound");
-    MarkingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    qml.retranslate();
+    LocalizationStore::shared().setLanguage(AppLanguage::de);
     settle();
-    EXPECT_EQ(text(m, "packHeading"), "«Default Sound»");
-    EXPECT_EQ(item(m, "quitButton")->property("text").toString(), "«Quit Tocko»");
+    EXPECT_EQ(text(m, "packHeading"), LocalizationStore::shared().translate("Default Sound"));
+    EXPECT_EQ(text(m, "quitButton"), LocalizationStore::shared().translate("Quit Tocko"));
+    EXPECT_NE(text(m, "quitButton"), "Quit Tocko");
     EXPECT_EQ(text(m, "footer"), "Tocko v1.2.3 (45)");  // never translated
-    QCoreApplication::removeTranslator(&translator);
-    qml.retranslate();
+    LocalizationStore::shared().setLanguage(AppLanguage::system);
     settle();
     EXPECT_EQ(text(m, "packHeading"), "Default Sound");
 }

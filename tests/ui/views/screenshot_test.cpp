@@ -1,5 +1,7 @@
 // Renders each window's content offscreen into build/screenshots/*.png, for
 // looking at the layout; the test only checks that a picture came out.
+// TOCKO_SCREENSHOT_LANGUAGE=el renders them in that language; Japanese,
+// Korean and Chinese (a CJK font from the system) always come too.
 #include <QDir>
 #include <QImage>
 
@@ -23,10 +25,23 @@ protected:
         QDir().mkpath(TOCKO_SCREENSHOT_DIR);
         EXPECT_TRUE(image.save(QStringLiteral(TOCKO_SCREENSHOT_DIR "/") + name + ".png"));
     }
+    void saveTour(const QString& suffix, int steps) {
+        const char* names[] = {"welcome", "permission", "sound", "make-it-yours", "hush", "menu-bar"};
+        for (int step = 0; step < steps; ++step) {
+            QVariantMap properties = menuProperties();
+            properties.insert("startStep", step);
+            save(load("OnboardingView", properties),
+                 QStringLiteral("tour-%1-%2%3").arg(step + 1).arg(names[step], suffix));
+        }
+    }
 };
 
-TEST_F(ScreenshotTest, MenuPanel) {
+TEST_F(ScreenshotTest, EveryWindow) {
+    ui::MotionSettings::shared().setReduceMotion(true);
+    if (auto chosen = appLanguageFromRawValue(qEnvironmentVariable("TOCKO_SCREENSHOT_LANGUAGE")))
+        LocalizationStore::shared().setLanguage(*chosen);
     engine->upsertRule(test::makeRule("org.example.Mail", "Mail", PackID::felt, 0.4));
+    engine->upsertRule(test::makeRule("com.example.Editor", "code editor", PackID::clicky, 0.8));
     engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
     engine->setGlobalEnabled(true);
     engine->applyEffective();
@@ -34,54 +49,24 @@ TEST_F(ScreenshotTest, MenuPanel) {
     app.setIsEnabled(true);
     app.setCurrentOutputDevice("Built-in Audio Analog Stereo");
     save(load("MenuView", menuProperties()), "menu");
-}
+    QQuickItem* view = load("SettingsView", menuProperties());
+    save(view, "settings");
+    // The rest of the form, scrolled to its end.
+    QObject* flickable = item(view, "settingsScroll")->property("contentItem").value<QObject*>();
+    ASSERT_TRUE(flickable);
+    flickable->setProperty("contentY", flickable->property("contentHeight").toDouble() - 600);
+    save(view, "settings-end");
+    saveTour("", 6);
 
-TEST_F(ScreenshotTest, MenuPanelWithEveryWarning) {
     app.setNeedsInstall(true);
     app.setNeedsRelaunchToActivate(true);
     app.setSecureInputActive(true);
     engine->snooze(10);
     save(load("MenuView", menuProperties()), "menu-warnings");
-}
 
-TEST_F(ScreenshotTest, Settings) {
-    engine->upsertRule(test::makeRule("org.example.Mail", "Mail", PackID::felt, 0.4));
-    engine->upsertRule(test::makeRule("com.example.Editor", "code editor", PackID::clicky, 0.8));
-    engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
-    QQuickItem* view = load("SettingsView", menuProperties());
-    save(view, "settings");
-    // The rest of the form, scrolled to its end.
-    QQuickItem* scroll = item(view, "settingsScroll");
-    ASSERT_TRUE(scroll);
-    QObject* flickable = scroll->property("contentItem").value<QObject*>();
-    ASSERT_TRUE(flickable);
-    flickable->setProperty("contentY", flickable->property("contentHeight").toDouble() - 600);
-    save(view, "settings-end");
-}
-
-TEST_F(ScreenshotTest, EveryTourStep) {
-    ui::MotionSettings::shared().setReduceMotion(true);
-    // TOCKO_SCREENSHOT_LANGUAGE=el renders the steps in that language.
-    const QString language = qEnvironmentVariable("TOCKO_SCREENSHOT_LANGUAGE");
-    if (auto chosen = appLanguageFromRawValue(language)) LocalizationStore::shared().setLanguage(*chosen);
-    const char* names[] = {"welcome", "permission", "sound", "make-it-yours", "hush", "menu-bar"};
-    for (int step = 0; step < 6; ++step) {
-        QVariantMap properties = menuProperties();
-        properties.insert("startStep", step);
-        save(load("OnboardingView", properties), QStringLiteral("tour-%1-%2").arg(step + 1).arg(names[step]));
-    }
-    LocalizationStore::shared().setLanguage(AppLanguage::system);
-    ui::MotionSettings::shared().setReduceMotion(false);
-}
-
-// Japanese, Korean and Chinese need a CJK font from the system.
-TEST_F(ScreenshotTest, TourAndPanelInEastAsianLanguages) {
-    ui::MotionSettings::shared().setReduceMotion(true);
     for (AppLanguage language : {AppLanguage::ja, AppLanguage::ko, AppLanguage::zhHans}) {
         LocalizationStore::shared().setLanguage(language);
-        QVariantMap properties = menuProperties();
-        properties.insert("startStep", 0);
-        save(load("OnboardingView", properties), "tour-1-welcome-" + rawValue(language));
+        saveTour("-" + rawValue(language), 1);
         save(load("MenuView", menuProperties()), "menu-" + rawValue(language));
     }
     LocalizationStore::shared().setLanguage(AppLanguage::system);

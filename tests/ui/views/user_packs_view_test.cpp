@@ -5,22 +5,12 @@
 // is removed with its row's button.
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 
-#include "app/app_state.h"
-#include "audio/null_output.h"
 #include "audio/pack.h"
-#include "context/profile_store.h"
-#include "platform/fake/fake_backend.h"
-#include "platform/fake/fake_platform.h"
 #include "ui/l10n/localization_store.h"
-#include "ui/views/ui_entry.h"
 #include "userpacks/pack_problem.h"
 #include "userpacks/user_pack_library.h"
 #include "userpacks/user_packs.h"
@@ -47,37 +37,24 @@ void writeTone(const QString& path, int frames) {
             le32(48000) + le32(96000) + le16(2) + le16(16) + "data" + le32(uint32_t(data.size())) + data);
 }
 
-class UserPacksViewTest : public test::ViewTest {
+class UserPacksViewTest : public test::AppStateTest {
 protected:
     void SetUp() override {
-        std::filesystem::remove_all(ProfileStore::supportDirectory());
         QDir(userpacks::defaultPacksDir()).removeRecursively();
-        QSettings("Pollix", "Tocko").clear();
-        setenv("TOCKO_NO_ONBOARDING", "1", 1);
-        AppState::Dependencies deps;
-        deps.platform = fakePlatform();
-        deps.localization = std::make_shared<FakeLocalizationProbe>();
-        deps.executablePath = "/usr/bin/tocko";
-        deps.homeDirectory = "/home/ada";
-        deps.fontAvailable = [](const std::string&) { return true; };
-        state = std::make_unique<AppState>(std::move(deps));
-        ui = ui::install(*state);
+        AppStateTest::SetUp();
         ui->openSettings();
-        QTest::qWait(30);
+        wait();
         ASSERT_TRUE(ui->settingsWindow());
         view = ui->settingsWindow()->findChild<QQuickItem*>("settingsView");
         ASSERT_TRUE(view);
         library = qobject_cast<userpacks::UserPackLibrary*>(
             item(view, "userPacksSection")->property("library").value<QObject*>());
-        ASSERT_TRUE(library);
         ASSERT_EQ(library, state->userPacksObject());
-        sources.setAutoRemove(true);
+        ASSERT_TRUE(library);
     }
     void TearDown() override {
         LocalizationStore::shared().setLanguage(AppLanguage::system);
-        ui.reset();
-        state.reset();
-        unsetenv("TOCKO_NO_ONBOARDING");
+        AppStateTest::TearDown();
         QDir(userpacks::defaultPacksDir()).removeRecursively();
     }
 
@@ -104,8 +81,6 @@ protected:
         return {headers, lastItems};
     }
 
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<ui::TockoUi> ui;
     QQuickItem* view = nullptr;
     userpacks::UserPackLibrary* library = nullptr;
     QTemporaryDir sources;

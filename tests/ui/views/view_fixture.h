@@ -15,15 +15,19 @@
 #include <QSettings>
 #include <QTest>
 #include <QVariantMap>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "context/context_engine.h"
+#include "platform/fake/fake_platform.h"
 #include "tests/common/fake_sink.h"
 #include "ui/views/context_model.h"
 #include "ui/views/running_apps.h"
+#include "ui/views/ui_entry.h"
 #include "ui/views/view_actions.h"
 #include "ui/views/views.h"
 
@@ -170,21 +174,13 @@ protected:
                 {"actions", QVariant::fromValue<QObject*>(actions.get())}};
     }
 
-    // Calls a QML function of `object` with the given arguments.
-    static QVariant call(QObject* object, const char* function, const QVariantList& args = {}) {
+    // Calls a QML function of `object`, with one argument or none.
+    static QVariant call(QObject* object, const char* function, const QVariant& arg = {}) {
         QVariant result;
-        switch (args.size()) {
-            case 0:
-                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result));
-                break;
-            case 1:
-                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
-                                          Q_ARG(QVariant, args[0]));
-                break;
-            default:
-                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
-                                          Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1]));
-        }
+        if (arg.isValid())
+            QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, arg));
+        else
+            QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result));
         settle();
         return result;
     }
@@ -217,7 +213,7 @@ protected:
         QQuickItem* i = item(root, name);
         return i ? i->property("text").toString() : QString();
     }
-    // Visible on screen: the item and all its ancestors.
+    // Visible: the item and all its ancestors.
     static bool shown(QObject* root, const char* name) {
         QQuickItem* i = item(root, name);
         return i && i->isVisible();
@@ -228,7 +224,6 @@ protected:
         const double windowHeight = i->window()->height();
         if (inScene.top() >= 0 && inScene.bottom() <= windowHeight) return;
         for (QQuickItem* p = i->parentItem(); p; p = p->parentItem()) {
-            if (!p->metaObject()->indexOfProperty("contentY") || p->property("contentY").isNull()) continue;
             if (p->metaObject()->indexOfProperty("contentY") < 0) continue;
             const double y = p->property("contentY").toDouble() + inScene.center().y() - windowHeight / 2;
             p->setProperty("contentY", std::max(0.0, y));
@@ -261,6 +256,36 @@ protected:
     std::unique_ptr<ui::ViewActions> actions;
     QQmlEngine qml;
     std::unique_ptr<QQuickWindow> window;
+};
+
+// A real application state on fake platform services, without the tour,
+// and the entry over it.
+class AppStateTest : public ViewTest {
+protected:
+    void SetUp() override {
+        ViewTest::SetUp();
+        setenv("TOCKO_NO_ONBOARDING", "1", 1);
+        AppState::Dependencies deps;
+        deps.platform = fakePlatform();
+        deps.localization = std::make_shared<FakeLocalizationProbe>();
+        deps.executablePath = "/usr/bin/tocko";
+        deps.homeDirectory = "/home/ada";
+        deps.fontAvailable = [](const std::string&) { return true; };
+        state = std::make_unique<AppState>(std::move(deps));
+        ui = ui::install(*state);
+        wait();
+    }
+    void TearDown() override {
+        ui.reset();
+        state.reset();
+        unsetenv("TOCKO_NO_ONBOARDING");
+        ViewTest::TearDown();
+    }
+    // Lets the state's queued work and the windows' timers run.
+    static void wait() { QTest::qWait(30); }
+
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<ui::TockoUi> ui;
 };
 
 inline AppProfile makeRule(const std::string& id, const std::string& name, PackID pack, double volume) {
