@@ -9,31 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/fake/fake_platform.h"
 #include "tests/common/test_support.h"
 #include "ui/l10n/localization_store.h"
 
 using namespace tocko;
 
 namespace {
-class FakeLoginItem : public LoginItemService {
-public:
-    bool enabled = true;
-    bool failUnregister = false;
-    int unregisterCalls = 0;
-    bool isEnabled() override { return enabled; }
-    bool registerItem(std::string&) override { return enabled = true; }
-    bool unregisterItem(std::string& error) override {
-        ++unregisterCalls;
-        if (failUnregister) {
-            error = "refused";
-            return false;
-        }
-        enabled = false;
-        return true;
-    }
-};
-
 void writeFile(const QString& path, const std::string& data = "x") {
     test::writeText(path.toStdString(), data);
 }
@@ -42,6 +24,7 @@ struct UninstallFixture : ::testing::Test {
     QTemporaryDir root;
     UninstallLocations locations{root.filePath("data"), root.filePath("config"), root.filePath("cache")};
     std::shared_ptr<FakeLoginItem> loginItem = std::make_shared<FakeLoginItem>();
+    UninstallFixture() { loginItem->enabled = true; }
     std::vector<std::string> steps;
     bool confirmAnswer = true;
     bool trashWorks = true;
@@ -126,7 +109,7 @@ TEST_F(UninstallFixture, CancelLeavesEverythingThenUninstallRemovesItsOwnFilesIn
 }
 
 TEST_F(UninstallFixture, NothingPresentAndEveryFailureStillRunsToTheEnd) {
-    loginItem->failUnregister = true;
+    loginItem->failWith = "refused";
     trashWorks = false;
     undoCommand = "sudo gpasswd -d ada input";
     uninstall(services());
@@ -137,7 +120,6 @@ TEST_F(UninstallFixture, NothingPresentAndEveryFailureStillRunsToTheEnd) {
     EXPECT_EQ(shownMoved, false) << "a failed move shows the not-moved title";
 
     // A login item that is off is left alone.
-    loginItem->failUnregister = false;
     uninstall(services());
     EXPECT_EQ(loginItem->unregisterCalls, 2);
     uninstall(services());

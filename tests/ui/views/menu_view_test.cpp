@@ -30,9 +30,9 @@ TEST_F(MenuViewTest, BlocksFollowTheApplicationState) {
     EXPECT_FALSE(item(m, "enableSwitch")->isEnabled());
     EXPECT_EQ(text(m, "outputLine"), "Output: Null Output");
 
-    app.setPermissionGranted(true);
-    app.setNeedsInstall(true);
-    app.setNeedsRelaunchToActivate(true);
+    app.insert("permissionGranted", true);
+    app.insert("needsInstall", true);
+    app.insert("needsRelaunchToActivate", true);
     settle();
     EXPECT_FALSE(shown(m, "permissionMissing"));
     EXPECT_TRUE(shown(m, "permissionOn"));
@@ -47,21 +47,21 @@ TEST_F(MenuViewTest, BlocksFollowTheApplicationState) {
 
     // The master switch writes the state and follows it.
     click(m, "enableSwitch");
-    EXPECT_TRUE(app.isEnabled());
-    app.setIsEnabled(false);
+    EXPECT_TRUE(app.value("isEnabled").toBool());
+    app.insert("isEnabled", false);
     settle();
     EXPECT_FALSE(item(m, "enableSwitch")->property("checked").toBool());
 }
 
 TEST_F(MenuViewTest, SecureInputNamesTheHolderOrAnApp) {
     QQuickItem* m = menu();
-    app.setSecureInputActive(true);
+    app.insert("secureInputActive", true);
     settle();
     ASSERT_TRUE(shown(m, "secureInputBlock"));
     EXPECT_EQ(text(m, "secureInputText"), "Keyboard sounds are paused — an app is asking for a password.");
     EXPECT_EQ(text(m, "secureInputHint"),
               "Quit an app or click outside its password field. Mouse clicks still work.");
-    app.setSecureInputHolder("Passwords");
+    app.insert("secureInputHolder", "Passwords");
     settle();
     EXPECT_EQ(text(m, "secureInputText"), "Keyboard sounds are paused — Passwords is asking for a password.");
     EXPECT_TRUE(text(m, "secureInputHint").startsWith("Quit Passwords or click"));
@@ -75,7 +75,7 @@ TEST_F(MenuViewTest, PartialAccessSaysWhatIsMissingAndOffersTheGrant) {
     EXPECT_FALSE(shown(m, "inputAccessNote"));
 
     // A Wayland session heard through XWayland only.
-    app.setPermissionPartial(true);
+    app.insert("permissionPartial", true);
     settle();
     EXPECT_TRUE(shown(m, "permissionMissing"));
     EXPECT_TRUE(item(m, "enableSwitch")->isEnabled()) << "the fallback may be switched on meanwhile";
@@ -87,16 +87,16 @@ TEST_F(MenuViewTest, PartialAccessSaysWhatIsMissingAndOffersTheGrant) {
     click(m, "grantButton");
     EXPECT_EQ(log.count("grantInputAccess"), 1);
 
-    app.setInputAccessGrant(1);  // the administrator prompt is up
+    app.insert("inputAccessGrant", 1);  // the administrator prompt is up
     settle();
     EXPECT_FALSE(item(m, "grantButton")->isEnabled());
-    app.setInputAccessGrant(3);  // the input group: from the next login
+    app.insert("inputAccessGrant", 3);  // the input group: from the next login
     settle();
     EXPECT_EQ(text(m, "inputAccessNote"),
               "Access granted. Log out and back in so that Tocko hears every app.");
 
-    app.setPermissionGranted(true);
-    app.setPermissionPartial(false);
+    app.insert("permissionGranted", true);
+    app.insert("permissionPartial", false);
     settle();
     EXPECT_FALSE(shown(m, "permissionMissing"));
     EXPECT_TRUE(shown(m, "permissionOn"));
@@ -203,7 +203,7 @@ TEST_F(MenuViewTest, CommandsReachTheirOperations) {
                                                    "openInputMonitoringSettings"}));
 
     EXPECT_FALSE(item(m, "updatesButton")->isEnabled());
-    updater.setCanCheckForUpdates(true);
+    updater.insert("canCheckForUpdates", true);
     settle();
     click(m, "updatesButton");
     click(m, "settingsButton");
@@ -222,7 +222,7 @@ TEST_F(MenuViewTest, PermissionGrantedOnRequestOpensNothingMore) {
     ui::ViewActions::Hooks h = hooks();
     h.requestPermission = [this] {
         log.calls.push_back("requestPermission");
-        app.setPermissionGranted(true);
+        app.insert("permissionGranted", true);
     };
     actions = std::make_unique<ui::ViewActions>(h);
     QQuickItem* m = menu();

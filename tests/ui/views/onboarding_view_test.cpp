@@ -108,7 +108,7 @@ TEST_F(OnboardingViewTest, PermissionStepOffersSettingsUntilGranted) {
     EXPECT_EQ(log.calls, (std::vector<std::string>{"requestPermission", "openInputMonitoringSettings"}));
 
     // The poll sees the grant: the step changes in place and waits for the user.
-    app.setPermissionGranted(true);
+    app.insert("permissionGranted", true);
     settle();
     EXPECT_EQ(index(view), 1);
     EXPECT_EQ(primary(view), "Continue");
@@ -153,7 +153,7 @@ TEST_F(OnboardingViewTest, TryFieldPlaysPerAddedCharacterOnlyWithoutPermission) 
         EXPECT_EQ(pack, PackID::soft);
         EXPECT_FLOAT_EQ(volume, 0.9f);
     }
-    app.setPermissionGranted(true);  // the tap clicks now; the field stays quiet
+    app.insert("permissionGranted", true);  // the tap clicks now; the field stays quiet
     field->setProperty("text", "abcd");
     settle();
     EXPECT_EQ(log.plays.size(), 3u);
@@ -208,9 +208,9 @@ TEST_F(OnboardingViewTest, MenuStepShowsTheLivePanel) {
     QQuickItem* copy = item(content(view), "menuCopy");
     ASSERT_TRUE(copy);
     EXPECT_EQ(text(copy, "packHeading"), "Default Sound");
-    app.setLaunchAtLogin(false);
+    app.insert("launchAtLogin", false);
     click(content(view), "loginSwitch");
-    EXPECT_TRUE(app.launchAtLogin());
+    EXPECT_TRUE(app.value("launchAtLogin").toBool());
 }
 
 }  // namespace

@@ -45,9 +45,9 @@ TEST_F(ScreenshotTest, EveryWindow) {
     engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
     engine->setGlobalEnabled(true);
     engine->applyEffective();
-    app.setPermissionGranted(true);
-    app.setIsEnabled(true);
-    app.setCurrentOutputDevice("Built-in Audio Analog Stereo");
+    app.insert("permissionGranted", true);
+    app.insert("isEnabled", true);
+    app.insert("currentOutputDevice", "Built-in Audio Analog Stereo");
     save(load("MenuView", menuProperties()), "menu");
     QQuickItem* view = load("SettingsView", menuProperties());
     save(view, "settings");
@@ -58,9 +58,9 @@ TEST_F(ScreenshotTest, EveryWindow) {
     save(view, "settings-end");
     saveTour("", 6);
 
-    app.setNeedsInstall(true);
-    app.setNeedsRelaunchToActivate(true);
-    app.setSecureInputActive(true);
+    app.insert("needsInstall", true);
+    app.insert("needsRelaunchToActivate", true);
+    app.insert("secureInputActive", true);
     engine->snooze(10);
     save(load("MenuView", menuProperties()), "menu-warnings");
 

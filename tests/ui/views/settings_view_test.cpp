@@ -91,149 +91,148 @@ TEST_F(SettingsViewTest, RulesSortIgnoringCaseAndCanBeRemoved) {
     QQuickItem* view = settings();
     EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "beta", "gamma"}));
 
-        QQuickItem* beta = item(view, "rule:b.beta");
-        ASSERT_TRUE(beta);
-        click(beta, "removeRule");
-        EXPECT_EQ(engine->store().rules.count("b.beta"), 0u);
+    QQuickItem* beta = item(view, "rule:b.beta");
+    ASSERT_TRUE(beta);
+    click(beta, "removeRule");
+    EXPECT_EQ(engine->store().rules.count("b.beta"), 0u);
     EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "gamma"}));
 }
 
 TEST_F(SettingsViewTest, RuleEditorWritesOnlyItsRule) {
-            engine->upsertRule(makeRule("a.alpha", "Alpha", PackID::tock, 0.3));
-            engine->upsertRule(makeRule("b.beta", "beta", PackID::felt, 0.6));
-            QQuickItem* view = settings();
-            QQuickItem* alpha = item(view, "rule:a.alpha");
-            ASSERT_TRUE(alpha);
-            call(item(alpha, "packPicker"), "choose", "chips");
-            QMetaObject::invokeMethod(item(alpha, "volumeSlider"), "edited", Q_ARG(double, 0.75));
-            click(alpha, "mutedSwitch");
-            const AppProfile& a = engine->store().rules.at("a.alpha");
-            EXPECT_EQ(a.pack, PackID::chips);
-            EXPECT_DOUBLE_EQ(a.volume, 0.75);
-            EXPECT_TRUE(a.muted);
-            EXPECT_EQ(a.displayName, "Alpha");
-            EXPECT_EQ(engine->store().rules.at("b.beta"), makeRule("b.beta", "beta", PackID::felt, 0.6));
-            EXPECT_EQ(engine->store().defaultProfile, AppProfile::builtInDefault());
-            // The row stays the same one while its values change (a drag goes on).
-            EXPECT_EQ(item(view, "rule:a.alpha"), alpha);
-            EXPECT_EQ(text(alpha, "volumePercent"), "75%");
-            EXPECT_EQ(text(alpha, "badgeText"), "CHIPS");
+    engine->upsertRule(makeRule("a.alpha", "Alpha", PackID::tock, 0.3));
+    engine->upsertRule(makeRule("b.beta", "beta", PackID::felt, 0.6));
+    QQuickItem* view = settings();
+    QQuickItem* alpha = item(view, "rule:a.alpha");
+    ASSERT_TRUE(alpha);
+    call(item(alpha, "packPicker"), "choose", "chips");
+    QMetaObject::invokeMethod(item(alpha, "volumeSlider"), "edited", Q_ARG(double, 0.75));
+    click(alpha, "mutedSwitch");
+    const AppProfile& a = engine->store().rules.at("a.alpha");
+    EXPECT_EQ(a.pack, PackID::chips);
+    EXPECT_DOUBLE_EQ(a.volume, 0.75);
+    EXPECT_TRUE(a.muted);
+    EXPECT_EQ(a.displayName, "Alpha");
+    EXPECT_EQ(engine->store().rules.at("b.beta"), makeRule("b.beta", "beta", PackID::felt, 0.6));
+    EXPECT_EQ(engine->store().defaultProfile, AppProfile::builtInDefault());
+    // The row stays the same one while its values change (a drag goes on).
+    EXPECT_EQ(item(view, "rule:a.alpha"), alpha);
+    EXPECT_EQ(text(alpha, "volumePercent"), "75%");
+    EXPECT_EQ(text(alpha, "badgeText"), "CHIPS");
 }
 
 TEST_F(SettingsViewTest, DefaultProfileEditorAndPreview) {
-            QQuickItem* view = settings();
-            QQuickItem* editor = item(view, "defaultEditor");
-            EXPECT_EQ(text(editor, "volumePercent"), "5%");
-            call(item(editor, "packPicker"), "choose", "marble");
-            QMetaObject::invokeMethod(item(editor, "volumeSlider"), "edited", Q_ARG(double, 0.35));
-            settle();
-            EXPECT_EQ(engine->store().defaultProfile.pack, PackID::marble);
-            EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.35);
-            EXPECT_EQ(text(editor, "volumePercent"), "35%");
-            // The preview plays the pack loud and clear, whatever the profile says.
-            click(editor, "mutedSwitch");
-            click(editor, "previewButton");
-            ASSERT_EQ(log.plays.size(), 1u);
-            EXPECT_EQ(log.plays[0].first, PackID::marble);
-            EXPECT_FLOAT_EQ(log.plays[0].second, 0.9f);
+    QQuickItem* view = settings();
+    QQuickItem* editor = item(view, "defaultEditor");
+    EXPECT_EQ(text(editor, "volumePercent"), "5%");
+    call(item(editor, "packPicker"), "choose", "marble");
+    QMetaObject::invokeMethod(item(editor, "volumeSlider"), "edited", Q_ARG(double, 0.35));
+    settle();
+    EXPECT_EQ(engine->store().defaultProfile.pack, PackID::marble);
+    EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.35);
+    EXPECT_EQ(text(editor, "volumePercent"), "35%");
+    // The preview plays the pack loud and clear, whatever the profile says.
+    click(editor, "mutedSwitch");
+    click(editor, "previewButton");
+    ASSERT_EQ(log.plays.size(), 1u);
+    EXPECT_EQ(log.plays[0].first, PackID::marble);
+    EXPECT_FLOAT_EQ(log.plays[0].second, 0.9f);
 }
 
 TEST_F(SettingsViewTest, MouseSoundIsStoredAsItsText) {
-            for (const auto& [stored, present, choice] :
-                 std::vector<std::tuple<const char*, bool, const char*>>{{"", false, "same"},
-                                                                         {"off", true, "off"},
-                                                                         {"same", true, "same"},
-                                                                         {"ice", true, "ice"},
-                                                                         {"Ice", true, "same"},
-                                                                         {"bogus", true, "same"}})
-                EXPECT_EQ(ui::mouseSoundChoice(stored, present), choice) << stored;
+    for (const auto& [stored, present, choice] :
+         std::vector<std::tuple<const char*, bool, const char*>>{{"", false, "same"},
+                                                                 {"off", true, "off"},
+                                                                 {"same", true, "same"},
+                                                                 {"ice", true, "ice"},
+                                                                 {"Ice", true, "same"},
+                                                                 {"bogus", true, "same"}})
+        EXPECT_EQ(ui::mouseSoundChoice(stored, present), choice) << stored;
 
-            QSettings("Pollix", "Tocko").setValue("mouseSound", "bogus");
-            QQuickItem* view = settings();
-            QQuickItem* picker = item(view, "mousePicker");
-            EXPECT_EQ(picker->property("text").toString(), "Same as keyboard");
-            call(picker, "choose", "tock");
-            EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "tock");
-            EXPECT_EQ(currentMouseSound(), MouseSound::pack(PackID::tock));  // in force for the next press
-            EXPECT_EQ(picker->property("text").toString(), "Tock");
-            call(picker, "choose", "off");
-            EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "off");
-            EXPECT_EQ(picker->property("text").toString(), "Off");
+    QSettings("Pollix", "Tocko").setValue("mouseSound", "bogus");
+    QQuickItem* view = settings();
+    QQuickItem* picker = item(view, "mousePicker");
+    EXPECT_EQ(picker->property("text").toString(), "Same as keyboard");
+    call(picker, "choose", "tock");
+    EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "tock");
+    EXPECT_EQ(currentMouseSound(), MouseSound::pack(PackID::tock));  // in force for the next press
+    EXPECT_EQ(picker->property("text").toString(), "Tock");
+    call(picker, "choose", "off");
+    EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "off");
+    EXPECT_EQ(picker->property("text").toString(), "Off");
 }
 
 TEST_F(SettingsViewTest, StatusRowsFollowTheContext) {
-            QQuickItem* view = settings();
-            EXPECT_EQ(text(view, "currentAppValue"), "—");
-            EXPECT_EQ(text(view, "bundleIDValue"), "—");
-            EXPECT_EQ(text(view, "microphoneValue"), "No");
-            EXPECT_EQ(text(view, "effectiveValue"), "Silent");
-            engine->setCurrentApp(std::string("org.example.Code"), std::nullopt);
-            engine->setGlobalEnabled(true);
-            engine->applyEffective();
-            settle();
-            EXPECT_EQ(text(view, "currentAppValue"), "org.example.Code");
-            EXPECT_EQ(text(view, "bundleIDValue"), "org.example.Code");
-            EXPECT_EQ(text(view, "effectiveValue"), "Soft @ 5%");
-            engine->snooze(10);
-            settle();
-            EXPECT_EQ(text(view, "effectiveValue"), "Silent");
-            engine->cancelSnooze();
-            engine->setMicActive(true);
-            settle();
-            EXPECT_EQ(text(view, "microphoneValue"), "Yes");
-            EXPECT_EQ(text(view, "effectiveValue"), "Silent");  // call mute
+    QQuickItem* view = settings();
+    EXPECT_EQ(text(view, "currentAppValue"), "—");
+    EXPECT_EQ(text(view, "bundleIDValue"), "—");
+    EXPECT_EQ(text(view, "microphoneValue"), "No");
+    EXPECT_EQ(text(view, "effectiveValue"), "Silent");
+    engine->setCurrentApp(std::string("org.example.Code"), std::nullopt);
+    engine->setGlobalEnabled(true);
+    engine->applyEffective();
+    settle();
+    EXPECT_EQ(text(view, "currentAppValue"), "org.example.Code");
+    EXPECT_EQ(text(view, "bundleIDValue"), "org.example.Code");
+    EXPECT_EQ(text(view, "effectiveValue"), "Soft @ 5%");
+    engine->snooze(10);
+    settle();
+    EXPECT_EQ(text(view, "effectiveValue"), "Silent");
+    engine->cancelSnooze();
+    engine->setMicActive(true);
+    settle();
+    EXPECT_EQ(text(view, "microphoneValue"), "Yes");
+    EXPECT_EQ(text(view, "effectiveValue"), "Silent");  // call mute
 }
 
 TEST_F(SettingsViewTest, SwitchesAndCommands) {
-            QQuickItem* view = settings();
-            EXPECT_FALSE(item(view, "enableSwitch")->isEnabled());
-            EXPECT_TRUE(shown(view, "permissionHint"));
-            click(view, "grantButton");
-            EXPECT_EQ(log.count("grantInputAccess"), 1);
-            app.setPermissionGranted(true);
-            settle();
-            EXPECT_FALSE(shown(view, "permissionHint"));
-            EXPECT_FALSE(shown(view, "grantButton"));
-            click(view, "enableSwitch");
-            EXPECT_TRUE(app.isEnabled());
-            click(view, "loginSwitch");
-            EXPECT_TRUE(app.launchAtLogin());
-            ASSERT_TRUE(engine->autoMuteOnCalls());
-            click(view, "autoMuteSwitch");
-            EXPECT_FALSE(engine->autoMuteOnCalls());
-            click(view, "tourButton");
-            click(view, "uninstallButton");
-            EXPECT_EQ(log.count("showOnboarding"), 1);
-            EXPECT_EQ(log.count("uninstall"), 1);
+    QQuickItem* view = settings();
+    EXPECT_FALSE(item(view, "enableSwitch")->isEnabled());
+    EXPECT_TRUE(shown(view, "permissionHint"));
+    click(view, "grantButton");
+    EXPECT_EQ(log.count("grantInputAccess"), 1);
+    app.insert("permissionGranted", true);
+    settle();
+    EXPECT_FALSE(shown(view, "permissionHint"));
+    EXPECT_FALSE(shown(view, "grantButton"));
+    click(view, "enableSwitch");
+    EXPECT_TRUE(app.value("isEnabled").toBool());
+    click(view, "loginSwitch");
+    EXPECT_TRUE(app.value("launchAtLogin").toBool());
+    ASSERT_TRUE(engine->autoMuteOnCalls());
+    click(view, "autoMuteSwitch");
+    EXPECT_FALSE(engine->autoMuteOnCalls());
+    click(view, "tourButton");
+    click(view, "uninstallButton");
+    EXPECT_EQ(log.count("showOnboarding"), 1);
+    EXPECT_EQ(log.count("uninstall"), 1);
 }
 
 // The language picker lists the system's choice first; a choice re-renders
 // the form, the running-application picker and the empty rule list's hint.
 TEST_F(SettingsViewTest, LanguagePickerSwitchesAndRetranslatesTheForm) {
-            QQuickItem* view = settings();
-            EXPECT_TRUE(shown(view, "noRulesDivider")) << "the hint is parted from \"Add a rule\"";
-            QQuickItem* picker = item(view, "languagePicker");
-            const QVariantList entries = picker->property("entries").toList();
-            ASSERT_EQ(entries.size(), 2 + 21);
-            EXPECT_EQ(entries[0].toMap().value("value").toString(), "system");
-            EXPECT_EQ(entries[0].toMap().value("text").toString(),
-                      "System default (" + LocalizationStore::shared().systemDefaultName() + ")");
-            EXPECT_EQ(entries[1].toMap().value("kind").toString(), "divider");
+    QQuickItem* view = settings();
+    EXPECT_TRUE(shown(view, "noRulesDivider")) << "the hint is parted from \"Add a rule\"";
+    QQuickItem* picker = item(view, "languagePicker");
+    const QVariantList entries = picker->property("entries").toList();
+    ASSERT_EQ(entries.size(), 2 + 21);
+    EXPECT_EQ(entries[0].toMap().value("value").toString(), "system");
+    EXPECT_EQ(entries[0].toMap().value("text").toString(),
+              "System default (" + LocalizationStore::shared().systemDefaultName() + ")");
+    EXPECT_EQ(entries[1].toMap().value("kind").toString(), "divider");
 
-            call(picker, "choose", "de");
-            EXPECT_EQ(LocalizationStore::shared().languageRawValue(), "de");
-            EXPECT_EQ(picker->property("text").toString(), "Deutsch");
-            EXPECT_EQ(text(view, "effectiveValue"), LocalizationStore::shared().translate("Silent"));
-            const QVariantList running = item(view, "runningPicker")->property("entries").toList();
-            ASSERT_FALSE(running.isEmpty());
-            EXPECT_EQ(running[0].toMap().value("text").toString(),
-                      LocalizationStore::shared().translate("Choose…"));
-            EXPECT_NE(running[0].toMap().value("text").toString(), "Choose…");
-            call(picker, "choose", "system");
-            EXPECT_EQ(LocalizationStore::shared().languageRawValue(), "system");
-            engine->upsertRule(test::makeRule("org.example.Mail", "Mail", PackID::felt, 0.4));
-            settle();
-            EXPECT_FALSE(shown(view, "noRulesDivider"));
+    call(picker, "choose", "de");
+    EXPECT_EQ(LocalizationStore::shared().languageRawValue(), "de");
+    EXPECT_EQ(picker->property("text").toString(), "Deutsch");
+    EXPECT_EQ(text(view, "effectiveValue"), LocalizationStore::shared().translate("Silent"));
+    const QVariantList running = item(view, "runningPicker")->property("entries").toList();
+    ASSERT_FALSE(running.isEmpty());
+    EXPECT_EQ(running[0].toMap().value("text").toString(), LocalizationStore::shared().translate("Choose…"));
+    EXPECT_NE(running[0].toMap().value("text").toString(), "Choose…");
+    call(picker, "choose", "system");
+    EXPECT_EQ(LocalizationStore::shared().languageRawValue(), "system");
+    engine->upsertRule(test::makeRule("org.example.Mail", "Mail", PackID::felt, 0.4));
+    settle();
+    EXPECT_FALSE(shown(view, "noRulesDivider"));
 }
 
 }  // namespace

@@ -104,11 +104,11 @@ TEST_F(TextFitTest, EveryViewInEveryLanguage) {
     // A state that shows the most text: warnings, a rule, no permission.
     engine->upsertRule(test::makeRule("org.example.Mail", "Mail", PackID::felt, 0.4));
     engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
-    app.setNeedsInstall(true);
-    app.setNeedsRelaunchToActivate(true);
-    app.setSecureInputActive(true);
-    app.setPermissionPartial(true);
-    app.setInputAccessGrant(3);
+    app.insert("needsInstall", true);
+    app.insert("needsRelaunchToActivate", true);
+    app.insert("secureInputActive", true);
+    app.insert("permissionPartial", true);
+    app.insert("inputAccessGrant", 3);
 
     QStringList problems;
     for (AppLanguage language : allAppLanguages()) {

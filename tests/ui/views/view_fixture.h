@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQmlPropertyMap>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -32,58 +33,6 @@
 #include "ui/views/views.h"
 
 namespace tocko::test {
-
-#define TOCKO_FAKE_PROPERTY(type, name, setter) \
-public:                                         \
-    type name() const { return name##_; }       \
-    void setter(type v) {                       \
-        if (name##_ == v) return;               \
-        name##_ = v;                            \
-        emit name##Changed();                   \
-    }                                           \
-    Q_SIGNAL void name##Changed();              \
-                                                \
-private:                                        \
-    type name##_{};
-
-// The application state's published fields, settable by the tests.
-class FakeApp : public QObject {
-    Q_OBJECT
-    Q_PROPERTY(bool isEnabled READ isEnabled WRITE setIsEnabled NOTIFY isEnabledChanged)
-    Q_PROPERTY(bool permissionGranted READ permissionGranted WRITE setPermissionGranted NOTIFY
-                   permissionGrantedChanged)
-    Q_PROPERTY(bool permissionPartial READ permissionPartial WRITE setPermissionPartial NOTIFY
-                   permissionPartialChanged)
-    Q_PROPERTY(
-        int inputAccessGrant READ inputAccessGrant WRITE setInputAccessGrant NOTIFY inputAccessGrantChanged)
-    Q_PROPERTY(bool needsRelaunchToActivate READ needsRelaunchToActivate WRITE setNeedsRelaunchToActivate
-                   NOTIFY needsRelaunchToActivateChanged)
-    Q_PROPERTY(bool needsInstall READ needsInstall WRITE setNeedsInstall NOTIFY needsInstallChanged)
-    Q_PROPERTY(bool launchAtLogin READ launchAtLogin WRITE setLaunchAtLogin NOTIFY launchAtLoginChanged)
-    Q_PROPERTY(QString currentOutputDevice READ currentOutputDevice WRITE setCurrentOutputDevice NOTIFY
-                   currentOutputDeviceChanged)
-    Q_PROPERTY(bool secureInputActive READ secureInputActive WRITE setSecureInputActive NOTIFY
-                   secureInputActiveChanged)
-    Q_PROPERTY(QString secureInputHolder READ secureInputHolder WRITE setSecureInputHolder NOTIFY
-                   secureInputHolderChanged)
-    TOCKO_FAKE_PROPERTY(bool, isEnabled, setIsEnabled)
-    TOCKO_FAKE_PROPERTY(bool, permissionGranted, setPermissionGranted)
-    TOCKO_FAKE_PROPERTY(bool, permissionPartial, setPermissionPartial)
-    TOCKO_FAKE_PROPERTY(int, inputAccessGrant, setInputAccessGrant)
-    TOCKO_FAKE_PROPERTY(bool, needsRelaunchToActivate, setNeedsRelaunchToActivate)
-    TOCKO_FAKE_PROPERTY(bool, needsInstall, setNeedsInstall)
-    TOCKO_FAKE_PROPERTY(bool, launchAtLogin, setLaunchAtLogin)
-    TOCKO_FAKE_PROPERTY(QString, currentOutputDevice, setCurrentOutputDevice)
-    TOCKO_FAKE_PROPERTY(bool, secureInputActive, setSecureInputActive)
-    TOCKO_FAKE_PROPERTY(QString, secureInputHolder, setSecureInputHolder)
-};
-
-class FakeUpdater : public QObject {
-    Q_OBJECT
-    Q_PROPERTY(bool canCheckForUpdates READ canCheckForUpdates WRITE setCanCheckForUpdates NOTIFY
-                   canCheckForUpdatesChanged)
-    TOCKO_FAKE_PROPERTY(bool, canCheckForUpdates, setCanCheckForUpdates)
-};
 
 // Calls of the action hooks, by name.
 struct ActionLog {
@@ -109,7 +58,16 @@ protected:
         engine = std::make_unique<ContextEngine>(sink, ProfileStore::emptyStore());
         context = std::make_unique<ui::ContextModel>(engine.get());
         actions = std::make_unique<ui::ViewActions>(hooks());
-        app.setCurrentOutputDevice("Null Output");
+        // The application state's and the updater's published fields, set by
+        // the tests and by the views.
+        for (const char* flag :
+             {"isEnabled", "permissionGranted", "permissionPartial", "needsRelaunchToActivate",
+              "needsInstall", "launchAtLogin", "secureInputActive"})
+            app.insert(flag, false);
+        app.insert("inputAccessGrant", 0);
+        app.insert("secureInputHolder", QString());
+        app.insert("currentOutputDevice", "Null Output");
+        updater.insert("canCheckForUpdates", false);
         running = std::make_shared<FakeRunningApps>();
         ui::setRunningAppsSource(running);
         ui::prepareViewEngine(qml);
@@ -130,7 +88,7 @@ protected:
             done(QStringLiteral("Tocko Diagnostics\nline 2"));
         };
         h.requestPermission = note("requestPermission");
-        h.permissionGranted = [this] { return app.permissionGranted(); };
+        h.permissionGranted = [this] { return app.value("permissionGranted").toBool(); };
         h.openInputMonitoringSettings = note("openInputMonitoringSettings");
         h.grantInputAccess = note("grantInputAccess");
         h.revealApp = note("revealApp");
@@ -250,8 +208,7 @@ protected:
     std::shared_ptr<FakeRunningApps> running;
     std::unique_ptr<ContextEngine> engine;
     std::unique_ptr<ui::ContextModel> context;
-    FakeApp app;
-    FakeUpdater updater;
+    QQmlPropertyMap app, updater;
     ActionLog log;
     std::unique_ptr<ui::ViewActions> actions;
     QQmlEngine qml;
