@@ -63,18 +63,16 @@ TEST(ColorScheme, PortalValuesAndPaletteFallback) {
 
     // Without a portal answer a dark application palette means dark.
     const QPalette saved = QGuiApplication::palette();
-    QPalette darkPalette;
-    darkPalette.setColor(QPalette::Window, QColor(30, 30, 30));
-    darkPalette.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    QGuiApplication::setPalette(darkPalette);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ColorSchemeWatcher::instance().scheme(), ColorScheme::dark);
-    QPalette lightPalette;
-    lightPalette.setColor(QPalette::Window, QColor(240, 240, 240));
-    lightPalette.setColor(QPalette::WindowText, QColor(10, 10, 10));
-    QGuiApplication::setPalette(lightPalette);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ColorSchemeWatcher::instance().scheme(), ColorScheme::light);
+    auto schemeUnder = [](int window, int text) {
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(window, window, window));
+        palette.setColor(QPalette::WindowText, QColor(text, text, text));
+        QGuiApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        return ColorSchemeWatcher::instance().scheme();
+    };
+    EXPECT_EQ(schemeUnder(30, 230), ColorScheme::dark);
+    EXPECT_EQ(schemeUnder(240, 10), ColorScheme::light);
     QGuiApplication::setPalette(saved);
 }
 

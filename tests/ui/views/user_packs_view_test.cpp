@@ -3,6 +3,8 @@
 // library, listed, offered as the sixth style in the pack pickers and
 // chosen there; a broken pack's error reads in the chosen language; a pack
 // is removed with its row's button.
+#include <sndfile.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,19 +24,21 @@ using userpacks::PackProblem;
 
 namespace {
 
-// A 16-bit mono WAV of a decaying tone.
+// A mono WAV of a decaying tone.
 void writeTone(const QString& path, int frames) {
-    QByteArray data;
-    for (int i = 0; i < frames; ++i) {
-        const auto v = int16_t(8000.0 * std::sin(i * 0.07) * std::exp(-i / 900.0));
-        data.append(reinterpret_cast<const char*>(&v), 2);
-    }
-    auto le32 = [](uint32_t v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
-    auto le16 = [](uint16_t v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("RIFF" + le32(36 + uint32_t(data.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
-            le32(48000) + le32(96000) + le16(2) + le16(16) + "data" + le32(uint32_t(data.size())) + data);
+    std::vector<float> samples(static_cast<size_t>(frames));
+    for (int i = 0; i < frames; ++i)
+        samples[size_t(i)] = float(0.25 * std::sin(i * 0.07) * std::exp(-i / 900.0));
+    SF_INFO info{.frames = 0,
+                 .samplerate = 48000,
+                 .channels = 1,
+                 .format = SF_FORMAT_WAV | SF_FORMAT_PCM_16,
+                 .sections = 0,
+                 .seekable = 0};
+    SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    ASSERT_TRUE(f) << sf_strerror(nullptr);
+    sf_writef_float(f, samples.data(), frames);
+    sf_close(f);
 }
 
 class UserPacksViewTest : public test::AppStateTest {

@@ -87,17 +87,20 @@ protected:
             log.calls.push_back("collectDiagnostics");
             done(QStringLiteral("Tocko Diagnostics\nline 2"));
         };
-        h.requestPermission = note("requestPermission");
         h.permissionGranted = [this] { return app.value("permissionGranted").toBool(); };
-        h.openInputMonitoringSettings = note("openInputMonitoringSettings");
-        h.grantInputAccess = note("grantInputAccess");
-        h.revealApp = note("revealApp");
-        h.relaunch = note("relaunch");
-        h.quit = note("quit");
-        h.openSettings = note("openSettings");
-        h.checkForUpdates = note("checkForUpdates");
-        h.showOnboarding = note("showOnboarding");
-        h.uninstall = note("uninstall");
+        using H = ui::ViewActions::Hooks;
+        for (auto [hook, name] : std::initializer_list<std::pair<std::function<void()> H::*, const char*>>{
+                 {&H::requestPermission, "requestPermission"},
+                 {&H::openInputMonitoringSettings, "openInputMonitoringSettings"},
+                 {&H::grantInputAccess, "grantInputAccess"},
+                 {&H::revealApp, "revealApp"},
+                 {&H::relaunch, "relaunch"},
+                 {&H::quit, "quit"},
+                 {&H::openSettings, "openSettings"},
+                 {&H::checkForUpdates, "checkForUpdates"},
+                 {&H::showOnboarding, "showOnboarding"},
+                 {&H::uninstall, "uninstall"}})
+            h.*hook = note(name);
         h.shortVersion = "1.2.3";
         h.buildVersion = "45";
         return h;
