@@ -139,13 +139,10 @@ TEST_F(SettingsViewTest, DefaultProfileEditorAndPreview) {
 }
 
 TEST_F(SettingsViewTest, MouseSoundIsStoredAsItsText) {
-    for (const auto& [stored, present, choice] :
-         std::vector<std::tuple<const char*, bool, const char*>>{{"", false, "same"},
-                                                                 {"off", true, "off"},
-                                                                 {"same", true, "same"},
-                                                                 {"ice", true, "ice"},
-                                                                 {"Ice", true, "same"},
-                                                                 {"bogus", true, "same"}})
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"", false, "same"},  {"off", true, "off"},  {"same", true, "same"},
+        {"ice", true, "ice"}, {"Ice", true, "same"}, {"bogus", true, "same"}};
+    for (const auto& [stored, present, choice] : cases)
         EXPECT_EQ(ui::mouseSoundChoice(stored, present), choice) << stored;
 
     QSettings("Pollix", "Tocko").setValue("mouseSound", "bogus");
