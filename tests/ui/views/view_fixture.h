@@ -179,6 +179,13 @@ protected:
         QQuickItem* i = item(root, name);
         return i && i->isVisible();
     }
+    // Which of `names` are shown, space-separated.
+    static std::string shownOf(QObject* root, std::initializer_list<const char*> names) {
+        std::string on;
+        for (const char* name : names)
+            if (shown(root, name)) on += (on.empty() ? "" : " ") + std::string(name);
+        return on;
+    }
     // Scrolls the nearest enclosing flickable so that `i` is inside the window.
     static void scrollIntoView(QQuickItem* i) {
         const QRectF inScene = i->mapRectToScene(QRectF(0, 0, i->width(), i->height()));
