@@ -84,44 +84,34 @@ TEST_F(SettingsViewTest, RunningAppPickerAddsAndResets) {
     EXPECT_FALSE(item(view, "addRunningButton")->isEnabled());
 }
 
-TEST_F(SettingsViewTest, RulesSortIgnoringCaseAndCanBeRemoved) {
+// Rules sort ignoring case; each row's editor writes only its rule, and its
+// button removes it; the default profile's editor writes the default and
+// previews the pack loud and clear, whatever the profile says.
+TEST_F(SettingsViewTest, RuleAndDefaultEditorsWriteOnlyTheirProfile) {
     engine->upsertRule(makeRule("c.gamma", "gamma", PackID::ice, 0.3));
-    engine->upsertRule(makeRule("a.alpha", "Alpha", PackID::tock, 0.3));
-    engine->upsertRule(makeRule("b.beta", "beta", PackID::felt, 0.3));
-    QQuickItem* view = settings();
-    EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "beta", "gamma"}));
-
-    QQuickItem* beta = item(view, "rule:b.beta");
-    ASSERT_TRUE(beta);
-    click(beta, "removeRule");
-    EXPECT_EQ(engine->store().rules.count("b.beta"), 0u);
-    EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "gamma"}));
-}
-
-TEST_F(SettingsViewTest, RuleEditorWritesOnlyItsRule) {
     engine->upsertRule(makeRule("a.alpha", "Alpha", PackID::tock, 0.3));
     engine->upsertRule(makeRule("b.beta", "beta", PackID::felt, 0.6));
     QQuickItem* view = settings();
+    EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "beta", "gamma"}));
+
     QQuickItem* alpha = item(view, "rule:a.alpha");
     ASSERT_TRUE(alpha);
     call(item(alpha, "packPicker"), "choose", "chips");
     QMetaObject::invokeMethod(item(alpha, "volumeSlider"), "edited", Q_ARG(double, 0.75));
     click(alpha, "mutedSwitch");
-    const AppProfile& a = engine->store().rules.at("a.alpha");
-    EXPECT_EQ(a.pack, PackID::chips);
-    EXPECT_DOUBLE_EQ(a.volume, 0.75);
-    EXPECT_TRUE(a.muted);
-    EXPECT_EQ(a.displayName, "Alpha");
+    EXPECT_EQ(engine->store().rules.at("a.alpha"),
+              (AppProfile{"a.alpha", "Alpha", PackID::chips, 0.75, true}));
     EXPECT_EQ(engine->store().rules.at("b.beta"), makeRule("b.beta", "beta", PackID::felt, 0.6));
     EXPECT_EQ(engine->store().defaultProfile, AppProfile::builtInDefault());
     // The row stays the same one while its values change (a drag goes on).
     EXPECT_EQ(item(view, "rule:a.alpha"), alpha);
     EXPECT_EQ(text(alpha, "volumePercent"), "75%");
     EXPECT_EQ(text(alpha, "badgeText"), "CHIPS");
-}
 
-TEST_F(SettingsViewTest, DefaultProfileEditorAndPreview) {
-    QQuickItem* view = settings();
+    click(item(view, "rule:b.beta"), "removeRule");
+    EXPECT_EQ(engine->store().rules.count("b.beta"), 0u);
+    EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "gamma"}));
+
     QQuickItem* editor = item(view, "defaultEditor");
     EXPECT_EQ(text(editor, "volumePercent"), "5%");
     call(item(editor, "packPicker"), "choose", "marble");
@@ -130,12 +120,10 @@ TEST_F(SettingsViewTest, DefaultProfileEditorAndPreview) {
     EXPECT_EQ(engine->store().defaultProfile.pack, PackID::marble);
     EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.35);
     EXPECT_EQ(text(editor, "volumePercent"), "35%");
-    // The preview plays the pack loud and clear, whatever the profile says.
     click(editor, "mutedSwitch");
     click(editor, "previewButton");
-    ASSERT_EQ(log.plays.size(), 1u);
-    EXPECT_EQ(log.plays[0].first, PackID::marble);
-    EXPECT_FLOAT_EQ(log.plays[0].second, 0.9f);
+    EXPECT_EQ(log.plays, (std::vector<std::pair<PackID, float>>{{PackID::marble, 0.9f}}));
+    EXPECT_EQ(engine->store().rules.at("a.alpha").pack, PackID::chips);
 }
 
 TEST_F(SettingsViewTest, MouseSoundIsStoredAsItsText) {
