@@ -76,7 +76,7 @@ TEST_F(StoreFixture, ChoosingALanguagePersistsItAndSystemRemovesThePlatformList)
     EXPECT_EQ(makeStore()->language(), AppLanguage::system);
 }
 
-TEST_F(StoreFixture, SystemChoiceResolvesThroughPreferredLanguages) {
+TEST_F(StoreFixture, SystemChoiceResolvesThroughPreferredLanguagesAndLookUpsFollowTheChoice) {
     preferred = {"fi-FI", "sv"};
     auto store = makeStore();
     EXPECT_EQ(s(store->localeIdentifier()), "en");
@@ -85,10 +85,8 @@ TEST_F(StoreFixture, SystemChoiceResolvesThroughPreferredLanguages) {
     EXPECT_EQ(s(store->localeIdentifier()), "fr");
     EXPECT_EQ(s(store->systemDefaultName()), "Français");
     EXPECT_EQ(store->languagesModel().size(), 21);
-}
 
-TEST_F(StoreFixture, LookupUsesTheChosenTableAndFallsBackToTheKey) {
-    auto store = makeStore();
+    // Look-ups use the chosen table and fall back to the key.
     store->setLanguage(AppLanguage::de);
     EXPECT_EQ(s(store->translate("Enable Tocko")), "Tocko aktivieren");
     EXPECT_EQ(s(QCoreApplication::translate(kTranslationContext, "Enable Tocko")), "Tocko aktivieren");

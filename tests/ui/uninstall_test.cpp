@@ -126,7 +126,7 @@ TEST_F(UninstallFixture, NothingPresentAndEveryFailureStillRunsToTheEnd) {
     EXPECT_EQ(loginItem->unregisterCalls, 2);
 }
 
-TEST_F(UninstallFixture, RemovalSkipsWhatItCannotDelete) {
+TEST_F(UninstallFixture, RemovalSkipsWhatItCannotDeleteAndTrashesOnlyAFile) {
     populate();
     const QString locked = locations.cacheHome + "/Tocko";
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -135,12 +135,10 @@ TEST_F(UninstallFixture, RemovalSkipsWhatItCannotDelete) {
     // Whatever stayed behind, the items after it were still removed.
     EXPECT_FALSE(QFileInfo::exists(locations.configHome + "/Pollix/Tocko.conf"));
     EXPECT_FALSE(QFileInfo::exists(locations.dataHome + "/Pollix"));
-}
 
-TEST_F(UninstallFixture, MovesOnlyTheUsersOwnFileToTheTrash) {
+    // The executable goes to the freedesktop Trash, only when it is the user's own file.
     EXPECT_FALSE(moveOwnFileToTrash(root.filePath("missing")));
     EXPECT_FALSE(moveOwnFileToTrash(root.path())) << "a folder is not the executable";
-    // The freedesktop Trash under the (test's) data home.
     QDir().mkpath(qEnvironmentVariable("XDG_DATA_HOME"));
     writeFile(root.filePath("bin/tocko"));
     ASSERT_TRUE(moveOwnFileToTrash(root.filePath("bin/tocko")));
