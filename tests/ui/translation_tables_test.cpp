@@ -1,5 +1,7 @@
-// Checks the Qt Linguist tables themselves: complete, consistent with each
-// other, with intact placeholders, and covering every text the views ask for.
+// The Qt Linguist tables and the texts of the sources: every table complete,
+// consistent with the others, with intact placeholders; every text the code
+// looks up present; and nothing a user reads names another platform's places
+// or APIs (Tocko runs on Linux), in English or in a language's own words.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -22,7 +24,6 @@ struct Message {
     QStringList translations;  // one, or one per plural form
     QString type;              // "unfinished", "vanished", "obsolete" or empty
 };
-
 struct Table {
     QString language;
     std::set<QString> contexts;
@@ -36,8 +37,7 @@ Table readTable(const QString& path) {
     Table table;
     Message current;
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement()) continue;
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const auto name = xml.name();
         if (name == QLatin1String("TS")) {
             table.language = xml.attributes().value("language").toString();
@@ -49,14 +49,12 @@ Table readTable(const QString& path) {
             current.source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             current.type = xml.attributes().value("type").toString();
-            // Either plain text or <numerusform> children.
-            QString text;
+            QString text;  // plain text or <numerusform> children
             while (!(xml.isEndElement() && xml.name() == QLatin1String("translation")) && !xml.atEnd()) {
                 xml.readNext();
                 if (xml.isCharacters()) text += xml.text();
-                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
                     current.translations.append(xml.readElementText());
-                }
             }
             if (current.translations.isEmpty()) current.translations.append(text);
             table.messages.push_back(current);
@@ -73,36 +71,63 @@ std::multiset<QString> placeholders(const QString& text) {
     return found;
 }
 
-std::map<QString, Table> allTables() {
-    std::map<QString, Table> tables;
-    const QDir dir(kSourceDir + QStringLiteral("/resources/translations"));
-    for (const QString& name : dir.entryList({QStringLiteral("tocko_*.ts")}, QDir::Files)) {
-        tables[name] = readTable(dir.filePath(name));
-    }
-    return tables;
+// Places and APIs of the other platform, in any language.
+const QRegularExpression kForeignWords(QStringLiteral(
+    R"(\bmacOS\b|\bOS X\b|\bMac\b|\bFinder\b|System Settings|System Preferences|Input Monitoring|)"
+    R"(Applications folder|menu[ -]bar|\bDock\b|App Nap|AVAudio|CGEvent|\bFaceTime\b|)"
+    R"(Privacy & Security|[Bb]undle [Ii][Dd]|\bSecure Input\b|NSWorkspace|SMAppService|Core Audio|)"
+    R"(Launchpad|Keychain|iCloud)"));
+
+// Each language's words for those places, as its earlier tables used them.
+const std::map<QString, QStringList> kLocalWords{
+    {"cs", {"Nastavení systému", "sledování vstupu", "řádku nabídek"}},
+    {"de", {"Systemeinstellungen", "Eingabeüberwachung", "Menüleiste"}},
+    {"el", {"Ρυθμίσεις συστήματος", "Ρυθμίσεων συστήματος", "Παρακολούθηση εισόδου", "γραμμή μενού"}},
+    {"es", {"Ajustes del Sistema", "monitorización de entrada", "barra de menús"}},
+    {"es_419", {"Configuración del Sistema", "monitoreo de entrada", "barra de menús"}},
+    {"fr", {"Réglages Système", "surveillance de l’entrée", "barre des menus"}},
+    {"hr", {"Postavke sustava", "Postavkama sustava", "praćenje unosa", "traci s izbornicima"}},
+    {"hu", {"Rendszerbeállítás", "bemenetfigyelés", "menüsor"}},
+    {"id", {"Pengaturan Sistem", "Pemantauan Input", "bar menu"}},
+    {"it", {"Impostazioni di Sistema", "Monitoraggio dell’input", "barra dei menu"}},
+    {"ja", {"システム設定", "入力監視", "メニューバー"}},
+    {"ko", {"시스템 설정", "입력 모니터링", "메뉴 막대"}},
+    {"nl", {"Systeeminstellingen", "invoermonitoring", "menubalk"}},
+    {"pl", {"Ustawienia systemowe", "Ustawieniach systemowych", "monitorowanie wprowadzania", "pasku menu"}},
+    {"pt_BR", {"Ajustes do Sistema", "Monitoramento de Entrada", "barra de menus"}},
+    {"pt_PT", {"Definições do Sistema", "monitorização de entrada", "barra de menus"}},
+    {"ro", {"Configurări sistem", "monitorizare a introducerii", "bara de meniu"}},
+    {"tr", {"Sistem Ayarları", "Girdi İzleme", "menü çubuğu"}},
+    {"vi", {"Cài đặt hệ thống", "Giám sát đầu vào", "thanh menu"}},
+    {"zh_Hans", {"系统设置", "输入监控", "菜单栏"}},
+};
+
+std::set<QString> englishKeys() {
+    std::set<QString> keys;
+    for (const Message& m : readTable(kSourceDir + "/resources/translations/tocko_en.ts").messages)
+        keys.insert(m.source);
+    return keys;
 }
 }  // namespace
 
-TEST(TranslationTables, OneCompleteTablePerOfferedLanguage) {
-    const auto tables = allTables();
-    const std::set<QString> expected{
-        "tocko_en.ts", "tocko_es.ts", "tocko_es_419.ts", "tocko_pt_BR.ts", "tocko_pt_PT.ts", "tocko_de.ts",
-        "tocko_fr.ts", "tocko_it.ts", "tocko_nl.ts",     "tocko_pl.ts",    "tocko_cs.ts",    "tocko_el.ts",
-        "tocko_ro.ts", "tocko_hu.ts", "tocko_hr.ts",     "tocko_tr.ts",    "tocko_id.ts",    "tocko_vi.ts",
-        "tocko_ja.ts", "tocko_ko.ts", "tocko_zh_Hans.ts"};
-    std::set<QString> present;
-    for (const auto& [name, table] : tables) present.insert(name);
-    EXPECT_EQ(present, expected);
-
-    const std::set<QString> english = [&] {
-        std::set<QString> s;
-        for (const Message& m : tables.at("tocko_en.ts").messages) s.insert(m.source);
-        return s;
-    }();
+TEST(TranslationTables, OneCompleteTablePerOfferedLanguageInLinuxWords) {
+    const QDir dir(kSourceDir + QStringLiteral("/resources/translations"));
+    const QStringList names = dir.entryList({QStringLiteral("tocko_*.ts")}, QDir::Files);
+    EXPECT_EQ(
+        names.join(' '),
+        "tocko_cs.ts tocko_de.ts tocko_el.ts tocko_en.ts tocko_es.ts tocko_es_419.ts tocko_fr.ts "
+        "tocko_hr.ts tocko_hu.ts tocko_id.ts tocko_it.ts tocko_ja.ts tocko_ko.ts tocko_nl.ts "
+        "tocko_pl.ts tocko_pt_BR.ts tocko_pt_PT.ts tocko_ro.ts tocko_tr.ts tocko_vi.ts tocko_zh_Hans.ts");
+    const std::set<QString> english = englishKeys();
     EXPECT_GT(english.size(), 100u);
 
-    for (const auto& [name, table] : tables) {
+    for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
+        const QString language = name.mid(6, name.size() - 9);  // tocko_<language>.ts
+        const bool isEnglish = language == QLatin1String("en");
+        const QStringList local = kLocalWords.count(language) ? kLocalWords.at(language) : QStringList{};
+        EXPECT_TRUE(isEnglish || !local.isEmpty()) << "no words listed for " << language.toStdString();
+        const Table table = readTable(dir.filePath(name));
         EXPECT_FALSE(table.language.isEmpty());
         EXPECT_EQ(table.contexts, std::set<QString>{"Tocko"});
         std::set<QString> sources;
@@ -110,39 +135,44 @@ TEST(TranslationTables, OneCompleteTablePerOfferedLanguage) {
             SCOPED_TRACE(m.source.toStdString());
             EXPECT_TRUE(sources.insert(m.source).second) << "duplicate";
             EXPECT_TRUE(m.type.isEmpty()) << "entry is " << m.type.toStdString();
+            EXPECT_FALSE(kForeignWords.match(m.source).hasMatch()) << "names another platform";
             for (const QString& t : m.translations) {
                 EXPECT_FALSE(t.trimmed().isEmpty()) << "untranslated";
                 EXPECT_EQ(placeholders(t), placeholders(m.source)) << t.toStdString();
                 EXPECT_EQ(t.trimmed(), t) << "stray white space";
-                if (name != QLatin1String("tocko_en.ts") && m.source.count(' ') >= 3) {
-                    EXPECT_NE(t, m.source) << "left in English";
-                }
+                EXPECT_TRUE(isEnglish || m.source.count(' ') < 3 || t != m.source) << "left in English";
+                const auto foreign = kForeignWords.match(t);
+                EXPECT_FALSE(foreign.hasMatch())
+                    << foreign.captured().toStdString() << " in " << t.toStdString();
+                for (const QString& word : local)
+                    EXPECT_FALSE(t.contains(word, Qt::CaseInsensitive))
+                        << word.toStdString() << " in " << t.toStdString();
             }
         }
         EXPECT_EQ(sources, english) << "tables disagree on their keys";
     }
 }
 
-TEST(TranslationTables, EveryTextTheViewsLookUpIsInTheTables) {
-    std::set<QString> keys;
-    for (const Message& m :
-         readTable(kSourceDir + QStringLiteral("/resources/translations/tocko_en.ts")).messages) {
-        keys.insert(m.source);
-    }
+// Every text the code looks up is in the tables, and no string literal of
+// the application names another platform.
+TEST(TranslationTables, TheSourcesLookUpKnownTextsAndNameNoOtherPlatform) {
+    const std::set<QString> keys = englishKeys();
     // qsTranslate("Tocko", "…"), QT_TRANSLATE_NOOP("Tocko", "…"), translate("Tocko", "…"),
-    // localizedString("…")
-    // The key may be split into adjacent literals, which C++ joins.
+    // localizedString("…"); the key may be split into adjacent literals, which C++ joins.
     static const QRegularExpression lookup(QStringLiteral(
         R"re((?:(?:qsTranslate|QT_TRANSLATE_NOOP)\(\s*"Tocko"\s*,|translate\(\s*(?:"Tocko"|kTranslationContext)\s*,|localizedString\()\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[,)])re"));
     static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
-    int seen = 0;
-    for (const char* folder : {"ui", "app", "userpacks"}) {
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
+    int lookups = 0, files = 0;
+    for (const char* folder :
+         {"app", "audio", "context", "input", "platform", "support", "ui", "userpacks"}) {
         QDirIterator it(kSourceDir + '/' + folder, {"*.qml", "*.cpp", "*.h", "*.js"}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+            ++files;
             const QString text = QString::fromUtf8(file.readAll());
             for (auto m = lookup.globalMatch(text); m.hasNext();) {
                 QString key;
@@ -150,10 +180,21 @@ TEST(TranslationTables, EveryTextTheViewsLookUpIsInTheTables) {
                     key += p.next().captured(1);
                 key.replace(QStringLiteral("\\\""), QStringLiteral("\""));
                 if (key == QLatin1String("English text")) continue;  // documentation example
-                ++seen;
+                ++lookups;
                 EXPECT_TRUE(keys.count(key)) << "\"" << key.toStdString() << "\" in " << path.toStdString();
+            }
+            int lineNumber = 0;
+            for (const QString& line : text.split('\n')) {
+                ++lineNumber;
+                if (line.trimmed().startsWith(QLatin1String("//"))) continue;  // a comment, not a text
+                for (auto m = literal.globalMatch(line); m.hasNext();) {
+                    const auto found = kForeignWords.match(m.next().captured(1));
+                    EXPECT_FALSE(found.hasMatch()) << "\"" << found.captured().toStdString() << "\" at "
+                                                   << path.toStdString() << ":" << lineNumber;
+                }
             }
         }
     }
-    EXPECT_GT(seen, 0);
+    EXPECT_GT(files, 50);
+    EXPECT_GT(lookups, 0);
 }

@@ -9,41 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/fake/fake_platform.h"
+#include "tests/common/test_support.h"
 #include "ui/l10n/localization_store.h"
 
 using namespace tocko;
 
 namespace {
-class FakeLoginItem : public LoginItemService {
-public:
-    bool enabled = true;
-    bool failUnregister = false;
-    int unregisterCalls = 0;
-    bool isEnabled() override { return enabled; }
-    bool registerItem(std::string&) override { return enabled = true; }
-    bool unregisterItem(std::string& error) override {
-        ++unregisterCalls;
-        if (failUnregister) {
-            error = "refused";
-            return false;
-        }
-        enabled = false;
-        return true;
-    }
-};
-
-void writeFile(const QString& path, const QByteArray& data = "x") {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
+void writeFile(const QString& path, const std::string& data = "x") {
+    test::writeText(path.toStdString(), data);
 }
 
 struct UninstallFixture : ::testing::Test {
     QTemporaryDir root;
     UninstallLocations locations{root.filePath("data"), root.filePath("config"), root.filePath("cache")};
     std::shared_ptr<FakeLoginItem> loginItem = std::make_shared<FakeLoginItem>();
+    UninstallFixture() { loginItem->enabled = true; }
     std::vector<std::string> steps;
     bool confirmAnswer = true;
     bool trashWorks = true;
@@ -99,7 +80,7 @@ TEST_F(UninstallFixture, RelativeXdgVariablesAreIgnored) {
     EXPECT_EQ(uninstallLocationsFromEnvironment().dataHome, root.filePath("data"));
 }
 
-TEST_F(UninstallFixture, CancelLeavesEverythingInPlace) {
+TEST_F(UninstallFixture, CancelLeavesEverythingThenUninstallRemovesItsOwnFilesInOrder) {
     populate();
     confirmAnswer = false;
     uninstall(services());
@@ -108,10 +89,9 @@ TEST_F(UninstallFixture, CancelLeavesEverythingInPlace) {
     EXPECT_TRUE(QFile::exists(locations.dataHome + "/Pollix/profiles.json"));
     EXPECT_TRUE(QFile::exists(locations.configHome + "/Pollix/Tocko.conf"));
     EXPECT_TRUE(QFile::exists(root.filePath("bin/tocko")));
-}
 
-TEST_F(UninstallFixture, RemovesEverythingItStoredInOrderAndEnds) {
-    populate();
+    steps.clear();
+    confirmAnswer = true;
     uninstall(services());
     EXPECT_EQ(steps, (std::vector<std::string>{"confirm:Uninstall Tocko?", "clearSettings", "trash", "result",
                                                "exit"}));
@@ -129,7 +109,7 @@ TEST_F(UninstallFixture, RemovesEverythingItStoredInOrderAndEnds) {
 }
 
 TEST_F(UninstallFixture, NothingPresentAndEveryFailureStillRunsToTheEnd) {
-    loginItem->failUnregister = true;
+    loginItem->failWith = "refused";
     trashWorks = false;
     undoCommand = "sudo gpasswd -d ada input";
     uninstall(services());
@@ -140,14 +120,13 @@ TEST_F(UninstallFixture, NothingPresentAndEveryFailureStillRunsToTheEnd) {
     EXPECT_EQ(shownMoved, false) << "a failed move shows the not-moved title";
 
     // A login item that is off is left alone.
-    loginItem->failUnregister = false;
     uninstall(services());
     EXPECT_EQ(loginItem->unregisterCalls, 2);
     uninstall(services());
     EXPECT_EQ(loginItem->unregisterCalls, 2);
 }
 
-TEST_F(UninstallFixture, RemovalSkipsWhatItCannotDelete) {
+TEST_F(UninstallFixture, RemovalSkipsWhatItCannotDeleteAndTrashesOnlyAFile) {
     populate();
     const QString locked = locations.cacheHome + "/Tocko";
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -156,12 +135,10 @@ TEST_F(UninstallFixture, RemovalSkipsWhatItCannotDelete) {
     // Whatever stayed behind, the items after it were still removed.
     EXPECT_FALSE(QFileInfo::exists(locations.configHome + "/Pollix/Tocko.conf"));
     EXPECT_FALSE(QFileInfo::exists(locations.dataHome + "/Pollix"));
-}
 
-TEST_F(UninstallFixture, MovesOnlyTheUsersOwnFileToTheTrash) {
+    // The executable goes to the freedesktop Trash, only when it is the user's own file.
     EXPECT_FALSE(moveOwnFileToTrash(root.filePath("missing")));
     EXPECT_FALSE(moveOwnFileToTrash(root.path())) << "a folder is not the executable";
-    // The freedesktop Trash under the (test's) data home.
     QDir().mkpath(qEnvironmentVariable("XDG_DATA_HOME"));
     writeFile(root.filePath("bin/tocko"));
     ASSERT_TRUE(moveOwnFileToTrash(root.filePath("bin/tocko")));
@@ -176,14 +153,9 @@ TEST(UninstallTexts, AreLookedUpInTheChosenLanguage) {
     const UninstallTexts en = uninstallTexts();
     LocalizationStore::shared().setLanguage(AppLanguage::system);
     EXPECT_EQ(en.confirmTitle, "Uninstall Tocko?");
-    EXPECT_EQ(de.confirmTitle, "Tocko deinstallieren?");
-    const QString enAll[] = {en.confirmBody,   en.uninstallButton, en.cancelButton, en.movedTitle,
-                             en.notMovedTitle, en.resultBody,      en.doneButton};
-    const QString deAll[] = {de.confirmBody,   de.uninstallButton, de.cancelButton, de.movedTitle,
-                             de.notMovedTitle, de.resultBody,      de.doneButton};
-    for (int i = 0; i < 7; ++i) EXPECT_NE(enAll[i], deAll[i]) << enAll[i].toStdString();
-    EXPECT_EQ(
-        en.notMovedTitle,
-        "Tocko’s settings are removed, but the app couldn’t move itself to the Trash. Remove it with the "
-        "package manager that installed it.");
+    const QString UninstallTexts::*all[] = {&UninstallTexts::confirmTitle,    &UninstallTexts::confirmBody,
+                                            &UninstallTexts::uninstallButton, &UninstallTexts::cancelButton,
+                                            &UninstallTexts::movedTitle,      &UninstallTexts::notMovedTitle,
+                                            &UninstallTexts::resultBody,      &UninstallTexts::doneButton};
+    for (auto text : all) EXPECT_NE(en.*text, de.*text) << (en.*text).toStdString();
 }

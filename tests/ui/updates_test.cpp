@@ -7,6 +7,8 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 #include "ui/updates/appcast.h"
 #include "ui/updates/updater_service.h"
@@ -160,51 +162,6 @@ TEST_F(UpdaterFixture, FindsTheUpdateAndStaysDisabledUntilTheUserIsDone) {
     EXPECT_EQ(changes.count(), 2);
 }
 
-TEST_F(UpdaterFixture, UpToDateAndServerErrorsAreReported) {
-    auto updater = make("0.3.0");
-    updater->checkForUpdates();
-    ASSERT_TRUE(waitShown());
-    EXPECT_EQ(driver->shown, "upToDate 0.3.0");
-    driver->dismiss();
-
-    driver->shown.clear();
-    server.status = "404 Not Found";
-    server.body = "missing";
-    updater->checkForUpdates();
-    ASSERT_TRUE(waitShown());
-    EXPECT_EQ(driver->shown, "error");
-    driver->dismiss();
-
-    driver->shown.clear();
-    server.status = "200 OK";
-    server.body = "<html>captive portal</html>";
-    updater->checkForUpdates();
-    ASSERT_TRUE(waitShown());
-    EXPECT_EQ(driver->shown, "error");
-    driver->dismiss();
-    EXPECT_TRUE(updater->canCheckForUpdates());
-}
-
-TEST_F(UpdaterFixture, UnreachableFeedIsAnError) {
-    QTcpServer closed;
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
-    const quint16 port = closed.serverPort();
-    closed.close();
-    auto updater = make("0.1.0", QUrl(QStringLiteral("http://127.0.0.1:%1/appcast.xml").arg(port)));
-    updater->checkForUpdates();
-    ASSERT_TRUE(waitShown());
-    EXPECT_EQ(driver->shown, "error");
-}
-
-TEST_F(UpdaterFixture, WithoutAUsableFeedNoCheckCanStart) {
-    auto updater = make("0.1.0", QUrl("not a url"));
-    EXPECT_FALSE(updater->canCheckForUpdates());
-    updater->checkForUpdates();
-    QTest::qWait(50);
-    EXPECT_TRUE(driver->shown.isEmpty());
-    EXPECT_FALSE(make("0.1.0", QUrl("file:///tmp/appcast.xml"))->canCheckForUpdates());
-}
-
 TEST(UpdaterConfiguration, FeedAddressComesFromTheSettings) {
     QSettings settings(QStringLiteral("Pollix"), QStringLiteral("Tocko"));
     settings.setValue("SUFeedURL", " https://updates.example.com/tocko/appcast.xml ");
@@ -236,30 +193,54 @@ TEST(Appcast, OnlyWebAddressesAreOfferedForDownload) {
     EXPECT_FALSE(isWebUrl(QUrl("https://")));
 }
 
-TEST_F(UpdaterFixture, FeedsAreHttpsExceptOnThisMachine) {
-    EXPECT_TRUE(make("0.1.0", QUrl("https://updates.example.com/appcast.xml"))->canCheckForUpdates());
-    EXPECT_FALSE(make("0.1.0", QUrl("http://updates.example.com/appcast.xml"))->canCheckForUpdates());
-    EXPECT_FALSE(make("0.1.0", QUrl("ftp://updates.example.com/appcast.xml"))->canCheckForUpdates());
-    EXPECT_TRUE(make("0.1.0", QUrl("http://localhost:8080/appcast.xml"))->canCheckForUpdates());
-    EXPECT_TRUE(make("0.1.0", QUrl("http://[::1]:8080/appcast.xml"))->canCheckForUpdates());
-    EXPECT_TRUE(make("0.1.0", server.url())->canCheckForUpdates());  // 127.0.0.1
-}
-
-TEST_F(UpdaterFixture, AFeedOverOneMebibyteIsRefused) {
-    // Well-formed, so only its size can make it fail.
+// Up to date, a server error, a page that is no feed, a feed over one
+// mebibyte (well-formed, so only its size can make it fail) and no server:
+// each is shown, and the next check works again.
+TEST_F(UpdaterFixture, UpToDateAndEveryFailureAreReported) {
     QByteArray padded = kFeed;
     padded.insert(padded.indexOf("<channel>") + 9,
                   "<description>" + QByteArray(int(kMaxAppcastBytes), 'x') + "</description>");
-    server.body = padded;
-    auto updater = make("0.1.0");
-    updater->checkForUpdates();
+    const std::vector<std::tuple<QByteArray, QByteArray, QString>> answers{
+        {"200 OK", kFeed, "upToDate 0.3.0"},
+        {"404 Not Found", "missing", "error"},
+        {"200 OK", "<html>captive portal</html>", "error"},
+        {"200 OK", padded, "error"},
+        {"200 OK", kFeed, "upToDate 0.3.0"}};
+    auto updater = make("0.3.0");
+    for (const auto& [status, body, shown] : answers) {
+        server.status = status;
+        server.body = body;
+        driver->shown.clear();
+        updater->checkForUpdates();
+        ASSERT_TRUE(waitShown());
+        EXPECT_EQ(driver->shown, shown) << status.toStdString() << " " << body.left(40).toStdString();
+        driver->dismiss();
+        EXPECT_TRUE(updater->canCheckForUpdates());
+    }
+
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    driver->shown.clear();
+    auto unreachable = make("0.1.0", QUrl(QStringLiteral("http://127.0.0.1:%1/appcast.xml").arg(port)));
+    unreachable->checkForUpdates();
     ASSERT_TRUE(waitShown());
     EXPECT_EQ(driver->shown, "error");
-    driver->dismiss();
+}
 
-    driver->shown.clear();
-    server.body = kFeed;  // a normal feed still reads
+// Feeds are HTTPS except on this machine; without a usable one no check starts.
+TEST_F(UpdaterFixture, OnlyHttpsOrLocalFeedsCanBeChecked) {
+    for (const char* usable : {"https://updates.example.com/appcast.xml", "http://localhost:8080/appcast.xml",
+                               "http://[::1]:8080/appcast.xml"})
+        EXPECT_TRUE(make("0.1.0", QUrl(usable))->canCheckForUpdates()) << usable;
+    for (const char* unusable :
+         {"http://updates.example.com/appcast.xml", "ftp://updates.example.com/appcast.xml",
+          "file:///tmp/appcast.xml", "not a url"})
+        EXPECT_FALSE(make("0.1.0", QUrl(unusable))->canCheckForUpdates()) << unusable;
+    auto updater = make("0.1.0", QUrl("not a url"));
     updater->checkForUpdates();
-    ASSERT_TRUE(waitShown());
-    EXPECT_EQ(driver->shown, "update 0.3 over 0.1.0");
+    QTest::qWait(50);
+    EXPECT_TRUE(driver->shown.isEmpty());
+    EXPECT_EQ(server.requests, 0);
 }

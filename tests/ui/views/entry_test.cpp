@@ -5,58 +5,25 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
 #include <QSystemTrayIcon>
-#include <QTest>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
 
-#include "app/app_state.h"
-#include "audio/null_output.h"
-#include "context/profile_store.h"
-#include "platform/fake/fake_backend.h"
-#include "platform/fake/fake_platform.h"
 #include "tests/common/test_support.h"
 #include "ui/l10n/localization_store.h"
-#include "ui/views/ui_entry.h"
 #include "view_fixture.h"
 
 using namespace tocko;
 
 namespace {
 
-QString textOf(QQuickItem* root, const char* name) {
-    QQuickItem* i = root->findChild<QQuickItem*>(name);
-    EXPECT_TRUE(i) << "no item named " << name;
-    return i ? i->property("text").toString() : QString();
-}
+using tocko::test::waitUntil;
 
-class EntryTest : public ::testing::Test {
+class EntryTest : public test::AppStateTest {
 protected:
-    void SetUp() override {
-        std::filesystem::remove_all(ProfileStore::supportDirectory());
-        QSettings("Pollix", "Tocko").clear();
-        setenv("TOCKO_NO_ONBOARDING", "1", 1);
-        AppState::Dependencies deps;
-        deps.platform = fakePlatform();
-        deps.localization = std::make_shared<FakeLocalizationProbe>();
-        deps.executablePath = "/usr/bin/tocko";
-        deps.homeDirectory = "/home/ada";
-        deps.fontAvailable = [](const std::string&) { return true; };
-        state = std::make_unique<AppState>(std::move(deps));
-        ui = ui::install(*state);
-        settle();
-    }
     void TearDown() override {
-        ui.reset();
-        state.reset();
-        unsetenv("TOCKO_NO_ONBOARDING");
         unsetenv("TOCKO_ONBOARDING_STEP");
+        AppStateTest::TearDown();
     }
-    static void settle() { QTest::qWait(30); }
-
-    // The open message box, if any.
     // The open note on how to get a tray icon (other notes, such as the one on
     // input access, may be open beside it).
     static QMessageBox* helpBox() {
@@ -66,7 +33,6 @@ protected:
                 return box;
         return nullptr;
     }
-
     // The open tour window, if any.
     static QQuickWindow* tourWindow() {
         for (QWindow* w : QGuiApplication::topLevelWindows())
@@ -74,19 +40,17 @@ protected:
                 if (q->isVisible() && q->findChild<QQuickItem*>("onboardingView")) return q;
         return nullptr;
     }
-
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<ui::TockoUi> ui;
+    static bool tourCompleted() {
+        return QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool();
+    }
 };
 
 TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
     // As under a tray icon (this test's display has no tray).
     ui.reset();
-    ui::UiOptions withTray;
-    withTray.trayPresent = true;
-    ui = ui::install(*state, withTray);
+    ui = ui::install(*state, {.noTrayFallbackAfter = std::nullopt, .trayPresent = true});
     ui->showPanel();
-    settle();
+    wait();
     QQuickWindow* panel = ui->panelWindow();
     ASSERT_TRUE(panel);
     EXPECT_TRUE(panel->isVisible());
@@ -94,8 +58,8 @@ TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
     EXPECT_TRUE(panel->flags() & Qt::FramelessWindowHint);
     QQuickItem* menu = panel->findChild<QQuickItem*>("menuView");
     ASSERT_TRUE(menu);
-    EXPECT_EQ(textOf(menu, "outputLine"), "Output: " + QString::fromStdString(state->currentOutputDevice()));
-    EXPECT_EQ(textOf(menu, "contextLine").left(7), "Mail · ");
+    EXPECT_EQ(text(menu, "outputLine"), "Output: " + QString::fromStdString(state->currentOutputDevice()));
+    EXPECT_EQ(text(menu, "contextLine").left(7), "Mail · ");
 
     ui->togglePanel();
     EXPECT_FALSE(panel->isVisible());
@@ -103,7 +67,7 @@ TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
     EXPECT_TRUE(panel->isVisible());
 
     ui->openSettings();
-    settle();
+    wait();
     EXPECT_FALSE(panel->isVisible());
     QQuickWindow* settings = ui->settingsWindow();
     ASSERT_TRUE(settings);
@@ -111,52 +75,44 @@ TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
     EXPECT_EQ(settings->size(), QSize(480, 600));
     QQuickItem* view = settings->findChild<QQuickItem*>("settingsView");
     ASSERT_TRUE(view);
-    EXPECT_EQ(textOf(view, "currentAppValue"), "Mail");
+    EXPECT_EQ(text(view, "currentAppValue"), "Mail");
     // A second request brings the same window back.
     ui->openSettings();
     EXPECT_EQ(ui->settingsWindow(), settings);
 }
 
+// The tour opens at the requested step (clamped); a second request only
+// brings it forward; its last button and the window's close button both
+// count as finishing.
 TEST_F(EntryTest, TourOpensAtTheRequestedStepAndClosingCompletesIt) {
     setenv("TOCKO_ONBOARDING_STEP", "99", 1);
-    ASSERT_FALSE(QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool());
+    ASSERT_FALSE(tourCompleted());
     state->showOnboarding();
-    settle();
+    wait();
     QQuickWindow* tour = tourWindow();
     ASSERT_TRUE(tour);
     EXPECT_TRUE(state->onboardingOpen());
     EXPECT_EQ(tour->title(), "Tocko");
     EXPECT_EQ(tour->size(), QSize(760, 520));
-    QQuickItem* view = tour->findChild<QQuickItem*>("onboardingView");
-    EXPECT_EQ(view->property("index").toInt(), 5);
-
-    // A second request while open only brings the same window forward.
+    EXPECT_EQ(tour->findChild<QQuickItem*>("onboardingView")->property("index").toInt(), 5);
     state->showOnboarding();
-    settle();
+    wait();
     EXPECT_EQ(tourWindow(), tour);
 
-    // The window's close button counts as finishing.
-    tour->close();
-    settle();
+    click(tour->contentItem(), "primaryButton");
+    wait();
     EXPECT_FALSE(state->onboardingOpen());
-    EXPECT_TRUE(QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool());
+    EXPECT_TRUE(tourCompleted());
     EXPECT_EQ(tourWindow(), nullptr);
-}
 
-TEST_F(EntryTest, TheLastButtonClosesTheTour) {
-    setenv("TOCKO_ONBOARDING_STEP", "5", 1);
+    QSettings("Pollix", "Tocko").remove("hasCompletedOnboarding");
     state->showOnboarding();
-    settle();
-    QQuickWindow* tour = tourWindow();
-    ASSERT_TRUE(tour);
-    QQuickItem* button = tour->findChild<QQuickItem*>("primaryButton");
-    ASSERT_TRUE(button);
-    tour->grabWindow();
-    QTest::mouseClick(tour, Qt::LeftButton, {},
-                      button->mapToScene({button->width() / 2, button->height() / 2}).toPoint());
-    settle();
+    wait();
+    ASSERT_TRUE(tourWindow());
+    tourWindow()->close();
+    wait();
     EXPECT_FALSE(state->onboardingOpen());
-    EXPECT_TRUE(QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool());
+    EXPECT_TRUE(tourCompleted());
 }
 
 // What the compositor shows, where the test runs under one (Sway's tree;
@@ -172,8 +128,6 @@ std::string compositorTree() {
     }
     return out;
 }
-
-using tocko::test::waitUntil;
 
 // Without a tray host (stock GNOME, plain Sway, or this test's display) the
 // only way in would be killing the process: the panel opens as a window of
@@ -216,30 +170,26 @@ TEST_F(EntryTest, WithoutATrayThePanelOpensAsAWindowAndSaysHowToGetATray) {
     // Its controls work as under the tray icon.
     QQuickItem* menu = panel->findChild<QQuickItem*>("menuView");
     ASSERT_TRUE(menu);
-    auto click = [&](const char* name) {
-        QQuickItem* i = menu->findChild<QQuickItem*>(name);
-        ASSERT_TRUE(i && i->isVisible()) << name;
-        panel->grabWindow();
-        QTest::mouseClick(panel, Qt::LeftButton, {},
-                          i->mapToScene({i->width() / 2, i->height() / 2}).toPoint());
-        settle();
-    };
     const bool wasEnabled = state->isEnabled();
-    click("enableSwitch");
+    click(menu, "enableSwitch");
+    wait();
     EXPECT_EQ(state->isEnabled(), !wasEnabled);
-    click("snoozeButton");
+    click(menu, "snoozeButton");
+    wait();
     EXPECT_TRUE(state->context().snoozeUntil().has_value());
-    click("settingsButton");
+    click(menu, "settingsButton");
+    wait();
     ASSERT_TRUE(ui->settingsWindow());
     EXPECT_TRUE(ui->settingsWindow()->isVisible());
     // Settings taking the focus leaves the window open, unlike the popover.
     EXPECT_TRUE(panel->isVisible());
     ui->settingsWindow()->close();
 
+    // Escape is a window shortcut: it needs the panel to have the focus.
     panel->requestActivate();
-    settle();
+    ASSERT_TRUE(waitUntil([&] { return panel->isActive(); }));
     QTest::keyClick(panel, Qt::Key_Escape);
-    settle();
+    wait();
     EXPECT_FALSE(panel->isVisible());
     if (getenv("TOCKO_TEST_SWAYSOCK")) {
         EXPECT_TRUE(waitUntil([] {
@@ -262,8 +212,6 @@ TEST_F(EntryTest, WithoutATrayThePanelOpensAsAWindowAndSaysHowToGetATray) {
     EXPECT_NE(german, english);
     EXPECT_TRUE(german.contains("AppIndicator-Erweiterung")) << german.toStdString();
 }
-
-}  // namespace
 
 // Where the panel cannot open (no tray geometry, a compositor that places
 // windows itself), the tray menu alone reaches every command of the panel.
@@ -300,3 +248,5 @@ TEST_F(EntryTest, TheTrayMenuOffersEveryCommandOfThePanel) {
     EXPECT_TRUE(action("Unmute"));
     EXPECT_FALSE(action("Mute for 10 min"));
 }
+
+}  // namespace

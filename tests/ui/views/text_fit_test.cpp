@@ -1,6 +1,8 @@
 // Every view in every offered language: no text is cut off (elided, or past
 // its line limit), wider than its box, or reaching past an item that clips
-// it or the window. Scroll views may be as tall as their content.
+// it or the window. Scroll views may be as tall as their content. Japanese,
+// Korean and Chinese need a CJK font from the system.
+#include <QDir>
 #include <QQuickWindow>
 
 #include "ui/l10n/app_language.h"
@@ -91,12 +93,16 @@ protected:
         }
     }
 
-    // Lays the window out as it would be shown, then checks it.
-    void check(QQuickItem* view, const QString& where, QStringList& problems) {
+    // Lays the window out as it would be shown, keeps a picture of it for
+    // looking at the layout (build/screenshots/<language>-<view>.png), then
+    // checks it.
+    void check(QQuickItem* view, const QString& name, QStringList& problems) {
         ASSERT_TRUE(view);
         window->grabWindow();
         settle();
-        collect(window->contentItem(), where, problems);
+        QDir().mkpath(TOCKO_SCREENSHOT_DIR);
+        EXPECT_TRUE(window->grabWindow().save(QStringLiteral(TOCKO_SCREENSHOT_DIR "/%1.png").arg(name)));
+        collect(window->contentItem(), name, problems);
     }
 };
 
@@ -104,23 +110,23 @@ TEST_F(TextFitTest, EveryViewInEveryLanguage) {
     // A state that shows the most text: warnings, a rule, no permission.
     engine->upsertRule(test::makeRule("org.example.Mail", "Mail", PackID::felt, 0.4));
     engine->setCurrentApp(std::string("org.example.Mail"), std::string("Mail"));
-    app.setNeedsInstall(true);
-    app.setNeedsRelaunchToActivate(true);
-    app.setSecureInputActive(true);
-    app.setPermissionPartial(true);
-    app.setInputAccessGrant(3);
+    app.insert("needsInstall", true);
+    app.insert("needsRelaunchToActivate", true);
+    app.insert("secureInputActive", true);
+    app.insert("permissionPartial", true);
+    app.insert("inputAccessGrant", 3);
 
     QStringList problems;
     for (AppLanguage language : allAppLanguages()) {
         if (language == AppLanguage::system) continue;
         LocalizationStore::shared().setLanguage(language);
         const QString lang = rawValue(language);
-        check(load("MenuView", menuProperties()), lang + " panel", problems);
-        check(load("SettingsView", menuProperties()), lang + " settings", problems);
+        check(load("MenuView", menuProperties()), lang + "-panel", problems);
+        check(load("SettingsView", menuProperties()), lang + "-settings", problems);
         for (int step = 0; step < 6; ++step) {
             QVariantMap properties = menuProperties();
             properties.insert("startStep", step);
-            check(load("OnboardingView", properties), lang + QStringLiteral(" tour step %1").arg(step + 1),
+            check(load("OnboardingView", properties), lang + QStringLiteral("-tour-%1").arg(step + 1),
                   problems);
         }
     }

@@ -3,24 +3,16 @@
 // library, listed, offered as the sixth style in the pack pickers and
 // chosen there; a broken pack's error reads in the chosen language; a pack
 // is removed with its row's button.
+#include <sndfile.h>
+
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 
-#include "app/app_state.h"
-#include "audio/null_output.h"
 #include "audio/pack.h"
-#include "context/profile_store.h"
-#include "platform/fake/fake_backend.h"
-#include "platform/fake/fake_platform.h"
 #include "ui/l10n/localization_store.h"
-#include "ui/views/ui_entry.h"
 #include "userpacks/pack_problem.h"
 #include "userpacks/user_pack_library.h"
 #include "userpacks/user_packs.h"
@@ -32,52 +24,41 @@ using userpacks::PackProblem;
 
 namespace {
 
-// A 16-bit mono WAV of a decaying tone.
+// A mono WAV of a decaying tone.
 void writeTone(const QString& path, int frames) {
-    QByteArray data;
-    for (int i = 0; i < frames; ++i) {
-        const auto v = int16_t(8000.0 * std::sin(i * 0.07) * std::exp(-i / 900.0));
-        data.append(reinterpret_cast<const char*>(&v), 2);
-    }
-    auto le32 = [](uint32_t v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
-    auto le16 = [](uint16_t v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("RIFF" + le32(36 + uint32_t(data.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
-            le32(48000) + le32(96000) + le16(2) + le16(16) + "data" + le32(uint32_t(data.size())) + data);
+    std::vector<float> samples(static_cast<size_t>(frames));
+    for (int i = 0; i < frames; ++i)
+        samples[size_t(i)] = float(0.25 * std::sin(i * 0.07) * std::exp(-i / 900.0));
+    SF_INFO info{.frames = 0,
+                 .samplerate = 48000,
+                 .channels = 1,
+                 .format = SF_FORMAT_WAV | SF_FORMAT_PCM_16,
+                 .sections = 0,
+                 .seekable = 0};
+    SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    ASSERT_TRUE(f) << sf_strerror(nullptr);
+    sf_writef_float(f, samples.data(), frames);
+    sf_close(f);
 }
 
-class UserPacksViewTest : public test::ViewTest {
+class UserPacksViewTest : public test::AppStateTest {
 protected:
     void SetUp() override {
-        std::filesystem::remove_all(ProfileStore::supportDirectory());
         QDir(userpacks::defaultPacksDir()).removeRecursively();
-        QSettings("Pollix", "Tocko").clear();
-        setenv("TOCKO_NO_ONBOARDING", "1", 1);
-        AppState::Dependencies deps;
-        deps.platform = fakePlatform();
-        deps.localization = std::make_shared<FakeLocalizationProbe>();
-        deps.executablePath = "/usr/bin/tocko";
-        deps.homeDirectory = "/home/ada";
-        deps.fontAvailable = [](const std::string&) { return true; };
-        state = std::make_unique<AppState>(std::move(deps));
-        ui = ui::install(*state);
+        AppStateTest::SetUp();
         ui->openSettings();
-        QTest::qWait(30);
+        wait();
         ASSERT_TRUE(ui->settingsWindow());
         view = ui->settingsWindow()->findChild<QQuickItem*>("settingsView");
         ASSERT_TRUE(view);
         library = qobject_cast<userpacks::UserPackLibrary*>(
             item(view, "userPacksSection")->property("library").value<QObject*>());
-        ASSERT_TRUE(library);
         ASSERT_EQ(library, state->userPacksObject());
-        sources.setAutoRemove(true);
+        ASSERT_TRUE(library);
     }
     void TearDown() override {
         LocalizationStore::shared().setLanguage(AppLanguage::system);
-        ui.reset();
-        state.reset();
-        unsetenv("TOCKO_NO_ONBOARDING");
+        AppStateTest::TearDown();
         QDir(userpacks::defaultPacksDir()).removeRecursively();
     }
 
@@ -104,8 +85,6 @@ protected:
         return {headers, lastItems};
     }
 
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<ui::TockoUi> ui;
     QQuickItem* view = nullptr;
     userpacks::UserPackLibrary* library = nullptr;
     QTemporaryDir sources;

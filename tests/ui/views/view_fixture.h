@@ -10,76 +10,29 @@
 #include <QObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQmlPropertyMap>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTest>
 #include <QVariantMap>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "context/context_engine.h"
+#include "platform/fake/fake_platform.h"
 #include "tests/common/fake_sink.h"
 #include "ui/views/context_model.h"
 #include "ui/views/running_apps.h"
+#include "ui/views/ui_entry.h"
 #include "ui/views/view_actions.h"
 #include "ui/views/views.h"
 
 namespace tocko::test {
-
-#define TOCKO_FAKE_PROPERTY(type, name, setter) \
-public:                                         \
-    type name() const { return name##_; }       \
-    void setter(type v) {                       \
-        if (name##_ == v) return;               \
-        name##_ = v;                            \
-        emit name##Changed();                   \
-    }                                           \
-    Q_SIGNAL void name##Changed();              \
-                                                \
-private:                                        \
-    type name##_{};
-
-// The application state's published fields, settable by the tests.
-class FakeApp : public QObject {
-    Q_OBJECT
-    Q_PROPERTY(bool isEnabled READ isEnabled WRITE setIsEnabled NOTIFY isEnabledChanged)
-    Q_PROPERTY(bool permissionGranted READ permissionGranted WRITE setPermissionGranted NOTIFY
-                   permissionGrantedChanged)
-    Q_PROPERTY(bool permissionPartial READ permissionPartial WRITE setPermissionPartial NOTIFY
-                   permissionPartialChanged)
-    Q_PROPERTY(
-        int inputAccessGrant READ inputAccessGrant WRITE setInputAccessGrant NOTIFY inputAccessGrantChanged)
-    Q_PROPERTY(bool needsRelaunchToActivate READ needsRelaunchToActivate WRITE setNeedsRelaunchToActivate
-                   NOTIFY needsRelaunchToActivateChanged)
-    Q_PROPERTY(bool needsInstall READ needsInstall WRITE setNeedsInstall NOTIFY needsInstallChanged)
-    Q_PROPERTY(bool launchAtLogin READ launchAtLogin WRITE setLaunchAtLogin NOTIFY launchAtLoginChanged)
-    Q_PROPERTY(QString currentOutputDevice READ currentOutputDevice WRITE setCurrentOutputDevice NOTIFY
-                   currentOutputDeviceChanged)
-    Q_PROPERTY(bool secureInputActive READ secureInputActive WRITE setSecureInputActive NOTIFY
-                   secureInputActiveChanged)
-    Q_PROPERTY(QString secureInputHolder READ secureInputHolder WRITE setSecureInputHolder NOTIFY
-                   secureInputHolderChanged)
-    TOCKO_FAKE_PROPERTY(bool, isEnabled, setIsEnabled)
-    TOCKO_FAKE_PROPERTY(bool, permissionGranted, setPermissionGranted)
-    TOCKO_FAKE_PROPERTY(bool, permissionPartial, setPermissionPartial)
-    TOCKO_FAKE_PROPERTY(int, inputAccessGrant, setInputAccessGrant)
-    TOCKO_FAKE_PROPERTY(bool, needsRelaunchToActivate, setNeedsRelaunchToActivate)
-    TOCKO_FAKE_PROPERTY(bool, needsInstall, setNeedsInstall)
-    TOCKO_FAKE_PROPERTY(bool, launchAtLogin, setLaunchAtLogin)
-    TOCKO_FAKE_PROPERTY(QString, currentOutputDevice, setCurrentOutputDevice)
-    TOCKO_FAKE_PROPERTY(bool, secureInputActive, setSecureInputActive)
-    TOCKO_FAKE_PROPERTY(QString, secureInputHolder, setSecureInputHolder)
-};
-
-class FakeUpdater : public QObject {
-    Q_OBJECT
-    Q_PROPERTY(bool canCheckForUpdates READ canCheckForUpdates WRITE setCanCheckForUpdates NOTIFY
-                   canCheckForUpdatesChanged)
-    TOCKO_FAKE_PROPERTY(bool, canCheckForUpdates, setCanCheckForUpdates)
-};
 
 // Calls of the action hooks, by name.
 struct ActionLog {
@@ -105,7 +58,16 @@ protected:
         engine = std::make_unique<ContextEngine>(sink, ProfileStore::emptyStore());
         context = std::make_unique<ui::ContextModel>(engine.get());
         actions = std::make_unique<ui::ViewActions>(hooks());
-        app.setCurrentOutputDevice("Null Output");
+        // The application state's and the updater's published fields, set by
+        // the tests and by the views.
+        for (const char* flag :
+             {"isEnabled", "permissionGranted", "permissionPartial", "needsRelaunchToActivate",
+              "needsInstall", "launchAtLogin", "secureInputActive"})
+            app.insert(flag, false);
+        app.insert("inputAccessGrant", 0);
+        app.insert("secureInputHolder", QString());
+        app.insert("currentOutputDevice", "Null Output");
+        updater.insert("canCheckForUpdates", false);
         running = std::make_shared<FakeRunningApps>();
         ui::setRunningAppsSource(running);
         ui::prepareViewEngine(qml);
@@ -125,17 +87,20 @@ protected:
             log.calls.push_back("collectDiagnostics");
             done(QStringLiteral("Tocko Diagnostics\nline 2"));
         };
-        h.requestPermission = note("requestPermission");
-        h.permissionGranted = [this] { return app.permissionGranted(); };
-        h.openInputMonitoringSettings = note("openInputMonitoringSettings");
-        h.grantInputAccess = note("grantInputAccess");
-        h.revealApp = note("revealApp");
-        h.relaunch = note("relaunch");
-        h.quit = note("quit");
-        h.openSettings = note("openSettings");
-        h.checkForUpdates = note("checkForUpdates");
-        h.showOnboarding = note("showOnboarding");
-        h.uninstall = note("uninstall");
+        h.permissionGranted = [this] { return app.value("permissionGranted").toBool(); };
+        using H = ui::ViewActions::Hooks;
+        for (auto [hook, name] : std::initializer_list<std::pair<std::function<void()> H::*, const char*>>{
+                 {&H::requestPermission, "requestPermission"},
+                 {&H::openInputMonitoringSettings, "openInputMonitoringSettings"},
+                 {&H::grantInputAccess, "grantInputAccess"},
+                 {&H::revealApp, "revealApp"},
+                 {&H::relaunch, "relaunch"},
+                 {&H::quit, "quit"},
+                 {&H::openSettings, "openSettings"},
+                 {&H::checkForUpdates, "checkForUpdates"},
+                 {&H::showOnboarding, "showOnboarding"},
+                 {&H::uninstall, "uninstall"}})
+            h.*hook = note(name);
         h.shortVersion = "1.2.3";
         h.buildVersion = "45";
         return h;
@@ -170,21 +135,13 @@ protected:
                 {"actions", QVariant::fromValue<QObject*>(actions.get())}};
     }
 
-    // Calls a QML function of `object` with the given arguments.
-    static QVariant call(QObject* object, const char* function, const QVariantList& args = {}) {
+    // Calls a QML function of `object`, with one argument or none.
+    static QVariant call(QObject* object, const char* function, const QVariant& arg = {}) {
         QVariant result;
-        switch (args.size()) {
-            case 0:
-                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result));
-                break;
-            case 1:
-                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
-                                          Q_ARG(QVariant, args[0]));
-                break;
-            default:
-                QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
-                                          Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1]));
-        }
+        if (arg.isValid())
+            QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, arg));
+        else
+            QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result));
         settle();
         return result;
     }
@@ -217,10 +174,17 @@ protected:
         QQuickItem* i = item(root, name);
         return i ? i->property("text").toString() : QString();
     }
-    // Visible on screen: the item and all its ancestors.
+    // Visible: the item and all its ancestors.
     static bool shown(QObject* root, const char* name) {
         QQuickItem* i = item(root, name);
         return i && i->isVisible();
+    }
+    // Which of `names` are shown, space-separated.
+    static std::string shownOf(QObject* root, std::initializer_list<const char*> names) {
+        std::string on;
+        for (const char* name : names)
+            if (shown(root, name)) on += (on.empty() ? "" : " ") + std::string(name);
+        return on;
     }
     // Scrolls the nearest enclosing flickable so that `i` is inside the window.
     static void scrollIntoView(QQuickItem* i) {
@@ -228,7 +192,6 @@ protected:
         const double windowHeight = i->window()->height();
         if (inScene.top() >= 0 && inScene.bottom() <= windowHeight) return;
         for (QQuickItem* p = i->parentItem(); p; p = p->parentItem()) {
-            if (!p->metaObject()->indexOfProperty("contentY") || p->property("contentY").isNull()) continue;
             if (p->metaObject()->indexOfProperty("contentY") < 0) continue;
             const double y = p->property("contentY").toDouble() + inScene.center().y() - windowHeight / 2;
             p->setProperty("contentY", std::max(0.0, y));
@@ -255,12 +218,41 @@ protected:
     std::shared_ptr<FakeRunningApps> running;
     std::unique_ptr<ContextEngine> engine;
     std::unique_ptr<ui::ContextModel> context;
-    FakeApp app;
-    FakeUpdater updater;
+    QQmlPropertyMap app, updater;
     ActionLog log;
     std::unique_ptr<ui::ViewActions> actions;
     QQmlEngine qml;
     std::unique_ptr<QQuickWindow> window;
+};
+
+// A real application state on fake platform services, without the tour,
+// and the entry over it.
+class AppStateTest : public ViewTest {
+protected:
+    void SetUp() override {
+        ViewTest::SetUp();
+        setenv("TOCKO_NO_ONBOARDING", "1", 1);
+        AppState::Dependencies deps;
+        deps.platform = fakePlatform();
+        deps.localization = std::make_shared<FakeLocalizationProbe>();
+        deps.executablePath = "/usr/bin/tocko";
+        deps.homeDirectory = "/home/ada";
+        deps.fontAvailable = [](const std::string&) { return true; };
+        state = std::make_unique<AppState>(std::move(deps));
+        ui = ui::install(*state);
+        wait();
+    }
+    void TearDown() override {
+        ui.reset();
+        state.reset();
+        unsetenv("TOCKO_NO_ONBOARDING");
+        ViewTest::TearDown();
+    }
+    // Lets the state's queued work and the windows' timers run.
+    static void wait() { QTest::qWait(30); }
+
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<ui::TockoUi> ui;
 };
 
 inline AppProfile makeRule(const std::string& id, const std::string& name, PackID pack, double volume) {
