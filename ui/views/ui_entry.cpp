@@ -216,7 +216,10 @@ QQuickWindow* TockoUi::createWindow(const char* type) {
 #ifdef __GLIBC__
     // Loading a window's QML types leaves megabytes of freed parse and link
     // data in the heap; once it is drawn, give the free pages back.
-    QTimer::singleShot(std::chrono::seconds(1), this, [] { malloc_trim(0); });
+    QTimer::singleShot(std::chrono::seconds(1), this, [this] {
+        engine_->collectGarbage();
+        malloc_trim(0);
+    });
 #endif
     return window;
 }
