@@ -83,30 +83,49 @@ void Mixer::applyCommands(double outRate) {
     appliedSeq_.store(seq, std::memory_order_release);
 }
 
+namespace {
+
+float sampleValue(float s) { return s; }
+float sampleValue(int16_t s) { return float(s) * SampleBuffer::kPcm16Scale; }
+
+// Adds one voice to `frames` frames of `out`, reading its samples as stored
+// (no copy, no conversion ahead). Returns the frames it filled; fewer than
+// `frames` when the sample ended.
+template <typename Sample>
+uint32_t addVoice(const Sample* src, int srcCh, uint32_t last, double& pos, double step, float gain,
+                  float* out, uint32_t frames, int channels) {
+    float* o = out;
+    uint32_t i = 0;
+    for (; i < frames; ++i, o += channels) {
+        const uint32_t idx = uint32_t(pos);
+        if (idx > last) break;
+        const float frac = float(pos - double(idx));
+        for (int ch = 0; ch < channels; ++ch) {
+            const int sc = ch < srcCh ? ch : srcCh - 1;
+            const float s0 = sampleValue(src[size_t(idx) * size_t(srcCh) + size_t(sc)]);
+            const float s1 =
+                idx < last ? sampleValue(src[size_t(idx + 1) * size_t(srcCh) + size_t(sc)]) : 0.0f;
+            o[ch] += (s0 + (s1 - s0) * frac) * gain;
+        }
+        pos += step;
+    }
+    return i;
+}
+
+}  // namespace
+
 int Mixer::mixVoices(float* out, uint32_t frames, int channels) {
     std::fill(out, out + size_t(frames) * size_t(channels), 0.0f);
     int active = 0;
     for (Voice& v : voices_) {
         const SampleBuffer* b = v.buffer;
         if (b == nullptr) continue;
-        const float* src = b->samples.data();
-        const int srcCh = b->channels;
         const uint32_t last = b->frames - 1;
-        float* o = out;
-        uint32_t i = 0;
-        for (; i < frames; ++i, o += channels) {
-            const uint32_t idx = uint32_t(v.pos);
-            if (idx > last) break;
-            const float frac = float(v.pos - double(idx));
-            for (int ch = 0; ch < channels; ++ch) {
-                const int sc = ch < srcCh ? ch : srcCh - 1;
-                const float s0 = src[size_t(idx) * size_t(srcCh) + size_t(sc)];
-                const float s1 = idx < last ? src[size_t(idx + 1) * size_t(srcCh) + size_t(sc)] : 0.0f;
-                o[ch] += (s0 + (s1 - s0) * frac) * v.gain;
-            }
-            v.pos += v.step;
-        }
-        if (i < frames) {
+        const uint32_t filled =
+            b->pcm16.empty()
+                ? addVoice(b->samples.data(), b->channels, last, v.pos, v.step, v.gain, out, frames, channels)
+                : addVoice(b->pcm16.data(), b->channels, last, v.pos, v.step, v.gain, out, frames, channels);
+        if (filled < frames) {
             v.buffer = nullptr;  // finished: the voice idles until its next click
         } else {
             ++active;

@@ -91,8 +91,17 @@ std::shared_ptr<SampleBuffer> loadSample(const std::string& path, std::string& r
         buffer->frames = static_cast<uint32_t>(info.frames);
         buffer->channels = info.channels;
         buffer->sampleRate = info.samplerate;
-        buffer->samples.resize(size_t(info.frames) * size_t(info.channels));
-        sf_count_t got = sf_readf_float(file, buffer->samples.data(), info.frames);
+        const size_t count = size_t(info.frames) * size_t(info.channels);
+        sf_count_t got = 0;
+        // 8- and 16-bit files keep their integers, which read back as the
+        // floats libsndfile would give (x / 32768); wider ones become floats.
+        if (bytesPerSample(info.format) == 1 || bytesPerSample(info.format) == 2) {
+            buffer->pcm16.resize(count);
+            got = sf_readf_short(file, buffer->pcm16.data(), info.frames);
+        } else {
+            buffer->samples.resize(count);
+            got = sf_readf_float(file, buffer->samples.data(), info.frames);
+        }
         if (got != info.frames) {
             reason = "short read";
             buffer.reset();

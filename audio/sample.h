@@ -9,14 +9,22 @@
 
 namespace tocko {
 
+// The samples are held in one of two forms, both interleaved: as 16-bit
+// integers when the file stores them so (the bundled packs; half the memory
+// of floats, and the same values), else as floats. Exactly one of the two
+// vectors holds the frames.
 struct SampleBuffer {
-    std::vector<float> samples;  // interleaved
+    std::vector<float> samples;
+    std::vector<int16_t> pcm16;
     uint32_t frames = 0;
     int channels = 1;
     double sampleRate = 0;
 
+    static constexpr float kPcm16Scale = 1.0f / 32768.0f;
+
     float at(uint32_t frame, int channel) const {
-        return samples[size_t(frame) * size_t(channels) + size_t(channel)];
+        const size_t i = size_t(frame) * size_t(channels) + size_t(channel);
+        return pcm16.empty() ? samples[i] : float(pcm16[i]) * kPcm16Scale;
     }
 };
 

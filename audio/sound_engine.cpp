@@ -3,6 +3,7 @@
 #include <sys/random.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "audio/loudness.h"
@@ -117,7 +118,16 @@ SoundEngine::SoundEngine(Options options)
 
 SoundEngine::~SoundEngine() { output_->stop(); }
 
+namespace {
+// Frees the samples, keeping what describes them.
+void releaseData(SampleBuffer& b) {
+    std::vector<int16_t>().swap(b.pcm16);
+    std::vector<float>().swap(b.samples);
+}
+}  // namespace
+
 void SoundEngine::buildGraph(const std::string& soundsDir) {
+    soundsDir_ = soundsDir;
     bool haveFormat = false;
     int graphChannels = 1;
     // All voices run in one graph format: that of the first file that loaded.
@@ -160,6 +170,16 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
         const PackLoudness loudness = measurePack(takes, releases, buffer->sampleRate);
         typingLevel_[pack] = loudness.level;
         packBaseGain_[pack] = loudnessGain(loudness.level, loudness.peak);
+        BufferStat stat{pack, 0, 0};
+        firstChannelStats(*buffer, stat.peak, stat.rms);
+        stats_[pack] = stat;
+        // Only the default pack's sounds stay in memory; another pack's are
+        // read back when it becomes the active one or first plays.
+        if (pack != kDefaultPack) {
+            for (const auto& t : takes) releaseData(*t);
+            if (release) releaseData(*release);
+            released_[pack] = true;
+        }
         buffers_[pack] = std::move(buffer);
         takes_[pack] = std::move(takes);
         lastTake_[pack] = 0;  // filled here so that playing never allocates
@@ -219,10 +239,8 @@ void SoundEngine::loudnessSelfCheck() {
 std::vector<BufferStat> SoundEngine::bufferStats() const {
     std::vector<BufferStat> stats;
     for (PackID pack : allPacks()) {
-        BufferStat s{pack, 0, 0};
-        auto it = buffers_.find(pack);
-        if (it != buffers_.end() && it->second->frames > 0) firstChannelStats(*it->second, s.peak, s.rms);
-        stats.push_back(s);
+        auto it = stats_.find(pack);
+        stats.push_back(it != stats_.end() ? it->second : BufferStat{pack, 0, 0});
     }
     return stats;
 }
@@ -264,7 +282,7 @@ void SoundEngine::playOnQueue(PackID pack, float volume, bool vary, int key) {
     // An imported pack that is gone plays the default pack.
     if (isUserPack(pack) && buffers_.count(pack) == 0) pack = kDefaultPack;
     auto it = buffers_.find(pack);
-    if (it == buffers_.end()) return;
+    if (it == buffers_.end() || !ensureResident(pack)) return;
     const SampleBuffer* take = nullptr;
     if (key >= 0) {
         if (auto user = userPacks_.find(pack); user != userPacks_.end()) {
@@ -294,6 +312,44 @@ void SoundEngine::playOnQueue(PackID pack, float volume, bool vary, int key) {
     output_->wake();
 }
 
+bool SoundEngine::ensureResident(PackID pack) {
+    auto released = released_.find(pack);
+    if (released == released_.end()) return true;
+    // Tried once: a pack whose files went away stays silent without a
+    // report per key press.
+    if (!released->second) return false;
+    released->second = false;
+    const std::vector<std::shared_ptr<SampleBuffer>>& takes = takes_.at(pack);
+    std::vector<std::shared_ptr<SampleBuffer>> sounds = takes;
+    if (auto release = releases_.find(pack); release != releases_.end()) sounds.push_back(release->second);
+    // Read all, then fill all: no voice has played these buffers (only
+    // filled ones are ever scheduled), so filling them races with nothing.
+    std::vector<std::shared_ptr<SampleBuffer>> read;
+    for (size_t i = 0; i < sounds.size(); ++i) {
+        const bool isRelease = i >= takes.size();
+        const std::string file = isRelease ? releaseFileName(pack) : takeFileName(pack, int(i));
+        std::string reason;
+        auto b = loadSample(soundsDir_ + "/" + file, reason);
+        if (b && (b->frames != sounds[i]->frames || b->channels != sounds[i]->channels ||
+                  b->sampleRate != sounds[i]->sampleRate)) {
+            b.reset();
+            reason = "changed since Tocko started";
+        }
+        if (!b) {
+            log_.error("Failed to load {} from bundle", {pub(file)});
+            trace(kComponent, "failed to load " + file + ": " + reason);
+            return false;
+        }
+        read.push_back(std::move(b));
+    }
+    for (size_t i = 0; i < sounds.size(); ++i) {
+        sounds[i]->pcm16 = std::move(read[i]->pcm16);
+        sounds[i]->samples = std::move(read[i]->samples);
+    }
+    released_.erase(released);
+    return true;
+}
+
 // A take other than the one played last, at random; the first take when there is only one.
 const SampleBuffer* SoundEngine::nextTake(PackID pack) {
     const auto& takes = takes_.at(pack);
@@ -320,7 +376,7 @@ void SoundEngine::playReleaseOnQueue(PackID pack, float volume, int key) {
             sound = u.release[size_t(k->second)].get();
         else if (!u.release.empty())
             sound = u.release[size_t(uniform_()) % u.release.size()].get();
-    } else if (auto it = releases_.find(pack); it != releases_.end()) {
+    } else if (auto it = releases_.find(pack); it != releases_.end() && ensureResident(pack)) {
         sound = it->second.get();
     }
     if (sound == nullptr) return;
@@ -401,6 +457,10 @@ void SoundEngine::setActivePack(PackID pack) {
         return true;
     });
     if (!changed) return;
+    // Its sounds are read now, not at its first click.
+    queue_.async([weak = weak_from_this(), pack] {
+        if (auto self = weak.lock()) self->ensureResident(pack);
+    });
     log_.info("Active pack -> {}", {pub(rawValue(pack))});
     trace(kComponent, "active pack changed -> " + std::string(rawValue(pack)));
 }

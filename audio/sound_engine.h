@@ -138,6 +138,9 @@ private:
     void playReleaseOnQueue(PackID pack, float volume, int key);
     void installUserPackOnQueue(PackID pack, UserPackSounds sounds);
     const SampleBuffer* nextTake(PackID pack);
+    // Reads a built-in pack's sounds back in when only their description
+    // is kept (queue only); false when they cannot be read as they were.
+    bool ensureResident(PackID pack);
     void reportDroppedClicks();
     float drawUniform(float lower, float upper, bool* wasUpper);
     std::string graphLine(const std::string& label);
@@ -149,6 +152,9 @@ private:
     std::map<PackID, std::vector<std::shared_ptr<SampleBuffer>>> takes_;
     std::map<PackID, std::shared_ptr<SampleBuffer>> releases_;
     std::map<PackID, double> typingLevel_;
+    std::map<PackID, BufferStat> stats_;  // of each built-in pack's first take, measured as it loaded
+    std::string soundsDir_;
+    std::map<PackID, bool> released_;  // built-in packs whose samples are not in memory: true while readable
     std::map<PackID, size_t> lastTake_;                   // queue only
     std::map<PackID, UserPackSounds> userPacks_;          // queue only
     std::vector<std::shared_ptr<SampleBuffer>> retired_;  // replaced sounds a voice may still read

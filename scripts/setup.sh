@@ -41,7 +41,7 @@ case "$family" in
       libpulse-dev libsndfile1-dev libsystemd-dev libevdev-dev libx11-dev libxi-dev libxtst-dev libgl1-mesa-dev
       libarchive-dev libsoxr-dev
       qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
-      qt6-qpa-plugins qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
+      qt6-qpa-plugins qml6-module-qtquick qml6-module-qtquick-layouts
       qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qtquick-templates
       qml6-module-qtqml qml6-module-qtquick-shapes qml6-module-qt5compat-graphicaleffects
       # Japanese, Korean and Chinese texts and language names

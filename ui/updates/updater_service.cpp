@@ -50,7 +50,6 @@ UpdaterService::UpdaterService(Options options, QObject* parent)
       timeoutMs_(options.timeoutMs) {
     if (currentVersion_.isEmpty()) currentVersion_ = QCoreApplication::applicationVersion();
     if (currentVersion_.isEmpty()) currentVersion_ = QStringLiteral(TOCKO_VERSION_TEXT);
-    network_ = new QNetworkAccessManager(this);
     // The updater starts with the service; without a feed it cannot.
     started_ = usableFeed(feedUrl_);
     if (!started_) {
@@ -76,6 +75,9 @@ void UpdaterService::checkForUpdates() {
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("Tocko/%1 (update check)").arg(currentVersion_));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // Made at the first check: the network stack (its proxy and TLS set-up)
+    // need not stay resident in a program that may never check.
+    if (!network_) network_ = new QNetworkAccessManager(this);
     QNetworkReply* reply = network_->get(request);
     // The body is held in memory: a feed that is (or announces itself as)
     // larger than any appcast is cut off as soon as that shows.

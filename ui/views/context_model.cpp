@@ -36,6 +36,9 @@ AppProfile profileFromVariant(const QVariantMap& map) {
 std::vector<AppProfile> sortedRules(const ProfileStore& store) {
     std::vector<AppProfile> rules;
     for (const auto& [id, rule] : store.rules) rules.push_back(rule);
+    // Opening a collator loads the locale's collation tables: not for
+    // nothing to sort.
+    if (rules.size() < 2) return rules;
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(rules.begin(), rules.end(), [&](const AppProfile& a, const AppProfile& b) {

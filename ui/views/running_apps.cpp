@@ -25,6 +25,7 @@ std::vector<RunningApp> runningAppsList(const std::vector<RunningAppEntry>& entr
         const std::string& name = e.name && !e.name->empty() ? *e.name : *e.bundleID;
         apps.push_back({QString::fromStdString(*e.bundleID), QString::fromStdString(name)});
     }
+    if (apps.size() < 2) return apps;  // a collator loads the locale's collation tables
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(apps.begin(), apps.end(), [&](const RunningApp& a, const RunningApp& b) {

@@ -154,8 +154,10 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
     // desktops where the panel cannot open where it belongs.
     connect(trayMenu_.get(), &QMenu::aboutToShow, this, &TockoUi::fillTrayMenu);
     fillTrayMenu();
-    connect(&LocalizationStore::shared(), &LocalizationStore::languageChanged, this,
-            [this] { tray_->setToolTip(lookup("Tocko")); });
+    connect(&LocalizationStore::shared(), &LocalizationStore::languageChanged, this, [this] {
+        tray_->setToolTip(lookup("Tocko"));
+        updatePanelNote();
+    });
     tray_->setContextMenu(trayMenu_.get());
     connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) togglePanel();
@@ -177,13 +179,17 @@ void TockoUi::checkTrayArrived() {
         return;
     }
     trace("UI", "no system tray; opened the quick controls in a window");
+    // The note sits in the panel's window, above its controls: a dialog of
+    // its own would load the widget style and a window more for one text.
+    noTrayNote_ = true;
     showPanel();
-    auto* box = new QMessageBox(QMessageBox::Information, lookup("Tocko"), noTrayHelpText(), QMessageBox::Ok);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    box->show();
-    box->raise();
+}
+
+// Only in the panel's own window: a tray that came later shows no note.
+void TockoUi::updatePanelNote() {
+    if (!panel_) return;
+    const bool show = noTrayNote_ && panel_->property("standalone").toBool();
+    panel_->setProperty("note", show ? noTrayHelpText() : QString());
 }
 
 TockoUi::~TockoUi() {
@@ -210,7 +216,10 @@ QQuickWindow* TockoUi::createWindow(const char* type) {
 #ifdef __GLIBC__
     // Loading a window's QML types leaves megabytes of freed parse and link
     // data in the heap; once it is drawn, give the free pages back.
-    QTimer::singleShot(std::chrono::seconds(1), this, [] { malloc_trim(0); });
+    QTimer::singleShot(std::chrono::seconds(1), this, [this] {
+        engine_->collectGarbage();
+        malloc_trim(0);
+    });
 #endif
     return window;
 }
@@ -318,6 +327,7 @@ void TockoUi::showPanel() {
     const bool standalone = !trayAvailable();
     const bool wasStandalone = panel_->property("standalone").toBool();
     panel_->setProperty("standalone", standalone);
+    updatePanelNote();
     if (!standalone)
         placePanel();
     else if (!wasStandalone || !panel_->isVisible())

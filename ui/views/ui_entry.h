@@ -74,6 +74,7 @@ private:
     void fillTrayMenu();
     void showInputAccessHelp(const QString& text);
     void checkTrayArrived();
+    void updatePanelNote();
 
     AppState& state_;
     std::unique_ptr<QQmlEngine> engine_;
@@ -84,6 +85,7 @@ private:
     QPointer<QQuickWindow> panel_;
     QPointer<QQuickWindow> settings_;
     UiOptions options_;
+    bool noTrayNote_ = false;  // the panel's window says how to get a tray icon
 };
 
 // The views of the application state, until the process ends.

@@ -1,10 +1,10 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
 // A capsule button; filled with the accent while selected.
-AbstractButton {
+T.AbstractButton {
     id: chip
     property string label
     property bool selected: false

@@ -1,10 +1,10 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
 // A small bordered push button of the Settings form; greyed while disabled.
-AbstractButton {
+T.AbstractButton {
     id: button
     implicitWidth: Math.max(56, label.implicitWidth + 24)
     implicitHeight: 24

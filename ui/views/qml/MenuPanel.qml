@@ -16,18 +16,30 @@ Window {
     property ViewActions actions
     // Opened as a window of its own, not as the tray icon's popover.
     property bool standalone: false
+    // A remark shown above the controls (how to get a tray icon); none: "".
+    property string note: ""
 
     flags: standalone || Qt.platform.pluginName.startsWith("wayland")
            ? Qt.Window : Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
     title: qsTranslate("Tocko", "Tocko")
     width: view.width
-    height: view.implicitHeight
+    height: view.y + view.implicitHeight
     color: Theme.paper
 
     onActiveChanged: if (!active && !standalone && !MenuPopup.isOpen) hide()
 
+    Note {
+        id: noteBox
+        objectName: "panelNote"
+        x: 14
+        y: 14
+        width: view.width - 28
+        visible: panel.note !== ""
+        text: panel.note
+    }
     MenuView {
         id: view
+        y: noteBox.visible ? noteBox.y + noteBox.height : 0
         app: panel.app
         context: panel.context
         updater: panel.updater

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import QtQuick.Window
 import Tocko.Theme
 import Tocko.Views
@@ -7,7 +7,7 @@ import Tocko.Views
 // A menu-style picker: shows the label of the current value and opens a
 // menu of `entries` ([{kind: "header"|"item"|"divider", text, value}]).
 // Choosing runs `activated(value)`; `choose(value)` does the same from code.
-AbstractButton {
+T.AbstractButton {
     id: control
     property var entries: []
     property var currentValue

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
@@ -148,7 +148,7 @@ Rectangle {
                 width: parent.width - 2 * (ViewStyle.caption2 + 4) - 2
                 anchors.verticalCenter: parent.verticalCenter
                 stepSize: 0.05
-                snapMode: Slider.SnapAlways
+                snapMode: T.Slider.SnapAlways
                 modelValue: root.edited.volume !== undefined ? root.edited.volume : 0
                 onEdited: function(v) { root.context.setEditedVolume(v) }
             }

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
@@ -63,7 +63,7 @@ Rectangle {
     property bool ready: false
     Component.onCompleted: ready = true
     // `step` may not have followed `index` yet when this runs.
-    onIndexChanged: if (ready) stack.replace(stepComponent(steps[index]), {}, StackView.Transition)
+    onIndexChanged: if (ready) stack.replace(stepComponent(steps[index]), {}, T.StackView.Transition)
 
     // 1. Progress
     Row {
@@ -89,7 +89,7 @@ Rectangle {
     }
 
     // 2. Content
-    StackView {
+    T.StackView {
         id: stack
         objectName: "stepStack"
         x: 0

@@ -1,11 +1,11 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
 // A borderless button: an optional symbol and its label, highlighted under
 // the pointer. Greyed while disabled.
-AbstractButton {
+T.AbstractButton {
     id: control
     property string symbol
     property color tint: Theme.ink

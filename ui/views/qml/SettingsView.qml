@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
@@ -72,12 +72,31 @@ Rectangle {
     RunningApps { id: runningApps }
     Component.onCompleted: refreshRunningApps()
 
-    ScrollView {
+    T.ScrollView {
         id: scroll
         objectName: "settingsScroll"
         anchors.fill: parent
         contentWidth: availableWidth
         clip: true
+
+        // A thin bar at the trailing edge, shown while the form moves.
+        T.ScrollBar.vertical: T.ScrollBar {
+            id: bar
+            parent: scroll
+            x: scroll.mirrored ? 0 : scroll.width - width
+            y: scroll.topPadding
+            height: scroll.availableHeight
+            padding: 2
+            minimumSize: width / height
+            implicitWidth: implicitContentWidth + leftPadding + rightPadding
+            contentItem: Rectangle {
+                implicitWidth: 6
+                radius: 3
+                color: ViewStyle.withAlpha(Theme.ink, bar.pressed ? 0.45 : 0.3)
+                opacity: bar.active && bar.size < 1.0 ? 1 : 0
+                Behavior on opacity { NumberAnimation { duration: 200 } }
+            }
+        }
 
         Column {
             id: form
@@ -385,7 +404,7 @@ Rectangle {
                     Item {
                         width: parent.width
                         height: 28
-                        TextField {
+                        EntryField {
                             id: bundleField
                             objectName: "bundleField"
                             anchors.left: parent.left

@@ -1,12 +1,11 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import Tocko.Theme
 import Tocko.Views
 
 // A field to type into. While the key tap cannot hear the keyboard (no
 // permission yet) each added character plays the default pack here;
 // deleting plays nothing.
-TextField {
+EntryField {
     id: field
     property var app
     property ContextModel context

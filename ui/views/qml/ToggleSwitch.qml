@@ -1,11 +1,11 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
 // A switch-style toggle: label at the leading edge, switch at the trailing
 // one. Greyed while disabled.
-Switch {
+T.Switch {
     id: control
     property real fontSize: ViewStyle.body
     property bool small: false
@@ -23,6 +23,8 @@ Switch {
     }
 
     width: parent ? parent.width : implicitWidth
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(label.implicitHeight, track.height) + 4
     padding: 0
     spacing: 8

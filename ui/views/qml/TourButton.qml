@@ -1,11 +1,11 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
 // The tour's buttons: prominent (accent fill) or secondary (light fill with
 // an outline), with an optional symbol.
-AbstractButton {
+T.AbstractButton {
     id: button
     property bool prominent: true
     property real buttonHeight: 32

@@ -1,13 +1,16 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Tocko.Theme
 import Tocko.Views
 
-Slider {
+T.Slider {
     id: control
     from: 0
     to: 1
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitHandleWidth + leftPadding + rightPadding)
     implicitHeight: 20
+    padding: 6
     // The bound value; each user change reports `edited` and then follows
     // `modelValue` again.
     property real modelValue: 0
