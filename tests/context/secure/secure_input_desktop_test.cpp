@@ -10,7 +10,6 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QFile>
 #include <QObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -215,20 +214,17 @@ TEST_F(SecureInputDesktop, ChromiumPasswordFieldHoldsSecureInput) {
     // The page moves the focus between its two fields by itself.
     QTemporaryDir profile;
     ASSERT_TRUE(profile.isValid());
-    QFile page(profile.filePath("page.html"));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write(
-        "<!doctype html><title>Sign in</title><input id=plain><input id=secret type=password><script>"
-        "let n = 0; setInterval(() => document.getElementById(++n % 2 ? 'secret' : 'plain').focus(), "
-        "700);</script>");
-    page.close();
+    test::writeText(profile.filePath("page.html").toStdString(),
+                    "<!doctype html><title>Sign in</title><input id=plain><input id=secret type=password>"
+                    "<script>let n = 0; setInterval(() => document.getElementById(++n % 2 ? 'secret' : "
+                    "'plain').focus(), 700);</script>");
     QStringList args{"--user-data-dir=" + profile.filePath("profile"),
                      "--no-first-run",
                      "--no-default-browser-check",
                      "--password-store=basic",
                      "--disable-gpu",
                      "--force-renderer-accessibility",
-                     "file://" + page.fileName()};
+                     "file://" + profile.filePath("page.html")};
     if (geteuid() == 0) args.prepend("--no-sandbox");  // Chromium will not run as root otherwise
     desktop::Child browser("sh", QStringList{"-c", "exec \"$0\" \"$@\" >/dev/null 2>&1", chromium} + args,
                            session.environment());
