@@ -127,6 +127,7 @@ TEST(DBusFocus, OnlyKWinsConnectionMayReportAndARestartedKWinGetsTheScriptAgain)
     ASSERT_EQ(kwin->loadedScripts.size(), 1);
     EXPECT_EQ(kwin->unloads, 1);
     EXPECT_EQ(QString(kwinFocusScript()), kwin->loadedScripts[0]);
+    EXPECT_TRUE(kwin->loadedScripts[0].contains("\"com.pollix.Tocko.Focus\", \"Activated\""));
 
     kwin->report("org.kde.konsole", "konsole", "4242");
     ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; }));
@@ -163,6 +164,29 @@ TEST(DBusFocus, OnlyKWinsConnectionMayReportAndARestartedKWinGetsTheScriptAgain)
     EXPECT_EQ(seen.back(), Report("org.kde.konsole", "Konsole"));
 }
 
+TEST(DBusFocus, GnomeShellExtensionReportsAreTakenOnlyFromTheShell) {
+    ASSERT_TRUE(privateSessionBus()) << "dbus-daemon did not start";
+    // Without the Shell on the bus, nobody may report.
+    auto source = makeDBusFrontmostAppSource(FocusReporter::GnomeShellExtension);
+    ASSERT_TRUE(source);
+    std::vector<Report> seen;
+    WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); },
+                             std::move(source));
+    monitor.start();
+    {
+        QDBusConnection early = QDBusConnection::connectToBus(busAddress(), "early");
+        CompositorStandIn::reportFrom(early, "org.gnome.TextEditor", "");
+        QDBusConnection::disconnectFromBus("early");
+    }
+    CompositorStandIn shell("shell", "org.gnome.Shell");
+    ASSERT_TRUE(shell.ownsName());
+    shell.report("org.gnome.Nautilus", "");
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; }));
+    EXPECT_EQ(seen, (std::vector<Report>{{std::nullopt, std::nullopt},
+                                         {"org.gnome.Nautilus", "org.gnome.Nautilus"}}));
+    EXPECT_TRUE(shell.loadedScripts.isEmpty());  // GNOME gets no KWin script
+}
+
 namespace {
 
 // GNOME Shell's extension service and version, answered from a thread of its
@@ -194,22 +218,8 @@ public:
 
 }  // namespace
 
-TEST(DBusFocus, ReportsComeOnlyFromTheShellAndSettingsCanInstallAndEnableTheExtension) {
+TEST(DBusFocus, SettingsCanInstallAndEnableTheGnomeShellExtension) {
     ASSERT_TRUE(privateSessionBus()) << "dbus-daemon did not start";
-    auto source = makeDBusFrontmostAppSource(FocusReporter::GnomeShellExtension);
-    ASSERT_TRUE(source);
-    FrontmostAppSource* raw = source.get();
-    std::vector<Report> seen;
-    auto monitor = std::make_unique<WorkspaceMonitor>(
-        [&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); }, std::move(source));
-    monitor->start();
-    // Without the Shell on the bus, nobody may report.
-    {
-        QDBusConnection early = QDBusConnection::connectToBus(busAddress(), "early");
-        CompositorStandIn::reportFrom(early, "org.gnome.TextEditor", "");
-        QDBusConnection::disconnectFromBus("early");
-    }
-
     QThread shellThread;
     auto* extensions = new ShellExtensionsStandIn;
     auto* version = new ShellVersionStandIn;
@@ -229,7 +239,10 @@ TEST(DBusFocus, ReportsComeOnlyFromTheShellAndSettingsCanInstallAndEnableTheExte
         },
         Qt::BlockingQueuedConnection);
     ASSERT_TRUE(registered);
-    EXPECT_EQ(raw->availability(), FrontmostAvailability::NeedsGnomeExtension);
+
+    auto source = makeDBusFrontmostAppSource(FocusReporter::GnomeShellExtension);
+    ASSERT_TRUE(source);
+    EXPECT_EQ(source->availability(), FrontmostAvailability::NeedsGnomeExtension);
 
     std::string error;
     ASSERT_TRUE(enableGnomeExtension(TOCKO_SOURCE_DIR "/resources/gnome-shell", error)) << error;
@@ -238,7 +251,7 @@ TEST(DBusFocus, ReportsComeOnlyFromTheShellAndSettingsCanInstallAndEnableTheExte
     EXPECT_NE(tocko::test::readText(installed / "metadata.json").find("\"46\""), std::string::npos)
         << "GNOME 46 needs the ES module copy";
     EXPECT_TRUE(fs::exists(installed / "extension.js"));
-    EXPECT_EQ(raw->availability(), FrontmostAvailability::Available);
+    EXPECT_EQ(source->availability(), FrontmostAvailability::Available);
 
     // A copy installed for every user (as the package does) only needs
     // enabling; the earlier user copy goes, since the Shell would prefer it.
@@ -263,12 +276,7 @@ TEST(DBusFocus, ReportsComeOnlyFromTheShellAndSettingsCanInstallAndEnableTheExte
         extensions, [&] { enabled = extensions->enabled; }, Qt::BlockingQueuedConnection);
     EXPECT_EQ(enabled.count("tocko-focus@pollix.com"), 3);
 
-    // The Shell itself reports; the early report was never taken.
-    CompositorStandIn::reportFrom(QDBusConnection("gnome-shell"), "org.gnome.Nautilus", "");
-    EXPECT_TRUE(waitUntil([&] { return seen.size() == 2; }));
-    EXPECT_EQ(seen, (std::vector<Report>{{std::nullopt, std::nullopt},
-                                         {"org.gnome.Nautilus", "org.gnome.Nautilus"}}));
-    monitor.reset();
+    source.reset();
     QMetaObject::invokeMethod(
         extensions, [] { QDBusConnection::disconnectFromBus("gnome-shell"); }, Qt::BlockingQueuedConnection);
     shellThread.quit();
