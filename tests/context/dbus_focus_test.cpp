@@ -12,7 +12,6 @@
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QFile>
 #include <QProcess>
@@ -128,7 +127,6 @@ TEST(DBusFocus, OnlyKWinsConnectionMayReportAndARestartedKWinGetsTheScriptAgain)
     ASSERT_EQ(kwin->loadedScripts.size(), 1);
     EXPECT_EQ(kwin->unloads, 1);
     EXPECT_EQ(QString(kwinFocusScript()), kwin->loadedScripts[0]);
-    EXPECT_TRUE(kwin->loadedScripts[0].contains("\"com.pollix.Tocko.Focus\", \"Activated\""));
 
     kwin->report("org.kde.konsole", "konsole", "4242");
     ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; }));
@@ -170,7 +168,6 @@ TEST(DBusFocus, GnomeShellExtensionReportsAreTakenOnlyFromTheShell) {
     // Without the Shell on the bus, nobody may report.
     auto source = makeDBusFrontmostAppSource(FocusReporter::GnomeShellExtension);
     ASSERT_TRUE(source);
-    FrontmostAppSource* raw = source.get();
     std::vector<Report> seen;
     WorkspaceMonitor monitor([&](const Opt& id, const Opt& name) { seen.emplace_back(id, name); },
                              std::move(source));
@@ -184,12 +181,9 @@ TEST(DBusFocus, GnomeShellExtensionReportsAreTakenOnlyFromTheShell) {
     ASSERT_TRUE(shell.ownsName());
     shell.report("org.gnome.Nautilus", "");
     ASSERT_TRUE(waitUntil([&] { return seen.size() == 2; }));
-    EXPECT_EQ(seen.back(), Report("org.gnome.Nautilus", "org.gnome.Nautilus"));
-    EXPECT_EQ(raw->frontmost().bundleID, "org.gnome.Nautilus");
+    EXPECT_EQ(seen, (std::vector<Report>{{std::nullopt, std::nullopt},
+                                         {"org.gnome.Nautilus", "org.gnome.Nautilus"}}));
     EXPECT_TRUE(shell.loadedScripts.isEmpty());  // GNOME gets no KWin script
-    // Tocko's bus name is held by this process.
-    EXPECT_EQ(QDBusConnection::sessionBus().interface()->serviceOwner("com.pollix.Tocko").value(),
-              QDBusConnection::sessionBus().baseService());
 }
 
 namespace {

@@ -19,28 +19,6 @@ using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 using tocko::test::writeText;
 
-TEST(FrontmostIdentity, AWaylandAppIDNamesTheSameApplicationAsOnX11) {
-    const fs::path dir = fs::path(tocko::test::isolatedHome()) / "ids" / "applications";
-    writeText(dir / "org.gnome.TextEditor.desktop", "[Desktop Entry]\nType=Application\nName=Text Editor\n");
-    writeText(dir / "firefox-esr.desktop",
-              "[Desktop Entry]\nType=Application\nName=Firefox ESR\nStartupWMClass=firefox-esr\n");
-    writeText(dir / "org.kde.konsole.desktop",
-              "[Desktop Entry]\nType=Application\nName=Konsole\nStartupWMClass=konsole\n");
-    DesktopEntries entries({dir.string()}, "C");
-    using F = FrontmostApp;
-    // app_id is the desktop file id.
-    EXPECT_EQ(identifyAppID("org.gnome.TextEditor", entries), (F{"org.gnome.TextEditor", "Text Editor", {}}));
-    // Older toolkits use their WM_CLASS as app_id: the rule written on X11 matches.
-    EXPECT_EQ(identifyAppID("firefox-esr", entries), (F{"firefox-esr", "Firefox ESR", {}}));
-    WindowClassInfo x11{std::nullopt, "Navigator", "firefox-esr"};
-    EXPECT_EQ(identifyApplication(x11, entries).bundleID, "firefox-esr");
-    EXPECT_EQ(identifyAppID("Org.KDE.Konsole", entries), (F{"org.kde.konsole", "Konsole", {}}));
-    // Unknown ids stand for themselves; without any, only a class can name it.
-    EXPECT_EQ(identifyAppID("foot", entries), (F{"foot", "foot", {}}));
-    EXPECT_EQ(identifyAppID(std::nullopt, entries), F{});
-    EXPECT_EQ(identifyAppID(std::nullopt, entries, "konsole"), (F{"org.kde.konsole", "Konsole", {}}));
-}
-
 TEST(DesktopEntries, ParsesTheMainGroupWithLocalizedNames) {
     const std::string text =
         "# comment\n[Desktop Entry]\nType=Application\nName=Files\nName[de]=Dateien\nName[de_AT]=Dateien AT\n"
@@ -56,7 +34,7 @@ TEST(DesktopEntries, ParsesTheMainGroupWithLocalizedNames) {
     EXPECT_FALSE(parseDesktopEntry("[Other]\nName=Nope\n", "x", "C"));
 }
 
-TEST(DesktopEntries, EarlierFoldersWinAndWindowsFindTheirApplication) {
+TEST(DesktopEntries, EarlierFoldersWinAndWindowsAndWaylandIDsFindTheirApplication) {
     const fs::path root = fs::path(tocko::test::isolatedHome()) / "desktop-entries";
     fs::remove_all(root);
     const std::string user = (root / "user/applications").string(),
@@ -69,6 +47,8 @@ TEST(DesktopEntries, EarlierFoldersWinAndWindowsFindTheirApplication) {
     writeText(fs::path(user) / "hidden.desktop", "[Desktop Entry]\nName=Hidden\nHidden=true\n");
     writeText(fs::path(system) / "hidden.desktop", "[Desktop Entry]\nName=Shown\n");
     writeText(fs::path(system) / "org.gtk.Demo.desktop", "[Desktop Entry]\nName=GTK Demo\n");
+    writeText(fs::path(system) / "firefox-esr.desktop",
+              "[Desktop Entry]\nName=Firefox\nStartupWMClass=ff-esr\n");
     DesktopEntries entries({user, system}, "C");
 
     EXPECT_EQ(entries.byID("editor")->name, "My Editor");
@@ -84,6 +64,16 @@ TEST(DesktopEntries, EarlierFoldersWinAndWindowsFindTheirApplication) {
     EXPECT_EQ(id({std::nullopt, "xterm", "XTerm"}), (FrontmostApp{"xterm", "XTerm"}));
     EXPECT_EQ(id({std::nullopt, "plain", "PlainClass"}), (FrontmostApp{"PlainClass", "PlainClass"}));
     EXPECT_EQ(id({}), (FrontmostApp{}));
+
+    // A Wayland app_id names the same application: the desktop file id in
+    // any case, or (older toolkits) the window class an X11 rule was written for.
+    using F = FrontmostApp;
+    EXPECT_EQ(identifyAppID("ORG.gtk.demo", entries), (F{"org.gtk.Demo", "GTK Demo", {}}));
+    EXPECT_EQ(identifyAppID("ff-esr", entries), (F{"firefox-esr", "Firefox", {}}));
+    EXPECT_EQ(id({std::nullopt, "Navigator", "ff-esr"}).bundleID, "firefox-esr");
+    EXPECT_EQ(identifyAppID("foot", entries), (F{"foot", "foot", {}}));
+    EXPECT_EQ(identifyAppID(std::nullopt, entries), F{});
+    EXPECT_EQ(identifyAppID(std::nullopt, entries, "EdClass"), (F{"editor", "My Editor", {}}));
 
     // Installing an application later is noticed.
     writeText(fs::path(user) / "late.desktop", "[Desktop Entry]\nName=Late\nStartupWMClass=LateClass\n");

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QRegularExpression>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -25,21 +24,17 @@ using tocko::test::waitUntil;
 
 namespace {
 
-QString pactl(const QStringList& args, bool* ok = nullptr, const QString& server = {}) {
-    QProcess p;
-    if (!server.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("PULSE_SERVER", server);
-        p.setProcessEnvironment(env);
-    }
-    p.start("pactl", args);
-    const bool done = p.waitForFinished(5000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    if (ok) *ok = done;
-    return QString::fromUtf8(p.readAllStandardOutput());
+// pactl's output, from `server` when one is given.
+QString pactl(const std::string& args, bool* ok = nullptr, const QString& server = {}) {
+    const std::string env = server.isEmpty() ? "" : "PULSE_SERVER='" + server.toStdString() + "' ";
+    int status = -1;
+    const std::string out = tocko::test::commandOutput(env + "pactl " + args + " 2>/dev/null", &status);
+    if (ok) *ok = status == 0;
+    return QString::fromStdString(out).trimmed();
 }
 
 QString sourceState(const QString& name, const QString& server = {}) {
-    for (const QString& line : pactl({"list", "short", "sources"}, nullptr, server).split('\n')) {
+    for (const QString& line : pactl("list short sources", nullptr, server).split('\n')) {
         const QStringList cols = line.split('\t');
         if (cols.size() >= 3 && cols[1] == name) return cols.last().trimmed();
     }
@@ -65,15 +60,14 @@ class PulseMic : public ::testing::Test {
 protected:
     void SetUp() override {
         bool ok = false;
-        const QString info = pactl({"info"}, &ok);
+        previousDefault_ = pactl("get-default-source", &ok);
         if (!ok) GTEST_SKIP() << "no PulseAudio server reachable; run with . scripts/services.sh";
         if (sourceState("tocko_mic").isEmpty()) GTEST_SKIP() << "null source tocko_mic missing";
-        previousDefault_ = QRegularExpression("Default Source: (\\S+)").match(info).captured(1);
-        pactl({"set-default-source", "tocko_mic"});
+        pactl("set-default-source tocko_mic");
     }
     void TearDown() override {
-        if (!secondModule_.isEmpty()) pactl({"unload-module", secondModule_});
-        if (!previousDefault_.isEmpty()) pactl({"set-default-source", previousDefault_});
+        if (!secondModule_.isEmpty()) pactl("unload-module " + secondModule_.toStdString());
+        if (!previousDefault_.isEmpty()) pactl("set-default-source " + previousDefault_.toStdString());
     }
     QString previousDefault_, secondModule_;
     std::vector<bool> seen;
@@ -113,7 +107,7 @@ TEST_F(PulseMic, FollowsTheDefaultSourceAndForgetsTheOldOne) {
     monitor.start();
     const MicMonitor::DeviceID first = monitor.currentDevice();
     ASSERT_NE(first, 0u);
-    secondModule_ = pactl({"load-module", "module-null-source", "source_name=tocko_mic_ctx"}).trimmed();
+    secondModule_ = pactl("load-module module-null-source source_name=tocko_mic_ctx");
     ASSERT_FALSE(sourceState("tocko_mic_ctx").isEmpty());
 
     // A new default input: re-bound, read and reported.
@@ -137,7 +131,7 @@ TEST_F(PulseMic, FollowsTheDefaultSourceAndForgetsTheOldOne) {
     EXPECT_EQ(seen, (std::vector<bool>{false, false, true, false}));
 
     // Unloading the default source leaves the server to pick another one.
-    pactl({"unload-module", secondModule_});
+    pactl("unload-module " + secondModule_.toStdString());
     secondModule_.clear();
     ASSERT_TRUE(waitUntil([&] { return monitor.currentDevice() != secondDevice; }));
     EXPECT_NE(monitor.currentDevice(), 0u);

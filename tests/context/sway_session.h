@@ -50,9 +50,10 @@ public:
     // A foot terminal with `appID` (empty: an empty app_id, that is none); true
     // once Sway lists it.
     bool startClient(const std::string& appID) {
-        std::vector<std::string> argv{"foot", "--app-id=" + appID};
-        argv.insert(argv.end(), {"--", "sleep", "600"});
-        const pid_t pid = spawn(argv, clientEnvironment(), false);
+        const pid_t pid = spawn({"foot", "--app-id=" + appID, "--", "sleep", "600"},
+                                {"XDG_RUNTIME_DIR=" + runtime_, "WAYLAND_DISPLAY=" + display_,
+                                 "HOME=" + runtime_, "PATH=" + path()},
+                                false);
         if (pid <= 0) return false;
         clients_.push_back(pid);
         const std::string needle = "\"app_id\": \"" + appID + "\"";
@@ -61,10 +62,6 @@ public:
     bool focus(const std::string& appID) {
         return swaymsg({"[app_id=\"" + appID + "\"]", "focus"}).find("\"success\": true") !=
                std::string::npos;
-    }
-    // Focuses nothing: an empty workspace.
-    bool focusEmptyWorkspace() {
-        return swaymsg({"workspace", "9"}).find("\"success\": true") != std::string::npos;
     }
     void stopCompositor() {
         if (sway_ > 0) stopProcess(sway_);
@@ -94,11 +91,6 @@ public:
             pclose(p);
         }
         return out;
-    }
-
-    std::vector<std::string> clientEnvironment() const {
-        return {"XDG_RUNTIME_DIR=" + runtime_, "WAYLAND_DISPLAY=" + display_, "HOME=" + runtime_,
-                "PATH=" + path()};
     }
 
 private:
