@@ -72,9 +72,15 @@ protected:
 
 // ---- Launch sequence --------------------------------------------------------
 
-TEST_F(AppStateTest, LaunchTraceIsWrittenOnceInItsFixedOrder) {
+TEST_F(AppStateTest, LaunchTraceIsWrittenOnceInItsFixedOrderAndAGrantTurnsFeedbackOn) {
     writeProfiles("tock", 0.35, 2);
     make();
+    EXPECT_TRUE(state->isEnabled());
+    EXPECT_TRUE(state->context().globalEnabled());
+    EXPECT_TRUE(state->hasActivityToken());
+    EXPECT_FALSE(state->isPermissionPolling());
+    EXPECT_FALSE(state->needsInstall());
+    ASSERT_TRUE(waitForEnableLines(1));
     expectInOrder({
         "[Tocko] ProfileStore: loaded 2 rule(s) from " + ProfileStore::fileURL(),
         "[Tocko] Launch: needsInstall=false (/usr/bin/tocko)",
@@ -86,14 +92,18 @@ TEST_F(AppStateTest, LaunchTraceIsWrittenOnceInItsFixedOrder) {
         "[Tocko] Launch: Output: Null Output",
         "[Tocko] SecureInput: initial=false",
         "[Tocko] SelfTest: (a) default -> ",
+        "[Tocko] SelfTest: (g)",
         "[Tocko] Activity assertion held",
         "[Tocko] Launch: ContextEngine resolved effective = play(tock, 0.35) (frontmost=org.example.Mail, "
         "mic=false)",
+        "[Tocko] Enable: ON (engineRunning=true muted=false)",
     });
     for (const std::string& t : tracesStarting({"[Tocko] Launch: "})) EXPECT_EQ(logs.countTrace(t), 1u) << t;
+    EXPECT_EQ(tracesStarting({"[Tocko] Enable: "}).size(), 1u);
     EXPECT_EQ(logs.indexOf("[Tocko] L10n self-check"), -1);
     EXPECT_EQ(logs.indexOf("[Tocko] AudioCheck"), -1);
-    EXPECT_FALSE(state->needsInstall());
+    ASSERT_TRUE(world.taps->waitForLive(0, 2s));
+    EXPECT_TRUE(state->keyTap()->isListening());
 }
 
 TEST_F(AppStateTest, InstallLocationIsAPlainPrefixTest) {
@@ -133,21 +143,6 @@ TEST_F(AppStateTest, MonitorsAndTheOutputFeedTheState) {
 
 // ---- Enabling and permission --------------------------------------------------
 
-TEST_F(AppStateTest, GrantedAtLaunchTurnsFeedbackOnAfterTheDecision) {
-    make();
-    EXPECT_TRUE(state->isEnabled());
-    EXPECT_TRUE(state->context().globalEnabled());
-    EXPECT_TRUE(state->hasActivityToken());
-    EXPECT_FALSE(state->isPermissionPolling());
-    ASSERT_TRUE(waitForEnableLines(1));
-    expectInOrder({"[Tocko] SelfTest: (g)", "[Tocko] Activity assertion held",
-                   "[Tocko] Launch: ContextEngine resolved effective = ",
-                   "[Tocko] Enable: ON (engineRunning=true muted=false)"});
-    EXPECT_EQ(tracesStarting({"[Tocko] Enable: "}).size(), 1u);
-    ASSERT_TRUE(world.taps->waitForLive(0, 2s));
-    EXPECT_TRUE(state->keyTap()->isListening());
-}
-
 TEST_F(AppStateTest, SwitchingOffAndOnReleasesAndRetakesOneAssertion) {
     make();
     ASSERT_TRUE(waitForEnableLines(1));
@@ -176,7 +171,7 @@ TEST_F(AppStateTest, SwitchingOffAndOnReleasesAndRetakesOneAssertion) {
     EXPECT_TRUE(state->hasActivityToken());
 }
 
-TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
+TEST_F(AppStateTest, WithoutPermissionTheSwitchOnlyLogsUntilARefreshSeesTheGrant) {
     writeProfiles("tock", 0.35);  // not applied: the master switch is still off
     world.taps->listenGranted = false;
     world.platform.microphone =
@@ -190,7 +185,6 @@ TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
         logs.indexOf("[Tocko] Launch: ContextEngine resolved effective = SILENT (frontmost=org.example.Mail, "
                      "mic=true)"),
         0);
-    EXPECT_EQ(world.taps->createCalls(), 0);
     // The launch click plays at 0.9 whatever the mute, and is not a key press.
     state->soundEngine()->queue().sync([] {});
     const Playback p = state->soundEngine()->state().get();
@@ -205,12 +199,24 @@ TEST_F(AppStateTest, WithoutPermissionFeedbackWaitsUntilARefreshSeesTheGrant) {
     state->refreshPermission();  // still missing: nothing changes
     EXPECT_FALSE(state->isEnabled());
     EXPECT_TRUE(state->isPermissionPolling());
+    spin(200ms);
+    logs.clear();
+    state->setIsEnabled(true);  // only noted: no tap, no assertion
+    spin(100ms);
+    EXPECT_TRUE(state->isEnabled());
+    EXPECT_FALSE(state->hasActivityToken());
+    EXPECT_EQ(world.taps->createCalls(), 0);
+    for (const std::string& t : logs.traces()) EXPECT_EQ(t.rfind("[Tocko] Effective: ", 0), 0u) << t;
+    EXPECT_EQ(logs.infos("AppState"),
+              std::vector<std::string>{"Enable requested but input access not granted yet"});
 
+    // The grant then starts what the switch asked for.
     world.taps->listenGranted = true;
     state->refreshPermission();
     EXPECT_TRUE(state->permissionGranted());
     EXPECT_TRUE(state->isEnabled());
     EXPECT_FALSE(state->isPermissionPolling());
+    EXPECT_TRUE(state->hasActivityToken());
     EXPECT_TRUE(world.taps->waitForLive(0, 2s));
 
     // A permission that goes away only updates the flag.
@@ -240,29 +246,6 @@ TEST_F(AppStateTest, BecomingActiveOrThePollTickSeesTheGrantOnALaterTurn) {
     world.taps->listenGranted = true;
     ASSERT_TRUE(waitUntil([&] { return state->isEnabled(); }, 3500ms));
     EXPECT_FALSE(state->isPermissionPolling());
-}
-
-TEST_F(AppStateTest, EnablingWithoutPermissionOnlyLogsUntilTheGrant) {
-    world.taps->listenGranted = false;
-    setenv("TOCKO_NO_ONBOARDING", "1", 1);
-    make();
-    spin(200ms);
-    logs.clear();
-    state->setIsEnabled(true);
-    spin(100ms);
-    EXPECT_TRUE(state->isEnabled());
-    EXPECT_FALSE(state->hasActivityToken());
-    EXPECT_EQ(world.taps->createCalls(), 0);
-    EXPECT_EQ(logs.traces(), std::vector<std::string>{"[Tocko] Effective: PLAY soft@0.05"});
-    EXPECT_EQ(logs.infos("AppState"),
-              std::vector<std::string>{"Enable requested but input access not granted yet"});
-
-    // The grant then starts what the switch asked for.
-    world.taps->listenGranted = true;
-    state->refreshPermission();
-    EXPECT_FALSE(state->isPermissionPolling());
-    EXPECT_TRUE(state->hasActivityToken());
-    EXPECT_TRUE(world.taps->waitForLive(0, 2s));
 }
 
 TEST_F(AppStateTest, RequestPermissionWhenGrantedTurnsFeedbackOn) {
@@ -371,6 +354,8 @@ TEST_F(AppStateTest, TapThatCannotBeCreatedAsksForARelaunch) {
 
 // ---- Key and mouse handlers ------------------------------------------------------
 
+// The tap's handlers on a real engine; which mouse sound plays for which
+// stored choice is the context tests' concern.
 class HandlerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -381,19 +366,12 @@ protected:
                                       [] { return uint32_t(1) << 23; }});  // mid-range: no variation
     }
     void TearDown() override { resetStoredState(); }
-    void set(PackID pack, bool muted, const char* mouseSound = nullptr) {
+    void set(bool muted) {
         engine->state().with([&](Playback& p) {
-            p.pack = pack;
+            p.pack = PackID::tock;
             p.masterVolume = 0.5f;
             p.muted = muted;
         });
-        QSettings settings("Pollix", "Tocko");
-        if (mouseSound)
-            settings.setValue("mouseSound", mouseSound);
-        else
-            settings.remove("mouseSound");
-        settings.sync();
-        reloadMouseSound();
     }
     int played() {
         engine->queue().sync([] {});
@@ -409,17 +387,17 @@ protected:
     std::shared_ptr<SoundEngine> engine;
 };
 
-TEST_F(HandlerTest, KeyPressCountsEvenWhenMutedAndKeyUpPlaysTheReleaseAndCountsNothing) {
+TEST_F(HandlerTest, KeyPressCountsEvenWhenMutedKeyUpPlaysTheReleaseAndTheMouseItsChoice) {
     auto key = AppState::makeKeyHandler(engine);
     auto up = AppState::makeKeyUpHandler(engine);
     ASSERT_TRUE(engine->hasRelease(PackID::tock));
-    set(PackID::tock, true);
+    set(true);
     key(30);
     up(30);
     EXPECT_EQ(presses(), 1);
     EXPECT_EQ(played(), 0);
 
-    set(PackID::tock, false);
+    set(false);
     key(31);
     EXPECT_EQ(presses(), 2);
     ASSERT_EQ(played(), 1);
@@ -428,44 +406,17 @@ TEST_F(HandlerTest, KeyPressCountsEvenWhenMutedAndKeyUpPlaysTheReleaseAndCountsN
     ASSERT_EQ(played(), 2);
     expectLastPlayed(PackID::tock);
     EXPECT_EQ(presses(), 2);
-}
 
-TEST_F(HandlerTest, MousePressFollowsTheStoredChoice) {
-    auto mouse = AppState::makeMouseHandler(engine);
-    set(PackID::soft, false, "off");
-    mouse();
-    EXPECT_EQ(presses(), 0);
-    EXPECT_EQ(played(), 0);
-
-    set(PackID::soft, false, "crystal");
-    mouse();
-    EXPECT_EQ(presses(), 1);
-    ASSERT_EQ(played(), 1);
-    expectLastPlayed(PackID::crystal);
-
-    set(PackID::soft, false);  // absent: like the keyboard
-    mouse();
-    ASSERT_EQ(played(), 2);
-    expectLastPlayed(PackID::soft);
-
-    set(PackID::soft, true, "crystal");
-    mouse();
+    // The mouse handler plays the choice in force, as reloaded from the settings.
+    QSettings("Pollix", "Tocko").setValue("mouseSound", "crystal");
+    reloadMouseSound();
+    AppState::makeMouseHandler(engine)();
     EXPECT_EQ(presses(), 3);
-    EXPECT_EQ(played(), 2);
+    ASSERT_EQ(played(), 3);
+    expectLastPlayed(PackID::crystal);
 }
 
 // ---- Tour decision --------------------------------------------------------------------
-
-namespace {
-class CountingPresenter : public OnboardingPresenter {
-public:
-    explicit CountingPresenter(int& shows) : shows_(shows) {}
-    void show() override { ++shows_; }
-
-private:
-    int& shows_;
-};
-}  // namespace
 
 TEST_F(AppStateTest, FirstLaunchOpensTheTourOnTheNextTurnAndExistingProfilesMarkItSeen) {
     make();
@@ -514,27 +465,6 @@ TEST_F(AppStateTest, OnboardingSwitches) {
     QFile::remove(QString::fromStdString(ProfileStore::fileURL()));
     make();
     EXPECT_TRUE(tourRequested(5s));
-}
-
-TEST_F(AppStateTest, ThePresenterIsReusedWhileOpenAndReleasedOnClose) {
-    int made = 0, shows = 0;
-    std::function<void()> close;
-    AppState::setOnboardingFactory([&](AppState&, std::function<void()> onClose) {
-        ++made;
-        close = onClose;
-        return std::make_unique<CountingPresenter>(shows);
-    });
-    make();
-    ASSERT_TRUE(waitUntil([&] { return shows == 1; }));
-    state->showOnboarding();
-    EXPECT_EQ(made, 1);
-    EXPECT_EQ(shows, 2);
-    close();
-    EXPECT_TRUE(stored("hasCompletedOnboarding").toBool());
-    EXPECT_FALSE(state->onboardingOpen());
-    state->showOnboarding();
-    EXPECT_EQ(made, 2);
-    AppState::setOnboardingFactory(nullptr);
 }
 
 // ---- Login item and release sounds --------------------------------------------------------

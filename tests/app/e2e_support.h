@@ -1,29 +1,17 @@
 #pragma once
-// What the end-to-end suites hear: the null sink's monitor as recorded to a
-// WAV file, and the clicks in it.
-
-#include <sndfile.h>
+// What the end-to-end suites share: the tocko process with its trace (in
+// tests/common/child_process.h), and what they hear: the null sink's monitor
+// as recorded to a WAV file, and the clicks in it.
 
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "../common/child_process.h"
+
 namespace tocko::test {
 
 inline constexpr int kMonitorRate = 48000;
-
-// The first channel of a recording ({} when it cannot be read).
-inline std::vector<float> readMono(const std::string& path) {
-    SF_INFO info{};
-    std::vector<float> all, mono;
-    if (SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info)) {
-        all.resize(size_t(info.frames) * size_t(info.channels));
-        sf_readf_float(f, all.data(), info.frames);
-        sf_close(f);
-        for (size_t i = 0; i < size_t(info.frames); ++i) mono.push_back(all[i * size_t(info.channels)]);
-    }
-    return mono;
-}
 
 // Times (seconds from the first sample) at which a click starts: a sample
 // above 0.05 after at least 80 ms below it.

@@ -5,22 +5,20 @@
 // installed program instead of the build's.
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sndfile.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "tests/common/child_process.h"
 #include "tests/common/test_support.h"
 
+using tocko::test::Child;
 using tocko::test::readText;
 
 namespace {
@@ -55,10 +53,7 @@ protected:
         setenv("TOCKO_NO_ONBOARDING", "1", 1);
     }
     void TearDown() override {
-        if (pid > 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
+        tocko.reset();
         if (!home.empty()) std::filesystem::remove_all(home);
     }
 
@@ -67,41 +62,16 @@ protected:
         const int status = std::system(("'" + executable() + "' " + args + " >" + out + " 2>" + err).c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(out), readText(err)};
     }
-
-    // Starts a long-running instance whose trace goes to <home>/<traceName>.
-    void start(std::vector<const char*> options, const std::string& traceName = "trace") {
-        pid = fork();
-        if (pid == 0) {
-            freopen((home + "/" + traceName).c_str(), "w", stderr);
-            freopen("/dev/null", "w", stdout);
-            const std::string exe = executable();
-            options.insert(options.begin(), exe.c_str());
-            options.push_back(nullptr);
-            execv(exe.c_str(), const_cast<char* const*>(options.data()));
-            _exit(127);
-        }
+    // A long-running instance whose trace goes to <home>/<traceName>.
+    Child& start(std::vector<std::string> options, const std::string& traceName = "trace") {
+        options.insert(options.begin(), executable());
+        return tocko.emplace(options, tocko::test::environment(), home + "/" + traceName);
     }
     std::string trace(const std::string& name = "trace") const { return readText(home + "/" + name); }
-    bool waitForTrace(const std::string& text, const std::string& name = "trace") const {
-        for (auto end = std::chrono::steady_clock::now() + 15s; std::chrono::steady_clock::now() < end;
-             std::this_thread::sleep_for(50ms))
-            if (trace(name).find(text) != std::string::npos) return true;
-        return false;
-    }
-    int waitForExit(std::chrono::seconds timeout) {
-        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;
-             std::this_thread::sleep_for(50ms)) {
-            int status = 0;
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                pid = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-        }
-        return -2;
-    }
+    bool waitForTrace(const std::string& prefix) const { return tocko->waitForLine(prefix, 15s); }
 
     std::string home;
-    pid_t pid = -1;
+    std::optional<Child> tocko;
 };
 
 }  // namespace
@@ -172,7 +142,7 @@ TEST_F(InstanceTest, VerbsReachTheRunningInstanceAndASecondLaunchHandsOver) {
 
     Result quit = run("quit");
     EXPECT_EQ(quit.code, 0) << quit.err;
-    EXPECT_EQ(waitForExit(10s), 0) << trace();
+    EXPECT_EQ(tocko->wait(10s), 0) << trace();
     EXPECT_EQ(run("status").code, 1);
 }
 
@@ -211,16 +181,14 @@ TEST_F(InstanceTest, AnImportedPackReachesTheRunningInstance) {
 // The menu's relaunch starts the new instance before the old one has quit:
 // it waits for the name instead of handing over.
 TEST_F(InstanceTest, ARelaunchTakesOverOnceTheOldInstanceHasGone) {
-    start({"--headless"});
+    Child& old = start({"--headless"});
     ASSERT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko")) << trace();
-    const pid_t old = pid;
-    start({"--headless", "--replace"}, "trace-new");
+    Child fresh({executable(), "--headless", "--replace"}, tocko::test::environment(), home + "/trace-new");
     std::this_thread::sleep_for(500ms);
     EXPECT_EQ(trace("trace-new").find("Instance: owns"), std::string::npos)
         << "took the name while it was held";
-    EXPECT_EQ(kill(old, SIGTERM), 0);
-    waitpid(old, nullptr, 0);
-    EXPECT_TRUE(waitForTrace("[Tocko] Instance: owns com.pollix.Tocko", "trace-new")) << trace("trace-new");
+    old.stop(SIGTERM);
+    EXPECT_TRUE(fresh.waitForLine("[Tocko] Instance: owns com.pollix.Tocko", 15s)) << trace("trace-new");
     EXPECT_EQ(run("quit").code, 0);
-    EXPECT_EQ(waitForExit(10s), 0);
+    EXPECT_EQ(fresh.wait(10s), 0);
 }

@@ -51,6 +51,13 @@ TEST_F(AutostartTest, RegisterWritesAnEnabledEntryAndUnregisterRemovesIt) {
     EXPECT_FALSE(std::filesystem::exists(item.entryPath()));
     EXPECT_FALSE(item.isEnabled());
     EXPECT_TRUE(item.unregisterItem(error));  // nothing to remove is no failure
+
+    // Without a folder given: XDG_CONFIG_HOME when absolute, else ~/.config.
+    ScopedEnv config("XDG_CONFIG_HOME", configHome.c_str());
+    EXPECT_EQ(AutostartLoginItem("/usr/bin/tocko").entryPath(), configHome + "/autostart/tocko.desktop");
+    ScopedEnv relative("XDG_CONFIG_HOME", "relative/ignored");
+    EXPECT_EQ(AutostartLoginItem("/usr/bin/tocko").entryPath(),
+              isolatedHome() + "/.config/autostart/tocko.desktop");
 }
 
 TEST_F(AutostartTest, EntriesSwitchedOffByTheDesktopCountAsOff) {
@@ -75,16 +82,6 @@ TEST_F(AutostartTest, EntriesSwitchedOffByTheDesktopCountAsOff) {
     EXPECT_FALSE(error.empty());
 }
 
-TEST_F(AutostartTest, FollowsXdgConfigHome) {
-    const std::string saved = std::getenv("XDG_CONFIG_HOME");
-    setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
-    EXPECT_EQ(AutostartLoginItem("/usr/bin/tocko").entryPath(), configHome + "/autostart/tocko.desktop");
-    setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
-    EXPECT_EQ(AutostartLoginItem("/usr/bin/tocko").entryPath(),
-              isolatedHome() + "/.config/autostart/tocko.desktop");
-    setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-}
-
 TEST_F(AutostartTest, ExecLineQuotesAndEscapesThePath) {
     EXPECT_EQ(desktopExecArgument("/usr/bin/tocko"), "/usr/bin/tocko");
     EXPECT_EQ(desktopExecArgument("/home/ada/My Apps/tocko"), "\"/home/ada/My Apps/tocko\"");
@@ -102,17 +99,15 @@ TEST_F(AutostartTest, ExecLineQuotesAndEscapesThePath) {
     EXPECT_FALSE(std::filesystem::exists(item.entryPath()));
 }
 
-TEST(Bell, IsAnAudibleWaveOfAThirdOfASecond) {
+TEST(Bell, IsAnAudibleWaveAndAPlayerThatCannotStartIsReportedAndLeavesNoFile) {
     const std::vector<uint8_t> wav = bellWav();
-    ASSERT_EQ(wav.size(), 44u + 48000 * 35 / 100 * 2);
+    ASSERT_GT(wav.size(), 44u + 48000 / 4 * 2);
     EXPECT_EQ(std::memcmp(wav.data(), "RIFF", 4), 0);
     int peak = 0;
     for (size_t i = 44; i + 1 < wav.size(); i += 2)
         peak = std::max(peak, std::abs(int(int16_t(wav[i] | wav[i + 1] << 8))));
     EXPECT_GT(peak, 8000);
-}
 
-TEST(Bell, ReportsAPlayerThatCannotStartAndLeavesNoFile) {
     EXPECT_EQ(playBellWith("/nonexistent/player"), -1);
     EXPECT_EQ(playBellWith("true"), 0);
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");

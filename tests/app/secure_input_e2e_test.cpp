@@ -49,11 +49,8 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
     QDir().mkpath(home.path() + "/data/Pollix");
     std::ofstream(h + "/data/Pollix/profiles.json") << tocko::test::profilesJson("soft", 1.0);
 
-    const QString wav = home.path() + "/monitor.wav";
-    Child recorder("parecord",
-                   {"--device=tocko_null.monitor", "--file-format=wav", "--format=float32le", "--channels=1",
-                    "--rate=48000", "--latency-msec=10", wav},
-                   QProcessEnvironment::systemEnvironment());
+    const std::string wav = h + "/monitor.wav";
+    tocko::test::Child recorder = tocko::test::recordMonitor(wav);
     pause(2500ms);  // an idle null sink runs on a slow timer at first
 
     QProcessEnvironment env = session.environment();
@@ -108,9 +105,9 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
         pause(500ms);
     }
     pause(2500ms);  // the monitor may deliver in chunks
-    recorder.interrupt();
+    recorder.stop(SIGINT);
 
-    const std::vector<float> samples = tocko::test::readMono(wav.toStdString());
+    const std::vector<float> samples = tocko::test::readMono(wav);
     ASSERT_FALSE(samples.empty()) << "nothing recorded from tocko_null.monitor";
     EXPECT_EQ(tocko::test::onsets(samples).size(), size_t(expected))
         << "in each window 8 keys typed in the plain entry, 7 in the password entry";

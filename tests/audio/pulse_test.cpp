@@ -2,20 +2,19 @@
 // must reach the null sink's monitor, the device name must be the sink's
 // description, and the stream must follow a change of default sink.
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <thread>
 
 #include "engine_fixture.h"
 #include "platform/linux/pulse_output.h"
+#include "tests/common/child_process.h"
 
 using namespace tocko;
 using namespace tocko::testing;
 using namespace std::chrono_literals;
+using tocko::test::Child;
 using tocko::test::eventually;
+using tocko::test::readMono;
 
 namespace {
 bool serverAnswers() { return std::system("pactl info >/dev/null 2>&1") == 0; }
@@ -27,46 +26,6 @@ std::string run(const std::string& cmd) {
     return out;
 }
 
-class Recorder {
-public:
-    explicit Recorder(std::string device, std::string file) : file_(std::move(file)) {
-        pid_ = fork();
-        if (pid_ == 0) {
-            execlp("parecord", "parecord", "--device", device.c_str(), "--file-format=wav",
-                   "--format=float32le", "--channels=2", "--rate=48000", "--latency-msec=10", file_.c_str(),
-                   (char*)nullptr);
-            _exit(127);
-        }
-    }
-    std::vector<float> finish() {
-        kill(pid_, SIGINT);
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        SF_INFO info{};
-        std::vector<float> samples, frames;
-        if (SNDFILE* f = sf_open(file_.c_str(), SFM_READ, &info)) {
-            samples.resize(size_t(info.frames) * size_t(info.channels));
-            sf_readf_float(f, samples.data(), info.frames);
-            sf_close(f);
-        }
-        // Recorded as the sink's two channels (a mono recording would be
-        // downmixed differently by PulseAudio and PipeWire); the louder
-        // channel of each frame.
-        const size_t ch = size_t(std::max(info.channels, 1));
-        for (size_t i = 0; i + ch <= samples.size(); i += ch) {
-            float v = samples[i];
-            for (size_t c = 1; c < ch; ++c)
-                if (std::fabs(samples[i + c]) > std::fabs(v)) v = samples[i + c];
-            frames.push_back(v);
-        }
-        return frames;
-    }
-
-private:
-    std::string file_;
-    pid_t pid_;
-};
-
 class Pulse : public EngineTest {
 protected:
     void SetUp() override {
@@ -76,6 +35,7 @@ protected:
         writePack("soft", std::vector<float>(2400, 0.2f));  // 50 ms of a loud plateau
     }
     void buildPulse() { engine = SoundEngine::create({dir.string(), std::make_unique<PulseOutput>(), {}}); }
+    std::string recording() const { return (dir / "monitor.wav").string(); }
 };
 }  // namespace
 
@@ -83,7 +43,7 @@ TEST_F(Pulse, ClickReachesTheNullSinkMonitor) {
     // A null sink left idle keeps running on a two-second timer and only takes
     // up a lower latency when that timer fires; a low-latency recorder that
     // runs for a while first keeps it at a latency a click can be heard in.
-    Recorder rec("tocko_null.monitor", (dir / "monitor.wav").string());
+    Child recorder = tocko::test::recordMonitor(recording());
     std::this_thread::sleep_for(2200ms);
     buildPulse();
     EXPECT_EQ(engine->currentOutputDeviceName(),
@@ -94,7 +54,8 @@ TEST_F(Pulse, ClickReachesTheNullSinkMonitor) {
     engine->start();
     engine->play(PackID::soft, 1.0f, false);
     std::this_thread::sleep_for(500ms);
-    auto samples = rec.finish();
+    recorder.stop(SIGINT);
+    const std::vector<float> samples = readMono(recording());
     ASSERT_FALSE(samples.empty());
     float peak = 0;
     size_t loud = 0;
@@ -102,8 +63,7 @@ TEST_F(Pulse, ClickReachesTheNullSinkMonitor) {
         peak = std::max(peak, std::fabs(s));
         loud += std::fabs(s) > 0.05f;
     }
-    const float expected = 0.2f * *engine->baseGain(PackID::soft);
-    EXPECT_NEAR(peak, expected, 0.02f);
+    EXPECT_NEAR(peak, 0.2f * *engine->baseGain(PackID::soft), 0.02f);
     EXPECT_NEAR(double(loud), 2400.0, 400.0);  // about 50 ms of click, once
     EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: Audio engine started, 1 packs ready"));
 }
@@ -141,9 +101,8 @@ TEST_F(Pulse, FollowsAChangeOfDefaultSink) {
 }
 
 TEST_F(Pulse, WithoutAServerClicksAreSilentAndTheEngineRecovers) {
-    const char* real = std::getenv("PULSE_SERVER");
-    const std::string saved = real ? real : "";
-    setenv("PULSE_SERVER", ("unix:" + (dir / "no-such-server").string()).c_str(), 1);
+    auto away = std::make_unique<tocko::test::ScopedEnv>(
+        "PULSE_SERVER", ("unix:" + (dir / "no-such-server").string()).c_str());
     buildPulse();
     EXPECT_EQ(engine->currentOutputDeviceName(), "?");
     engine->play(PackID::soft, 1.0f, false);
@@ -153,11 +112,7 @@ TEST_F(Pulse, WithoutAServerClicksAreSilentAndTheEngineRecovers) {
     EXPECT_EQ(errors.back().rfind("Audio engine failed to start: ", 0), 0u) << errors.back();
     EXPECT_EQ(engine->nextIndexForTesting(), 0);
 
-    // The server is back: the next click starts the engine.
-    if (saved.empty())
-        unsetenv("PULSE_SERVER");
-    else
-        setenv("PULSE_SERVER", saved.c_str(), 1);
+    away.reset();  // the server is back: the next click starts the engine
     engine->play(PackID::soft, 1.0f, false);
     engine->queue().sync([] {});
     EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: Audio engine started, 1 packs ready"));
@@ -166,7 +121,7 @@ TEST_F(Pulse, WithoutAServerClicksAreSilentAndTheEngineRecovers) {
 }
 
 TEST_F(Pulse, ClicksStartingWhileOthersSoundKeepTheirTailsWholeWithoutUnderruns) {
-    Recorder rec("tocko_null.monitor", (dir / "overlap.wav").string());
+    Child recorder = tocko::test::recordMonitor(recording());
     std::this_thread::sleep_for(2200ms);
     buildPulse();
     engine->start();
@@ -179,7 +134,8 @@ TEST_F(Pulse, ClicksStartingWhileOthersSoundKeepTheirTailsWholeWithoutUnderruns)
     }
     std::this_thread::sleep_for(500ms);
     const uint64_t underruns = engine->output().underruns();
-    auto samples = rec.finish();
+    recorder.stop(SIGINT);
+    const std::vector<float> samples = readMono(recording());
     ASSERT_FALSE(samples.empty());
     size_t first = 0, last = 0;
     for (size_t i = 0; i < samples.size(); ++i)
