@@ -9,8 +9,6 @@
 #include <QPalette>
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QQuickItem>
-#include <QQuickWindow>
 #include <QScreen>
 #include <memory>
 #include <vector>
@@ -37,23 +35,17 @@ std::unique_ptr<QObject> createQml(QQmlEngine& engine, const QByteArray& body) {
 }
 }  // namespace
 
-// Scheme-dependent colours change with the scheme; the brand colours do not.
-TEST(Palette, DynamicColoursFollowTheSchemeAndFixedOnesDoNot) {
-    const std::vector<std::pair<const PaletteColor*, bool>> all{
-        {&Palette::card(), true},      {&Palette::paper(), true},      {&Palette::ink(), true},
-        {&Palette::inkSoft(), true},   {&Palette::accent(), true},     {&Palette::amber(), false},
-        {&Palette::deepTeal(), false}, {&Palette::mintWhite(), false}, {&Palette::slate(), false}};
-    for (const auto& [colour, dynamic] : all) {
-        QColor light, dark;
+// Every scheme-dependent colour has a dark face of its own.
+TEST(Palette, DynamicColoursFollowTheScheme) {
+    for (const PaletteColor* colour :
+         {&Palette::card(), &Palette::paper(), &Palette::ink(), &Palette::inkSoft(), &Palette::accent()}) {
+        QColor light;
         {
             SchemeOverride o(ColorScheme::light);
             light = colour->current();
         }
-        {
-            SchemeOverride o(ColorScheme::dark);
-            dark = colour->current();
-        }
-        EXPECT_EQ(light != dark, dynamic) << light.name().toStdString();
+        SchemeOverride o(ColorScheme::dark);
+        EXPECT_NE(colour->current(), light) << light.name().toStdString();
     }
 }
 
@@ -76,7 +68,7 @@ TEST(ColorScheme, PortalValuesAndPaletteFallback) {
     QGuiApplication::setPalette(saved);
 }
 
-TEST(ThemeQml, OpenViewsRecolourWhenTheSchemeChangesAndTheGradientPaints) {
+TEST(ThemeQml, OpenViewsRecolourWhenTheSchemeChanges) {
     SchemeOverride light(ColorScheme::light);
     QQmlEngine engine;
     prepareQmlEngine(engine);
@@ -88,22 +80,6 @@ TEST(ThemeQml, OpenViewsRecolourWhenTheSchemeChangesAndTheGradientPaints) {
     EXPECT_EQ(o->property("card").value<QColor>(), Palette::card().current());
     EXPECT_NE(o->property("card").value<QColor>(), QColor(Qt::white));
     EXPECT_TRUE(o->property("dark").toBool());
-
-    // The accent gradient runs corner to corner.
-    o = createQml(engine,
-                  "import QtQuick.Window\nWindow { width: 100; height: 100; visible: true;"
-                  " color: 'black'; AccentGradientRect { anchors.fill: parent } }");
-    ASSERT_TRUE(o);
-    auto* window = qobject_cast<QQuickWindow*>(o.get());
-    ASSERT_NE(window, nullptr);
-    for (int i = 0; i < 20 && !window->isExposed(); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    const QImage image = window->grabWindow();
-    ASSERT_FALSE(image.isNull());
-    const QColor topLeft = image.pixelColor(1, 1),
-                 bottomRight = image.pixelColor(image.width() - 2, image.height() - 2);
-    EXPECT_NEAR(topLeft.green(), 230, 8) << topLeft.name().toStdString() << " " << image.width();
-    EXPECT_NEAR(bottomRight.green(), 153, 8);
 }
 
 // Runs first in the fonts suite: nothing bundled is registered yet.
