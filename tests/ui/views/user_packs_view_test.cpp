@@ -1,5 +1,5 @@
 // Settings › My Packs over a real application state on fake platform
-// services: a pack the test builds is imported through the section's own
+// services: a pack made from a bundled sound is imported through the section's own
 // library, listed, offered as the sixth style in the pack pickers and
 // chosen there; a broken pack's error reads in the chosen language; a pack
 // is removed with its row's button.
