@@ -75,16 +75,18 @@ struct RecordingDriver : UpdateUserDriver {
     QString shown;
     std::optional<AppcastItem> update;
     std::function<void()> dismiss;
+    void record(const QString& what, std::function<void()> done) {
+        shown = what;
+        dismiss = std::move(done);
+    }
     void showUpToDate(const QString& v, std::function<void()> done) override {
-        std::tie(shown, dismiss) = std::pair("upToDate " + v, done);
+        record("upToDate " + v, done);
     }
     void showUpdateFound(const AppcastItem& u, const QString& v, std::function<void()> done) override {
         update = u;
-        std::tie(shown, dismiss) = std::pair("update " + u.displayVersion() + " over " + v, done);
+        record("update " + u.displayVersion() + " over " + v, done);
     }
-    void showError(const QString&, std::function<void()> done) override {
-        std::tie(shown, dismiss) = std::pair(QStringLiteral("error"), done);
-    }
+    void showError(const QString&, std::function<void()> done) override { record("error", done); }
 };
 
 struct UpdaterFixture : ::testing::Test {
