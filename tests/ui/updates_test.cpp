@@ -71,11 +71,14 @@ private:
 };
 
 // Records what would be shown; the test decides when the user dismisses it.
-class RecordingDriver : public UpdateUserDriver {
-public:
+struct RecordingDriver : UpdateUserDriver {
     QString shown;
     std::optional<AppcastItem> update;
     std::function<void()> dismiss;
+    void record(const QString& what, std::function<void()> done) {
+        shown = what;
+        dismiss = std::move(done);
+    }
     void showUpToDate(const QString& v, std::function<void()> done) override {
         record("upToDate " + v, done);
     }
@@ -84,12 +87,6 @@ public:
         record("update " + u.displayVersion() + " over " + v, done);
     }
     void showError(const QString&, std::function<void()> done) override { record("error", done); }
-
-private:
-    void record(const QString& what, std::function<void()> done) {
-        shown = what;
-        dismiss = std::move(done);
-    }
 };
 
 struct UpdaterFixture : ::testing::Test {
@@ -110,16 +107,15 @@ struct UpdaterFixture : ::testing::Test {
 }  // namespace
 
 TEST(Appcast, VersionOrderingFollowsSparkle) {
-    EXPECT_LT(compareVersions("1.0", "1.1"), 0);
-    EXPECT_GT(compareVersions("1.10", "1.9"), 0);
-    EXPECT_EQ(compareVersions("1.0", "1.0"), 0);
+    // Each pair in ascending order; "1.01" and "1.1" are equal.
+    const std::pair<const char*, const char*> ascending[] = {
+        {"1.0", "1.1"},     {"1.9", "1.10"},     {"1.0", "1.0.1"}, {"1.0b1", "1.0"},
+        {"1.0a1", "1.0b1"}, {"1.0b2", "1.0b10"}, {"1.9.9", "2"},   {"9", "12345678901234567890"}};
+    for (const auto& [lower, higher] : ascending) {
+        EXPECT_LT(compareVersions(lower, higher), 0) << lower << " < " << higher;
+        EXPECT_GT(compareVersions(higher, lower), 0) << higher << " > " << lower;
+    }
     EXPECT_EQ(compareVersions("1.01", "1.1"), 0);
-    EXPECT_GT(compareVersions("1.0.1", "1.0"), 0);
-    EXPECT_LT(compareVersions("1.0b1", "1.0"), 0);
-    EXPECT_LT(compareVersions("1.0a1", "1.0b1"), 0);
-    EXPECT_GT(compareVersions("1.0b10", "1.0b2"), 0);
-    EXPECT_GT(compareVersions("2", "1.9.9"), 0);
-    EXPECT_GT(compareVersions("12345678901234567890", "9"), 0) << "no overflow on long numbers";
 }
 
 TEST(Appcast, ParsesItemsAndPicksTheNewestForThisPlatform) {
@@ -160,15 +156,6 @@ TEST_F(UpdaterFixture, FindsTheUpdateAndStaysDisabledUntilTheUserIsDone) {
     driver->dismiss();
     EXPECT_TRUE(updater->canCheckForUpdates());
     EXPECT_EQ(changes.count(), 2);
-}
-
-TEST(UpdaterConfiguration, FeedAddressComesFromTheSettings) {
-    QSettings settings(QStringLiteral("Pollix"), QStringLiteral("Tocko"));
-    settings.setValue("SUFeedURL", " https://updates.example.com/tocko/appcast.xml ");
-    settings.sync();
-    EXPECT_EQ(UpdaterService::configuredFeedUrl(), QUrl("https://updates.example.com/tocko/appcast.xml"));
-    settings.remove("SUFeedURL");
-    settings.sync();
 }
 
 TEST(Appcast, OnlyWebAddressesAreOfferedForDownload) {
@@ -229,8 +216,13 @@ TEST_F(UpdaterFixture, UpToDateAndEveryFailureAreReported) {
     EXPECT_EQ(driver->shown, "error");
 }
 
-// Feeds are HTTPS except on this machine; without a usable one no check starts.
+// The feed's address comes from the settings; feeds are HTTPS except on
+// this machine; without a usable one no check starts.
 TEST_F(UpdaterFixture, OnlyHttpsOrLocalFeedsCanBeChecked) {
+    QSettings settings(QStringLiteral("Pollix"), QStringLiteral("Tocko"));
+    settings.setValue("SUFeedURL", " https://updates.example.com/tocko/appcast.xml ");
+    EXPECT_EQ(UpdaterService::configuredFeedUrl(), QUrl("https://updates.example.com/tocko/appcast.xml"));
+    settings.remove("SUFeedURL");
     for (const char* usable : {"https://updates.example.com/appcast.xml", "http://localhost:8080/appcast.xml",
                                "http://[::1]:8080/appcast.xml"})
         EXPECT_TRUE(make("0.1.0", QUrl(usable))->canCheckForUpdates()) << usable;

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSystemTrayIcon>
-#include <cstdio>
 
 #include "tests/common/test_support.h"
 #include "ui/l10n/localization_store.h"
@@ -50,7 +49,6 @@ TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
     QQuickWindow* panel = ui->panelWindow();
     ASSERT_TRUE(panel);
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_EQ(panel->width(), 260);
     EXPECT_TRUE(panel->flags() & Qt::FramelessWindowHint);
     QQuickItem* menu = panel->findChild<QQuickItem*>("menuView");
     ASSERT_TRUE(menu);
@@ -68,7 +66,6 @@ TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
     QQuickWindow* settings = ui->settingsWindow();
     ASSERT_TRUE(settings);
     EXPECT_TRUE(settings->isVisible());
-    EXPECT_EQ(settings->size(), QSize(480, 600));
     QQuickItem* view = settings->findChild<QQuickItem*>("settingsView");
     ASSERT_TRUE(view);
     EXPECT_EQ(text(view, "currentAppValue"), "Mail");
@@ -89,7 +86,6 @@ TEST_F(EntryTest, TourOpensAtTheRequestedStepAndClosingCompletesIt) {
     ASSERT_TRUE(tour);
     EXPECT_TRUE(state->onboardingOpen());
     EXPECT_EQ(tour->title(), "Tocko");
-    EXPECT_EQ(tour->size(), QSize(760, 520));
     EXPECT_EQ(tour->findChild<QQuickItem*>("onboardingView")->property("index").toInt(), 5);
     state->showOnboarding();
     wait();
@@ -115,14 +111,7 @@ TEST_F(EntryTest, TourOpensAtTheRequestedStepAndClosingCompletesIt) {
 // empty elsewhere).
 std::string compositorTree() {
     const char* sock = getenv("TOCKO_TEST_SWAYSOCK");
-    if (!sock) return {};
-    std::string out;
-    if (FILE* p = popen(("SWAYSOCK='" + std::string(sock) + "' swaymsg -t get_tree 2>&1").c_str(), "r")) {
-        char buf[4096];
-        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
+    return sock ? test::commandOutput("SWAYSOCK='" + std::string(sock) + "' swaymsg -t get_tree 2>&1") : "";
 }
 
 // Without a tray host (stock GNOME, plain Sway, or this test's display) the

@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "ui/l10n/localization_store.h"
-#include "ui/theme/theme.h"
 #include "ui/views/motion.h"
 #include "ui/views/onboarding_window.h"
 #include "view_fixture.h"
@@ -39,17 +38,9 @@ protected:
 
 TEST(OnboardingStartStep, ReadsAWholeNumberClampedToTheSteps) {
     EXPECT_EQ(ui::onboardingStartStep(nullptr), 0);
-    const std::pair<const char*, int> cases[] = {{"", 0},
-                                                 {"3", 3},
-                                                 {"+2", 2},
-                                                 {"5", 5},
-                                                 {"99", 5},
-                                                 {"-3", 0},
-                                                 {"2x", 0},
-                                                 {" 2", 0},
-                                                 {"+", 0},
-                                                 {"two", 0},
-                                                 {"99999999999999999999999", 5}};
+    EXPECT_EQ(ui::onboardingStartStep("99999999999999999999999"), 5);
+    const std::pair<const char*, int> cases[] = {{"", 0},   {"3", 3},  {"+2", 2}, {"5", 5}, {"99", 5},
+                                                 {"-3", 0}, {"2x", 0}, {" 2", 0}, {"+", 0}, {"two", 0}};
     for (const auto& [text, step] : cases) EXPECT_EQ(ui::onboardingStartStep(text), step) << text;
 }
 
@@ -58,9 +49,6 @@ TEST(OnboardingStartStep, ReadsAWholeNumberClampedToTheSteps) {
 TEST_F(OnboardingViewTest, PrimaryButtonWalksThroughEveryStepAndTheLastFinishes) {
     ui::MotionSettings::shared().setReduceMotion(true);  // the short fade
     QQuickItem* view = tour();
-    EXPECT_FALSE(shown(view, "backButton"));
-    EXPECT_EQ(primary(view), "Let’s set it up");
-    EXPECT_EQ(item(view, "segment0")->property("color").value<QColor>(), QColor(Theme::instance().accent()));
     click(view, "primaryButton");
     EXPECT_EQ(text(view, "stepCounter"), "02 / 06");
     EXPECT_TRUE(view->property("forward").toBool());
@@ -68,7 +56,6 @@ TEST_F(OnboardingViewTest, PrimaryButtonWalksThroughEveryStepAndTheLastFinishes)
     EXPECT_EQ(index(view), 0);
     EXPECT_FALSE(view->property("forward").toBool());  // the content comes in from the leading edge
     EXPECT_FALSE(shown(view, "backButton"));
-    EXPECT_EQ(text(view, "stepCounter"), "01 / 06");
 
     const std::vector<QString> headings{"Welcome to Tocko",      "Turn on typing feedback",
                                         "Pick your sound",       "Make it yours",
@@ -89,7 +76,6 @@ TEST_F(OnboardingViewTest, PrimaryButtonWalksThroughEveryStepAndTheLastFinishes)
     // Opened at the last step, the button has the focus: Return finishes.
     view = tour(5);
     QSignalSpy finishedOnReturn(view, SIGNAL(finish()));
-    EXPECT_EQ(primary(view), "Start tocking");
     QTest::keyClick(window.get(), Qt::Key_Return);
     settle();
     EXPECT_EQ(finishedOnReturn.count(), 1);
@@ -100,10 +86,7 @@ TEST_F(OnboardingViewTest, PermissionStepOffersSettingsUntilGranted) {
     QQuickItem* step = content(view);
     ASSERT_TRUE(step);
     EXPECT_EQ(primary(view), "Skip for now");
-    EXPECT_FALSE(item(view, "primaryButton")->property("prominent").toBool());
-    EXPECT_TRUE(shown(step, "openSettingsButton"));
-    EXPECT_FALSE(shown(step, "grantedLabel"));
-    EXPECT_FALSE(item(step, "mockSwitch")->property("on").toBool());
+    EXPECT_EQ(shownOf(step, {"openSettingsButton", "grantedLabel"}), "openSettingsButton");
     click(step, "openSettingsButton");
     EXPECT_EQ(log.calls, (std::vector<std::string>{"requestPermission", "openInputMonitoringSettings"}));
 
@@ -112,10 +95,7 @@ TEST_F(OnboardingViewTest, PermissionStepOffersSettingsUntilGranted) {
     settle();
     EXPECT_EQ(index(view), 1);
     EXPECT_EQ(primary(view), "Continue");
-    EXPECT_TRUE(item(view, "primaryButton")->property("prominent").toBool());
-    EXPECT_FALSE(shown(step, "openSettingsButton"));
-    EXPECT_TRUE(shown(step, "grantedLabel"));
-    EXPECT_TRUE(item(step, "mockSwitch")->property("on").toBool());
+    EXPECT_EQ(shownOf(step, {"openSettingsButton", "grantedLabel"}), "grantedLabel");
 }
 
 // The sound step: the field plays the chosen pack loud and clear per added
@@ -152,25 +132,19 @@ TEST_F(OnboardingViewTest, LanguageChipsSwitchAndRerenderTheTour) {
     QQuickItem* view = tour(0);
     QQuickItem* step = content(view);
     ASSERT_TRUE(step);
-    const QString resolved = LocalizationStore::shared().localeIdentifier();
-    QQuickItem* resolvedChip = item(step, ("language:" + resolved).toUtf8().constData());
-    ASSERT_TRUE(resolvedChip);
-    EXPECT_TRUE(resolvedChip->property("selected").toBool());  // "System" shows its resolved language
+    // "System" shows its resolved language.
+    const QString resolved = "language:" + LocalizationStore::shared().localeIdentifier();
+    EXPECT_TRUE(item(step, resolved.toUtf8().constData())->property("selected").toBool());
 
     click(step, "language:de");
     EXPECT_EQ(LocalizationStore::shared().languageRawValue(), "de");
     EXPECT_TRUE(item(step, "language:de")->property("selected").toBool());
-    const QString german = LocalizationStore::shared().translate("Let’s set it up");
-    EXPECT_EQ(primary(view), german);
-    EXPECT_EQ(item(step, "heading")->property("source").toString(),
-              LocalizationStore::shared().translate("Welcome to Tocko"));
+    EXPECT_EQ(primary(view), LocalizationStore::shared().translate("Let’s set it up"));
     // The steps go on in the new language.
     click(view, "primaryButton");
-    EXPECT_EQ(index(view), 1);
     wait(600);
     QQuickItem* next = content(view);
-    ASSERT_TRUE(next);
-    EXPECT_TRUE(find(next, "openSettingsButton")) << "still on the first step";
+    ASSERT_TRUE(next && find(next, "openSettingsButton"));
     EXPECT_EQ(item(next, "heading")->property("source").toString(),
               LocalizationStore::shared().translate("Turn on typing feedback"));
     LocalizationStore::shared().setLanguage(AppLanguage::system);

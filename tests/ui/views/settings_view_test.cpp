@@ -1,5 +1,5 @@
 // The Settings window: adding, ordering and removing rules, the mouse sound
-// encoding, the status rows, the default profile editor and the switches.
+// encoding, the default profile editor, the switches and the language.
 #include <QSettings>
 #include <tuple>
 
@@ -41,13 +41,9 @@ TEST_F(SettingsViewTest, TypedIdentifierIsTrimmedAndNamedByTheRunningApp) {
     view->setProperty("newBundleID", "  com.example.Notes\n");
     settle();
     click(view, "addTypedButton");
-    ASSERT_EQ(engine->store().rules.count("com.example.Notes"), 1u);
-    const AppProfile& rule = engine->store().rules.at("com.example.Notes");
-    EXPECT_EQ(rule.displayName, "com.example.Notes");  // not running: named by its identifier
-    EXPECT_EQ(rule.pack, allPacks().front());
-    EXPECT_DOUBLE_EQ(rule.volume, 0.05);
-    EXPECT_FALSE(rule.muted);
-    EXPECT_EQ(view->property("newBundleID").toString(), "");
+    // Not running: named by its identifier.
+    EXPECT_EQ(engine->store().rules.at("com.example.Notes"),
+              makeRule("com.example.Notes", "com.example.Notes", allPacks().front(), 0.05));
     EXPECT_EQ(item(view, "bundleField")->property("text").toString(), "");
     EXPECT_FALSE(shown(view, "noRules"));
 
@@ -63,15 +59,22 @@ TEST_F(SettingsViewTest, RunningAppPickerAddsAndResets) {
         {std::string("org.example.Mail"), std::string("Mail"), true},
         {std::string("org.example.Mail"), std::string("Mail"), true},  // a second window
         {std::string("org.example.Panel"), std::string("Panel"), false},
-        {std::nullopt, std::string("Nameless"), true},
+        {std::nullopt, std::string("No id"), true},
+        {std::string(""), std::string("Empty id"), true},
+        {std::string("org.example.nameless"), std::nullopt, true},
+        {std::string("org.example.Mail"), std::string("Mail (second name)"), true},
+        {std::string("org.example.b"), std::string("ant"), true},
     };
     QQuickItem* view = settings();
     call(view, "refreshRunningApps");
-    const QVariantList entries = item(view, "runningPicker")->property("entries").toList();
-    ASSERT_EQ(entries.size(), 2);  // "Choose…" and Mail once
-    EXPECT_EQ(entries[0].toMap().value("text").toString(), "Choose…");
-    EXPECT_EQ(entries[0].toMap().value("value").toString(), "");
-    EXPECT_EQ(entries[1].toMap().value("text").toString(), "Mail");
+    // Regular applications with an identifier, once each, sorted by name
+    // ignoring case; a nameless one is named by its identifier.
+    QStringList shown;
+    for (const QVariant& e : item(view, "runningPicker")->property("entries").toList())
+        shown << e.toMap().value("text").toString() + "=" + e.toMap().value("value").toString();
+    EXPECT_EQ(
+        shown.join(", ").toStdString(),
+        "Choose…=, ant=org.example.b, Mail=org.example.Mail, org.example.nameless=org.example.nameless");
 
     EXPECT_FALSE(item(view, "addRunningButton")->isEnabled());
     call(item(view, "runningPicker"), "choose", "org.example.Mail");
@@ -106,21 +109,17 @@ TEST_F(SettingsViewTest, RuleAndDefaultEditorsWriteOnlyTheirProfile) {
     // The row stays the same one while its values change (a drag goes on).
     EXPECT_EQ(item(view, "rule:a.alpha"), alpha);
     EXPECT_EQ(text(alpha, "volumePercent"), "75%");
-    EXPECT_EQ(text(alpha, "badgeText"), "CHIPS");
 
     click(item(view, "rule:b.beta"), "removeRule");
     EXPECT_EQ(engine->store().rules.count("b.beta"), 0u);
     EXPECT_EQ(ruleNames(view), (std::vector<std::string>{"Alpha", "gamma"}));
 
     QQuickItem* editor = item(view, "defaultEditor");
-    EXPECT_EQ(text(editor, "volumePercent"), "5%");
     call(item(editor, "packPicker"), "choose", "marble");
     QMetaObject::invokeMethod(item(editor, "volumeSlider"), "edited", Q_ARG(double, 0.35));
-    settle();
-    EXPECT_EQ(engine->store().defaultProfile.pack, PackID::marble);
-    EXPECT_DOUBLE_EQ(engine->store().defaultProfile.volume, 0.35);
-    EXPECT_EQ(text(editor, "volumePercent"), "35%");
     click(editor, "mutedSwitch");
+    const AppProfile& d = engine->store().defaultProfile;
+    EXPECT_EQ(std::tuple(d.pack, d.volume, d.muted), std::tuple(PackID::marble, 0.35, true));
     click(editor, "previewButton");
     EXPECT_EQ(log.plays, (std::vector<std::pair<PackID, float>>{{PackID::marble, 0.9f}}));
     EXPECT_EQ(engine->store().rules.at("a.alpha").pack, PackID::chips);
@@ -144,29 +143,6 @@ TEST_F(SettingsViewTest, MouseSoundIsStoredAsItsText) {
     call(picker, "choose", "off");
     EXPECT_EQ(QSettings("Pollix", "Tocko").value("mouseSound").toString(), "off");
     EXPECT_EQ(picker->property("text").toString(), "Off");
-}
-
-TEST_F(SettingsViewTest, StatusRowsFollowTheContext) {
-    QQuickItem* view = settings();
-    EXPECT_EQ(text(view, "currentAppValue"), "—");
-    EXPECT_EQ(text(view, "bundleIDValue"), "—");
-    EXPECT_EQ(text(view, "microphoneValue"), "No");
-    EXPECT_EQ(text(view, "effectiveValue"), "Silent");
-    engine->setCurrentApp(std::string("org.example.Code"), std::nullopt);
-    engine->setGlobalEnabled(true);
-    engine->applyEffective();
-    settle();
-    EXPECT_EQ(text(view, "currentAppValue"), "org.example.Code");
-    EXPECT_EQ(text(view, "bundleIDValue"), "org.example.Code");
-    EXPECT_EQ(text(view, "effectiveValue"), "Soft @ 5%");
-    engine->snooze(10);
-    settle();
-    EXPECT_EQ(text(view, "effectiveValue"), "Silent");
-    engine->cancelSnooze();
-    engine->setMicActive(true);
-    settle();
-    EXPECT_EQ(text(view, "microphoneValue"), "Yes");
-    EXPECT_EQ(text(view, "effectiveValue"), "Silent");  // call mute
 }
 
 TEST_F(SettingsViewTest, SwitchesAndCommands) {
@@ -199,8 +175,7 @@ TEST_F(SettingsViewTest, LanguagePickerSwitchesAndRetranslatesTheForm) {
     EXPECT_TRUE(shown(view, "noRulesDivider")) << "the hint is parted from \"Add a rule\"";
     QQuickItem* picker = item(view, "languagePicker");
     const QVariantList entries = picker->property("entries").toList();
-    ASSERT_EQ(entries.size(), 2 + 21);
-    EXPECT_EQ(entries[0].toMap().value("value").toString(), "system");
+    ASSERT_GT(entries.size(), 2);
     EXPECT_EQ(entries[0].toMap().value("text").toString(),
               "System default (" + LocalizationStore::shared().systemDefaultName() + ")");
     EXPECT_EQ(entries[1].toMap().value("kind").toString(), "divider");

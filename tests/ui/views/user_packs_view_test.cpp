@@ -1,16 +1,14 @@
 // Settings › My Packs over a real application state on fake platform
-// services: a pack the test builds is imported through the section's own
+// services: a pack made from a bundled sound is imported through the section's own
 // library, listed, offered as the sixth style in the pack pickers and
 // chosen there; a broken pack's error reads in the chosen language; a pack
 // is removed with its row's button.
-#include <sndfile.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <cmath>
 
+#include "audio/output.h"
 #include "audio/pack.h"
 #include "ui/l10n/localization_store.h"
 #include "userpacks/pack_problem.h"
@@ -24,21 +22,10 @@ using userpacks::PackProblem;
 
 namespace {
 
-// A mono WAV of a decaying tone.
-void writeTone(const QString& path, int frames) {
-    std::vector<float> samples(static_cast<size_t>(frames));
-    for (int i = 0; i < frames; ++i)
-        samples[size_t(i)] = float(0.25 * std::sin(i * 0.07) * std::exp(-i / 900.0));
-    SF_INFO info{.frames = 0,
-                 .samplerate = 48000,
-                 .channels = 1,
-                 .format = SF_FORMAT_WAV | SF_FORMAT_PCM_16,
-                 .sections = 0,
-                 .seekable = 0};
-    SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    ASSERT_TRUE(f) << sf_strerror(nullptr);
-    sf_writef_float(f, samples.data(), frames);
-    sf_close(f);
+// A key of the pack: one of the bundled sounds.
+void copySound(const QString& to) {
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(defaultSoundsDirectory()) + "/pack-soft.wav", to))
+        << to.toStdString();
 }
 
 class UserPacksViewTest : public test::AppStateTest {
@@ -95,8 +82,8 @@ TEST_F(UserPacksViewTest, ImportListChooseFailAndRemove) {
     ASSERT_EQ(sections(picker).first.size(), 5) << "no sixth style before a pack is imported";
 
     QDir().mkpath(sources.filePath("Desk Board"));
-    writeTone(sources.filePath("Desk Board/30.wav"), 4800);
-    writeTone(sources.filePath("Desk Board/30-up.wav"), 2400);
+    copySound(sources.filePath("Desk Board/30.wav"));
+    copySound(sources.filePath("Desk Board/30-up.wav"));
     importFrom(sources.filePath("Desk Board"));
     ASSERT_EQ(library->lastError(), "") << library->lastProblem().english().toStdString();
     QQuickItem* row = item(view, "userPack:user-desk-board");

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlPropertyMap>
@@ -15,12 +13,7 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTest>
-#include <QVariantMap>
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "app/app_state.h"
 #include "context/context_engine.h"
@@ -88,9 +81,13 @@ protected:
             done(QStringLiteral("Tocko Diagnostics\nline 2"));
         };
         h.permissionGranted = [this] { return app.value("permissionGranted").toBool(); };
+        // The request is granted at once when the test says so.
+        h.requestPermission = [this] {
+            log.calls.push_back("requestPermission");
+            if (grantOnRequest) app.insert("permissionGranted", true);
+        };
         using H = ui::ViewActions::Hooks;
         for (auto [hook, name] : std::initializer_list<std::pair<std::function<void()> H::*, const char*>>{
-                 {&H::requestPermission, "requestPermission"},
                  {&H::openInputMonitoringSettings, "openInputMonitoringSettings"},
                  {&H::grantInputAccess, "grantInputAccess"},
                  {&H::revealApp, "revealApp"},
@@ -220,6 +217,7 @@ protected:
     std::unique_ptr<ui::ContextModel> context;
     QQmlPropertyMap app, updater;
     ActionLog log;
+    bool grantOnRequest = false;
     std::unique_ptr<ui::ViewActions> actions;
     QQmlEngine qml;
     std::unique_ptr<QQuickWindow> window;

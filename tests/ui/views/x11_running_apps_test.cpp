@@ -1,10 +1,9 @@
-// The running-application list against a real X server: the test plays the
-// window manager and publishes _NET_CLIENT_LIST on the root window.
+// The running-application list against a real X server.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <algorithm>
-#include <cstring>
+#include <cctype>
+#include <string>
 #include <vector>
 
 #include "platform/linux/linux_platform.h"
@@ -20,63 +19,48 @@ using namespace tocko;
 
 namespace {
 
-class FakeClientList {
-public:
-    explicit FakeClientList(Display* d) : d_(d), root_(DefaultRootWindow(d)) {
-        list_ = XInternAtom(d_, "_NET_CLIENT_LIST", False);
+// Plays the window manager on DISPLAY: windows of other applications and
+// the client list on the root window, which goes (with the windows) at the end.
+struct FakeWindowManager {
+    Display* d = XOpenDisplay(nullptr);
+    ~FakeWindowManager() {
+        if (!d) return;
+        XDeleteProperty(d, DefaultRootWindow(d), atom("_NET_CLIENT_LIST"));
+        XCloseDisplay(d);
     }
-    ~FakeClientList() {
-        XDeleteProperty(d_, root_, list_);
-        for (Window w : windows_) XDestroyWindow(d_, w);
-        XCloseDisplay(d_);
+    Atom atom(const char* name) { return XInternAtom(d, name, False); }
+    void set(Window w, const char* property, Atom type, std::vector<unsigned long> values) {
+        XChangeProperty(d, w, atom(property), type, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char*>(values.data()), int(values.size()));
+        XSync(d, False);
     }
-    Window window(const char* instance, const char* cls) {
-        Window w = XCreateSimpleWindow(d_, root_, 0, 0, 10, 10, 0, 0, 0);
-        XClassHint hint{const_cast<char*>(instance), const_cast<char*>(cls)};
-        XSetClassHint(d_, w, &hint);
-        windows_.push_back(w);
+    // A window of `cls`, typed or in a state when those are given.
+    Window window(const char* cls, const char* type = nullptr, const char* state = nullptr) {
+        Window w = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 10, 10, 0, 0, 0);
+        std::string instance = cls;
+        instance[0] = char(std::tolower(instance[0]));
+        XClassHint hint{instance.data(), const_cast<char*>(cls)};
+        XSetClassHint(d, w, &hint);
+        if (type) set(w, "_NET_WM_WINDOW_TYPE", XA_ATOM, {atom(type)});
+        if (state) set(w, "_NET_WM_STATE", XA_ATOM, {atom(state)});
         return w;
     }
-    void setAtoms(Window w, const char* property, const std::vector<const char*>& names) {
-        std::vector<unsigned long> atoms;
-        for (const char* n : names) atoms.push_back(XInternAtom(d_, n, False));
-        XChangeProperty(d_, w, XInternAtom(d_, property, False), XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char*>(atoms.data()), int(atoms.size()));
-    }
     void publish(std::vector<unsigned long> clients) {
-        XChangeProperty(d_, root_, list_, XA_WINDOW, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char*>(clients.data()), int(clients.size()));
-        XSync(d_, False);
+        set(DefaultRootWindow(d), "_NET_CLIENT_LIST", XA_WINDOW, std::move(clients));
     }
-    void destroy(Window w) {
-        XDestroyWindow(d_, w);
-        std::erase(windows_, w);
-    }
-
-private:
-    Display* d_;
-    Window root_;
-    Atom list_;
-    std::vector<Window> windows_;
 };
 
 TEST(X11RunningApps, ListsTaskBarWindowsOncePerApplication) {
-    Display* d = XOpenDisplay(nullptr);
-    if (!d)
+    FakeWindowManager wm;
+    if (!wm.d)
         GTEST_SKIP() << "no X display reachable (DISPLAY=" << (getenv("DISPLAY") ? getenv("DISPLAY") : "")
                      << ")";
-    FakeClientList wm(d);
-    const Window editor = wm.window("texteditor", "TextEditor");
-    const Window editor2 = wm.window("texteditor", "TextEditor");
-    const Window panel = wm.window("panel", "Panel");
-    wm.setAtoms(panel, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_DOCK"});
-    const Window hidden = wm.window("helper", "Helper");
-    wm.setAtoms(hidden, "_NET_WM_STATE", {"_NET_WM_STATE_SKIP_TASKBAR"});
-    const Window dialog = wm.window("alpha", "Alpha");
-    wm.setAtoms(dialog, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_DIALOG"});
-    const Window gone = wm.window("gone", "Gone");
-    wm.destroy(gone);  // listed but already closed
-    wm.publish({editor, editor2, panel, hidden, dialog, gone});
+    const Window gone = wm.window("Gone");
+    XDestroyWindow(wm.d, gone);  // listed but already closed
+    wm.publish({wm.window("TextEditor"), wm.window("TextEditor"),
+                wm.window("Panel", "_NET_WM_WINDOW_TYPE_DOCK"),
+                wm.window("Helper", nullptr, "_NET_WM_STATE_SKIP_TASKBAR"),
+                wm.window("Alpha", "_NET_WM_WINDOW_TYPE_DIALOG"), gone});
 
     std::unique_ptr<ui::RunningAppsSource> source = ui::makeRunningAppsSource();
     const std::vector<ui::RunningApp> apps = ui::runningAppsList(source->runningApplications());
