@@ -62,6 +62,8 @@ case "$family" in
       nodejs
       # a browser's password field on the accessibility bus
       chromium
+      # an XEmbed tray host for the memory benchmark
+      trayer
     )
     PIPEWIRE=(pipewire pipewire-bin pipewire-pulse wireplumber dbus)
     ;;
