@@ -359,16 +359,22 @@ int64_t steadyNanos() {
 // Called on the engine's queue right after a click was scheduled. The cork
 // flag is read and changed only with the mainloop lock held, so a click can
 // never slip in between the render side deciding to cork and the cork.
+//
+// A corked stream gets its click written before it is uncorked: the server
+// then finds the click at the read position the moment the stream plays.
+// Uncorked first, the sink renders a block of the old queued silence at once
+// and the click, written a moment later, waits behind it (about 1.5 ms more
+// on the first key after a pause, measured on a PulseAudio null sink).
 void PulseOutput::wake() {
     pa_threaded_mainloop_lock(mainloop_);
     if (stream_ != nullptr && running_ && pa_stream_get_state(stream_) == PA_STREAM_READY) {
+        startClickLocked();
         if (corked_) {
             corked_.store(false, std::memory_order_release);
             silentFrames_ = 0;
             pa_operation* op = pa_stream_cork(stream_, 0, nullptr, nullptr);
             if (op) pa_operation_unref(op);
         }
-        startClickLocked();
     }
     pa_threaded_mainloop_unlock(mainloop_);
 }
