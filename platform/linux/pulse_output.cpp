@@ -18,10 +18,13 @@ namespace {
 // latency: 80 ms of margin, 50 requests a second.
 constexpr double kStreamBufferSeconds = 0.100;
 constexpr double kRequestSeconds = 0.020;
-// PipeWire's pulse server runs the graph at the quantum the stream's request
-// size asks for (clamped to its pulse.min.quantum, 256 frames by default):
-// the smallest request asks for the lowest quantum while the stream plays.
-// A corked stream is paused and holds the graph to nothing.
+// PipeWire's pulse server asks the graph for a quantum of the stream's
+// latency, which it takes as the request size only for a stream with early
+// requests (otherwise tlength less two requests: 4288 frames here, the
+// graph's default or more). The smallest request, with early requests, asks
+// for the lowest quantum the server allows (its pulse.min.quantum, 256
+// frames by default) while the stream plays. A corked stream is paused and
+// holds the graph to nothing.
 constexpr uint32_t kPipeWireRequestFrames = 64;
 constexpr double kIdleCorkSeconds = 3.0;  // silence before the stream is corked
 constexpr auto kConnectTimeout = std::chrono::milliseconds(2000);
@@ -288,7 +291,7 @@ bool PulseOutput::start(std::string& error) {
     // No device named: the stream plays on the default sink and the server
     // moves it when the default changes. No automatic timing updates: they
     // would wake this process several times a second even while corked.
-    const auto flags = pa_stream_flags_t(0);
+    const auto flags = pipeWire ? PA_STREAM_EARLY_REQUESTS : pa_stream_flags_t(0);
     if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) {
         error = pa_strerror(pa_context_errno(context_));
         stopLocked();
