@@ -42,9 +42,10 @@ pactl info | grep -q "Server Name: .*PipeWire" && actual=pipewire || actual=puls
 pactl set-default-sink tocko_null
 # PipeWire's pulse server may report 0 as the record latency: both runs then
 # time onsets by the recording's own frame count (see keylat.c). Its graph
-# runs at the smallest latency any stream asks for, so keylat records in
-# large fragments there and the player alone sets the quantum.
-if [ "$LABEL" = pipewire ]; then export KL_CLOCK=frames KL_REC_FRAMES=2048; fi
+# runs at the smallest latency any stream asks for, so keylat records there
+# in fragments of the default quantum (1024 frames) and the player alone
+# lowers it.
+if [ "$LABEL" = pipewire ]; then export KL_CLOCK=frames KL_REC_FRAMES=1024; fi
 
 # An idle PulseAudio null sink runs on a two-second timer; a recorder that
 # runs throughout keeps it at a latency a click can be heard in.
