@@ -85,10 +85,28 @@ w3=$(switches); s3=$(date +%s.%N)
 pause_ms="${PAUSE_MS:-4500}"
 pau=$(env $(dump pause) KL_WAIT_MS="$pause_ms" "$BUILD/bench/app/keylat" tocko_null.monitor "${PAUSE_PRESSES:-10}" "$pause_ms" a 0.02)
 echo "$LABEL after a pause: $pau"
+quanta=""
+if [ "$LABEL" = pipewire ] && command -v pw-profiler >/dev/null; then
+  # The graph's quantum (the driver's cycle, in frames at 48 kHz, the most
+  # frequent over two seconds) with a 1024-frame recorder running: while
+  # tocko is corked, then while it plays clicks.
+  quantum() {
+    timeout -s INT 2 pw-profiler -o "$BENCH_TMP/profiler.log" >/dev/null 2>&1 || true
+    awk '{ n[int($4 * 48 / 1000 + 0.5)]++ } END { for (q in n) if (n[q] > best) { best = n[q]; bq = q }
+      print best ? bq : "none" }' "$BENCH_TMP/profiler.log"
+  }
+  sleep 4  # corked again
+  KL_WAIT_MS=3000 "$BUILD/bench/app/keylat" tocko_null.monitor 1 150 a 0.02 >/dev/null &
+  sleep 0.5; q_idle=$(quantum); wait $! || true
+  "$BUILD/bench/app/keylat" tocko_null.monitor 25 150 a 0.02 >/dev/null &
+  sleep 1.5; q_typing=$(quantum); wait $! || true
+  quanta="graph quantum: ${q_idle} frames corked, ${q_typing} frames while clicks play"
+  echo "$LABEL $quanta"
+fi
 log="$BENCH_TMP/tocko.log"
 kill -TERM "$TOCKO_PID"; wait "$TOCKO_PID" 2>/dev/null || true; TOCKO_PID=""
 underruns=$(sed -n 's/.*stream closed, \([0-9]*\) underruns.*/\1/p' "$log" | tail -n 1)
-awk -v l="$LABEL" -v fn="$floor_name" -v fm="$(field median_ms "$cal")" -v fp="$(field p99_ms "$cal")" -v fx="$(field max_ms "$cal")" \
+awk -v l="$LABEL" -v fn="$floor_name" -v quanta="$quanta" -v fm="$(field median_ms "$cal")" -v fp="$(field p99_ms "$cal")" -v fx="$(field max_ms "$cal")" \
   -v tm="$(field median_ms "$res")" -v tp="$(field p99_ms "$res")" -v tx="$(field max_ms "$res")" \
   -v pm="$(field median_ms "$pau")" -v px="$(field max_ms "$pau")" \
   -v miss="$(( $(field missed "$res") + $(field missed "$pau") ))" -v load="$(cut -d' ' -f1-3 /proc/loadavg)" \
@@ -98,4 +116,5 @@ awk -v l="$LABEL" -v fn="$floor_name" -v fm="$(field median_ms "$cal")" -v fp="$
   printf "  floor (%s) median=%6.2f p99=%6.2f max=%6.2f ms\n", fn, fm, fp, fx
   printf "  tocko typing  median=%6.2f p99=%6.2f max=%6.2f ms | over floor: median %+.2f, p99 %+.2f ms\n", tm, tp, tx, tm - fm, tp - fp
   printf "  after a pause median=%6.2f            max=%6.2f ms | over floor: median %+.2f, max over floor p99 %+.2f ms\n", pm, px, pm - fm, px - fp
-  printf "  missed=%s underruns=%s | wakeups typing=%.0f/s idle=%.2f/s\n", miss, u, (w1 - w0) / (s1 - s0), (w3 - w2) / (s3 - s2) }'
+  printf "  missed=%s underruns=%s | wakeups typing=%.0f/s idle=%.2f/s\n", miss, u, (w1 - w0) / (s1 - s0), (w3 - w2) / (s3 - s2)
+  if (quanta != "") printf "  %s\n", quanta }'
