@@ -91,7 +91,8 @@ if [ "$LABEL" = pipewire ] && command -v pw-profiler >/dev/null; then
   # frequent over two seconds) with a 1024-frame recorder running: while
   # tocko is corked, then while it plays clicks.
   quantum() {
-    timeout -s INT 2 pw-profiler -o "$BENCH_TMP/profiler.log" >/dev/null 2>&1 || true
+    # pw-profiler also leaves plot files in its working folder.
+    (cd "$BENCH_TMP" && timeout -s INT 2 pw-profiler -o profiler.log >/dev/null 2>&1) || true
     awk '{ n[int($4 * 48 / 1000 + 0.5)]++ } END { for (q in n) if (n[q] > best) { best = n[q]; bq = q }
       print best ? bq : "none" }' "$BENCH_TMP/profiler.log"
   }
