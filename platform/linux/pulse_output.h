@@ -26,7 +26,8 @@ namespace tocko {
 
 class PulseOutput : public AudioOutput {
 public:
-    PulseOutput();
+    // The stream is corked after `idleCorkSeconds` of silence.
+    explicit PulseOutput(double idleCorkSeconds = 3.0);
     ~PulseOutput() override;
 
     void setRenderCallback(RenderCallback render) override { render_ = std::move(render); }
@@ -91,6 +92,7 @@ private:
     int64_t lastWriteNanos_ = 0;         // when that was
     int64_t corkedNanos_ = 0;            // when the stream was corked (the queue stands still)
     bool renderPriorityRaised_ = false;  // render thread only
+    const double idleCorkSeconds_;
 };
 
 }  // namespace tocko

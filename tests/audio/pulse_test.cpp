@@ -34,7 +34,9 @@ protected:
         std::system("pactl set-default-sink tocko_null");
         writePack("soft", std::vector<float>(2400, 0.2f));  // 50 ms of a loud plateau
     }
-    void buildPulse() { engine = SoundEngine::create({dir.string(), std::make_unique<PulseOutput>(), {}}); }
+    void buildPulse(double idleCorkSeconds = 3.0) {
+        engine = SoundEngine::create({dir.string(), std::make_unique<PulseOutput>(idleCorkSeconds), {}});
+    }
     std::string recording() const { return (dir / "monitor.wav").string(); }
 };
 }  // namespace
@@ -161,4 +163,37 @@ TEST_F(Pulse, ClicksStartingWhileOthersSoundKeepTheirTailsWholeWithoutUnderruns)
     // Four 50 ms plateaus about 15 ms apart: one stretch of about 95 ms.
     EXPECT_NEAR(double(last - first), 0.095 * 48000, 0.015 * 48000);
     EXPECT_EQ(underruns, 0u);
+}
+
+TEST_F(Pulse, AClickOnAStreamCorkedForSilenceIsHeardWholeOnce) {
+    Child recorder = tocko::test::recordMonitor(recording());
+    std::this_thread::sleep_for(2200ms);
+    buildPulse(0.2);
+    engine->start();
+    engine->play(PackID::soft, 1.0f, false);
+    // After the click, silence corks the stream; the next click is written
+    // over the held queue at its read position, then the stream uncorked.
+    ASSERT_TRUE(eventually(
+        [] { return run("pactl list sink-inputs").find("Corked: yes") != std::string::npos; }, 3s));
+    engine->play(PackID::soft, 1.0f, false);
+    ASSERT_TRUE(
+        eventually([] { return run("pactl list sink-inputs").find("Corked: no") != std::string::npos; }, 3s));
+    std::this_thread::sleep_for(300ms);
+    recorder.stop(SIGINT);
+    const std::vector<float> samples = readMono(recording());
+    // Two 50 ms plateaus, each whole, neither repeated nor cut.
+    std::vector<size_t> runs;
+    size_t loud = 0;
+    for (float v : samples) {
+        if (std::fabs(v) > 0.05f) {
+            ++loud;
+        } else if (loud > 0) {
+            runs.push_back(loud);
+            loud = 0;
+        }
+    }
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_NEAR(double(runs[0]), 2400.0, 100.0);
+    EXPECT_NEAR(double(runs[1]), 2400.0, 100.0);
+    EXPECT_EQ(engine->output().underruns(), 0u);
 }
