@@ -74,9 +74,11 @@ struct UninstallFixture : ::testing::Test {
 }  // namespace
 
 TEST_F(UninstallFixture, RelativeXdgVariablesAreIgnored) {
-    qputenv("XDG_DATA_HOME", "relative/ignored");
-    EXPECT_EQ(uninstallLocationsFromEnvironment().dataHome, QDir::homePath() + "/.local/share");
-    qputenv("XDG_DATA_HOME", root.filePath("data").toUtf8());
+    {
+        test::ScopedEnv relative("XDG_DATA_HOME", "relative/ignored");
+        EXPECT_EQ(uninstallLocationsFromEnvironment().dataHome, QDir::homePath() + "/.local/share");
+    }
+    const test::ScopedEnv absolute("XDG_DATA_HOME", root.filePath("data").toUtf8().constData());
     EXPECT_EQ(uninstallLocationsFromEnvironment().dataHome, root.filePath("data"));
 }
 
