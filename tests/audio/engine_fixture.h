@@ -69,11 +69,18 @@ public:
     explicit TestOutput(Options options) : NullOutput(std::move(options)) {}
     void wake() override {
         std::lock_guard lock(mutex_);
-        if (wakeFrames > 0) NullOutput::pump(wakeFrames);
+        if (wakeFrames > 0 && isRunning()) NullOutput::pump(wakeFrames);
     }
+    // Renders only while running, and stop() waits for a render under way,
+    // as a real output's stop joins its render thread: the engine may reset
+    // the mixer as soon as stop() returns.
     void pump(uint32_t frames) {
         std::lock_guard lock(mutex_);
-        NullOutput::pump(frames);
+        if (isRunning()) NullOutput::pump(frames);
+    }
+    void stop() override {
+        std::lock_guard lock(mutex_);
+        NullOutput::stop();
     }
     std::atomic<uint32_t> wakeFrames{0};
 
