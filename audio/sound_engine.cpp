@@ -141,12 +141,7 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
             buffer.reset();
             reason = "format differs from the first pack's";
         }
-        if (!buffer) {
-            log_.error("Failed to load {} from bundle", {pub(file)});
-            // Standard error names it too: a silent default pack must not
-            // leave its user guessing.
-            trace(kComponent, "failed to load " + file + ": " + reason);
-        }
+        if (!buffer) reportLoadFailure(file, reason);
         return buffer;
     };
     for (PackID pack : allPacks()) {
@@ -336,8 +331,7 @@ bool SoundEngine::ensureResident(PackID pack) {
             reason = "changed since Tocko started";
         }
         if (!b) {
-            log_.error("Failed to load {} from bundle", {pub(file)});
-            trace(kComponent, "failed to load " + file + ": " + reason);
+            reportLoadFailure(file, reason);
             return false;
         }
         read.push_back(std::move(b));
@@ -348,6 +342,13 @@ bool SoundEngine::ensureResident(PackID pack) {
     }
     released_.erase(released);
     return true;
+}
+
+void SoundEngine::reportLoadFailure(const std::string& file, const std::string& reason) {
+    log_.error("Failed to load {} from bundle", {pub(file)});
+    // Standard error names it too: a silent pack must not leave its user
+    // guessing.
+    trace(kComponent, "failed to load " + file + ": " + reason);
 }
 
 // A take other than the one played last, at random; the first take when there is only one.

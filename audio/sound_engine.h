@@ -141,6 +141,8 @@ private:
     // Reads a built-in pack's sounds back in when only their description
     // is kept (queue only); false when they cannot be read as they were.
     bool ensureResident(PackID pack);
+    // The journal line and the trace line for a sample file that did not load.
+    void reportLoadFailure(const std::string& file, const std::string& reason);
     void reportDroppedClicks();
     float drawUniform(float lower, float upper, bool* wasUpper);
     std::string graphLine(const std::string& label);
