@@ -1,10 +1,10 @@
 #include "ui/views/context_model.h"
 
-#include <QCollator>
 #include <algorithm>
 #include <chrono>
 
 #include "context/context_engine.h"
+#include "ui/views/name_order.h"
 
 namespace tocko::ui {
 
@@ -36,14 +36,7 @@ AppProfile profileFromVariant(const QVariantMap& map) {
 std::vector<AppProfile> sortedRules(const ProfileStore& store) {
     std::vector<AppProfile> rules;
     for (const auto& [id, rule] : store.rules) rules.push_back(rule);
-    // Opening a collator loads the locale's collation tables: not for
-    // nothing to sort.
-    if (rules.size() < 2) return rules;
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(rules.begin(), rules.end(), [&](const AppProfile& a, const AppProfile& b) {
-        return collator.compare(q(a.displayName), q(b.displayName)) < 0;
-    });
+    sortByName(rules, [](const AppProfile& rule) { return q(rule.displayName); });
     return rules;
 }
 

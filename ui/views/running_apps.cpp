@@ -1,9 +1,10 @@
 #include "ui/views/running_apps.h"
 
-#include <QCollator>
 #include <QVariantMap>
 #include <algorithm>
 #include <set>
+
+#include "ui/views/name_order.h"
 
 namespace tocko::ui {
 
@@ -25,12 +26,7 @@ std::vector<RunningApp> runningAppsList(const std::vector<RunningAppEntry>& entr
         const std::string& name = e.name && !e.name->empty() ? *e.name : *e.bundleID;
         apps.push_back({QString::fromStdString(*e.bundleID), QString::fromStdString(name)});
     }
-    if (apps.size() < 2) return apps;  // a collator loads the locale's collation tables
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(apps.begin(), apps.end(), [&](const RunningApp& a, const RunningApp& b) {
-        return collator.compare(a.name, b.name) < 0;
-    });
+    sortByName(apps, [](const RunningApp& app) { return app.name; });
     return apps;
 }
 
