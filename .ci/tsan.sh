@@ -9,5 +9,5 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKO_CORE
   -DCMAKE_C_FLAGS="$TSAN_FLAGS" -DCMAKE_CXX_FLAGS="$TSAN_FLAGS" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=thread"
 cmake --build build-tsan
-TSAN_OPTIONS="suppressions=$PWD/.ci/tsan.supp halt_on_error=1 second_deadlock_stack=1" \
-  ctest --test-dir build-tsan --output-on-failure --timeout 300 -j2 -L core
+TSAN_OPTIONS="suppressions=$PWD/.ci/tsan.supp:halt_on_error=1:second_deadlock_stack=1" \
+  .ci/sanitized_ctest.sh build-tsan -L core
