@@ -5,15 +5,19 @@
 # its calibration in the same run: keylat plays its own click through a
 # 64-frame buffer (the harness floor), then types into a running tocko.
 # Then types PAUSE_PRESSES keys PAUSE_MS apart, each the first key after a
-# pause longer than the output's idle cork (3 s).
-# Prints, per server, the floor (see below), tocko while typing and after a pause
+# pause longer than the output's idle cork (3 s), and types once more into a
+# tocko whose default pack is keylat's own click (see "sharp" below).
+# Prints, per server, the floors (see below), tocko while typing and after a pause
 # (median, p99, max), each minus the floor, tocko's underruns and its
 # wakeups per second while typing and while idle.
 # Targets (tocko minus floor): median <= 0.5 ms, p99 <= 2 ms; no underrun.
+# The sharp run against the listening floor is the like-for-like figure: the
+# same click, heard the same way, the same X11 road.
 #   PRESSES (default 1000), INTERVAL_MS (default 150), CAL_PRESSES (default
 #   300), SERVERS (default "pulseaudio pipewire"), IDLE_S (default 10),
-#   PAUSE_PRESSES (default 10), PAUSE_MS (default 4500), DUMP=dir (per-press
-#   delays, one a line in press order: dir/<server>-{floor,typing,pause}.lat)
+#   PAUSE_PRESSES (default 10), PAUSE_MS (default 4500), SHARP_PRESSES (default
+#   PRESSES), DUMP=dir (per-press delays, one a line in press order:
+#   dir/<server>-{floor-queue,floor-seek,floor-xi,typing,pause,sharp}.lat)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -70,6 +74,12 @@ echo "$LABEL floor, 64-frame queue:   $cal_queue"
 cal_seek=$(env $(dump floor-seek) KL_SELF_SINK=tocko_null KL_SELF_TLEN=64 KL_SELF_SEEK=1 "$BUILD/bench/app/keylat" \
   tocko_null.monitor "${CAL_PRESSES:-300}" "${INTERVAL_MS:-150}" a 0.02)
 echo "$LABEL floor, at read position: $cal_seek"
+# A third, the floor of a listening program: keylat plays its click at the
+# read position when the press comes back to it as an XInput2 raw event, the
+# road tocko's key takes on X11. What tocko adds over it is its own cost.
+cal_xi=$(env $(dump floor-xi) KL_SELF_SINK=tocko_null KL_SELF_TLEN=64 KL_SELF_SEEK=1 KL_SELF_XI=1 \
+  "$BUILD/bench/app/keylat" tocko_null.monitor "${CAL_PRESSES:-300}" "${INTERVAL_MS:-150}" a 0.02)
+echo "$LABEL floor, listening to X11: $cal_xi"
 if [ "$LABEL" = pipewire ]; then cal="$cal_seek" floor_name="at read position"; else cal="$cal_queue" floor_name="64-frame queue"; fi
 
 start_tocko
@@ -107,15 +117,40 @@ fi
 log="$BENCH_TMP/tocko.log"
 kill -TERM "$TOCKO_PID"; wait "$TOCKO_PID" 2>/dev/null || true; TOCKO_PID=""
 underruns=$(sed -n 's/.*stream closed, \([0-9]*\) underruns.*/\1/p' "$log" | tail -n 1)
+# The packs' presses rise over their first millisecond or so (the key's
+# travel before it bottoms out), and keylat hears a press only once it is
+# past its threshold. Typing once more with keylat's own click in place of
+# the default pack's samples (audible from the first sample) leaves the
+# delivery alone, to set against the listening floor.
+stop_tocko
+sharp="$(mktemp -d /tmp/tocko-sharp-XXXXXX)"
+for entry in "$PWD"/resources/*; do [ "$(basename "$entry")" = sounds ] || ln -s "$entry" "$sharp/"; done
+mkdir "$sharp/sounds"
+for wav in "$PWD"/resources/sounds/*; do
+  case "$(basename "$wav")" in
+    pack-soft*.wav) KL_WRITE_CLICK="$sharp/sounds/$(basename "$wav")" "$BUILD/bench/app/keylat" ;;
+    *) ln -s "$wav" "$sharp/sounds/" ;;
+  esac
+done
+TOCKO_RESOURCES="$sharp" start_tocko
+sleep 1
+shp=$(env $(dump sharp) "$BUILD/bench/app/keylat" tocko_null.monitor "${SHARP_PRESSES:-${PRESSES:-1000}}" "${INTERVAL_MS:-150}" a 0.02)
+echo "$LABEL tocko, click audible from its first sample: $shp"
+stop_tocko
+rm -rf "$sharp"
 awk -v l="$LABEL" -v fn="$floor_name" -v quanta="$quanta" -v fm="$(field median_ms "$cal")" -v fp="$(field p99_ms "$cal")" -v fx="$(field max_ms "$cal")" \
+  -v xm="$(field median_ms "$cal_xi")" -v xp="$(field p99_ms "$cal_xi")" \
+  -v sm="$(field median_ms "$shp")" -v sp="$(field p99_ms "$shp")" -v sx="$(field max_ms "$shp")" \
   -v tm="$(field median_ms "$res")" -v tp="$(field p99_ms "$res")" -v tx="$(field max_ms "$res")" \
   -v pm="$(field median_ms "$pau")" -v px="$(field max_ms "$pau")" \
-  -v miss="$(( $(field missed "$res") + $(field missed "$pau") ))" -v load="$(cut -d' ' -f1-3 /proc/loadavg)" \
+  -v miss="$(( $(field missed "$res") + $(field missed "$pau") + $(field missed "$shp") ))" -v load="$(cut -d' ' -f1-3 /proc/loadavg)" \
   -v u="${underruns:-?}" -v w0="$w0" -v w1="$w1" -v w2="$w2" -v w3="$w3" \
   -v s0="$s0" -v s1="$s1" -v s2="$s2" -v s3="$s3" 'BEGIN {
   printf "%s summary (load %s):\n", l, load
   printf "  floor (%s) median=%6.2f p99=%6.2f max=%6.2f ms\n", fn, fm, fp, fx
   printf "  tocko typing  median=%6.2f p99=%6.2f max=%6.2f ms | over floor: median %+.2f, p99 %+.2f ms\n", tm, tp, tx, tm - fm, tp - fp
+  printf "  floor (listening to X11) median=%6.2f p99=%6.2f ms\n", xm, xp
+  printf "  tocko, sharp  median=%6.2f p99=%6.2f max=%6.2f ms | over the listening floor: median %+.2f, p99 %+.2f ms\n", sm, sp, sx, sm - xm, sp - xp
   printf "  after a pause median=%6.2f            max=%6.2f ms | over floor: median %+.2f, max over floor p99 %+.2f ms\n", pm, px, pm - fm, px - fp
   printf "  missed=%s underruns=%s | wakeups typing=%.0f/s idle=%.2f/s\n", miss, u, (w1 - w0) / (s1 - s0), (w3 - w2) / (s3 - s2)
   if (quanta != "") printf "  %s\n", quanta }'
