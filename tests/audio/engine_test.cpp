@@ -40,8 +40,6 @@ TEST_F(Engine, LoadReportsGainsSelfCheckAndMissingPacks) {
     auto sys = logs.messages();
     EXPECT_NE(std::find(sys.begin(), sys.end(), "Audio graph built: 16 nodes, 3 packs @ 48000 Hz"),
               sys.end());
-    EXPECT_NE(std::find(sys.begin(), sys.end(), "loudness self-check: spread=1.00x, no-clip=true, capped=1"),
-              sys.end());
 
     auto stats = engine->bufferStats();
     ASSERT_EQ(stats.size(), kPackCount);  // in catalogue order: clicky first, brown fourth
@@ -352,16 +350,11 @@ TEST_F(Measure, WaitsForAnIdleOutputToWakeAndRunsOneAtATime) {
     EXPECT_FALSE(output->isRunning());
 }
 
-TEST_F(Engine, MeasureWithAnEngineThatCannotStartReturnsZero) {
-    writePack("soft", std::vector<float>(2400, 0.1f));
-    build();
+TEST_F(Measure, WithAnEngineThatCannotStartReturnsZeroAtOnce) {
     output->setStartFailure("no server");
-    std::promise<std::pair<float, float>> result;
-    engine->measure(1.0, [&](float p, float r) { result.set_value({p, r}); });
-    auto f = result.get_future();
-    ASSERT_EQ(f.wait_for(std::chrono::milliseconds(500)),
-              std::future_status::ready);  // no wait for the window
-    EXPECT_EQ(f.get(), std::make_pair(0.0f, 0.0f));
+    Result r = measure(1.0);
+    ASSERT_EQ(r.wait_for(std::chrono::milliseconds(500)), std::future_status::ready);  // not after the window
+    EXPECT_EQ(r.get(), std::make_pair(0.0f, 0.0f));
 }
 
 TEST_F(Engine, DiagnosticsAndGraphLineDescribeTheState) {
@@ -395,7 +388,7 @@ TEST_F(Engine, DiagnosticsAndGraphLineDescribeTheState) {
 
     const auto t = logs.traces();
     EXPECT_EQ(std::count_if(t.begin(), t.end(), [](auto& s) { return s.find("active pack") != s.npos; }), 1);
-    EXPECT_EQ(std::count(t.begin(), t.end(), "[Tocko] SoundEngine: active pack changed -> blue"), 1);
+    EXPECT_TRUE(logs.hasTrace("[Tocko] SoundEngine: active pack changed -> blue"));
     std::promise<std::pair<bool, bool>> st;
     engine->state().with([](Playback& p) { p.muted = true; });
     engine->status([&](bool running, bool muted) { st.set_value({running, muted}); });
