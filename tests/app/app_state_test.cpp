@@ -421,7 +421,6 @@ TEST_F(AppStateTest, FirstLaunchOpensTheTourOnTheNextTurnAndExistingProfilesMark
     ASSERT_TRUE(waitUntil([&] { return requested == 1; }));
     EXPECT_TRUE(state->onboardingOpen());
     EXPECT_EQ(logs.countTrace("[Tocko] Onboarding: shown"), 1u);
-    EXPECT_EQ(logs.countTrace("[Tocko] ProfileStore: loaded 0 rule(s) from " + ProfileStore::fileURL()), 1u);
     EXPECT_FALSE(stored("hasCompletedOnboarding").isValid());
     state->onboardingClosed();
     EXPECT_TRUE(stored("hasCompletedOnboarding").toBool());
