@@ -185,10 +185,12 @@ TEST_F(AppStateTest, WithoutPermissionTheSwitchOnlyLogsUntilARefreshSeesTheGrant
         logs.indexOf("[Tocko] Launch: ContextEngine resolved effective = SILENT (frontmost=org.example.Mail, "
                      "mic=true)"),
         0);
-    // The launch click plays whatever the mute, and is not a key press.
+    // The launch click plays at 0.9 whatever the mute, and is not a key press.
     state->soundEngine()->queue().sync([] {});
     EXPECT_TRUE(state->soundEngine()->state().get().muted);
     EXPECT_EQ(state->soundEngine()->nextIndexForTesting(), 1);
+    EXPECT_FLOAT_EQ(state->soundEngine()->voiceVolumeForTesting(0),
+                    0.9f * *state->soundEngine()->baseGain(PackID::soft));
     EXPECT_EQ(state->soundEngine()->state().get().playInvocations, 0);
 
     state->refreshPermission();  // still missing: nothing changes
