@@ -16,10 +16,6 @@
 using namespace tocko;
 
 namespace {
-// Every step of an uninstall that goes ahead, in order.
-const std::vector<std::string> kEveryStep{"confirm:Uninstall Tocko?", "clearSettings", "trash", "result",
-                                          "exit"};
-
 void writeFile(const QString& path, const std::string& data = "x") {
     test::writeText(path.toStdString(), data);
 }
@@ -99,7 +95,8 @@ TEST_F(UninstallFixture, CancelLeavesEverythingThenUninstallRemovesItsOwnFilesIn
     steps.clear();
     confirmAnswer = true;
     uninstall(services());
-    EXPECT_EQ(steps, kEveryStep);
+    EXPECT_EQ(steps, (std::vector<std::string>{"confirm:Uninstall Tocko?", "clearSettings", "trash", "result",
+                                               "exit"}));
     EXPECT_EQ(loginItem->unregisterCalls, 1);
     EXPECT_FALSE(QFileInfo::exists(locations.dataHome + "/Pollix"))
         << "data folder, quarantine copy included";
@@ -119,7 +116,8 @@ TEST_F(UninstallFixture, NothingPresentAndEveryFailureStillRunsToTheEnd) {
     undoCommand = "sudo gpasswd -d ada input";
     uninstall(services());
     EXPECT_EQ(loginItem->unregisterCalls, 1);
-    EXPECT_EQ(steps, kEveryStep);
+    EXPECT_EQ(steps, (std::vector<std::string>{"confirm:Uninstall Tocko?", "clearSettings", "trash", "result",
+                                               "exit"}));
     EXPECT_EQ(shownUndo, undoCommand) << "the last step names the command that takes the access back";
     EXPECT_EQ(shownMoved, false) << "a failed move shows the not-moved title";
 
