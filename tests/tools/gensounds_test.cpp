@@ -178,7 +178,7 @@ TEST(GenSounds, RerunReproducesTheCommittedFilesExactly) {
     fs::remove_all(out);
 }
 
-TEST(GenSounds, CommittedFilesAreShortCleanMono16Bit) {
+TEST(GenSounds, CommittedFilesAreCleanMono16Bit) {
     uintmax_t bytes = 0;
     for (const std::string& name : allFiles()) {
         SCOPED_TRACE(name);
@@ -193,10 +193,7 @@ TEST(GenSounds, CommittedFilesAreShortCleanMono16Bit) {
         const Wav w = readWav(name);
         EXPECT_EQ(w.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
         EXPECT_EQ(w.channels, 1);
-        EXPECT_EQ(w.rate, 48000);
-        const double ms = static_cast<double>(w.samples.size()) * 1000.0 / kRate;
-        EXPECT_GE(ms, 40.0);
-        EXPECT_LE(ms, 600.0);
+        EXPECT_EQ(w.rate, 48000);  // the audible length is soundreport's check
         ASSERT_FALSE(w.samples.empty());
         EXPECT_EQ(w.samples.front(), 0.0);
         EXPECT_EQ(w.samples.back(), 0.0);

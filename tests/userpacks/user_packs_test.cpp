@@ -304,12 +304,10 @@ TEST_F(UserPacks, RefusesBadInputAndLeavesNothingBehind) {
         expectClean(0);
     }
     // A folder whose config names a FIFO, and a folder import through a symlinked sound.
-    QDir().mkpath(src("fifo"));
     writeText(src("fifo/config.json"),
               R"({"name":"F","key_define_type":"multi","defines":{"30":"pipe.wav"}})");
     ASSERT_EQ(::mkfifo(QFile::encodeName(src("fifo/pipe.wav")).constData(), 0600), 0);
     EXPECT_EQ(import(src("fifo")).error.code, PackError::fileNotRegular);
-    QDir().mkpath(src("link"));
     writeText(src("link/config.json"), R"({"name":"L","key_define_type":"multi","defines":{"30":"l.wav"}})");
     QFile::link(src("ok.wav"), src("link/l.wav"));
     EXPECT_EQ(import(src("link")).error.code, PackError::fileNotRegular);
