@@ -92,6 +92,10 @@ public slots:
                                 const QString& pid) {
         Q_UNUSED(caption);
         if (!calledFromDBus()) return;
+        // A compositor that has just taken its name may report before the
+        // bus's owner-change signal has reached the watcher: ask the bus.
+        if (message().service() != compositorOwner_)
+            compositorOwner_ = bus_.interface()->serviceOwner(compositorName_).value();
         if (compositorOwner_.isEmpty() || message().service() != compositorOwner_) {
             log_.info("Ignored a focus report from {}, not from {}",
                       {pub(message().service().toStdString()), pub(compositorName_.toStdString())});

@@ -5,12 +5,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "tests/common/test_support.h"
 #include "ui/l10n/localization_store.h"
 #include "ui/views/motion.h"
 #include "ui/views/onboarding_window.h"
 #include "view_fixture.h"
 
 using namespace tocko;
+using tocko::test::waitUntil;
 
 namespace {
 
@@ -62,9 +64,12 @@ TEST_F(OnboardingViewTest, PrimaryButtonWalksThroughEveryStepAndTheLastFinishes)
                                         "It knows when to hush", "Tocko lives in your system tray"};
     for (size_t i = 0; i < headings.size(); ++i) {
         if (i > 0) click(view, "primaryButton");
-        wait(250);
         EXPECT_EQ(index(view), int(i));
-        EXPECT_EQ(item(content(view), "heading")->property("source").toString(), headings[i]);
+        // The new step's content takes the stack's top once the fade is over.
+        EXPECT_TRUE(waitUntil([&] {
+            QQuickItem* top = content(view);
+            return top && item(top, "heading")->property("source").toString() == headings[i];
+        })) << headings[i].toStdString();
     }
     EXPECT_EQ(primary(view), "Start tocking");
     ui::MotionSettings::shared().setReduceMotion(false);
@@ -142,9 +147,8 @@ TEST_F(OnboardingViewTest, LanguageChipsSwitchAndRerenderTheTour) {
     EXPECT_EQ(primary(view), LocalizationStore::shared().translate("Let’s set it up"));
     // The steps go on in the new language.
     click(view, "primaryButton");
-    wait(600);
-    QQuickItem* next = content(view);
-    ASSERT_TRUE(next && find(next, "openSettingsButton"));
+    QQuickItem* next = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (next = content(view)) && find(next, "openSettingsButton"); }));
     EXPECT_EQ(item(next, "heading")->property("source").toString(),
               LocalizationStore::shared().translate("Turn on typing feedback"));
     LocalizationStore::shared().setLanguage(AppLanguage::system);
@@ -162,8 +166,7 @@ TEST_F(OnboardingViewTest, ReducedMotionHoldsStill) {
 
     // With motion the greeting moves on to the next word.
     ui::MotionSettings::shared().setReduceMotion(false);
-    wait(2700);
-    EXPECT_EQ(text(step, "greetingWord"), "Hola");
+    EXPECT_TRUE(waitUntil([&] { return text(step, "greetingWord") == "Hola"; }, std::chrono::seconds(8)));
 }
 
 TEST_F(OnboardingViewTest, MenuStepShowsTheLivePanel) {
