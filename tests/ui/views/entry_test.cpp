@@ -130,9 +130,8 @@ TEST_F(EntryTest, WithoutATrayThePanelOpensAsAWindowAndSaysHowToGetATray) {
     ui.reset();
     ui = ui::install(*state, {.noTrayFallbackAfter = std::chrono::milliseconds(20)});
     EXPECT_EQ(ui->panelWindow(), nullptr);  // not before the wait is over
-    QTest::qWait(200);
+    ASSERT_TRUE(waitUntil([&] { return ui->panelWindow() != nullptr; }));
     QQuickWindow* panel = ui->panelWindow();
-    ASSERT_TRUE(panel);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(ui->settingsWindow(), nullptr);
     // A normal window: decorated, in the task list, not above everything.
