@@ -143,6 +143,7 @@ AppState::AppState(Dependencies deps, QObject* parent)
     requireService(platform.loginItem != nullptr, "loginItem");
     requireService(static_cast<bool>(platform.foreignSound), "foreignSound");
     if (platform.logSink) setSystemLogSink(platform.logSink);
+    if (platform.threads.name || platform.threads.raisePriority) setThreadControl(platform.threads);
     if (!platform.permission)
         platform.permission = std::make_shared<TapBackendPermission>(platform.tapBackends);
     installPath_ = deps_.executablePath.value_or(defaultExecutablePath());
@@ -155,6 +156,7 @@ AppState::AppState(Dependencies deps, QObject* parent)
 
     SoundEngine::Options engineOptions = std::move(deps_.engine);
     if (!engineOptions.output) engineOptions.output = std::move(platform.audioOutput);
+    if (!engineOptions.uniform) engineOptions.uniform = platform.randomness;
     if (engineOptions.soundsDir.empty()) engineOptions.soundsDir = defaultSoundsDirectory();
     soundEngine_ = SoundEngine::create(std::move(engineOptions));
     playbackSink_ = std::make_shared<EnginePlaybackSink>(soundEngine_);

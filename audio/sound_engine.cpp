@@ -1,10 +1,8 @@
 #include "audio/sound_engine.h"
 
-#include <sys/random.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 #include "audio/loudness.h"
 #include "audio/mixer.h"
@@ -18,29 +16,13 @@ namespace tocko {
 namespace {
 constexpr const char* kComponent = "SoundEngine";
 
-// A uniform integer in 0...2^24 from the kernel's random source, rejecting
-// the values that would bias the modulo.
-uint32_t secureUniform24() {
-    constexpr uint64_t kRange = (1u << 24) + 1;
-    constexpr uint64_t kLimit = (uint64_t(1) << 32) / kRange * kRange;
-    for (;;) {
-        uint32_t x = 0;
-        if (getrandom(&x, sizeof x, 0) != sizeof x) continue;
-        if (x < kLimit) return uint32_t(x % kRange);
-    }
+// A uniform integer in 0...2^24 from a generator seeded by the standard
+// library's random device; the platform's own source replaces it.
+UniformSource seededUniform24() {
+    auto generator = std::make_shared<std::mt19937>(std::random_device{}());
+    return [generator] { return std::uniform_int_distribution<uint32_t>(0, 1u << 24)(*generator); };
 }
 
-void firstChannelStats(const SampleBuffer& b, float& peak, float& rms) {
-    peak = 0;
-    double sum = 0;
-    for (uint32_t i = 0; i < b.frames; ++i) {
-        const float s = b.at(i, 0);
-        const float a = std::fabs(s);
-        if (a > peak) peak = a;
-        sum += double(s) * double(s);
-    }
-    rms = b.frames == 0 ? 0.0f : float(std::sqrt(sum / double(b.frames)));
-}
 }  // namespace
 
 float samplePeak(const float* samples, size_t frames) {
@@ -106,7 +88,7 @@ std::shared_ptr<SoundEngine> SoundEngine::create(Options options) {
 SoundEngine::SoundEngine(Options options)
     : output_(options.output ? std::move(options.output) : std::make_unique<NullOutput>()),
       mixer_(std::make_unique<Mixer>()),
-      uniform_(options.uniform ? std::move(options.uniform) : UniformSource(secureUniform24)),
+      uniform_(options.uniform ? std::move(options.uniform) : seededUniform24()),
       clock_([] { return std::chrono::steady_clock::now(); }) {
     buildGraph(options.soundsDir);
     output_->setRenderCallback(
@@ -165,9 +147,9 @@ void SoundEngine::buildGraph(const std::string& soundsDir) {
         const PackLoudness loudness = measurePack(takes, releases, buffer->sampleRate);
         typingLevel_[pack] = loudness.level;
         packBaseGain_[pack] = loudnessGain(loudness.level, loudness.peak);
-        BufferStat stat{pack, 0, 0};
-        firstChannelStats(*buffer, stat.peak, stat.rms);
-        stats_[pack] = stat;
+        const std::vector<float> first = firstChannel(*buffer);
+        stats_[pack] =
+            BufferStat{pack, samplePeak(first.data(), first.size()), sampleRms(first.data(), first.size())};
         // Only the default pack's sounds stay in memory; another pack's are
         // read back when it becomes the active one or first plays.
         if (pack != kDefaultPack) {

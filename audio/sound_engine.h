@@ -56,7 +56,7 @@ public:
     struct Options {
         std::string soundsDir;                // folder holding pack-<id>.wav
         std::unique_ptr<AudioOutput> output;  // the platform's; default: a silent NullOutput
-        UniformSource uniform;                // default: the system's secure random source
+        UniformSource uniform;                // 0...2^24; default: a seeded generator
     };
 
     static constexpr int poolSize = 16;

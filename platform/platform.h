@@ -15,7 +15,9 @@
 // Contract: every member is set by the platform except `permission`, which
 // AppState derives from the tap backends when it is empty (asking then does
 // nothing), `accessGranter` (no way to grant access from the app), and
-// `logSink`, which may be empty (no system log).
+// `logSink`, `threads` and `randomness`, which may be empty (no system log;
+// threads keep their names and priority; the sound engine seeds its own
+// generator).
 
 #include <functional>
 #include <memory>
@@ -29,6 +31,7 @@
 #include "context/workspace_monitor.h"
 #include "input/event_tap.h"
 #include "support/log_sink.h"
+#include "support/serial_queue.h"
 
 namespace tocko {
 
@@ -111,6 +114,8 @@ struct Platform {
     std::shared_ptr<LoginItemService> loginItem;        // starting at login
     ForeignSoundPlayer foreignSound;                    // the audio self-check's system sound
     SystemLogSink logSink;                              // the system log
+    ThreadControl threads;                              // thread names and priority
+    std::function<uint32_t()> randomness;               // uniform in 0...2^24, the sounds' variation
     // Installs and enables the desktop's part of the frontmost source (the
     // GNOME Shell extension) from `resourcesRoot`; false with a reason.
     // Empty where the desktop needs none.

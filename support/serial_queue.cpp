@@ -1,12 +1,7 @@
 #include "support/serial_queue.h"
 
-#include <pthread.h>
-#include <sched.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <atomic>
 
 namespace tocko {
 
@@ -14,15 +9,22 @@ namespace {
 bool later(const auto& a, const auto& b) { return a.due != b.due ? a.due > b.due : a.seq > b.seq; }
 }  // namespace
 
+namespace {
+std::atomic<void (*)(const std::string&)> gNameThread{nullptr};
+std::atomic<void (*)()> gRaisePriority{nullptr};
+}  // namespace
+
+void setThreadControl(ThreadControl control) {
+    gNameThread.store(control.name);
+    gRaisePriority.store(control.raisePriority);
+}
+
 void setCurrentThreadName(const std::string& name) {
-    pthread_setname_np(pthread_self(), name.substr(0, 15).c_str());
+    if (auto f = gNameThread.load()) f(name);
 }
 
 void raiseCurrentThreadPriority() {
-    sched_param param{};
-    param.sched_priority = 5;
-    if (pthread_setschedparam(pthread_self(), SCHED_FIFO | SCHED_RESET_ON_FORK, &param) == 0) return;
-    setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), -10);
+    if (auto f = gRaisePriority.load()) f();
 }
 
 SerialQueue::SerialQueue(std::string label, Priority priority)

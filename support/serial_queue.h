@@ -58,9 +58,19 @@ private:
     std::thread thread_;
 };
 
-// Sets the calling thread's name (cut to the 15 bytes Linux allows).
+// How the operating system names a thread and raises its scheduling
+// priority, for the threads that must not wait behind a busy desktop (the
+// tap, the render side, the sound queue). The platform installs it once,
+// before those threads start; until then both calls below do nothing.
+struct ThreadControl {
+    void (*name)(const std::string& name) = nullptr;
+    void (*raisePriority)() = nullptr;
+};
+void setThreadControl(ThreadControl control);
+
+// Names the calling thread, through the installed control.
 void setCurrentThreadName(const std::string& name);
-// Best effort: a low real-time priority, else a raised nice level.
+// Raises the calling thread's priority, through the installed control.
 void raiseCurrentThreadPriority();
 
 }  // namespace tocko

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QSettings>
 #include <QTimer>
+#include <atomic>
 #include <cmath>
 
 #include "app/self_test_support.h"
@@ -139,6 +140,26 @@ TEST_F(AppStateTest, MonitorsAndTheOutputFeedTheState) {
     world.output->simulateDefaultOutputChange(9, "Headphones");
     ASSERT_TRUE(waitUntil([&] { return state->currentOutputDevice() == "Headphones"; }));
     EXPECT_EQ(changes, 1);
+}
+
+// The platform's thread control names the engine's queue, and its random
+// source varies the sounds.
+TEST_F(AppStateTest, ThePlatformsThreadControlAndRandomnessAreUsed) {
+    static std::atomic<int> named{0};
+    struct Restore {
+        ~Restore() { installRecordingThreadControl(); }
+    } restore;
+    auto draws = std::make_shared<std::atomic<int>>(0);
+    world.platform.threads = {[](const std::string&) { ++named; }, nullptr};
+    world.platform.randomness = [draws] {
+        ++*draws;
+        return 1u << 23;
+    };
+    make();
+    state->soundEngine()->play(PackID::soft, 0.5f, true);
+    state->soundEngine()->queue().sync([] {});
+    EXPECT_GT(draws->load(), 0);
+    EXPECT_GT(named.load(), 0);
 }
 
 // ---- Enabling and permission --------------------------------------------------

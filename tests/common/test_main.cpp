@@ -24,6 +24,7 @@ using Application = QApplication;
 int main(int argc, char** argv) {
     if (tocko::test::isolateHome().empty()) return 2;
     setenv("TOCKO_AUDIO_OUTPUT", "null", 1);
+    tocko::test::installRecordingThreadControl();
     int result;
     {
 #if TOCKO_TEST_APPLICATION >= 2

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <thread>
 
+#include "support/serial_queue.h"
+
 namespace tocko::test {
 
 namespace {
@@ -154,6 +156,16 @@ long LogCapture::indexOf(const std::string& prefix) const {
 void LogCapture::clear() {
     std::lock_guard lock(mutex_);
     records_.clear();
+}
+
+namespace {
+thread_local std::string tRequestedThreadName;
+}  // namespace
+
+std::string requestedThreadName() { return tRequestedThreadName; }
+
+void installRecordingThreadControl() {
+    setThreadControl({[](const std::string& name) { tRequestedThreadName = name; }, nullptr});
 }
 
 }  // namespace tocko::test

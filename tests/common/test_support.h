@@ -86,4 +86,9 @@ private:
     std::vector<LogRecord> records_;
 };
 
+// The name the calling thread gave itself through setCurrentThreadName()
+// ("" if none): every suite's main installs a thread control that records it.
+std::string requestedThreadName();
+void installRecordingThreadControl();
+
 }  // namespace tocko::test

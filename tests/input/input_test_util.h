@@ -2,8 +2,6 @@
 // Shared helpers of the input tests: log lines counted by message, and a
 // KeyTap wired to record its callbacks.
 
-#include <pthread.h>
-
 #include <algorithm>
 #include <memory>
 #include <mutex>
@@ -80,8 +78,7 @@ struct TapHarness {
 private:
     template <class F>
     void record(F&& f) {
-        char name[32] = {};
-        pthread_getname_np(pthread_self(), name, sizeof name);
+        const std::string name = tocko::test::requestedThreadName();
         std::lock_guard lock(mutex);
         f();
         threadNames.emplace_back(name);

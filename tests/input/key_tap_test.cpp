@@ -49,7 +49,7 @@ TEST_F(KeyTapTest, DeliversPressesAndWantedKeyUpsOnItsOwnThread) {
     EXPECT_EQ(std::set<std::thread::id>(threads.begin(), threads.end()).size(), 1u);
     EXPECT_EQ(threads.front(), h.tap->thread()->id());
     EXPECT_NE(threads.front(), std::this_thread::get_id());
-    EXPECT_EQ(h.get(h.threadNames).back(), "com.tocko.keyta");  // cut to 15 bytes
+    EXPECT_EQ(h.get(h.threadNames).back(), "com.tocko.keytap");
     EXPECT_EQ(logs.count("Tap was disabled by the system; re-enabled"), 2);
     EXPECT_EQ(logs.size(), logsBefore + 2);  // and nothing about the keys
     EXPECT_TRUE(fake->isEnabled());

@@ -1,7 +1,6 @@
 #include "support/serial_queue.h"
 
 #include <gtest/gtest.h>
-#include <pthread.h>
 
 #include <atomic>
 #include <future>
@@ -9,22 +8,24 @@
 #include <thread>
 #include <vector>
 
+#include "tests/common/test_support.h"
+
 using namespace tocko;
 using namespace std::chrono_literals;
 
 TEST(SerialQueue, RunsTasksInOrderOnOneNamedThreadWhereItIsCurrent) {
     SerialQueue q("com.tocko.sound.extra");
     std::vector<int> order;
-    char name[32] = {};
+    std::string name;
     bool inside = false;
     for (int i = 0; i < 100; ++i) q.async([&, i] { order.push_back(i); });
     q.sync([&] {
-        pthread_getname_np(pthread_self(), name, sizeof name);
+        name = tocko::test::requestedThreadName();
         inside = q.isCurrent();
     });
     ASSERT_EQ(order.size(), 100u);
     for (int i = 0; i < 100; ++i) EXPECT_EQ(order[size_t(i)], i);
-    EXPECT_STREQ(name, "com.tocko.sound");  // cut to 15 bytes
+    EXPECT_EQ(name, "com.tocko.sound.extra");
     EXPECT_TRUE(inside);
     EXPECT_FALSE(q.isCurrent());
 }
