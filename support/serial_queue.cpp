@@ -7,9 +7,7 @@ namespace tocko {
 
 namespace {
 bool later(const auto& a, const auto& b) { return a.due != b.due ? a.due > b.due : a.seq > b.seq; }
-}  // namespace
 
-namespace {
 std::atomic<void (*)(const std::string&)> gNameThread{nullptr};
 std::atomic<void (*)()> gRaisePriority{nullptr};
 }  // namespace
