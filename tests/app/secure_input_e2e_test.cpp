@@ -70,7 +70,9 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
         << "the key tap never went live";
     pause(1500ms);
 
-    int expected = 1;  // the launch test click
+    // Clicks come in bursts, one per stretch of plain typing, each a second
+    // or more from any secret typed.
+    std::vector<int> expectedBursts;
     struct Window {
         QString program;
         QString holder;
@@ -85,7 +87,8 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
         window->waitForLine("ok");
         pause(300ms);
         type({"a", "s", "d", "f", "g"});
-        expected += 5;
+        expectedBursts.push_back(5);
+        pause(1000ms);
         // The first focus may come before the window has learned that we listen.
         QString on;
         for (int attempt = 0; attempt < 5 && on.isEmpty(); ++attempt) {
@@ -95,12 +98,13 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
         }
         ASSERT_EQ(on, "[Tocko] SecureInput: active=true holder=" + holder);
         type({"h", "u", "n", "t", "e", "r", "2"});  // a secret: no sound
+        pause(1000ms);
         window->send("plain");
         window->waitForLine("ok");
         ASSERT_FALSE(tocko.waitForLine("[Tocko] SecureInput: active=false", 5s).isEmpty());
         pause(200ms);
         type({"j", "k", "l"});
-        expected += 3;
+        expectedBursts.push_back(3);
         window->send("quit");
         pause(500ms);
     }
@@ -109,8 +113,23 @@ TEST(SecureInputEndToEnd, PasswordEntriesAreNeverHeard) {
 
     const std::vector<float> samples = tocko::test::readMono(wav);
     ASSERT_FALSE(samples.empty()) << "nothing recorded from tocko_null.monitor";
-    EXPECT_EQ(tocko::test::onsets(samples).size(), size_t(expected))
-        << "in each window 8 keys typed in the plain entry, 7 in the password entry";
+    std::vector<double> clicks = tocko::test::onsets(samples);
+    // The launch click, a second and a half or more before the first key.
+    if (clicks.size() >= 2 && clicks[1] - clicks[0] > 1.0) clicks.erase(clicks.begin());
+    std::vector<int> bursts;
+    double last = -10;
+    for (double t : clicks) {
+        if (t - last > 0.6) bursts.push_back(0);
+        ++bursts.back();
+        last = t;
+    }
+    // A secret key heard would make a burst of its own or add to one. On a
+    // busy machine two plain clicks may land close enough to count as one.
+    ASSERT_EQ(bursts.size(), expectedBursts.size()) << "a burst of clicks while a secret was typed";
+    for (size_t i = 0; i < bursts.size(); ++i) {
+        EXPECT_LE(bursts[i], expectedBursts[i]) << "burst " << i;
+        EXPECT_GE(bursts[i], expectedBursts[i] - 1) << "burst " << i;
+    }
 }
 
 int main(int argc, char** argv) {
