@@ -35,8 +35,10 @@ fi
 LABEL="$2"
 . bench/app/common.sh
 KEEP_PID=""
+sharp=""
 cleanup() {
   stop_tocko
+  if [ -n "$sharp" ]; then rm -rf "$sharp"; fi
   if [ -n "$KEEP_PID" ]; then kill -INT "$KEEP_PID" 2>/dev/null || true; fi
   return 0
 }
@@ -138,6 +140,7 @@ shp=$(env $(dump sharp) "$BUILD/bench/app/keylat" tocko_null.monitor "${SHARP_PR
 echo "$LABEL tocko, click audible from its first sample: $shp"
 stop_tocko
 rm -rf "$sharp"
+sharp=""
 awk -v l="$LABEL" -v fn="$floor_name" -v quanta="$quanta" -v fm="$(field median_ms "$cal")" -v fp="$(field p99_ms "$cal")" -v fx="$(field max_ms "$cal")" \
   -v xm="$(field median_ms "$cal_xi")" -v xp="$(field p99_ms "$cal_xi")" \
   -v sm="$(field median_ms "$shp")" -v sp="$(field p99_ms "$shp")" -v sx="$(field max_ms "$shp")" \
