@@ -496,6 +496,14 @@
         <translation>Hledejte K mezi ikonami v oznamovací oblasti panelu. Tam bydlí Tocko. Chcete průvodce znovu? Najdete ho v Nastavení.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko běží dál na pozadí</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Vaše plocha nezobrazuje ikony v oznamovací oblasti, proto se rychlé ovládání Tocka otevírá ve vlastním okně. Chcete-li ho vrátit, otevřete Tocko z mřížky aplikací. Chcete průvodce znovu? Najdete ho v Nastavení.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Spouštět po přihlášení</translation>
     </message>

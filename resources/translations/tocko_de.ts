@@ -496,6 +496,14 @@
         <translation>Halte unter den Symbolen im Infobereich deiner Leiste Ausschau nach dem K. Dort wohnt Tocko. Die Tour noch einmal? Sie ist in den Einstellungen.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko läuft im Hintergrund weiter</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Deine Arbeitsumgebung zeigt keine Symbole im Infobereich, daher öffnet sich Tockos Schnellsteuerung in einem eigenen Fenster. Öffne Tocko aus der App-Übersicht, um sie zurückzuholen. Die Tour noch einmal? Sie ist in den Einstellungen.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Bei der Anmeldung starten</translation>
     </message>

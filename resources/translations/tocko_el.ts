@@ -496,6 +496,14 @@
         <translation>Ψάξτε το K ανάμεσα στα εικονίδια της περιοχής ειδοποιήσεων του πίνακα. Εκεί μένει το Tocko. Θέλετε ξανά την ξενάγηση; Βρίσκεται στις Ρυθμίσεις.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Το Tocko τρέχει στο παρασκήνιο</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Η επιφάνεια εργασίας σας δεν εμφανίζει εικονίδια στην περιοχή ειδοποιήσεων, γι’ αυτό τα γρήγορα χειριστήρια του Tocko ανοίγουν σε δικό τους παράθυρο. Ανοίξτε το Tocko από το πλέγμα εφαρμογών για να τα επαναφέρετε. Θέλετε ξανά την ξενάγηση; Βρίσκεται στις Ρυθμίσεις.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Έναρξη κατά τη σύνδεση</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko keeps running in the background</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Start when you log in</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>Busca la K entre los íconos de la bandeja del panel de tu escritorio. Ahí vive Tocko. ¿Quieres repetir el recorrido? Está en Configuración.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko sigue funcionando en segundo plano</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Tu escritorio no muestra íconos de bandeja, así que los controles rápidos de Tocko se abren en una ventana propia. Abre Tocko desde la cuadrícula de aplicaciones para recuperarlos. ¿Quieres repetir el recorrido? Está en Configuración.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Abrir al iniciar sesión</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>Cherchez le K parmi les icônes de la zone de notification de votre tableau de bord. C’est là que vit Tocko. Envie de refaire la visite ? Elle se trouve dans les Réglages.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko continue en arrière-plan</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Votre bureau n’affiche pas d’icônes de notification : les commandes rapides de Tocko s’ouvrent donc dans une fenêtre à part. Ouvrez Tocko depuis la grille des applications pour les retrouver. Envie de refaire la visite ? Elle se trouve dans les Réglages.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Démarrer à la connexion</translation>
     </message>

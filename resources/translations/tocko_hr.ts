@@ -496,6 +496,14 @@
         <translation>Potražite K među ikonama sistemske trake na ploči radne površine. Ondje živi Tocko. Želite ponovno obilazak? Nalazi se u Postavkama.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko nastavlja raditi u pozadini</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Vaša radna površina ne prikazuje ikone sistemske trake, pa se Tockove brze kontrole otvaraju u zasebnom prozoru. Otvorite Tocko iz mreže aplikacija da ih vratite. Želite ponovno obilazak? Nalazi se u Postavkama.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Pokreni pri prijavi</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>Keresd a K betűt a panel értesítési területének ikonjai között. Ott lakik a Tocko. Újra megnéznéd a bemutatót? A Beállításokban találod.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>A Tocko a háttérben fut tovább</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Az asztali környezeted nem mutat tálcaikonokat, ezért a Tocko gyorsvezérlői saját ablakban nyílnak meg. Nyisd meg a Tockót az alkalmazásrácsból, hogy visszahozd őket. Újra megnéznéd a bemutatót? A Beállításokban találod.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Indítás bejelentkezéskor</translation>
     </message>

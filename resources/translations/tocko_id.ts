@@ -496,6 +496,14 @@
         <translation>Cari huruf K di antara ikon baki pada panel desktop Anda. Di situlah Tocko tinggal. Ingin melihat tur lagi? Ada di Pengaturan.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko tetap berjalan di latar belakang</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Desktop Anda tidak menampilkan ikon baki, jadi kontrol cepat Tocko terbuka di jendela tersendiri. Buka Tocko dari kisi aplikasi untuk memunculkannya kembali. Ingin melihat tur lagi? Ada di Pengaturan.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Mulai saat masuk</translation>
     </message>

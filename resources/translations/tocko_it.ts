@@ -496,6 +496,14 @@
         <translation>Cerca la K tra le icone dell’area di notifica del pannello. È lì che vive Tocko. Vuoi rifare il tour? Lo trovi nelle Impostazioni.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko resta attivo in background</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Il tuo desktop non mostra icone nell’area di notifica, quindi i controlli rapidi di Tocko si aprono in una finestra a sé. Apri Tocko dalla griglia delle app per riaverli. Vuoi rifare il tour? Lo trovi nelle Impostazioni.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Avvia al login</translation>
     </message>

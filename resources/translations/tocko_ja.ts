@@ -496,6 +496,14 @@
         <translation>デスクトップのパネルにあるトレイアイコンの中から K を探してください。そこが Tocko の居場所です。ツアーをもう一度見たいときは、設定にあります。</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko はバックグラウンドで動き続けます</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>このデスクトップにはトレイアイコンが表示されないため、Tocko のクイックコントロールは専用のウインドウで開きます。もう一度表示するには、アプリグリッドから Tocko を開いてください。ツアーをもう一度見たいときは、設定にあります。</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>ログイン時に起動</translation>
     </message>

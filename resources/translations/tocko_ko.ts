@@ -496,6 +496,14 @@
         <translation>데스크톱 패널의 트레이 아이콘 중에서 K를 찾으세요. 그곳이 Tocko가 사는 곳입니다. 투어를 다시 보고 싶나요? 설정에 있습니다.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko는 백그라운드에서 계속 실행됩니다</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>데스크톱에 트레이 아이콘이 표시되지 않아 Tocko의 빠른 제어가 별도의 창으로 열립니다. 다시 열려면 앱 그리드에서 Tocko를 여세요. 투어를 다시 보고 싶나요? 설정에 있습니다.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>로그인 시 시작</translation>
     </message>

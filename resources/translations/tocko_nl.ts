@@ -496,6 +496,14 @@
         <translation>Zoek de K tussen de symbolen in het systeemvak van je paneel. Daar woont Tocko. Wil je de rondleiding nog eens? Die staat in Instellingen.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko blijft op de achtergrond draaien</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Je bureaublad toont geen symbolen in het systeemvak, dus opent de snelle bediening van Tocko in een eigen venster. Open Tocko vanuit het app-overzicht om die terug te halen. Wil je de rondleiding nog eens? Die staat in Instellingen.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Starten bij inloggen</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>Poszukaj litery K wśród ikon zasobnika na panelu pulpitu. Tam mieszka Tocko. Chcesz jeszcze raz obejrzeć przewodnik? Jest w Ustawieniach.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko działa dalej w tle</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Twój pulpit nie pokazuje ikon zasobnika, więc szybkie sterowanie Tocko otwiera się w osobnym oknie. Otwórz Tocko z siatki aplikacji, aby je przywrócić. Chcesz jeszcze raz obejrzeć przewodnik? Jest w Ustawieniach.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Uruchamiaj po zalogowaniu</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>Procure o K entre os ícones da bandeja no painel da sua área de trabalho. É lá que o Tocko mora. Quer ver o tour de novo? Ele está nos Ajustes.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>O Tocko continua rodando em segundo plano</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Sua área de trabalho não mostra ícones de bandeja, então os controles rápidos do Tocko abrem em uma janela própria. Abra o Tocko pela grade de aplicativos para trazê-los de volta. Quer ver o tour de novo? Ele está nos Ajustes.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Iniciar ao entrar na sessão</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>Procure o K entre os ícones da área de notificação do painel do ambiente de trabalho. É aí que o Tocko vive. Quer rever a visita? Está nas Definições.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>O Tocko continua a funcionar em segundo plano</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>O seu ambiente de trabalho não mostra ícones na área de notificação, por isso os controlos rápidos do Tocko abrem numa janela própria. Abra o Tocko a partir da grelha de aplicações para os trazer de volta. Quer rever a visita? Está nas Definições.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Iniciar com a sessão</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>Caută litera K printre pictogramele din zona de notificare a panoului. Acolo locuiește Tocko. Vrei din nou turul? Îl găsești în Configurări.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko rulează în continuare în fundal</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Desktopul tău nu afișează pictograme în zona de notificare, așa că comenzile rapide ale lui Tocko se deschid într-o fereastră proprie. Deschide Tocko din grila de aplicații ca să le readuci. Vrei din nou turul? Îl găsești în Configurări.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Pornește la autentificare</translation>
     </message>

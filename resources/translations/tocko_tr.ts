@@ -496,6 +496,14 @@
         <translation>Masaüstü panelinizin tepsi simgeleri arasında K harfini arayın. Tocko orada yaşar. Turu yeniden görmek mi istiyorsunuz? Ayarlar’da.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko arka planda çalışmaya devam eder</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Masaüstünüz tepsi simgelerini göstermiyor, bu yüzden Tocko’nun hızlı denetimleri kendi penceresinde açılır. Onları geri getirmek için Tocko’yu uygulama ızgarasından açın. Turu yeniden görmek mi istiyorsunuz? Ayarlar’da.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Oturum açılınca başlat</translation>
     </message>

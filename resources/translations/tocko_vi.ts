@@ -496,6 +496,14 @@
         <translation>Hãy tìm chữ K giữa các biểu tượng khay trên bảng điều khiển của màn hình nền. Đó là nơi Tocko sống. Muốn xem lại chuyến tham quan? Nó nằm trong Cài đặt.</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko vẫn chạy ở chế độ nền</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>Màn hình nền của bạn không hiện biểu tượng khay, nên bảng điều khiển nhanh của Tocko mở trong một cửa sổ riêng. Hãy mở Tocko từ lưới ứng dụng để hiện lại chúng. Muốn xem lại chuyến tham quan? Nó nằm trong Cài đặt.</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>Khởi động khi đăng nhập</translation>
     </message>

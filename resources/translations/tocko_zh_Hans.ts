@@ -496,6 +496,14 @@
         <translation>在桌面面板的托盘图标中找找那个 K。那就是 Tocko 的家。想再看一遍导览？它就在“设置”里。</translation>
     </message>
     <message>
+        <source>Tocko keeps running in the background</source>
+        <translation>Tocko 在后台继续运行</translation>
+    </message>
+    <message>
+        <source>Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.</source>
+        <translation>你的桌面不显示托盘图标，因此 Tocko 的快捷控制会在单独的窗口中打开。从应用网格打开 Tocko 即可让它们重新出现。想再看一遍导览？它就在“设置”里。</translation>
+    </message>
+    <message>
         <source>Start when you log in</source>
         <translation>登录时启动</translation>
     </message>

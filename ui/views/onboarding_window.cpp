@@ -35,7 +35,7 @@ int onboardingStartStep() { return onboardingStartStep(std::getenv("TOCKO_ONBOAR
 
 OnboardingWindowController::OnboardingWindowController(QQmlEngine& engine, QObject* app,
                                                        ContextModel* context, ViewActions* actions,
-                                                       std::function<void()> onClose)
+                                                       std::function<void()> onClose, bool trayPresent)
     : onClose_(std::move(onClose)) {
     QQmlComponent component(&engine);
     component.setData("import Tocko.Views\nOnboardingWindow {}", QUrl(QStringLiteral("qrc:/tocko/tour.qml")));
@@ -44,6 +44,7 @@ OnboardingWindowController::OnboardingWindowController(QQmlEngine& engine, QObje
         {"context", QVariant::fromValue<QObject*>(context)},
         {"actions", QVariant::fromValue<QObject*>(actions)},
         {"startStep", onboardingStartStep()},
+        {"trayPresent", trayPresent},
     });
     window_ = qobject_cast<QQuickWindow*>(object);
     if (!window_) {

@@ -32,9 +32,10 @@ class OnboardingWindowController : public QObject, public OnboardingPresenter {
     Q_OBJECT
 public:
     // `app` is the application state object the view reads (the real one or
-    // a stand-in with the same properties).
+    // a stand-in with the same properties). `trayPresent` tells the last step
+    // whether the desktop shows Tocko's tray icon or its panel window.
     OnboardingWindowController(QQmlEngine& engine, QObject* app, ContextModel* context, ViewActions* actions,
-                               std::function<void()> onClose);
+                               std::function<void()> onClose, bool trayPresent = true);
     ~OnboardingWindowController() override;
 
     // With "TOCKO_QA_NO_ACTIVATE"="1" the window comes to the front without

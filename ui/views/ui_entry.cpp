@@ -143,7 +143,7 @@ TockoUi::TockoUi(AppState& state, UiOptions options, QObject* parent)
 
     AppState::setOnboardingFactory([this](AppState& s, std::function<void()> onClose) {
         return std::make_unique<OnboardingWindowController>(*engine_, &s, context_.get(), actions_.get(),
-                                                            std::move(onClose));
+                                                            std::move(onClose), trayAvailable());
     });
 
     tray_ = std::make_unique<QSystemTrayIcon>(trayIcon());

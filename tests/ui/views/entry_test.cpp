@@ -35,6 +35,11 @@ protected:
                 if (q->isVisible() && q->findChild<QQuickItem*>("onboardingView")) return q;
         return nullptr;
     }
+    // The heading of the tour's step on show.
+    static QString tourHeading(QQuickWindow* tour) {
+        QQuickItem* heading = tour ? tour->contentItem()->findChild<QQuickItem*>("heading") : nullptr;
+        return heading ? heading->property("source").toString() : QString();
+    }
     static bool tourCompleted() {
         return QSettings("Pollix", "Tocko").value("hasCompletedOnboarding", false).toBool();
     }
@@ -76,7 +81,8 @@ TEST_F(EntryTest, PanelAndSettingsShowTheOneState) {
 
 // The tour opens at the requested step (clamped); a second request only
 // brings it forward; its last button and the window's close button both
-// count as finishing.
+// count as finishing. Its last step says where Tocko lives: the tray where
+// the desktop shows one, the background where it does not (this display).
 TEST_F(EntryTest, TourOpensAtTheRequestedStepAndClosingCompletesIt) {
     setenv("TOCKO_ONBOARDING_STEP", "99", 1);
     ASSERT_FALSE(tourCompleted());
@@ -87,6 +93,8 @@ TEST_F(EntryTest, TourOpensAtTheRequestedStepAndClosingCompletesIt) {
     EXPECT_TRUE(state->onboardingOpen());
     EXPECT_EQ(tour->title(), "Tocko");
     EXPECT_EQ(tour->findChild<QQuickItem*>("onboardingView")->property("index").toInt(), 5);
+    EXPECT_TRUE(waitUntil([&] { return tourHeading(tour) == "Tocko keeps running in the background"; }))
+        << tourHeading(tour).toStdString();
     state->showOnboarding();
     wait();
     EXPECT_EQ(tourWindow(), tour);
@@ -105,6 +113,16 @@ TEST_F(EntryTest, TourOpensAtTheRequestedStepAndClosingCompletesIt) {
     wait();
     EXPECT_FALSE(state->onboardingOpen());
     EXPECT_TRUE(tourCompleted());
+
+    ui.reset();
+    ui = ui::install(*state, {.noTrayFallbackAfter = std::nullopt, .trayPresent = true});
+    state->showOnboarding();
+    wait();
+    ASSERT_TRUE(tourWindow());
+    EXPECT_TRUE(waitUntil([&] { return tourHeading(tourWindow()) == "Tocko lives in your system tray"; }))
+        << tourHeading(tourWindow()).toStdString();
+    tourWindow()->close();
+    wait();
 }
 
 // What the compositor shows, where the test runs under one (Sway's tree;

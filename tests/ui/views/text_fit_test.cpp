@@ -129,6 +129,10 @@ TEST_F(TextFitTest, EveryViewInEveryLanguage) {
             check(load("OnboardingView", properties), lang + QStringLiteral("-tour-%1").arg(step + 1),
                   problems);
         }
+        QVariantMap noTray = menuProperties();
+        noTray.insert("startStep", 5);
+        noTray.insert("trayPresent", false);
+        check(load("OnboardingView", noTray), lang + "-tour-6-no-tray", problems);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.size() << " texts do not fit:\n"
                                     << problems.join('\n').toStdString();

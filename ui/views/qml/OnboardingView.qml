@@ -13,6 +13,7 @@ Rectangle {
     property ContextModel context
     property ViewActions actions
     property int startStep: 0
+    property bool trayPresent: true  // the desktop shows tray icons
     property bool reduceMotion: Motion.reduceMotion
     signal finish()
 
@@ -118,7 +119,7 @@ Rectangle {
     Component { id: sound; TourSound { app: root.app; context: root.context; actions: root.actions } }
     Component { id: makeItYours; TourMakeItYours { app: root.app; context: root.context; actions: root.actions } }
     Component { id: hush; TourHush { app: root.app; context: root.context; actions: root.actions } }
-    Component { id: menuBar; TourMenuBar { app: root.app; context: root.context; actions: root.actions } }
+    Component { id: menuBar; TourMenuBar { app: root.app; context: root.context; actions: root.actions; trayPresent: root.trayPresent } }
 
     // 3. Footer
     Item {

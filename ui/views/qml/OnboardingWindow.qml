@@ -11,6 +11,7 @@ Window {
     property ContextModel context
     property ViewActions actions
     property int startStep: 0
+    property bool trayPresent: true
 
     title: qsTranslate("Tocko", "Tocko")
     width: 760
@@ -34,6 +35,7 @@ Window {
         context: window.context
         actions: window.actions
         startStep: window.startStep
+        trayPresent: window.trayPresent
         onFinish: window.close()
     }
 }

@@ -2,14 +2,17 @@ import QtQuick
 import Tocko.Theme
 import Tocko.Views
 
-// Step 6: where the application lives, and starting at login.
+// Step 6: where the application lives, and starting at login. On a desktop
+// that shows no tray icons it says where the quick controls open instead.
 TourStep {
     id: step
+    property bool trayPresent: true
     stage: Column {
         anchors.centerIn: parent
         spacing: 10
         Rectangle {
             // a strip of the top bar, with the tray icon
+            visible: step.trayPresent
             width: 250
             height: 26
             radius: 7
@@ -67,11 +70,14 @@ TourStep {
     Eyebrow { text: qsTranslate("Tocko", "You’re all set") }
     Heading {
         objectName: "heading"
-        source: qsTranslate("Tocko", "Tocko lives in your system tray")
+        source: step.trayPresent ? qsTranslate("Tocko", "Tocko lives in your system tray")
+                                 : qsTranslate("Tocko", "Tocko keeps running in the background")
         size: 30
     }
     BodyText {
-        source: qsTranslate("Tocko", "Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.")
+        source: step.trayPresent
+                ? qsTranslate("Tocko", "Look for the K among the tray icons of your desktop’s panel. That’s where Tocko lives. Want the tour again? It’s in Settings.")
+                : qsTranslate("Tocko", "Your desktop shows no tray icons, so Tocko’s quick controls open in a window of their own. Open Tocko from the app grid to bring them back. Want the tour again? It’s in Settings.")
         size: 14
     }
     LoginTip {
