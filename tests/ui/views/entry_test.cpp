@@ -37,7 +37,7 @@ protected:
     }
     // The heading of the tour's step on show.
     static QString tourHeading(QQuickWindow* tour) {
-        QQuickItem* heading = tour ? tour->contentItem()->findChild<QQuickItem*>("heading") : nullptr;
+        QQuickItem* heading = tour ? find(tour->contentItem(), "heading") : nullptr;
         return heading ? heading->property("source").toString() : QString();
     }
     static bool tourCompleted() {
