@@ -172,7 +172,8 @@ TEST_F(AppStateTest, SwitchingOffAndOnReleasesAndRetakesOneAssertion) {
     logs.clear();
     state->setIsEnabled(true);  // no change: nothing at all
     spin(100ms);
-    EXPECT_TRUE(logs.traces().empty());
+    // (A late line of the launch's other stages may still land on a busy machine.)
+    EXPECT_TRUE(tracesStarting({"[Tocko] Activity", "[Tocko] Enable"}).empty());
     EXPECT_TRUE(logs.infos("AppState").empty());
     EXPECT_EQ(world.taps->createCalls(), 1);
 
