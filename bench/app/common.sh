@@ -27,6 +27,22 @@ JSON
   return 1
 }
 
+# Context switches (voluntary and involuntary) of every thread of the running
+# tocko, one "tid count" line a thread: a snapshot for switches_since.
+thread_switches() {
+  for t in /proc/"$TOCKO_PID"/task/*; do
+    awk -v t="${t##*/}" '/ctxt_switches/ {n += $2} END {print t, n}' "$t/status" 2>/dev/null || true
+  done
+}
+
+# How many context switches tocko's threads made since the snapshot in file
+# $1. A thread that ended in between drops out instead of counting negative
+# (Qt's pool lets idle threads go after 30 s); one started since counts from
+# zero.
+switches_since() {
+  thread_switches | awk 'NR == FNR {before[$1] = $2; next} {n += $2 - before[$1]} END {print n + 0}' "$1" -
+}
+
 stop_tocko() {
   if [ -n "${TOCKO_PID:-}" ]; then
     kill -TERM "$TOCKO_PID" 2>/dev/null || true

@@ -62,8 +62,6 @@ if [ "$LABEL" = pulseaudio ]; then
 fi
 
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$2"; }
-# Voluntary plus involuntary context switches of every thread of tocko.
-switches() { cat /proc/"$TOCKO_PID"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n}'; }
 
 dump() { if [ -n "${DUMP:-}" ]; then mkdir -p "$DUMP" && echo "KL_OUT=$DUMP/$LABEL-$1"; fi; }
 # Two floors: keylat's click behind a 64-frame queue, and its click written
@@ -86,14 +84,14 @@ if [ "$LABEL" = pipewire ]; then cal="$cal_seek" floor_name="at read position"; 
 
 start_tocko
 sleep 1
-w0=$(switches); s0=$(date +%s.%N)
+thread_switches >"$BENCH_TMP/switches"; s0=$(date +%s.%N)
 res=$(env $(dump typing) "$BUILD/bench/app/keylat" tocko_null.monitor "${PRESSES:-1000}" "${INTERVAL_MS:-150}" a 0.02)
-w1=$(switches); s1=$(date +%s.%N)
+w_typing=$(switches_since "$BENCH_TMP/switches"); s1=$(date +%s.%N)
 echo "$LABEL tocko:  $res"
 sleep 4  # past the idle cork
-w2=$(switches); s2=$(date +%s.%N)
+thread_switches >"$BENCH_TMP/switches"; s2=$(date +%s.%N)
 sleep "${IDLE_S:-10}"
-w3=$(switches); s3=$(date +%s.%N)
+w_idle=$(switches_since "$BENCH_TMP/switches"); s3=$(date +%s.%N)
 pause_ms="${PAUSE_MS:-4500}"
 pau=$(env $(dump pause) KL_WAIT_MS="$pause_ms" "$BUILD/bench/app/keylat" tocko_null.monitor "${PAUSE_PRESSES:-10}" "$pause_ms" a 0.02)
 echo "$LABEL after a pause: $pau"
@@ -147,7 +145,7 @@ awk -v l="$LABEL" -v fn="$floor_name" -v quanta="$quanta" -v fm="$(field median_
   -v tm="$(field median_ms "$res")" -v tp="$(field p99_ms "$res")" -v tx="$(field max_ms "$res")" \
   -v pm="$(field median_ms "$pau")" -v px="$(field max_ms "$pau")" \
   -v miss="$(( $(field missed "$res") + $(field missed "$pau") + $(field missed "$shp") ))" -v load="$(cut -d' ' -f1-3 /proc/loadavg)" \
-  -v u="${underruns:-?}" -v w0="$w0" -v w1="$w1" -v w2="$w2" -v w3="$w3" \
+  -v u="${underruns:-?}" -v wt="$w_typing" -v wi="$w_idle" \
   -v s0="$s0" -v s1="$s1" -v s2="$s2" -v s3="$s3" 'BEGIN {
   printf "%s summary (load %s):\n", l, load
   printf "  floor (%s) median=%6.2f p99=%6.2f max=%6.2f ms\n", fn, fm, fp, fx
@@ -155,5 +153,5 @@ awk -v l="$LABEL" -v fn="$floor_name" -v quanta="$quanta" -v fm="$(field median_
   printf "  floor (listening to X11) median=%6.2f p99=%6.2f ms\n", xm, xp
   printf "  tocko, sharp  median=%6.2f p99=%6.2f max=%6.2f ms | over the listening floor: median %+.2f, p99 %+.2f ms\n", sm, sp, sx, sm - xm, sp - xp
   printf "  after a pause median=%6.2f            max=%6.2f ms | over floor: median %+.2f, max over floor p99 %+.2f ms\n", pm, px, pm - fm, px - fp
-  printf "  missed=%s underruns=%s | wakeups typing=%.0f/s idle=%.2f/s\n", miss, u, (w1 - w0) / (s1 - s0), (w3 - w2) / (s3 - s2)
+  printf "  missed=%s underruns=%s | wakeups typing=%.0f/s idle=%.2f/s\n", miss, u, wt / (s1 - s0), wi / (s3 - s2)
   if (quanta != "") printf "  %s\n", quanta }'
