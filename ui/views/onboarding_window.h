@@ -35,7 +35,7 @@ public:
     // a stand-in with the same properties). `trayPresent` tells the last step
     // whether the desktop shows Tocko's tray icon or its panel window.
     OnboardingWindowController(QQmlEngine& engine, QObject* app, ContextModel* context, ViewActions* actions,
-                               std::function<void()> onClose, bool trayPresent = true);
+                               std::function<void()> onClose, bool trayPresent);
     ~OnboardingWindowController() override;
 
     // With "TOCKO_QA_NO_ACTIVATE"="1" the window comes to the front without
